@@ -1,0 +1,8 @@
+#include "catalog/builders.h"
+
+namespace gyro {
+
+// No figure of this family is built yet.
+int BuildArchimedeanFamily(Solid& /*solid*/, ShapeId /*figure*/) { return 0; }
+
+}  // namespace gyro

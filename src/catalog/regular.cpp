@@ -1,0 +1,8 @@
+#include "catalog/builders.h"
+
+namespace gyro {
+
+// Regular family: not built yet.
+int BuildRegularFamily(Solid& /*solid*/, ShapeId /*figure*/) { return 0; }
+
+}  // namespace gyro

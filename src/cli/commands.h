@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace gyro::cli {
+
+using Args = std::vector<std::string>;
+
+// Each subcommand takes the words after its name and returns the exit status.
+int RunList(const Args& args);
+int RunExport(const Args& args);
+int RunRender(const Args& args);
+int RunBench(const Args& args);
+int RunSettings(const Args& args);
+
+}  // namespace gyro::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/app_state.h"
+#include "model/solid.h"
+
+namespace gyro {
+
+// Empties the solid, resets the per-figure fields and builds `figure`.
+// Returns nonzero when some builder claimed the number.
+int BuildFigure(Solid& solid, ShapeId figure);
+
+// Builds the same figure again after a parameter change.
+int Rebuild(Solid& solid);
+
+// A new figure chosen by the user: builds it, then brings the colour pattern
+// and the fractal depth back into range.
+int ChangeFigure(AppState& state, ShapeId figure);
+
+}  // namespace gyro
