@@ -58,7 +58,7 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
             } else {
                 if (value.empty()) return "option " + word + " needs a file name";
                 if (haveOutput) return "more than one output file given";
-                options.output = value;
+                options.output = value == "-" ? std::string() : value;  // "-": standard output
                 haveOutput = true;
             }
         } else if (word.size() > 1 && word[0] == '-' && !ParseInt(word, -32768, 32767)) {
