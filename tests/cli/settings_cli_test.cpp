@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -37,7 +38,9 @@ TEST(SettingsCommand, PrintsTheStartStateOrTheLoadedFile) {
     EXPECT_EQ(plain.exitCode, 0);
     EXPECT_EQ(plain.out, SaveSettings(state));
 
-    const std::string path = (std::filesystem::temp_directory_path() / "gyro-cli-settings-test.txt").string();
+    // Unique per process: other checkouts may run this test at the same time.
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("gyro-cli-settings-" + std::to_string(::getpid()) + ".txt")).string();
     std::ofstream(path, std::ios::binary) << "bkmode:2\nviewx:0\n";
     const Result loaded = RunCli("settings --settings '" + path + "'");
     std::filesystem::remove(path);
