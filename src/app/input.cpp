@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "catalog/catalogue.h"
 #include "model/dispatcher.h"
 #include "view/motion.h"
 #include "view/view_state.h"
@@ -18,7 +19,12 @@ void KeyUp(ShellState& shell, const KeyInput& input) {
     if (input.key) shell.keys.release(*input.key);
 }
 
-bool StepFigureBy(AppState& /*state*/, int /*direction*/) { return false; }
+bool StepFigureBy(AppState& state, int direction) {
+    const ShapeId next = StepFigure(state.solid.zukei, direction);
+    if (next == state.solid.zukei) return false;
+    ChangeFigure(state, next);
+    return true;
+}
 
 void MouseMove(AppState& state, ShellState& shell, int16_t x, int16_t y, bool left, bool right) {
     if (!shell.mouseon) return;

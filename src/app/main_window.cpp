@@ -19,6 +19,7 @@
 #include "app/info_dialog.h"
 #include "app/input.h"
 #include "app/key_map.h"
+#include "catalog/catalogue.h"
 #include "model/dispatcher.h"
 
 namespace gyro {
@@ -177,12 +178,27 @@ QMenu* MainWindow::buildOperationMenu() {
     return m;
 }
 
+void MainWindow::addFigureItems(QMenu* menu, const FigureMenuItem& parent) {
+    for (const FigureMenuItem& item : parent.children) {
+        const QString label = QString::fromStdString(item.label);
+        if (item.separator) {
+            menu->addSeparator();
+        } else if (!item.children.empty()) {
+            addFigureItems(menu->addMenu(label), item);
+        } else if (item.figure != 0) {
+            const int id = cmd::kFigureFirst + static_cast<int>(figureCommands_.size());
+            figureCommands_.push_back({id, item.figure});
+            addCommand(menu, label, id);
+        } else if (item.command != 0) {
+            addCommand(menu, label, item.command);
+        }
+    }
+}
+
 QMenu* MainWindow::buildFigureMenu() {
-    QMenu* m = new QMenu(QStringLiteral("図形(&Z)"), this);
-    QMenu* kikaku = m->addMenu(QStringLiteral("正多面体系の大きさ規格"));
-    addCommand(kikaku, QStringLiteral("内接的"), cmd::kKikakuInscribed);
-    addCommand(kikaku, QStringLiteral("中接的"), cmd::kKikakuMid);
-    addCommand(kikaku, QStringLiteral("外接的"), cmd::kKikakuCircumscribed);
+    const FigureMenuItem& tree = FigureMenuTree();
+    QMenu* m = new QMenu(QString::fromStdString(tree.label), this);
+    addFigureItems(m, tree);
     return m;
 }
 

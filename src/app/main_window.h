@@ -16,6 +16,7 @@
 #include "app/menu_marks.h"
 #include "app/shell_state.h"
 #include "app/status_text.h"
+#include "catalog/catalogue.h"
 #include "model/app_state.h"
 
 class QAction;
@@ -90,6 +91,7 @@ private:
     void buildMenus();
     QMenu* buildOperationMenu();
     QMenu* buildFigureMenu();
+    void addFigureItems(QMenu* menu, const FigureMenuItem& parent);
     QMenu* buildViewMenu();
     QAction* addCommand(QMenu* menu, const QString& label, int id);
 

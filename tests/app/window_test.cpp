@@ -11,6 +11,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
+#include "model/dispatcher.h"
 #include "view/view_state.h"
 
 namespace gyro {
@@ -65,7 +66,6 @@ TEST_F(Window, TitleMenusAndClientSize) {
     EXPECT_EQ(window->action(cmd::kInformation)->shortcuts().size(), 2);
     EXPECT_EQ(window->action(cmd::kCopyImage)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     EXPECT_FALSE(window->action(cmd::kSaveSettings)->isEnabled());
-    EXPECT_FALSE(window->action(cmd::kPyramidSettings)->isEnabled());
     EXPECT_TRUE(window->action(cmd::kPaletteReset)->isEnabled());
 }
 
@@ -163,6 +163,61 @@ TEST_F(Window, RightDragSpinsAndZoomsOnOneMove) {
     RotateAboutAxis(turned, {1, 0, 0}, 5.0);
     for (int r = 0; r < 3; ++r)
         for (int k = 0; k < 3; ++k) EXPECT_NEAR(state.view.ax[r][k], turned.ax[r][k], 1e-12);
+}
+
+TEST_F(Window, PageKeysStepThroughTheCatalogue) {
+    ChangeFigure(state, 1);
+    Press(Qt::Key_PageUp);
+    EXPECT_EQ(state.solid.zukei, 410);
+    Press(Qt::Key_PageDown);
+    EXPECT_EQ(state.solid.zukei, 1);
+    ChangeFigure(state, 391);
+    Press(Qt::Key_PageDown);
+    EXPECT_EQ(state.solid.zukei, 300);
+    Press(Qt::Key_Q);
+    EXPECT_EQ(state.solid.zukei, 391);
+    ChangeFigure(state, 343);
+    Press(Qt::Key_W);
+    EXPECT_EQ(state.solid.zukei, 393);
+    ChangeFigure(state, 18);  // in the menu but in neither stepping order
+    Press(Qt::Key_PageDown);
+    Press(Qt::Key_W, Qt::ShiftModifier);
+    EXPECT_EQ(state.solid.zukei, 18);
+}
+
+int CheckedFigures(const MainWindow& w, ShapeId* which) {
+    int n = 0;
+    for (const FigureCommand& f : w.figureCommands()) {
+        if (w.action(f.id)->isChecked()) {
+            ++n;
+            *which = f.figure;
+        }
+    }
+    return n;
+}
+
+TEST_F(Window, ExactlyOneFigureEntryIsChecked) {
+    ASSERT_EQ(window->figureCommands().size(), 186u);  // every entry of the figure menu
+    ShapeId shown = 0;
+    EXPECT_EQ(CheckedFigures(*window, &shown), 1);
+    EXPECT_EQ(shown, 5);
+    for (ShapeId target : {395, 44}) {
+        for (const FigureCommand& f : window->figureCommands()) {
+            if (f.figure == target) Command(f.id);
+        }
+        EXPECT_EQ(state.solid.zukei, target);
+        EXPECT_EQ(CheckedFigures(*window, &shown), 1);
+        EXPECT_EQ(shown, target);
+    }
+    Press(Qt::Key_W);  // 44 -> 45 by key also moves the mark
+    EXPECT_EQ(CheckedFigures(*window, &shown), 1);
+    EXPECT_EQ(shown, 45);
+}
+
+TEST_F(Window, FigureMenuSettingsAndSizeStandard) {
+    EXPECT_FALSE(window->action(cmd::kPyramidSettings)->isEnabled());
+    EXPECT_FALSE(window->action(cmd::kSphericalSettings)->isEnabled());
+    EXPECT_TRUE(IsChecked(cmd::kKikakuInscribed));
 }
 
 TEST_F(Window, StereoSwitchesPerspectiveOn) {
