@@ -1,17 +1,111 @@
+#include <charconv>
 #include <cstdio>
+#include <iostream>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
 
+#include "catalog/catalogue.h"
 #include "cli/commands.h"
+#include "io/mesh_export.h"
+#include "model/dispatcher.h"
+#include "model/solid.h"
 
 namespace gyro::cli {
 
-int RunList(const Args& /*args*/) {
-    std::fputs("gyrosolid-cli: this command is not available yet\n", stderr);
+namespace {
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
     return 1;
 }
 
-int RunExport(const Args& /*args*/) {
-    std::fputs("gyrosolid-cli: this command is not available yet\n", stderr);
-    return 1;
+// The whole word must be a decimal integer within [low, high].
+std::optional<int> ParseInt(std::string_view text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+struct ExportOptions {
+    ShapeId figure = 0;
+    MeshFormat format = MeshFormat::Json;
+    std::string output;  // empty: standard output
+    int8_t kikaku = -1;
+};
+
+// Reads the export arguments; an error message when they are not acceptable.
+std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& options) {
+    bool haveFigure = false;
+    bool haveOutput = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        const bool takesValue = word == "--format" || word == "-o" || word == "--output" || word == "--kikaku";
+        if (takesValue) {
+            if (i + 1 >= args.size()) return "option " + word + " needs a value";
+            const std::string& value = args[++i];
+            if (word == "--format") {
+                const auto format = ParseMeshFormat(value);
+                if (!format) return "unknown format '" + value + "' (json, off or obj)";
+                options.format = *format;
+            } else if (word == "--kikaku") {
+                const auto kikaku = ParseInt(value, -1, 1);
+                if (!kikaku) return "--kikaku takes -1, 0 or 1, not '" + value + "'";
+                options.kikaku = static_cast<int8_t>(*kikaku);
+            } else {
+                if (value.empty()) return "option " + word + " needs a file name";
+                if (haveOutput) return "more than one output file given";
+                options.output = value == "-" ? std::string() : value;  // "-": standard output
+                haveOutput = true;
+            }
+        } else if (word.size() > 1 && word[0] == '-' && !ParseInt(word, -32768, 32767)) {
+            return "unknown option '" + word + "'";
+        } else {
+            if (haveFigure) return "more than one figure number given";
+            const auto figure = ParseInt(word, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
+            if (!figure) return "'" + word + "' is not a figure number";
+            options.figure = static_cast<ShapeId>(*figure);
+            haveFigure = true;
+        }
+    }
+    if (!haveFigure) return std::string("export needs a figure number (see 'gyrosolid-cli list')");
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunList(const Args& args) {
+    if (!args.empty()) return Fail("list takes no arguments");
+    for (const FigureInfo& info : AllFigures()) {
+        std::printf("%d\t%.*s\t%.*s\n", info.number, static_cast<int>(info.nameJa.size()), info.nameJa.data(),
+                    static_cast<int>(info.nameEn.size()), info.nameEn.data());
+    }
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Fail("writing to standard output failed");
+    return 0;
+}
+
+int RunExport(const Args& args) {
+    ExportOptions options;
+    if (const auto error = ParseExportArgs(args, options)) return Fail(*error);
+
+    Solid solid;
+    solid.params.kikaku = options.kikaku;
+    if (BuildFigure(solid, options.figure) == 0) {
+        return Fail("figure " + std::to_string(options.figure) + ": nothing built (no builder knows this number)");
+    }
+
+    if (!options.output.empty()) {
+        const Status status = WriteMeshFile(options.output, solid, options.format);
+        return status.ok() ? 0 : Fail(status.message);
+    }
+    std::ios::sync_with_stdio(false);
+    WriteMesh(std::cout, solid, options.format);
+    std::cout.flush();
+    if (!std::cout) return Fail("writing to standard output failed");
+    return 0;
 }
 
 }  // namespace gyro::cli

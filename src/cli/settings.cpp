@@ -1,12 +1,46 @@
 #include <cstdio>
+#include <string>
 
 #include "cli/commands.h"
+#include "io/settings_file.h"
+#include "model/app_state.h"
 
 namespace gyro::cli {
 
-int RunSettings(const Args& /*args*/) {
-    std::fputs("gyrosolid-cli: this command is not available yet\n", stderr);
-    return 1;
+// Prints the settings file of the start state, or of the start state after
+// loading FILE, exactly as the viewer would save it.
+int RunSettings(const Args& args) {
+    std::string settingsPath;
+    bool haveSettings = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--settings") {
+            if (i + 1 >= args.size()) {
+                std::fputs("gyrosolid-cli settings: --settings needs a file name\n", stderr);
+                return 2;
+            }
+            settingsPath = args[++i];
+            haveSettings = true;
+        } else {
+            std::fprintf(stderr, "gyrosolid-cli settings: unexpected argument '%s'\n", args[i].c_str());
+            return 2;
+        }
+    }
+
+    AppState state;
+    InitAppState(state);
+    if (haveSettings) {
+        const Status loaded = LoadSettingsFile(settingsPath, state);
+        if (!loaded.ok()) {
+            std::fprintf(stderr, "gyrosolid-cli: %s\n", loaded.message.c_str());
+            return 1;
+        }
+    }
+    const std::string text = SaveSettings(state);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        std::fputs("gyrosolid-cli: cannot write the settings to standard output\n", stderr);
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace gyro::cli

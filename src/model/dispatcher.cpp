@@ -51,13 +51,17 @@ int Rebuild(Solid& solid) { return BuildFigure(solid, solid.zukei); }
 
 int ChangeFigure(AppState& state, ShapeId figure) {
     const int result = BuildFigure(state.solid, figure);
+    ClampDisplayToFigure(state);
+    return result;
+}
+
+void ClampDisplayToFigure(AppState& state) {
     DisplaySettings& display = state.display;
     if (display.orgcolpat < 0 || display.orgcolpat >= state.solid.patternCount) display.orgcolpat = 0;
     if (display.fracn < 0) display.fracn = 0;
     if (state.solid.fractalDepthMax != 0 && state.solid.fractalDepthMax < display.fracn) {
         display.fracn = state.solid.fractalDepthMax;
     }
-    return result;
 }
 
 }  // namespace gyro

@@ -16,4 +16,9 @@ int Rebuild(Solid& solid);
 // and the fractal depth back into range.
 int ChangeFigure(AppState& state, ShapeId figure);
 
+// Keeps `orgcolpat` below the built solid's patternCount and `fracn` within
+// 0..fractalDepthMax (when the figure is a fractal); run after every build that
+// may have changed those limits.
+void ClampDisplayToFigure(AppState& state);
+
 }  // namespace gyro

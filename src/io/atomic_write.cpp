@@ -1,0 +1,108 @@
+#include "io/atomic_write.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace gyro {
+
+namespace {
+
+std::string Reason(int error) { return std::strerror(error); }
+
+Status Failure(const std::string& path, int error) {
+    return Status::Error(path + ": " + Reason(error));
+}
+
+// The file actually replaced: the end of a symbolic link chain, so that a linked
+// settings file is updated instead of the link being swapped for a plain file.
+std::string ResolveTarget(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::canonical(path, error);
+    return error ? path : resolved.string();
+}
+
+// Creates a new, empty file beside `target` that no other writer can be using.
+int CreateTemporary(const std::string& target, std::string& tempPath) {
+    std::filesystem::path directory = std::filesystem::path(target).parent_path();
+    if (directory.empty()) directory = ".";
+    // A short fixed stem keeps the name valid however long the target's own name is.
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = ".gyrosolid-" + std::to_string(::getpid()) + "-" +
+                                 std::to_string(++counter) + ".tmp";
+        tempPath = (directory / name).string();
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return Status::Error("(no file name): " + Reason(ENOENT));
+    const std::string target = ResolveTarget(path);
+
+    std::string tempPath;
+    const int fd = CreateTemporary(target, tempPath);
+    if (fd < 0) return Failure(path, errno);
+
+    // The replacement keeps the permissions of the file it replaces.
+    struct stat old {};
+    bool ok = true;
+    int error = 0;
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
+            ok = false;
+            error = errno;
+        }
+    }
+    if (ok && !WriteAll(fd, bytes)) {
+        ok = false;
+        error = errno;
+    }
+    // The data must be on disk before the rename makes it the file of record.
+    if (ok && ::fsync(fd) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(tempPath.c_str());
+        return Failure(path, error);
+    }
+    return Status::Ok();
+}
+
+}  // namespace gyro

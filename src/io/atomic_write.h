@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "io/status.h"
+
+namespace gyro {
+
+// Replaces the file at `path` with `bytes` without ever leaving a half-written
+// file behind: the bytes go to a new file beside the target, which is flushed to
+// disk and then renamed over it. On any failure the temporary file is removed,
+// an existing file at `path` is left exactly as it was, and the error is returned.
+// A symbolic link is followed, so the file it points to is the one replaced.
+Status WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace gyro

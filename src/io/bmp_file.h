@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "io/status.h"
+#include "render/display_settings.h"
+
+namespace gyro {
+
+// Messages of a failed export, as the window shows them.
+inline constexpr const char* kBmpBadNameMessage = "ファイル名が不正の模様です。";
+inline constexpr const char* kBmpWriteFailedMessage = "ファイルの書き込みに失敗しました。";
+inline constexpr const char* kBmpNoPictureMessage = "出力する画像がありません。";
+
+// The picture as an uncompressed 24-bit BMP: 14-byte file header, 40-byte
+// information header, then the rows bottom-up, each pixel as blue, green, red,
+// every row padded with zeros to a multiple of 4 bytes. Empty when the buffer
+// holds no picture or is too large for the format's 32-bit sizes.
+std::vector<uint8_t> EncodeBmp(const BackBuffer& buffer);
+
+// Writes EncodeBmp(buffer) to `path`, replacing any file there (asking first is
+// the caller's business). The bytes go to a temporary file beside the target that
+// replaces it only once every write and the close have succeeded, so a failure
+// leaves neither a partial file nor a damaged old one.
+Status WriteBmpFile(const std::string& path, const BackBuffer& buffer);
+
+}  // namespace gyro

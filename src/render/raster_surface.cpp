@@ -1,0 +1,442 @@
+#include "render/raster_surface.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+#include <stdexcept>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace gyro {
+
+namespace {
+
+// Exact setup arithmetic for coordinates anywhere in the int32 range needs 66-bit
+// products; ordinary coordinates stay in int64, which is much cheaper.
+__extension__ typedef __int128 Int128;
+
+// With every coordinate within this magnitude, all setup products fit in int64.
+constexpr int64_t kSmallCoord = int64_t{1} << 28;
+
+template <typename W>
+W FloorDiv(W a, W b) {  // b > 0
+    W q = a / b;
+    if (a % b != 0 && a < 0) --q;
+    return q;
+}
+
+template <typename W>
+W CeilDiv(W a, W b) {  // b > 0
+    W q = a / b;
+    if (a % b != 0 && a > 0) ++q;
+    return q;
+}
+
+bool IsSmall(int64_t v) { return v >= -kSmallCoord && v <= kSmallCoord; }
+
+// Writes n copies of c. Spans are the hot loop of every fill, so they are stored
+// 16 bytes at a time whatever the optimiser decides.
+inline void FillSpan(uint32_t* p, std::size_t n, uint32_t c) {
+#if defined(__SSE2__)
+    if (n >= 8) {
+        const __m128i v = _mm_set1_epi32(static_cast<int>(c));
+        std::size_t i = 0;
+        for (; i + 4 <= n; i += 4) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), v);
+        if (i < n) _mm_storeu_si128(reinterpret_cast<__m128i*>(p + n - 4), v);  // overlapping tail
+        return;
+    }
+    for (std::size_t i = 0; i < n; ++i) p[i] = c;
+#else
+    std::fill_n(p, n, c);
+#endif
+}
+
+// Sets up e for the edge from (xa, ya) down to (xb, yb), ya < yb, at row ys
+// (ya <= ys < yb). The crossing with row ys is at xa + (ys + 0.5 - ya) * dx / dy;
+// e.x is the first pixel whose centre x + 0.5 is at or right of it.
+template <typename W>
+void SetUpEdge(RasterEdge& e, int64_t xa, int64_t ya, int64_t xb, int64_t yb, int64_t ys) {
+    const int64_t dx = xb - xa;
+    const int64_t dy = yb - ya;
+    const int64_t den = 2 * dy;
+    // e.x - xa = ceil(((2 * (ys - ya) + 1) * dx - dy) / den)
+    const W num = (W(2) * W(ys - ya) + W(1)) * W(dx) - W(dy);
+    const W q = CeilDiv<W>(num, W(den));
+    e.x = xa + static_cast<int64_t>(q);
+    e.rem = static_cast<int64_t>(q * W(den) - num);
+    e.den = den;
+    e.step = FloorDiv<int64_t>(dx, dy);
+    e.frac = 2 * dx - e.step * den;
+}
+
+void SetUpEdge(RasterEdge& e, int64_t xa, int64_t ya, int64_t xb, int64_t yb, int64_t ys, bool huge) {
+    if (huge)
+        SetUpEdge<Int128>(e, xa, ya, xb, yb, ys);
+    else
+        SetUpEdge<int64_t>(e, xa, ya, xb, yb, ys);
+}
+
+inline void StepEdge(RasterEdge& e) {
+    e.x += e.step;
+    e.rem -= e.frac;
+    if (e.rem < 0) {
+        ++e.x;
+        e.rem += e.den;
+    }
+}
+
+// Fills the pixels xl <= x < xr of one row, clipped to 0..w.
+inline void FillRow(uint32_t* row, int64_t xl, int64_t xr, int32_t w, uint32_t colour) {
+    if (xl < 0) xl = 0;
+    if (xr > w) xr = w;
+    if (xl < xr) FillSpan(row + xl, static_cast<std::size_t>(xr - xl), colour);
+}
+
+// True when every row crosses the polygon's outline at most twice: its edges go
+// down once and up once around the cycle. Such a polygon fills from two chains.
+bool IsMonotone(const Point* p, int32_t n) {
+    int first = 0;
+    int prev = 0;
+    int changes = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t j = i + 1 == n ? 0 : i + 1;
+        const int s = (p[j].y > p[i].y) - (p[j].y < p[i].y);
+        if (s == 0) continue;
+        if (prev != 0 && s != prev) ++changes;
+        if (first == 0) first = s;
+        prev = s;
+    }
+    if (prev != 0 && prev != first) ++changes;
+    return changes <= 2;
+}
+
+// Walks the pixels of the line from (x0, y0) towards (x1, y1), end point omitted,
+// that fall inside [cx0, cx1) x [cy0, cy1), calling plot(x, y) for each. Clipping is
+// solved in closed form, so the walk never steps outside the rectangle.
+template <typename W, typename Plot>
+void WalkLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t cx0, int64_t cy0, int64_t cx1, int64_t cy1,
+              Plot&& plot) {
+    const int64_t adx = std::llabs(x1 - x0);
+    const int64_t ady = std::llabs(y1 - y0);
+    const bool xMajor = adx >= ady;
+    // Major axis u, minor axis v: pixel i is at u0 + su * i, v0 + sv * m(i) with
+    // m(i) = floor((2 * i * dv + du) / (2 * du)), for i = 0 .. du - 1.
+    const int64_t du = xMajor ? adx : ady;
+    const int64_t dv = xMajor ? ady : adx;
+    if (du == 0) return;
+    const int64_t u0 = xMajor ? x0 : y0;
+    const int64_t v0 = xMajor ? y0 : x0;
+    const int64_t su = (xMajor ? x1 - x0 : y1 - y0) > 0 ? 1 : -1;
+    const int64_t sv = (xMajor ? y1 - y0 : x1 - x0) >= 0 ? 1 : -1;
+    const int64_t ulo = xMajor ? cx0 : cy0;
+    const int64_t uhi = xMajor ? cx1 : cy1;
+    const int64_t vlo = xMajor ? cy0 : cx0;
+    const int64_t vhi = xMajor ? cy1 : cx1;
+
+    int64_t i0 = 0;
+    int64_t i1 = du;
+    if (su > 0) {
+        i0 = std::max(i0, ulo - u0);
+        i1 = std::min(i1, uhi - u0);
+    } else {
+        i0 = std::max(i0, u0 - uhi + 1);
+        i1 = std::min(i1, u0 - ulo + 1);
+    }
+    if (i0 >= i1) return;
+    // m must lie in [mlo, mhi) for v to be inside.
+    const int64_t mlo = sv > 0 ? vlo - v0 : v0 - vhi + 1;
+    const int64_t mhi = sv > 0 ? vhi - v0 : v0 - vlo + 1;
+    if (dv == 0) {
+        if (mlo > 0 || mhi <= 0) return;
+    } else if (mlo > 0 || mhi <= dv) {
+        // m(i) >= k  <=>  i >= ceil((2 * du * k - du) / (2 * dv))
+        const W twoDu = W(2) * W(du);
+        const W twoDv = W(2) * W(dv);
+        i0 = std::max(i0, static_cast<int64_t>(std::max(W(i0), CeilDiv<W>(twoDu * W(mlo) - W(du), twoDv))));
+        i1 = std::min(i1, static_cast<int64_t>(std::min(W(i1), CeilDiv<W>(twoDu * W(mhi) - W(du), twoDv))));
+        if (i0 >= i1) return;
+    }
+
+    const W t = W(2) * W(i0) * W(dv) + W(du);
+    const int64_t twoDu = 2 * du;
+    int64_t m = static_cast<int64_t>(FloorDiv<W>(t, W(twoDu)));
+    int64_t rem = static_cast<int64_t>(t - W(m) * W(twoDu));
+    int64_t u = u0 + su * i0;
+    int64_t v = v0 + sv * m;
+    const int64_t twoDv = 2 * dv;
+    for (int64_t i = i0; i < i1; ++i) {
+        if (xMajor)
+            plot(u, v);
+        else
+            plot(v, u);
+        u += su;
+        rem += twoDv;
+        if (rem >= twoDu) {
+            rem -= twoDu;
+            v += sv;
+        }
+    }
+}
+
+}  // namespace
+
+bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h) {
+    w = std::clamp(w, int32_t{1}, kMaxBackBufferSide);
+    h = std::clamp(h, int32_t{1}, kMaxBackBufferSide);
+    try {
+        buffer.pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0u);
+    } catch (const std::bad_alloc&) {
+        buffer = BackBuffer{};
+        return false;
+    } catch (const std::length_error&) {
+        buffer = BackBuffer{};
+        return false;
+    }
+    buffer.width = w;
+    buffer.height = h;
+    return true;
+}
+
+bool RasterSurface::Usable(int32_t& w, int32_t& h) const {
+    w = buffer_->width;
+    h = buffer_->height;
+    return w > 0 && h > 0 &&
+           buffer_->pixels.size() >= static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+}
+
+int32_t RasterSurface::Width() const {
+    int32_t w, h;
+    return Usable(w, h) ? w : 0;
+}
+
+int32_t RasterSurface::Height() const {
+    int32_t w, h;
+    return Usable(w, h) ? h : 0;
+}
+
+void RasterSurface::SetPixel(int32_t x, int32_t y, Colour colour) {
+    int32_t w, h;
+    if (!Usable(w, h) || x < 0 || y < 0 || x >= w || y >= h) return;
+    buffer_->pixels[static_cast<std::size_t>(y) * w + x] = colour;
+}
+
+void RasterSurface::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Colour colour) {
+    int32_t w, h;
+    if (!Usable(w, h)) return;
+    x0 = std::clamp(x0, int32_t{0}, w);
+    x1 = std::clamp(x1, int32_t{0}, w);
+    y0 = std::clamp(y0, int32_t{0}, h);
+    y1 = std::clamp(y1, int32_t{0}, h);
+    if (x0 >= x1 || y0 >= y1) return;
+    uint32_t* base = buffer_->pixels.data();
+    if (x0 == 0 && x1 == w) {  // whole rows are one run
+        FillSpan(base + static_cast<std::size_t>(y0) * w, static_cast<std::size_t>(y1 - y0) * w, colour);
+        return;
+    }
+    for (int32_t y = y0; y < y1; ++y)
+        FillSpan(base + static_cast<std::size_t>(y) * w + x0, static_cast<std::size_t>(x1 - x0), colour);
+}
+
+void RasterSurface::DrawLine(Point a, Point b, int32_t width, Colour colour) {
+    int32_t w, h;
+    if (!Usable(w, h)) return;
+    uint32_t* pixels = buffer_->pixels.data();
+    const uint32_t c = colour;
+    const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
+
+    if (width <= 1) {
+        auto plot = [pixels, w, c](int64_t x, int64_t y) { pixels[y * w + x] = c; };
+        if (huge)
+            WalkLine<Int128>(a.x, a.y, b.x, b.y, 0, 0, w, h, plot);
+        else
+            WalkLine<int64_t>(a.x, a.y, b.x, b.y, 0, 0, w, h, plot);
+        return;
+    }
+
+    // Three pixels wide: a dot of the pixel and its four neighbours on every pixel of
+    // the thin line. Along the line the dots merge into a run of three across the
+    // major axis; each end adds one pixel on the major axis beyond the first and
+    // the last pixel.
+    const int64_t dx = int64_t{b.x} - a.x;
+    const int64_t dy = int64_t{b.y} - a.y;
+    const int64_t adx = std::llabs(dx);
+    const int64_t ady = std::llabs(dy);
+    const bool xMajor = adx >= ady;
+    if (adx == 0 && ady == 0) return;
+    auto put = [pixels, w, h, c](int64_t x, int64_t y) {
+        if (x >= 0 && y >= 0 && x < w && y < h) pixels[y * w + x] = c;
+    };
+    auto plot = [&put, xMajor](int64_t x, int64_t y) {
+        if (xMajor) {
+            put(x, y - 1);
+            put(x, y);
+            put(x, y + 1);
+        } else {
+            put(x - 1, y);
+            put(x, y);
+            put(x + 1, y);
+        }
+    };
+    if (huge)
+        WalkLine<Int128>(a.x, a.y, b.x, b.y, -1, -1, int64_t{w} + 1, int64_t{h} + 1, plot);
+    else
+        WalkLine<int64_t>(a.x, a.y, b.x, b.y, -1, -1, int64_t{w} + 1, int64_t{h} + 1, plot);
+
+    // The end caps. The last pixel drawn is i = du - 1, whose minor offset is
+    // floor((2 * (du - 1) * dv + du) / (2 * du)); it never exceeds dv.
+    const int64_t du = xMajor ? adx : ady;
+    const int64_t dv = xMajor ? ady : adx;
+    const int64_t mLast = huge ? static_cast<int64_t>((Int128(2) * (du - 1) * dv + du) / (2 * du))
+                               : (2 * (du - 1) * dv + du) / (2 * du);
+    const int64_t su = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    const int64_t sv = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+    if (xMajor) {
+        put(int64_t{a.x} - su, a.y);
+        put(int64_t{a.x} + su * du, int64_t{a.y} + sv * mLast);
+    } else {
+        put(a.x, int64_t{a.y} - su);
+        put(int64_t{a.x} + sv * mLast, int64_t{a.y} + su * du);
+    }
+}
+
+void RasterSurface::FillPolygons(const Point* points, const int32_t* counts, int32_t polygonCount,
+                                 Colour colour) {
+    int32_t w, h;
+    if (points == nullptr || counts == nullptr || polygonCount <= 0 || !Usable(w, h)) return;
+    int64_t total = 0;
+    int32_t used = 0;  // polygons with corners
+    for (int32_t i = 0; i < polygonCount; ++i) {
+        if (counts[i] > 0) {
+            total += counts[i];
+            ++used;
+        }
+    }
+    if (total < 3) return;  // no area
+
+    int32_t minX = points[0].x, maxX = points[0].x, minY = points[0].y, maxY = points[0].y;
+    for (int64_t i = 1; i < total; ++i) {
+        minX = std::min(minX, points[i].x);
+        maxX = std::max(maxX, points[i].x);
+        minY = std::min(minY, points[i].y);
+        maxY = std::max(maxY, points[i].y);
+    }
+    // A pixel centre is at least 0.5 inside the buffer, so a shape wholly at or
+    // beyond a border covers nothing.
+    if (maxX <= 0 || maxY <= 0 || minX >= w || minY >= h) return;
+    const bool huge = !IsSmall(minX) || !IsSmall(maxX) || !IsSmall(minY) || !IsSmall(maxY);
+
+    if (used == 1 && total == counts[0] && IsMonotone(points, static_cast<int32_t>(total)))
+        FillMonotone(points, static_cast<int32_t>(total), w, h, huge, colour);
+    else
+        FillGeneral(points, counts, polygonCount, w, h, huge, colour);
+}
+
+void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t w, int32_t h, bool huge, uint32_t colour) {
+    int32_t top = 0;
+    int32_t bottomY = p[0].y;
+    for (int32_t i = 1; i < n; ++i) {
+        if (p[i].y < p[top].y) top = i;
+        bottomY = std::max(bottomY, p[i].y);
+    }
+    const int32_t y0 = std::max(p[top].y, int32_t{0});
+    const int32_t y1 = std::min(bottomY, h);
+    if (y0 >= y1) return;
+
+    // Two chains run down from the top corner, one each way round. Each holds the
+    // edge that crosses the current row.
+    struct Chain {
+        int32_t at;      // corner the current edge ends at
+        int32_t dir;     // +1 or n - 1
+        int32_t endY;    // first row past the current edge
+        int32_t stepsLeft;
+        RasterEdge edge;
+    };
+    // Moves c on to the edge that crosses row y; false if the outline runs out.
+    auto advance = [p, n, huge](Chain& c, int32_t y) {
+        while (c.endY <= y) {
+            if (c.stepsLeft-- == 0) return false;
+            const int32_t from = c.at;
+            c.at += c.dir;
+            if (c.at >= n) c.at -= n;
+            const Point a = p[from];
+            const Point b = p[c.at];
+            c.endY = b.y;
+            if (b.y > y) SetUpEdge(c.edge, a.x, a.y, b.x, b.y, y, huge);
+        }
+        return true;
+    };
+    Chain left{top, 1, p[top].y, n, {}};
+    Chain right{top, n - 1, p[top].y, n, {}};
+    uint32_t* row = buffer_->pixels.data() + static_cast<std::size_t>(y0) * w;
+    for (int32_t y = y0; y < y1; ++y, row += w) {
+        if (!advance(left, y) || !advance(right, y)) return;
+        const int64_t xa = left.edge.x;
+        const int64_t xb = right.edge.x;
+        if (xa < xb)
+            FillRow(row, xa, xb, w, colour);
+        else
+            FillRow(row, xb, xa, w, colour);
+        StepEdge(left.edge);
+        StepEdge(right.edge);
+    }
+}
+
+void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t w,
+                                int32_t h, bool huge, uint32_t colour) {
+    edges_.clear();
+    const Point* poly = points;
+    for (int32_t k = 0; k < polygonCount; ++k) {
+        const int32_t n = counts[k];
+        if (n <= 0) continue;
+        for (int32_t i = 0; i < n; ++i) {
+            Point a = poly[i];
+            Point b = poly[i + 1 == n ? 0 : i + 1];
+            if (a.y == b.y) continue;  // crosses no row centre
+            if (a.y > b.y) std::swap(a, b);
+            const int32_t ys = std::max(a.y, int32_t{0});
+            const int32_t ye = std::min(b.y, h);
+            if (ys >= ye) continue;
+            RasterEdge& e = edges_.emplace_back();
+            SetUpEdge(e, a.x, a.y, b.x, b.y, ys, huge);
+            e.yStart = ys;
+            e.yEnd = ye;
+        }
+        poly += n;
+    }
+    if (edges_.empty()) return;
+    std::sort(edges_.begin(), edges_.end(),
+              [](const RasterEdge& a, const RasterEdge& b) { return a.yStart < b.yStart; });
+
+    // Rows cross an even number of edges (every polygon is closed and edges are
+    // clipped by whole rows only); even-odd fills between the 1st and 2nd crossing,
+    // the 3rd and 4th, and so on.
+    active_.clear();
+    std::size_t next = 0;
+    int32_t y = edges_[0].yStart;
+    uint32_t* const base = buffer_->pixels.data();
+    for (;;) {
+        while (next < edges_.size() && edges_[next].yStart == y) active_.push_back(&edges_[next++]);
+        std::erase_if(active_, [y](const RasterEdge* e) { return e->yEnd <= y; });
+        if (active_.empty()) {
+            if (next == edges_.size()) break;
+            y = edges_[next].yStart;
+            continue;
+        }
+        // Insertion sort: the order barely changes from row to row.
+        for (std::size_t i = 1; i < active_.size(); ++i) {
+            RasterEdge* e = active_[i];
+            std::size_t j = i;
+            for (; j > 0 && active_[j - 1]->x > e->x; --j) active_[j] = active_[j - 1];
+            active_[j] = e;
+        }
+        uint32_t* row = base + static_cast<std::size_t>(y) * w;
+        for (std::size_t i = 0; i + 1 < active_.size(); i += 2) FillRow(row, active_[i]->x, active_[i + 1]->x, w, colour);
+        for (RasterEdge* e : active_) StepEdge(*e);
+        ++y;
+    }
+}
+
+}  // namespace gyro

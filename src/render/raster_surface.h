@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "render/display_settings.h"
+#include "render/surface.h"
+
+namespace gyro {
+
+// One polygon edge with the pixel rows it crosses, stepped exactly row by row.
+struct RasterEdge {
+    int32_t yStart = 0;  // first row the edge crosses (clipped to the buffer)
+    int32_t yEnd = 0;    // first row past the edge (clipped)
+    int64_t x = 0;       // first pixel whose centre is at or right of the crossing
+    int64_t rem = 0;     // how far x's centre lies right of the crossing, in 1/den pixels
+    int64_t den = 0;     // twice the edge's height
+    int64_t step = 0;    // whole pixels per row
+    int64_t frac = 0;    // remaining 1/den pixels per row
+};
+
+// The largest back buffer side we allocate; bigger requests are cut to it.
+inline constexpr int32_t kMaxBackBufferSide = 16384;
+
+// Gives `buffer` w x h pixels (each side at least 1 and at most kMaxBackBufferSide).
+// The contents are undefined until the next frame. Returns false, leaving the
+// buffer without pixels (width and height 0), when the memory cannot be had.
+bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h);
+
+// Our own rasterizer over a BackBuffer. It draws exactly, with integer arithmetic,
+// so pictures are the same on every machine.
+//
+// Pixel rules:
+// - Polygon fill: pixel (x, y) is filled when its centre (x + 0.5, y + 0.5) is inside
+//   the shape under the even-odd rule, counting every polygon of the call as part of one
+//   shape. A centre lying exactly on an edge belongs to the side to its right. Centres
+//   never lie on a horizontal edge (corners are whole numbers). So faces that share an
+//   edge cover every pixel along it exactly once: no gap and no double row.
+// - 1-pixel line from a to b: Bresenham along the major axis, one pixel per step,
+//   the minor coordinate rounded half away from a; b itself is not drawn, so a == b
+//   draws nothing and closed outlines set each corner once.
+// - 3-pixel line: the same pixels each widened to a round dot (the pixel and its four
+//   neighbours), which gives rounded ends.
+// Everything is clipped to the buffer, for any coordinates in the int32 range.
+//
+// The surface keeps its edge buffers between calls, so steady drawing does not allocate.
+// It reads the buffer's size on every call and may outlive resizes.
+class RasterSurface final : public Surface {
+public:
+    explicit RasterSurface(BackBuffer& buffer) : buffer_(&buffer) {}
+
+    int32_t Width() const override;
+    int32_t Height() const override;
+    void FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Colour colour) override;
+    void FillPolygons(const Point* points, const int32_t* counts, int32_t polygonCount, Colour colour) override;
+    void DrawLine(Point a, Point b, int32_t width, Colour colour) override;
+    void SetPixel(int32_t x, int32_t y, Colour colour) override;
+
+private:
+    bool Usable(int32_t& w, int32_t& h) const;
+    void FillMonotone(const Point* points, int32_t n, int32_t w, int32_t h, bool huge, uint32_t colour);
+    void FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t w, int32_t h,
+                     bool huge, uint32_t colour);
+
+    BackBuffer* buffer_;
+    std::vector<RasterEdge> edges_;     // all edges of the shape, sorted by first row
+    std::vector<RasterEdge*> active_;   // edges crossing the current row, sorted by x
+};
+
+}  // namespace gyro

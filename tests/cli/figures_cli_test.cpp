@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "catalog/catalogue.h"
+#include "io/mesh_export.h"
+#include "model/dispatcher.h"
+
+namespace gyro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+};
+
+// Runs the tool with the given argument string; stderr is discarded.
+RunResult RunCli(const std::string& arguments) {
+    RunResult result;
+    const std::string command = std::string("'") + GYRO_CLI_PATH + "' " + arguments + " 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("gyro_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path dir_;
+};
+
+TEST_F(CliTest, ListHasOneLinePerFigure) {
+    const RunResult run = RunCli("list");
+    ASSERT_EQ(run.status, 0);
+    std::istringstream in(run.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const auto figures = AllFigures();
+    ASSERT_EQ(lines.size(), figures.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string expected = std::to_string(figures[i].number) + "\t" + std::string(figures[i].nameJa) +
+                                     "\t" + std::string(figures[i].nameEn);
+        EXPECT_EQ(lines[i], expected);
+    }
+    EXPECT_NE(RunCli("list extra").status, 0);
+}
+
+TEST_F(CliTest, ExportOfUnknownNumberOrBadOptionsWritesNothing) {
+    const fs::path out = dir_ / "out.json";
+    const std::string o = " -o '" + out.string() + "'";
+    for (const std::string& args : {
+             "export 999" + o,
+             "export 13 --format off" + o,
+             "export" + o,
+             "export 451 --format ply" + o,
+             "export 451 --kikaku 2" + o,
+             "export 451 --kikaku" + o,
+             "export 451 --frobnicate" + o,
+             "export 451 452" + o,
+             "export 70000" + o,
+             "export 4x1" + o,
+         }) {
+        const RunResult run = RunCli(args);
+        EXPECT_NE(run.status, 0) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+        EXPECT_FALSE(fs::exists(out)) << args;
+    }
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(CliTest, ExportWritesExactlyTheBuiltSolid) {
+    // The first figure of the catalogue that something builds with the size standard 1.
+    Solid solid;
+    solid.params.kikaku = 1;
+    ShapeId figure = 0;
+    for (ShapeId candidate : {ShapeId{1}, ShapeId{5}, ShapeId{7}, ShapeId{300}, ShapeId{400}}) {
+        if (BuildFigure(solid, candidate) != 0) {
+            figure = candidate;
+            break;
+        }
+    }
+    if (figure == 0) GTEST_SKIP() << "no small figure is built yet";
+
+    const RunResult json = RunCli("export " + std::to_string(figure) + " --kikaku 1");
+    ASSERT_EQ(json.status, 0);
+    EXPECT_EQ(json.out, MeshToString(solid, MeshFormat::Json));
+
+    const fs::path out = dir_ / "figure.obj";
+    const RunResult obj = RunCli("export " + std::to_string(figure) + " --kikaku 1 --format obj -o '" + out.string() + "'");
+    ASSERT_EQ(obj.status, 0);
+    EXPECT_TRUE(obj.out.empty());
+    std::ifstream in(out, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, MeshToString(solid, MeshFormat::Obj));
+}
+
+}  // namespace
+}  // namespace gyro
