@@ -96,12 +96,50 @@ bool FacesViewer(const Projection& p, const Vec3* points, CornerTriple t, int ey
 }
 
 void ProjectVertices(const Projection& p, const std::vector<Vec3>& vertices, double scale, Vec3 offset, int eye,
-                     ProjectedVertex* out) {
+                     ProjectedVertices& out) {
     const size_t n = vertices.size();
+    Vec3* view = out.view.data();
+    PlanePoint* plane = out.plane.data();
+    Point* screen = out.screen.data();
+    // The same arithmetic as ProjectToView, ApplyPerspective and ToScreen, with the
+    // per-frame constants hoisted and the checked conversion's common case inline.
+    const Matrix3& a = p.ax;
+    const double rad = p.rad;
+    const bool person = p.person;
+    const double d = p.persdz;
+    const PlanePoint c = EyeCentre(p, eye);
+    const double shift = static_cast<double>(int64_t{eye} * p.stereodist);
+    const double hx = p.hx, hy = p.hy;
+    constexpr double limit = static_cast<double>(kPixelLimit);
     for (size_t i = 0; i < n; ++i) {
-        ProjectedVertex& o = out[i];
-        o.s = ProjectToView(p, vertices[i], scale, offset);
-        o.valid = ApplyPerspective(p, o.s, eye, o.q) && ToScreen(p, o.q, eye, o.p);
+        const double x = vertices[i].x * scale + offset.x;
+        const double y = vertices[i].y * scale + offset.y;
+        const double z = vertices[i].z * scale + offset.z;
+        const Vec3 s{(x * a[0][0] + y * a[1][0] + z * a[2][0]) * rad / 10,
+                     (x * a[0][1] + y * a[1][1] + z * a[2][1]) * rad / 10,
+                     (x * a[0][2] + y * a[1][2] + z * a[2][2]) * rad / 10};
+        view[i] = s;
+        PlanePoint q{s.x, s.y};
+        if (person) {
+            const double f = d != 0 ? 1 - s.z / d : 0;
+            if (!(f > 0)) {
+                screen[i] = {kNoPixel, kNoPixel};
+                continue;
+            }
+            q = {(s.x - c.x) / f + c.x, (s.y - c.y) / f + c.y};
+        }
+        plane[i] = q;
+        const double sx = p.symmet ? shift + q.x : hx + shift + q.x;
+        const double sy = p.symmet ? -q.y : hy - q.y;
+        if (std::fabs(sx) < limit && std::fabs(sy) < limit) {
+            const int64_t px = static_cast<int64_t>(sx) + (p.symmet ? p.hx : 0);
+            const int64_t py = static_cast<int64_t>(sy) + (p.symmet ? p.hy : 0);
+            if (std::max(std::abs(px), std::abs(py)) <= kPixelLimit) {
+                screen[i] = {static_cast<int32_t>(px), static_cast<int32_t>(py)};
+                continue;
+            }
+        }
+        if (!ToScreen(p, q, eye, screen[i])) screen[i] = {kNoPixel, kNoPixel};
     }
 }
 

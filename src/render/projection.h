@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "model/solid.h"
@@ -99,18 +100,24 @@ inline bool FacesViewer(double k, bool reversed) { return reversed ? k <= 0.0 : 
 // The facing test for view-space corner points, as seen from one eye.
 bool FacesViewer(const Projection& p, const Vec3* points, CornerTriple t, int eye, bool reversed);
 
-// One vertex of the solid as seen in one copy from one eye. The renderer projects
-// every vertex once per copy and eye; faces then only look their corners up.
-struct ProjectedVertex {
-    Vec3 s;           // view space
-    PlanePoint q;     // view plane
-    Point p;          // screen pixel
-    int32_t valid;    // 0: no image (at or behind the eye, NaN); the point must not be drawn
+// Screen x of a vertex that has no image (at or behind the eye, NaN). Real pixels
+// never get there: they are clamped to +-kPixelLimit.
+inline constexpr int32_t kNoPixel = std::numeric_limits<int32_t>::min();
+
+// The vertices of the solid as seen in one copy from one eye, one entry per vertex
+// in each array. The renderer projects every vertex once per copy and eye; faces then
+// only look their corners up. Kept as separate arrays because the outline passes read
+// nothing but the pixels, and a large mesh's pixels alone stay in the cache.
+struct ProjectedVertices {
+    std::vector<Vec3> view;          // view space
+    std::vector<PlanePoint> plane;   // view plane
+    std::vector<Point> screen;       // pixel; x == kNoPixel: must not be drawn
 };
 
-// ProjectToView, ApplyPerspective and ToScreen for every vertex; `out` holds vertices.size() entries.
+// ProjectToView, ApplyPerspective and ToScreen for every vertex into `out`, whose
+// arrays hold vertices.size() entries already.
 void ProjectVertices(const Projection& p, const std::vector<Vec3>& vertices, double scale, Vec3 offset, int eye,
-                     ProjectedVertex* out);
+                     ProjectedVertices& out);
 
 // Drawing order of the copies of a fractal figure: vertex indices by ascending view
 // depth (farthest first), equal depths in index order. Writes into `order`, whose

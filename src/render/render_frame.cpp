@@ -4,10 +4,11 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <new>
+#include <optional>
 
 #include "render/colouring.h"
 #include "render/lighting.h"
+#include "render/raster_surface.h"
 #include "view/view_state.h"
 
 namespace gyro {
@@ -81,44 +82,32 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid) {
 }
 
 bool CreateBackBuffer(AppState& state, int32_t width, int32_t height) {
-    width = std::max(width, int32_t{1});
-    height = std::max(height, int32_t{1});
+    // The drawing area and the buffer keep the same size, within what we allocate.
+    width = std::clamp(width, int32_t{1}, kMaxBackBufferSide);
+    height = std::clamp(height, int32_t{1}, kMaxBackBufferSide);
     state.solid.params.viewx = width;
     state.solid.params.viewy = height;
-    BackBuffer& buffer = state.display.backBuffer;
-    buffer.width = 0;
-    buffer.height = 0;
-    std::vector<uint32_t>().swap(buffer.pixels);  // the old picture goes first: lower peak memory
-    const size_t n = static_cast<size_t>(width) * static_cast<size_t>(height);
-    if (n > buffer.pixels.max_size()) return false;
-    try {
-        buffer.pixels.resize(n);
-    } catch (const std::bad_alloc&) {
-        std::vector<uint32_t>().swap(buffer.pixels);
-        return false;
-    }
-    buffer.width = width;
-    buffer.height = height;
-    return true;
+    return ResizeBackBuffer(state.display.backBuffer, width, height);
 }
 
 FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     FaceView view;
     const int32_t total = TotalCorners(face);
     if (total < 2 || face.corners.size() < static_cast<size_t>(total)) return view;
-    const ProjectedVertex* pv = ctx.scratch.vertices.data();
-    const size_t vertexCount = ctx.scratch.vertices.size();
+    const ProjectedVertices& pv = ctx.scratch.vertices;
+    const Point* screen = pv.screen.data();
+    const size_t vertexCount = pv.screen.size();
     const int32_t* c = face.corners.data();
     for (int32_t i = 0; i < total; ++i) {
         const auto index = static_cast<size_t>(static_cast<uint32_t>(c[i]));
-        if (index >= vertexCount || !pv[index].valid) return view;
+        if (index >= vertexCount || screen[index].x == kNoPixel) return view;
     }
     view.drawable = true;
     if (ctx.style.facecolmode == 0) return view;  // no facing test: every face is drawn
-    view.corners = PickDistinctCornersBy(total, [c, pv](int32_t i, int32_t j) {
-        return c[i] == c[j] || pv[c[i]].s == pv[c[j]].s;
-    });
-    view.k = FacingValue(pv[c[view.corners.i0]].q, pv[c[view.corners.i1]].q, pv[c[view.corners.i2]].q);
+    const Vec3* s = pv.view.data();
+    view.corners = PickDistinctCornersBy(total, [c, s](int32_t i, int32_t j) { return c[i] == c[j] || s[c[i]] == s[c[j]]; });
+    const PlanePoint* q = pv.plane.data();
+    view.k = FacingValue(q[c[view.corners.i0]], q[c[view.corners.i1]], q[c[view.corners.i2]]);
     return view;
 }
 
@@ -128,12 +117,12 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     const FrameStyle& style = ctx.style;
     if (style.facecolmode >= 1 && !FacesViewer(view.k, (drawmode & kDrawReversed) != 0)) return;
 
-    const ProjectedVertex* pv = ctx.scratch.vertices.data();
+    const ProjectedVertices& pv = ctx.scratch.vertices;
     const int32_t* c = face.corners.data();
     Brush brush;
     if (!(drawmode & kDrawOutlineOnly) && style.facecolmode >= 2) {
         const CornerTriple& t = view.corners;
-        const Vec3 n = CornerNormal(pv[c[t.i0]].s, pv[c[t.i1]].s, pv[c[t.i2]].s);
+        const Vec3 n = CornerNormal(pv.view[c[t.i0]], pv.view[c[t.i1]], pv.view[c[t.i2]]);
         const double length = Length(n);
         if (length > 0) {  // a face without area is never filled
             const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
@@ -148,7 +137,8 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     RenderScratch& scratch = ctx.scratch;
     if (scratch.points.size() < static_cast<size_t>(total)) scratch.points.resize(static_cast<size_t>(total));
     Point* points = scratch.points.data();
-    for (int32_t i = 0; i < total; ++i) points[i] = pv[c[i]].p;
+    const Point* screen = pv.screen.data();
+    for (int32_t i = 0; i < total; ++i) points[i] = screen[c[i]];
 
     if (!brush.none) {
         if (scratch.counts.size() < static_cast<size_t>(polygons)) scratch.counts.resize(static_cast<size_t>(polygons));
@@ -166,11 +156,11 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
 
 void DrawSegment(Surface& surface, const RenderContext& ctx, int32_t a, int32_t b, const Pen& pen) {
     if (pen.none) return;
-    const std::vector<ProjectedVertex>& pv = ctx.scratch.vertices;
+    const std::vector<Point>& screen = ctx.scratch.vertices.screen;
     const auto ia = static_cast<size_t>(static_cast<uint32_t>(a));
     const auto ib = static_cast<size_t>(static_cast<uint32_t>(b));
-    if (ia >= pv.size() || ib >= pv.size() || !pv[ia].valid || !pv[ib].valid) return;
-    surface.DrawLine(pv[ia].p, pv[ib].p, pen.width, pen.colour);
+    if (ia >= screen.size() || ib >= screen.size() || screen[ia].x == kNoPixel || screen[ib].x == kNoPixel) return;
+    surface.DrawLine(screen[ia], screen[ib], pen.width, pen.colour);
 }
 
 void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double scale, int eye, int level) {
@@ -187,7 +177,7 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
         return;
     }
 
-    ProjectVertices(ctx.projection, solid.vertices, scale, offset, eye, scratch.vertices.data());
+    ProjectVertices(ctx.projection, solid.vertices, scale, offset, eye, scratch.vertices);
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
@@ -218,6 +208,20 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     }
 }
 
+void RenderFrame(AppState& state) {
+    BackBuffer& buffer = state.display.backBuffer;
+    if (!buffer.exists()) return;
+    // The surface keeps its edge lists between frames, so it lives as long as the
+    // thread and is made anew only for another buffer.
+    thread_local std::optional<RasterSurface> surface;
+    thread_local const BackBuffer* target = nullptr;
+    if (!surface || target != &buffer) {
+        surface.emplace(buffer);
+        target = &buffer;
+    }
+    RenderFrame(state, *surface);
+}
+
 void RenderFrame(AppState& state, Surface& surface) {
     Solid& solid = state.solid;
     const DisplaySettings& display = state.display;
@@ -240,7 +244,9 @@ void RenderFrame(AppState& state, Surface& surface) {
         scratch.order.clear();
     }
     solid.fractalTopIndex = 0;
-    FitBuffer(scratch.vertices, solid.vertices.size());
+    FitBuffer(scratch.vertices.view, solid.vertices.size());
+    FitBuffer(scratch.vertices.plane, solid.vertices.size());
+    FitBuffer(scratch.vertices.screen, solid.vertices.size());
     FitBuffer(scratch.sides, solid.faces.size());
 
     const int firstEye = display.stereoon ? -1 : 0;

@@ -44,7 +44,7 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid);
 // Buffers reused from frame to frame so that drawing allocates nothing once they
 // have grown to the current figure. One set per thread (the viewer draws on one).
 struct RenderScratch {
-    std::vector<ProjectedVertex> vertices;  // the current copy, current eye
+    ProjectedVertices vertices;             // the current copy, current eye
     std::vector<int8_t> sides;              // facing result per face of the current copy
     std::vector<Point> points;              // corners of the face being drawn
     std::vector<int32_t> counts;            // its polygon sizes
@@ -70,8 +70,9 @@ struct FaceView {
     CornerTriple corners;
 };
 
-// Sizes the drawing area (never below 1 x 1) and the back buffer; the pixels are
-// undefined until the next frame. False, with no buffer, when memory ran out.
+// Sizes the drawing area and the back buffer alike, each side within
+// 1..kMaxBackBufferSide; the pixels are undefined until the next frame. False, with
+// no buffer, when memory ran out.
 bool CreateBackBuffer(AppState& state, int32_t width, int32_t height);
 
 // Draws one frame into the back buffer; nothing when there is no buffer yet.

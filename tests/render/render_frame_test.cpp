@@ -8,6 +8,7 @@
 #include "render/colouring.h"
 #include "render/lighting.h"
 #include "render/render_frame.h"
+#include "render/raster_surface.h"
 #include "render/recording_surface.h"
 
 namespace gyro {
@@ -292,6 +293,22 @@ TEST(CreateBackBuffer, SizesTheAreaAndTheBuffer) {
     EXPECT_EQ(state.solid.params.viewx, 1);
     EXPECT_EQ(state.solid.params.viewy, 1);
     EXPECT_EQ(state.display.backBuffer.pixels.size(), 1u);
+    EXPECT_TRUE(CreateBackBuffer(state, 4, kMaxBackBufferSide + 5));
+    EXPECT_EQ(state.solid.params.viewy, kMaxBackBufferSide);
+    EXPECT_EQ(state.display.backBuffer.height, kMaxBackBufferSide);
+}
+
+TEST(RenderFrame, DrawsIntoTheBackBufferOnlyOnceItExists) {
+    AppState state = CubeState();
+    RenderFrame(state);  // no buffer yet: nothing happens
+    ASSERT_TRUE(CreateBackBuffer(state, 64, 48));
+    state.display.bkmode = 1;
+    state.view.rad = 0.5;
+    RenderFrame(state);
+    const BackBuffer& b = state.display.backBuffer;
+    EXPECT_EQ(b.pixels[0], 0x00FFFFFFu);                // background
+    EXPECT_EQ(b.pixels[24 * 64 + 32], 0x00000000u);      // the nearest corner: black lines on white
+    EXPECT_NE(b.pixels[18 * 64 + 32], 0x00FFFFFFu);      // inside the top face: shaded
 }
 
 }  // namespace
