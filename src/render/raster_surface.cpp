@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdlib>
+#include <cstdint>
 #include <new>
 #include <stdexcept>
 
@@ -72,9 +73,36 @@ void SetUpEdge(RasterEdge& e, int64_t xa, int64_t ya, int64_t xb, int64_t yb, in
     e.frac = 2 * dx - e.step * den;
 }
 
+// The same for an edge that starts on row ys == ya with small coordinates: with
+// dx = s * dy + t (0 <= t < dy), ceil((dx - dy) / (2 * dy)) is s / 2 for even s and
+// (s - 1) / 2 plus 1 if t > 0 for odd s, so a single 32-bit division does.
+inline void SetUpEdgeFromTop(RasterEdge& e, int32_t xa, int32_t ya, int32_t xb, int32_t yb) {
+    const int32_t dx = xb - xa;
+    const int32_t dy = yb - ya;
+    int32_t s = dx;
+    int32_t t = 0;
+    if (dy != 1) {
+        s = dx / dy;
+        t = dx - s * dy;
+        if (t < 0) {
+            --s;
+            t += dy;
+        }
+    }
+    const int32_t q = (s & 1) == 0 ? s / 2 : (s - 1) / 2 + (t > 0);
+    e.x = int64_t{xa} + q;
+    e.den = 2 * int64_t{dy};
+    e.rem = int64_t{q} * e.den - (int64_t{dx} - dy);
+    e.step = s;
+    e.frac = 2 * int64_t{t};
+}
+
 void SetUpEdge(RasterEdge& e, int64_t xa, int64_t ya, int64_t xb, int64_t yb, int64_t ys, bool huge) {
     if (huge)
         SetUpEdge<Int128>(e, xa, ya, xb, yb, ys);
+    else if (ys == ya)
+        SetUpEdgeFromTop(e, static_cast<int32_t>(xa), static_cast<int32_t>(ya), static_cast<int32_t>(xb),
+                         static_cast<int32_t>(yb));
     else
         SetUpEdge<int64_t>(e, xa, ya, xb, yb, ys);
 }
@@ -328,7 +356,9 @@ void RasterSurface::FillPolygons(const Point* points, const int32_t* counts, int
     if (maxX <= 0 || maxY <= 0 || minX >= w || minY >= h) return;
     const bool huge = !IsSmall(minX) || !IsSmall(maxX) || !IsSmall(minY) || !IsSmall(maxY);
 
-    if (used == 1 && total == counts[0] && IsMonotone(points, static_cast<int32_t>(total)))
+    // Triangles, convex quadrilaterals and other single y-monotone outlines fill
+    // from two chains; anything else through the sorted edge list.
+    if (used == 1 && total == counts[0] && (total == 3 || IsMonotone(points, static_cast<int32_t>(total))))
         FillMonotone(points, static_cast<int32_t>(total), w, h, huge, colour);
     else
         FillGeneral(points, counts, polygonCount, w, h, huge, colour);
