@@ -18,7 +18,7 @@ using test::MakeTetrahedron;
 using test::SolidIsSound;
 using Corners = std::vector<int32_t>;
 
-constexpr test::InvariantOptions kConvexClosed{.closed = true, .oriented = true, .convex = true, .equalEdges = true};
+constexpr test::InvariantOptions kConvexClosed = test::kConvexEqualEdges;
 
 bool Near(Vec3 a, Vec3 b, double tol = 1e-9) { return Length(a - b) <= tol; }
 
@@ -160,6 +160,24 @@ TEST(Dual, OctahedronGivesTheCubeAndTheTetrahedronItself) {
     MakeDual(cube, 8);
     EXPECT_TRUE(SolidIsSound(cube, kConvexClosed));
     EXPECT_NEAR(test::Measure(cube).edgeLength.min, 1600 / std::sqrt(3.0), 1e-9);
+}
+
+TEST(Dual, StarVertexFiguresGiveStarFaces) {
+    // The dual of the great dodecahedron is the small stellated dodecahedron: the
+    // walk across shared edges winds twice round each vertex, so every dual face
+    // comes out as a pentagram, never as the convex pentagon.
+    Solid solid = test::MakeGreatDodecahedron(800);
+    ASSERT_TRUE(SolidIsSound(solid, {.closed = true, .oriented = true, .equalEdges = true}));
+    MakeDual(solid, 10);
+    ASSERT_EQ(solid.vertexCount(), 12);
+    ASSERT_EQ(solid.faceCount(), 12);
+    EXPECT_TRUE(SolidIsSound(solid, {.closed = true, .oriented = true, .equalEdges = true}));
+    EXPECT_TRUE(test::Measure(solid).vertexRadius.IsConstant());
+    for (const Face& face : solid.faces) {
+        ASSERT_EQ(TotalCorners(face), 5);
+        const auto at = [&](int32_t i) { return solid.vertices[face.corners[i % 5]]; };
+        for (int32_t i = 0; i < 5; ++i) EXPECT_GT(Length(at(i + 1) - at(i)), 1.5 * Length(at(i + 2) - at(i)));
+    }
 }
 
 TEST(Dual, FacesThroughTheCentreBecomeBands) {

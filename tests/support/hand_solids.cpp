@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "model/solid_ops.h"
 
@@ -66,6 +68,44 @@ Solid MakeOctahedron(double circumradius) {
         for (int32_t y : {2, 3}) {
             for (int32_t z : {4, 5}) AddOutwardTriangle(solid, x, y, z);
         }
+    }
+    return solid;
+}
+
+Solid MakeGreatDodecahedron(double circumradius) {
+    Solid solid;
+    const double phi = (1 + std::sqrt(5.0)) / 2;
+    for (double a : {-1.0, 1.0}) {
+        for (double b : {-phi, phi}) {
+            solid.vertices.push_back({0, a, b});
+            solid.vertices.push_back({a, b, 0});
+            solid.vertices.push_back({b, 0, a});
+        }
+    }
+    const double scale = circumradius / Length(solid.vertices[0]);
+    for (Vec3& v : solid.vertices) v = v * scale;
+    const double edge = 2 * scale;
+    for (int32_t v = 0; v < 12; ++v) {
+        // The five neighbours of v, in turn about the axis through v.
+        const Vec3 axis = solid.vertices[v] / Length(solid.vertices[v]);
+        std::vector<std::pair<double, int32_t>> ring;
+        Vec3 u{}, w{};
+        for (int32_t m = 0; m < 12; ++m) {
+            const Vec3 d = solid.vertices[m] - solid.vertices[v];
+            if (std::abs(Length(d) - edge) > 1e-9 * edge) continue;
+            const Vec3 flat = d - axis * Dot(d, axis);
+            if (Length(u) == 0) {
+                u = flat / Length(flat);
+                w = Cross(axis, u);
+            }
+            ring.push_back({std::atan2(Dot(flat, w), Dot(flat, u)), m});
+        }
+        std::sort(ring.begin(), ring.end());
+        Face& face = solid.faces.emplace_back();
+        SetFacePolygon(face, 5);
+        for (int32_t i = 0; i < 5; ++i) face.corners[i] = ring[i].second;
+        // Counter-clockwise about the outward axis is inward for FaceNormal.
+        ReverseFace(face);
     }
     return solid;
 }

@@ -50,6 +50,14 @@ struct InvariantOptions {
     double tolerance = 1e-9;
 };
 
+// Common settings. A convex solid: closed, consistently wound, outward, convex.
+inline constexpr InvariantOptions kConvexSolid{.closed = true, .oriented = true, .convex = true};
+// The same with all edges equal (Platonic, Archimedean, deltahedral Johnson solids).
+inline constexpr InvariantOptions kConvexEqualEdges{.closed = true, .oriented = true, .convex = true,
+                                                    .equalEdges = true};
+// A closed, consistently wound star or non-convex solid.
+inline constexpr InvariantOptions kClosedSolid{.closed = true, .oriented = true};
+
 // Smallest and largest value of a measure over the solid.
 struct Range {
     double min = 0.0;

@@ -10,7 +10,7 @@
 namespace gyro::test {
 namespace {
 
-constexpr InvariantOptions kStrict{.closed = true, .oriented = true, .convex = true, .equalEdges = true};
+constexpr InvariantOptions kStrict = kConvexEqualEdges;
 
 TEST(Invariants, HandSolidsAreSound) {
     EXPECT_TRUE(SolidIsSound(MakeCube(400), kStrict));
