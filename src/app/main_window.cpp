@@ -21,6 +21,7 @@
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
 #include "model/dispatcher.h"
+#include "render/render_frame.h"
 
 namespace gyro {
 
@@ -378,12 +379,8 @@ void MainWindow::applyClientSize() {
 }
 
 void MainWindow::setBackBuffer(int w, int h) {
-    BackBuffer& b = state_.display.backBuffer;
-    state_.solid.params.viewx = w;
-    state_.solid.params.viewy = h;
-    b.width = w;
-    b.height = h;
-    b.pixels.assign(size_t(w) * size_t(h), BackgroundColour(state_.display));
+    // Without memory for the picture the window still runs and shows the band.
+    CreateBackBuffer(state_, w, h);
 }
 
 void MainWindow::drawFrame(QWidget& target) {
@@ -411,8 +408,11 @@ void MainWindow::drawFrame(QWidget& target) {
     }
     p.drawText(status_.name.x, vh + kStatusLineHeight + ascent, nameQ_);
 
+    RenderFrame(state_);
     const BackBuffer& b = state_.display.backBuffer;
-    if (b.exists()) {
+    if (!b.exists()) {
+        p.fillRect(0, 0, vw, vh, ToQColor(BackgroundColour(state_.display)));
+    } else {
         const QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
                              qsizetype(b.width) * 4, QImage::Format_RGBX8888);
         p.drawImage(0, 0, picture);
