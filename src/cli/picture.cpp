@@ -71,12 +71,6 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
 
 bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
 
-std::string FigureLabel(ShapeId figure) {
-    const FigureInfo* info = FindFigure(figure);
-    if (!info) return std::string();
-    return std::string(info->nameEn.empty() ? info->nameJa : info->nameEn);
-}
-
 Status WritePng(const std::string& path, const BackBuffer& buffer) {
     // The buffer's bytes are R, G, B, 0 per pixel: exactly QImage's RGBX8888.
     const QImage image(reinterpret_cast<const uchar*>(buffer.pixels.data()), buffer.width, buffer.height,
@@ -207,8 +201,8 @@ int RunBench(const Args& args) {
             RenderFrame(state);
         }
         const double frameMs = ms(Clock::now() - t1) / frames;
-        std::printf("%6d %10.2f %12.3f %9d  %s\n", figure, buildMs, frameMs, state.solid.faceCount(),
-                    FigureLabel(figure).c_str());
+        const std::string& name = state.solid.nameEn.empty() ? state.solid.nameJa : state.solid.nameEn;
+        std::printf("%6d %10.2f %12.3f %9d  %s\n", figure, buildMs, frameMs, state.solid.faceCount(), name.c_str());
         ++measured;
         totalBuild += buildMs;
         totalFrames += frameMs;

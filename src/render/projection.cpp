@@ -21,14 +21,21 @@ Projection MakeProjection(const ViewState& view, const DisplaySettings& display,
     return p;
 }
 
+CopyProjector MakeCopyProjector(const Projection& p, double scale, Vec3 offset, int eye) {
+    CopyProjector c;
+    c.ax = p.ax;
+    c.zoom = p.rad / 10;
+    c.scale = scale;
+    c.offset = offset;
+    c.person = p.person;
+    c.noImage = p.person && p.persdz == 0;
+    c.inverseD = p.persdz != 0 ? 1.0 / p.persdz : 0.0;
+    c.centre = EyeCentre(p, eye);
+    return c;
+}
+
 Vec3 ProjectToView(const Projection& p, Vec3 v, double scale, Vec3 offset) {
-    const double x = v.x * scale + offset.x;
-    const double y = v.y * scale + offset.y;
-    const double z = v.z * scale + offset.z;
-    const Matrix3& a = p.ax;
-    return {(x * a[0][0] + y * a[1][0] + z * a[2][0]) * p.rad / 10,
-            (x * a[0][1] + y * a[1][1] + z * a[2][1]) * p.rad / 10,
-            (x * a[0][2] + y * a[1][2] + z * a[2][2]) * p.rad / 10};
+    return MakeCopyProjector(p, scale, offset, 0).View(v);
 }
 
 PlanePoint EyeCentre(const Projection& p, int eye) {
@@ -38,17 +45,7 @@ PlanePoint EyeCentre(const Projection& p, int eye) {
 }
 
 bool ApplyPerspective(const Projection& p, Vec3 s, int eye, PlanePoint& out) {
-    if (!p.person) {
-        out = {s.x, s.y};
-        return !std::isnan(s.x) && !std::isnan(s.y);
-    }
-    if (p.persdz == 0) return false;
-    const double f = 1 - s.z / p.persdz;
-    // f <= 0: the point is at or behind the eye. Written so that NaN fails too.
-    if (!(f > 0)) return false;
-    const PlanePoint c = EyeCentre(p, eye);
-    out = {(s.x - c.x) / f + c.x, (s.y - c.y) / f + c.y};
-    return !std::isnan(out.x) && !std::isnan(out.y);
+    return MakeCopyProjector(p, 1.0, {}, eye).Plane(s, out) && !std::isnan(out.x) && !std::isnan(out.y);
 }
 
 bool ToPixel(double v, int64_t& out) {
@@ -95,51 +92,30 @@ bool FacesViewer(const Projection& p, const Vec3* points, CornerTriple t, int ey
     return FacesViewer(FacingValue(a, b, c), reversed);
 }
 
-void ProjectVertices(const Projection& p, const std::vector<Vec3>& vertices, double scale, Vec3 offset, int eye,
-                     ProjectedVertices& out) {
+void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
+                     Point* screen) {
     const size_t n = vertices.size();
-    Vec3* view = out.view.data();
-    PlanePoint* plane = out.plane.data();
-    Point* screen = out.screen.data();
-    // The same arithmetic as ProjectToView, ApplyPerspective and ToScreen, with the
-    // per-frame constants hoisted and the checked conversion's common case inline.
-    const Matrix3& a = p.ax;
-    const double rad = p.rad;
-    const bool person = p.person;
-    const double d = p.persdz;
-    const PlanePoint c = EyeCentre(p, eye);
+    // ToScreen with its common case inline: a finite point well inside the limits.
+    const bool symmet = p.symmet;
     const double shift = static_cast<double>(int64_t{eye} * p.stereodist);
     const double hx = p.hx, hy = p.hy;
-    constexpr double limit = static_cast<double>(kPixelLimit);
+    const int64_t addX = symmet ? p.hx : 0, addY = symmet ? p.hy : 0;
+    constexpr double limit = static_cast<double>(kPixelLimit / 2);
+    const bool fast = std::abs(addX) < kPixelLimit / 2 && std::abs(addY) < kPixelLimit / 2;
     for (size_t i = 0; i < n; ++i) {
-        const double x = vertices[i].x * scale + offset.x;
-        const double y = vertices[i].y * scale + offset.y;
-        const double z = vertices[i].z * scale + offset.z;
-        const Vec3 s{(x * a[0][0] + y * a[1][0] + z * a[2][0]) * rad / 10,
-                     (x * a[0][1] + y * a[1][1] + z * a[2][1]) * rad / 10,
-                     (x * a[0][2] + y * a[1][2] + z * a[2][2]) * rad / 10};
-        view[i] = s;
-        PlanePoint q{s.x, s.y};
-        if (person) {
-            const double f = d != 0 ? 1 - s.z / d : 0;
-            if (!(f > 0)) {
-                screen[i] = {kNoPixel, kNoPixel};
-                continue;
-            }
-            q = {(s.x - c.x) / f + c.x, (s.y - c.y) / f + c.y};
+        PlanePoint q;
+        if (!copy.Plane(copy.View(vertices[i]), q)) {
+            screen[i] = {kNoPixel, kNoPixel};
+            continue;
         }
-        plane[i] = q;
-        const double sx = p.symmet ? shift + q.x : hx + shift + q.x;
-        const double sy = p.symmet ? -q.y : hy - q.y;
-        if (std::fabs(sx) < limit && std::fabs(sy) < limit) {
-            const int64_t px = static_cast<int64_t>(sx) + (p.symmet ? p.hx : 0);
-            const int64_t py = static_cast<int64_t>(sy) + (p.symmet ? p.hy : 0);
-            if (std::max(std::abs(px), std::abs(py)) <= kPixelLimit) {
-                screen[i] = {static_cast<int32_t>(px), static_cast<int32_t>(py)};
-                continue;
-            }
+        const double sx = symmet ? shift + q.x : hx + shift + q.x;
+        const double sy = symmet ? -q.y : hy - q.y;
+        if (fast && std::fabs(sx) < limit && std::fabs(sy) < limit) {
+            screen[i] = {static_cast<int32_t>(static_cast<int64_t>(sx) + addX),
+                         static_cast<int32_t>(static_cast<int64_t>(sy) + addY)};
+        } else if (!ToScreen(p, q, eye, screen[i])) {
+            screen[i] = {kNoPixel, kNoPixel};
         }
-        if (!ToScreen(p, q, eye, screen[i])) screen[i] = {kNoPixel, kNoPixel};
     }
 }
 

@@ -100,24 +100,52 @@ inline bool FacesViewer(double k, bool reversed) { return reversed ? k <= 0.0 : 
 // The facing test for view-space corner points, as seen from one eye.
 bool FacesViewer(const Projection& p, const Vec3* points, CornerTriple t, int eye, bool reversed);
 
-// Screen x of a vertex that has no image (at or behind the eye, NaN). Real pixels
-// never get there: they are clamped to +-kPixelLimit.
+// Screen coordinates of a vertex that has no image (at or behind the eye, NaN).
+// Real pixels never get there: they are clamped to +-kPixelLimit.
 inline constexpr int32_t kNoPixel = std::numeric_limits<int32_t>::min();
 
-// The vertices of the solid as seen in one copy from one eye, one entry per vertex
-// in each array. The renderer projects every vertex once per copy and eye; faces then
-// only look their corners up. Kept as separate arrays because the outline passes read
-// nothing but the pixels, and a large mesh's pixels alone stay in the cache.
-struct ProjectedVertices {
-    std::vector<Vec3> view;          // view space
-    std::vector<PlanePoint> plane;   // view plane
-    std::vector<Point> screen;       // pixel; x == kNoPixel: must not be drawn
+// ProjectToView and ApplyPerspective for one copy and one eye, with the constants
+// worked out once. The one-point functions above use the same arithmetic, so both
+// give the same bits.
+struct CopyProjector {
+    Matrix3 ax = kIdentity3;
+    double zoom = 0.1;  // rad / 10
+    double scale = 1.0;
+    Vec3 offset;
+    bool person = true;
+    bool noImage = false;  // perspective with eye distance 0: no point has an image
+    double inverseD = 0.002;
+    PlanePoint centre;
+
+    Vec3 View(Vec3 v) const {
+        const double x = v.x * scale + offset.x;
+        const double y = v.y * scale + offset.y;
+        const double z = v.z * scale + offset.z;
+        return {(x * ax[0][0] + y * ax[1][0] + z * ax[2][0]) * zoom, (x * ax[0][1] + y * ax[1][1] + z * ax[2][1]) * zoom,
+                (x * ax[0][2] + y * ax[1][2] + z * ax[2][2]) * zoom};
+    }
+    // False when the point is at or behind the eye (NaN included); q may hold NaN otherwise.
+    bool Plane(Vec3 s, PlanePoint& q) const {
+        if (!person) {
+            q = {s.x, s.y};
+            return true;
+        }
+        const double f = 1 - s.z * inverseD;
+        if (noImage || !(f > 0)) return false;
+        const double m = 1 / f;
+        q = {(s.x - centre.x) * m + centre.x, (s.y - centre.y) * m + centre.y};
+        return true;
+    }
 };
 
-// ProjectToView, ApplyPerspective and ToScreen for every vertex into `out`, whose
-// arrays hold vertices.size() entries already.
-void ProjectVertices(const Projection& p, const std::vector<Vec3>& vertices, double scale, Vec3 offset, int eye,
-                     ProjectedVertices& out);
+CopyProjector MakeCopyProjector(const Projection& p, double scale, Vec3 offset, int eye);
+
+// The pixel of every vertex of one copy for one eye; {kNoPixel, kNoPixel} where a
+// vertex has no image. `screen` holds vertices.size() entries already. Only the
+// pixels are kept: on a large mesh the frame's time goes into memory traffic, and
+// the few view-space points a face needs are cheaper to compute again.
+void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
+                     Point* screen);
 
 // Drawing order of the copies of a fractal figure: vertex indices by ascending view
 // depth (farthest first), equal depths in index order. Writes into `order`, whose

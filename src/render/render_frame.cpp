@@ -94,9 +94,8 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     FaceView view;
     const int32_t total = TotalCorners(face);
     if (total < 2 || face.corners.size() < static_cast<size_t>(total)) return view;
-    const ProjectedVertices& pv = ctx.scratch.vertices;
-    const Point* screen = pv.screen.data();
-    const size_t vertexCount = pv.screen.size();
+    const Point* screen = ctx.scratch.screen.data();
+    const size_t vertexCount = ctx.scratch.screen.size();
     const int32_t* c = face.corners.data();
     for (int32_t i = 0; i < total; ++i) {
         const auto index = static_cast<size_t>(static_cast<uint32_t>(c[i]));
@@ -104,10 +103,38 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     }
     view.drawable = true;
     if (ctx.style.facecolmode == 0) return view;  // no facing test: every face is drawn
-    const Vec3* s = pv.view.data();
-    view.corners = PickDistinctCornersBy(total, [c, s](int32_t i, int32_t j) { return c[i] == c[j] || s[c[i]] == s[c[j]]; });
-    const PlanePoint* q = pv.plane.data();
-    view.k = FacingValue(q[c[view.corners.i0]], q[c[view.corners.i1]], q[c[view.corners.i2]]);
+
+    // The distinct corners by their view-space points, computed as the search needs them.
+    const CopyProjector& copy = ctx.copy;
+    const std::vector<Vec3>& v = ctx.solid.vertices;
+    CornerTriple& t = view.corners;
+    const Vec3 s0 = copy.View(v[c[0]]);
+    Vec3 s1 = s0;
+    int32_t i = 1;
+    for (; i < total; ++i) {
+        if (c[i] == c[0]) continue;
+        s1 = copy.View(v[c[i]]);
+        if (!(s1 == s0)) break;
+    }
+    Vec3 s2 = s1;
+    if (i < total) {
+        t.i1 = t.i2 = i;
+        for (++i; i < total; ++i) {
+            if (c[i] == c[t.i1]) continue;
+            const Vec3 s = copy.View(v[c[i]]);
+            if (!(s == s1)) {
+                s2 = s;
+                t.i2 = i;
+                break;
+            }
+        }
+    }
+    view.normal = CornerNormal(s0, s1, s2);
+    PlanePoint q0, q1, q2;
+    copy.Plane(s0, q0);  // cannot fail: every corner has a pixel
+    copy.Plane(s1, q1);
+    copy.Plane(s2, q2);
+    view.k = FacingValue(q0, q1, q2);
     return view;
 }
 
@@ -117,12 +144,10 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     const FrameStyle& style = ctx.style;
     if (style.facecolmode >= 1 && !FacesViewer(view.k, (drawmode & kDrawReversed) != 0)) return;
 
-    const ProjectedVertices& pv = ctx.scratch.vertices;
     const int32_t* c = face.corners.data();
     Brush brush;
     if (!(drawmode & kDrawOutlineOnly) && style.facecolmode >= 2) {
-        const CornerTriple& t = view.corners;
-        const Vec3 n = CornerNormal(pv.view[c[t.i0]], pv.view[c[t.i1]], pv.view[c[t.i2]]);
+        const Vec3 n = view.normal;
         const double length = Length(n);
         if (length > 0) {  // a face without area is never filled
             const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
@@ -137,7 +162,7 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     RenderScratch& scratch = ctx.scratch;
     if (scratch.points.size() < static_cast<size_t>(total)) scratch.points.resize(static_cast<size_t>(total));
     Point* points = scratch.points.data();
-    const Point* screen = pv.screen.data();
+    const Point* screen = scratch.screen.data();
     for (int32_t i = 0; i < total; ++i) points[i] = screen[c[i]];
 
     if (!brush.none) {
@@ -156,7 +181,7 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
 
 void DrawSegment(Surface& surface, const RenderContext& ctx, int32_t a, int32_t b, const Pen& pen) {
     if (pen.none) return;
-    const std::vector<Point>& screen = ctx.scratch.vertices.screen;
+    const std::vector<Point>& screen = ctx.scratch.screen;
     const auto ia = static_cast<size_t>(static_cast<uint32_t>(a));
     const auto ib = static_cast<size_t>(static_cast<uint32_t>(b));
     if (ia >= screen.size() || ib >= screen.size() || screen[ia].x == kNoPixel || screen[ib].x == kNoPixel) return;
@@ -177,7 +202,8 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
         return;
     }
 
-    ProjectVertices(ctx.projection, solid.vertices, scale, offset, eye, scratch.vertices);
+    ctx.copy = MakeCopyProjector(ctx.projection, scale, offset, eye);
+    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data());
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
@@ -197,14 +223,20 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     // Back edges over the filled front faces, then the front edges over those.
     if (style.hiddenWidthMode != 2 && !(style.penbold == 2 && style.rezerse)) {
         for (int32_t i = 0; i < faceCount; ++i) {
-            DrawFace(surface, ctx, solid.faces[i], i, kDrawReversed | kDrawOutlineOnly, ViewOfSide(scratch.sides[i]),
-                     style.hiddenPen);
+            const int8_t side = scratch.sides[i];
+            if (side == kSideBack || side == kSideEdgeOn) {  // decided here, without touching the face
+                DrawFace(surface, ctx, solid.faces[i], i, kDrawReversed | kDrawOutlineOnly, ViewOfSide(side),
+                         style.hiddenPen);
+            }
         }
     }
     if (style.penbold == 2) return;
     if (style.hiddenWidthMode == 2 && !style.rezerse) return;  // the fill pass drew them last already
     for (int32_t i = 0; i < faceCount; ++i) {
-        DrawFace(surface, ctx, solid.faces[i], i, kDrawOutlineOnly, ViewOfSide(scratch.sides[i]), style.visiblePen);
+        const int8_t side = scratch.sides[i];
+        if (side == kSideFront || side == kSideEdgeOn) {
+            DrawFace(surface, ctx, solid.faces[i], i, kDrawOutlineOnly, ViewOfSide(side), style.visiblePen);
+        }
     }
 }
 
@@ -244,9 +276,7 @@ void RenderFrame(AppState& state, Surface& surface) {
         scratch.order.clear();
     }
     solid.fractalTopIndex = 0;
-    FitBuffer(scratch.vertices.view, solid.vertices.size());
-    FitBuffer(scratch.vertices.plane, solid.vertices.size());
-    FitBuffer(scratch.vertices.screen, solid.vertices.size());
+    FitBuffer(scratch.screen, solid.vertices.size());
     FitBuffer(scratch.sides, solid.faces.size());
 
     const int firstEye = display.stereoon ? -1 : 0;

@@ -44,7 +44,7 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid);
 // Buffers reused from frame to frame so that drawing allocates nothing once they
 // have grown to the current figure. One set per thread (the viewer draws on one).
 struct RenderScratch {
-    ProjectedVertices vertices;             // the current copy, current eye
+    std::vector<Point> screen;              // vertex pixels of the current copy and eye
     std::vector<int8_t> sides;              // facing result per face of the current copy
     std::vector<Point> points;              // corners of the face being drawn
     std::vector<int32_t> counts;            // its polygon sizes
@@ -61,6 +61,7 @@ struct RenderContext {
     Vec3 light;
     int topLevel = 0;  // `fracn`, kept within the figure's depth limit
     RenderScratch& scratch;
+    CopyProjector copy = {};  // the copy and eye being drawn
 };
 
 // The facing test of one face in the current copy, shared by the three passes.
@@ -68,6 +69,7 @@ struct FaceView {
     bool drawable = false;  // every corner has an image and the face has at least two
     double k = 0.0;         // FacingValue of the three distinct corners (NaN: never drawn)
     CornerTriple corners;
+    Vec3 normal;            // CornerNormal of the same corners (view space)
 };
 
 // Sizes the drawing area and the back buffer alike, each side within
