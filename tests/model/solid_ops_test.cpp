@@ -283,7 +283,7 @@ TEST(Lifecycle, ResetPaletteAndInitialDefaults) {
     EXPECT_EQ(solid.params.kikaku, -1);
     EXPECT_EQ(solid.params.conn, 3);
     EXPECT_EQ(solid.zukei, 5);
-    EXPECT_EQ(solid.patternCount, 1);
+    EXPECT_EQ(solid.patternCount, 6);  // the cube carries six colour patterns
     EXPECT_EQ(solid.fractalDepthMax, 0);
 }
 
