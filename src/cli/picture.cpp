@@ -1,17 +1,216 @@
-#include <cstdio>
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstddef>
+#include <chrono>
+#include <cstdio>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalog/catalogue.h"
 #include "cli/commands.h"
+#include "io/atomic_write.h"
+#include "io/bmp_file.h"
+#include "io/settings_file.h"
+#include "model/app_state.h"
+#include "model/dispatcher.h"
+#include "render/raster_surface.h"
+#include "render/render_frame.h"
+#include "view/motion.h"
 
 namespace gyro::cli {
 
-int RunRender(const Args& /*args*/) {
-    std::fputs("gyrosolid-cli: this command is not available yet\n", stderr);
+namespace {
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
     return 1;
 }
 
-int RunBench(const Args& /*args*/) {
-    std::fputs("gyrosolid-cli: this command is not available yet\n", stderr);
-    return 1;
+std::optional<int> ParseInt(std::string_view text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+std::optional<ShapeId> ParseFigure(std::string_view text) {
+    const auto n = ParseInt(text, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
+    if (!n) return std::nullopt;
+    return static_cast<ShapeId>(*n);
+}
+
+struct Size {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// "WxH", each side 1..kMaxBackBufferSide.
+std::optional<Size> ParseSize(std::string_view text) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto w = ParseInt(text.substr(0, x), 1, kMaxBackBufferSide);
+    const auto h = ParseInt(text.substr(x + 1), 1, kMaxBackBufferSide);
+    if (!w || !h) return std::nullopt;
+    return Size{*w, *h};
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
+
+Status WritePng(const std::string& path, const BackBuffer& buffer) {
+    // The buffer's bytes are R, G, B, 0 per pixel: exactly QImage's RGBX8888.
+    const QImage image(reinterpret_cast<const uchar*>(buffer.pixels.data()), buffer.width, buffer.height,
+                       static_cast<qsizetype>(buffer.width) * 4, QImage::Format_RGBX8888);
+    QByteArray bytes;
+    QBuffer device(&bytes);
+    if (!device.open(QIODevice::WriteOnly) || !image.save(&device, "PNG")) {
+        return Status::Error("cannot encode the picture as PNG");
+    }
+    return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+}  // namespace
+
+int RunRender(const Args& args) {
+    std::optional<ShapeId> figure;
+    std::string output;
+    std::string settingsPath;
+    std::optional<Size> size;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings") {
+            if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
+            const std::string& value = args[++i];
+            if (word == "--size") {
+                size = ParseSize(value);
+                if (!size) {
+                    return Fail("--size takes WxH with sides 1.." + std::to_string(kMaxBackBufferSide) + ", not '" +
+                                value + "'");
+                }
+            } else if (word == "--settings") {
+                settingsPath = value;
+            } else {
+                output = value;
+            }
+        } else if (IsOption(word)) {
+            return Fail("unknown option '" + word + "'");
+        } else {
+            if (figure) return Fail("more than one figure number given");
+            figure = ParseFigure(word);
+            if (!figure) return Fail("'" + word + "' is not a figure number");
+        }
+    }
+    if (!figure) return Fail("render needs a figure number (see 'gyrosolid-cli list')");
+    if (output.empty()) return Fail("render needs an output file: -o FILE.bmp or -o FILE.png");
+    const bool png = EndsWithNoCase(output, ".png");
+    if (!png && !EndsWithNoCase(output, ".bmp")) return Fail("the output file must end in .bmp or .png");
+
+    AppState state;
+    InitAppState(state);
+    if (!settingsPath.empty()) {
+        const Status loaded = LoadSettingsFile(settingsPath, state);
+        if (!loaded.ok()) return Fail(loaded.message);
+    }
+    if (ChangeFigure(state, *figure) == 0) {
+        return Fail("figure " + std::to_string(*figure) + ": nothing built (no builder knows this number)");
+    }
+    const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
+    if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
+    RenderFrame(state);
+
+    const Status written = png ? WritePng(output, state.display.backBuffer)
+                               : WriteBmpFile(output, state.display.backBuffer);
+    return written.ok() ? 0 : Fail(written.message);
+}
+
+int RunBench(const Args& args) {
+    std::vector<ShapeId> figures;
+    Size area{512, 512};
+    int frames = 50;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word == "--size" || word == "--frames") {
+            if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
+            const std::string& value = args[++i];
+            if (word == "--size") {
+                const auto s = ParseSize(value);
+                if (!s) return Fail("--size takes WxH, not '" + value + "'");
+                area = *s;
+            } else {
+                const auto k = ParseInt(value, 1, 1000000);
+                if (!k) return Fail("--frames takes a count from 1, not '" + value + "'");
+                frames = *k;
+            }
+        } else if (IsOption(word)) {
+            return Fail("unknown option '" + word + "'");
+        } else {
+            const auto figure = ParseFigure(word);
+            if (!figure) return Fail("'" + word + "' is not a figure number");
+            figures.push_back(*figure);
+        }
+    }
+    const bool explicitList = !figures.empty();
+    if (!explicitList) {
+        for (const FigureInfo& info : AllFigures()) figures.push_back(info.number);
+    }
+
+    using Clock = std::chrono::steady_clock;
+    auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+
+    AppState state;
+    InitAppState(state);
+    if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
+    std::printf("# %dx%d, %d frames per figure, auto-rotation as in the viewer\n", area.width, area.height, frames);
+    std::printf("%6s %10s %12s %9s  %s\n", "figure", "build ms", "ms/frame", "faces", "name");
+
+    int measured = 0;
+    int failed = 0;
+    double totalBuild = 0;
+    double totalFrames = 0;
+    for (const ShapeId figure : figures) {
+        const Clock::time_point t0 = Clock::now();
+        const int built = ChangeFigure(state, figure);
+        const double buildMs = ms(Clock::now() - t0);
+        if (built == 0) {
+            if (explicitList) {
+                std::fprintf(stderr, "gyrosolid-cli: figure %d: nothing built\n", figure);
+                ++failed;
+            }
+            continue;
+        }
+        // Turn the solid every frame as the viewer's automatic rotation does.
+        state.view.autoroton = 1;
+        RenderFrame(state);  // the first frame grows the buffers
+        const Clock::time_point t1 = Clock::now();
+        for (int f = 0; f < frames; ++f) {
+            AdvancePeriodicMotion(state.view, state.display);
+            RenderFrame(state);
+        }
+        const double frameMs = ms(Clock::now() - t1) / frames;
+        const std::string& name = state.solid.nameEn.empty() ? state.solid.nameJa : state.solid.nameEn;
+        std::printf("%6d %10.2f %12.3f %9d  %s\n", figure, buildMs, frameMs, state.solid.faceCount(), name.c_str());
+        ++measured;
+        totalBuild += buildMs;
+        totalFrames += frameMs;
+    }
+    std::printf("total: %d figures, build %.1f ms, %.3f ms per frame summed over the figures (mean %.3f)\n",
+                measured, totalBuild, totalFrames, measured ? totalFrames / measured : 0.0);
+    if (std::fflush(stdout) != 0) return Fail("writing to standard output failed");
+    return failed == 0 ? 0 : 1;
 }
 
 }  // namespace gyro::cli

@@ -1,0 +1,422 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/command_ids.h"
+#include "app/frame_step.h"
+#include "app/info_dialog.h"
+#include "app/input.h"
+#include "app/key_map.h"
+#include "catalog/catalogue.h"
+#include "model/dispatcher.h"
+#include "render/render_frame.h"
+
+namespace gyro {
+
+namespace {
+
+constexpr int kPassMs = 10;
+constexpr int kMinClientWidth = 256;
+
+uint64_t ClockMs() {
+    using namespace std::chrono;
+    return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+QColor ToQColor(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+Colour FromQColor(const QColor& c) {
+    return Colour(c.red()) | (Colour(c.green()) << 8) | (Colour(c.blue()) << 16);
+}
+
+Colour BackgroundColour(const DisplaySettings& d) {
+    if (d.bkmode == 2) return d.bkcol;
+    return d.bkmode == 0 ? 0x00000000 : 0x00FFFFFF;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Canvas
+
+Canvas::Canvas(MainWindow& owner) : owner_(owner) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // moves without a button set the reference point
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Canvas::paintEvent(QPaintEvent*) { owner_.drawFrame(*this); }
+
+void Canvas::resizeEvent(QResizeEvent*) { owner_.clientResized(); }
+
+void Canvas::keyPressEvent(QKeyEvent* event) { owner_.keyEvent(event, true); }
+
+void Canvas::keyReleaseEvent(QKeyEvent* event) { owner_.keyEvent(event, false); }
+
+void Canvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    const Qt::MouseButtons b = event->buttons();
+    MouseMove(owner_.state_, owner_.shell_, static_cast<int16_t>(p.x()), static_cast<int16_t>(p.y()),
+              (b & Qt::LeftButton) != 0, (b & Qt::RightButton) != 0);
+}
+
+void Canvas::wheelEvent(QWheelEvent* event) {
+    MouseWheel(owner_.shell_, event->angleDelta().y());
+    event->accept();
+}
+
+void Canvas::focusOutEvent(QFocusEvent* event) {
+    // Key releases that happen while a menu or dialog has the keyboard never
+    // reach us; forget every held key rather than keep turning for ever.
+    owner_.shell_.keys.releaseAll();
+    QWidget::focusOutEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+// MainWindow
+
+MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
+    : QMainWindow(parent), state_(state), shell_(shell), statusFont_(QStringLiteral("IPAGothic")) {
+    setWindowTitle(QStringLiteral("Gyrosolid"));
+    statusFont_.setPixelSize(kStatusLineHeight);
+    statusFont_.setStyleHint(QFont::TypeWriter);
+
+    canvas_ = new Canvas(*this);
+    setCentralWidget(canvas_);
+    setFocusProxy(canvas_);
+    canvas_->setFocus();
+
+    chooser_ = [this](Colour& c) { return chooseColourDialog(c); };
+    buildMenus();
+    applyMenuMarks();
+
+    passTimer_.setTimerType(Qt::PreciseTimer);
+    passTimer_.setInterval(kPassMs);
+    connect(&passTimer_, &QTimer::timeout, this, &MainWindow::runPass);
+
+    resizeWindowToView(shell_.viewwidth, shell_.viewheight);
+}
+
+void MainWindow::startLoop() {
+    lastPassMs_ = ClockMs();
+    passTimer_.start();
+}
+
+void MainWindow::runPass() {
+    StepFrame(state_, shell_);
+    canvas_->repaint();
+    const uint64_t now = ClockMs();
+    CountFrame(shell_, lastPassMs_, now);
+    lastPassMs_ = now;
+}
+
+QAction* MainWindow::action(int id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const QString& label, int id) {
+    QAction* a = menu->addAction(label);
+    a->setData(id);
+    actions_[id] = a;
+    connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+    return a;
+}
+
+void MainWindow::buildMenus() {
+    menuBar()->addMenu(buildOperationMenu());
+    menuBar()->addMenu(buildFigureMenu());
+    menuBar()->addMenu(buildViewMenu());
+
+    // Every item that shows a state carries a check mark; the marks are set
+    // from the state alone, never by the toggle of the click itself.
+    for (const MenuMark& m : MenuMarks(state_, shell_, figureCommands_)) {
+        if (QAction* a = action(m.id)) a->setCheckable(true);
+    }
+    for (int id : PendingCommands()) {
+        if (QAction* a = action(id)) a->setEnabled(false);
+    }
+
+    QAction* info = action(cmd::kInformation);
+    info->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
+    action(cmd::kCopyImage)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    for (auto& [id, a] : actions_) a->setShortcutContext(Qt::WindowShortcut);
+}
+
+QMenu* MainWindow::buildOperationMenu() {
+    QMenu* m = new QMenu(QStringLiteral("操作(&F)"), this);
+    addCommand(m, QStringLiteral("軸の初期化(&I)"), cmd::kResetView);
+    addCommand(m, QStringLiteral("慣性回転(&R)"), cmd::kInertia);
+    addCommand(m, QStringLiteral("自動回転(&G)..."), cmd::kAutoRotation);
+    addCommand(m, QStringLiteral("画面サイズ(&S)..."), cmd::kScreenSize);
+    addCommand(m, QStringLiteral("任意回転軸(&J) ..."), cmd::kArbitraryAxis);
+    addCommand(m, QStringLiteral("図形サイズ＆方向(&Z) ..."), cmd::kSizeAndDirection);
+    addCommand(m, QStringLiteral("FPSの表示(&F)"), cmd::kShowFps);
+    addCommand(m, QStringLiteral("投射面積確認(&Q).."), cmd::kProjectedArea);
+    addCommand(m, QStringLiteral("マウス操作有効(&M).."), cmd::kMouse);
+    m->addSeparator();
+    addCommand(m, QStringLiteral("画像の出力(&E) ..."), cmd::kExportImage);
+    addCommand(m, QStringLiteral("画像のコピー(&C)"), cmd::kCopyImage);
+    m->addSeparator();
+    addCommand(m, QStringLiteral("設定の保存(&H) ..."), cmd::kSaveSettings);
+    addCommand(m, QStringLiteral("設定の読出し(&Y) ..."), cmd::kLoadSettings);
+    m->addSeparator();
+    addCommand(m, QStringLiteral("情報・操作方法(&A) ..."), cmd::kInformation);
+    m->addSeparator();
+    addCommand(m, QStringLiteral("終了(&X)"), cmd::kExit);
+    return m;
+}
+
+void MainWindow::addFigureItems(QMenu* menu, const FigureMenuItem& parent) {
+    for (const FigureMenuItem& item : parent.children) {
+        const QString label = QString::fromStdString(item.label);
+        if (item.separator) {
+            menu->addSeparator();
+        } else if (!item.children.empty()) {
+            addFigureItems(menu->addMenu(label), item);
+        } else if (item.figure != 0) {
+            const int id = cmd::kFigureFirst + static_cast<int>(figureCommands_.size());
+            figureCommands_.push_back({id, item.figure});
+            addCommand(menu, label, id);
+        } else if (item.command != 0) {
+            addCommand(menu, label, item.command);
+        }
+    }
+}
+
+QMenu* MainWindow::buildFigureMenu() {
+    const FigureMenuItem& tree = FigureMenuTree();
+    QMenu* m = new QMenu(QString::fromStdString(tree.label), this);
+    addFigureItems(m, tree);
+    return m;
+}
+
+QMenu* MainWindow::buildViewMenu() {
+    QMenu* m = new QMenu(QStringLiteral("表示(&V)"), this);
+    addCommand(m, QStringLiteral("透明"), cmd::kFaceTransparent);
+    addCommand(m, QStringLiteral("不透明"), cmd::kFaceOpaque);
+    addCommand(m, QStringLiteral("灰色／白陰影"), cmd::kFaceGrey);
+    addCommand(m, QStringLiteral("8色"), cmd::kFace8);
+    addCommand(m, QStringLiteral("27色"), cmd::kFace27);
+    addCommand(m, QStringLiteral("12彩色"), cmd::kFace12Hues);
+    addCommand(m, QStringLiteral("角数配色"), cmd::kFaceByCorners);
+    addCommand(m, QStringLiteral("方向配色（底面特異）"), cmd::kFaceDirectionSingular);
+    addCommand(m, QStringLiteral("方向配色（底面連続）"), cmd::kFaceDirectionContinuous);
+    addCommand(m, QStringLiteral("固有配色"), cmd::kFaceIntrinsic);
+    addCommand(m, QStringLiteral("フラクタル用"), cmd::kFaceFractal);
+
+    QMenu* palette = m->addMenu(QStringLiteral("配色の変更"));
+    static const char* const kPaletteLabels[] = {
+        "色１/三角形色...", "色２/四角形色...", "色３/五角形色...", "色４/六角形色...", "色５/八角形色...",
+        "色６/十角形色...", "色７...",          "色８...",          "色９/底面...",     "色10/下底...",
+    };
+    for (int i = 0; i < 10; ++i) addCommand(palette, QString::fromUtf8(kPaletteLabels[i]), cmd::kPaletteFirst + i);
+    addCommand(palette, QStringLiteral("側面用..."), cmd::kHueCycle);
+    palette->addSeparator();
+    addCommand(palette, QStringLiteral("リセット"), cmd::kPaletteReset);
+
+    addCommand(m, QStringLiteral("任意単色..."), cmd::kFaceSingleColour);
+    m->addSeparator();
+    addCommand(m, QStringLiteral("陰影ON"), cmd::kShading);
+    addCommand(m, QStringLiteral("影の色..."), cmd::kShadowColour);
+    addCommand(m, QStringLiteral("光沢ON"), cmd::kGloss);
+    addCommand(m, QStringLiteral("光の色..."), cmd::kLightColour);
+    addCommand(m, QStringLiteral("光の角度等..."), cmd::kLightDialog);
+    m->addSeparator();
+    addCommand(m, QStringLiteral("遠近ON"), cmd::kPerspective);
+    addCommand(m, QStringLiteral("立体視（平行法）ON"), cmd::kStereo);
+    addCommand(m, QStringLiteral("遠近＆立体視の設定..."), cmd::kPerspectiveDialog);
+    m->addSeparator();
+
+    QMenu* lines = m->addMenu(QStringLiteral("線（陽線）"));
+    addCommand(lines, QStringLiteral("太線"), cmd::kPenBold);
+    addCommand(lines, QStringLiteral("細線"), cmd::kPenThin);
+    addCommand(lines, QStringLiteral("線無し"), cmd::kPenNone);
+    lines->addSeparator();
+    addCommand(lines, QStringLiteral("黒線"), cmd::kPenBlack);
+    addCommand(lines, QStringLiteral("白線"), cmd::kPenWhite);
+    addCommand(lines, QStringLiteral("背景と同じ"), cmd::kPenAsBackground);
+    addCommand(lines, QStringLiteral("背景の反対"), cmd::kPenOppositeBackground);
+    addCommand(lines, QStringLiteral("任意..."), cmd::kPenColour);
+
+    QMenu* hidden = m->addMenu(QStringLiteral("陰線"));
+    addCommand(hidden, QStringLiteral("太線"), cmd::kHiddenBold);
+    addCommand(hidden, QStringLiteral("細線"), cmd::kHiddenThin);
+    addCommand(hidden, QStringLiteral("線無し"), cmd::kHiddenNone);
+    addCommand(hidden, QStringLiteral("陽線と同じ"), cmd::kHiddenWidthAsVisible);
+    hidden->addSeparator();
+    addCommand(hidden, QStringLiteral("黒線"), cmd::kHiddenBlack);
+    addCommand(hidden, QStringLiteral("白線"), cmd::kHiddenWhite);
+    addCommand(hidden, QStringLiteral("背景と同じ"), cmd::kHiddenAsBackground);
+    addCommand(hidden, QStringLiteral("背景の反対"), cmd::kHiddenOppositeBackground);
+    addCommand(hidden, QStringLiteral("陽線と同じ"), cmd::kHiddenAsVisible);
+    addCommand(hidden, QStringLiteral("陽線の反対"), cmd::kHiddenOppositeVisible);
+    addCommand(hidden, QStringLiteral("背景と陽線の中間"), cmd::kHiddenBetween);
+    addCommand(hidden, QStringLiteral("任意色..."), cmd::kHiddenColour);
+
+    m->addSeparator();
+    addCommand(m, QStringLiteral("内側表示"), cmd::kInside);
+    addCommand(m, QStringLiteral("シンメトリー補正"), cmd::kSymmetry);
+    addCommand(m, QStringLiteral("中心点の表示"), cmd::kCentrePoint);
+    QMenu* background = m->addMenu(QStringLiteral("背景"));
+    addCommand(background, QStringLiteral("黒背景"), cmd::kBackgroundBlack);
+    addCommand(background, QStringLiteral("白背景"), cmd::kBackgroundWhite);
+    addCommand(background, QStringLiteral("任意..."), cmd::kBackgroundColour);
+    return m;
+}
+
+void MainWindow::applyMenuMarks() {
+    for (const MenuMark& m : MenuMarks(state_, shell_, figureCommands_)) {
+        if (QAction* a = action(m.id)) a->setChecked(m.checked);
+    }
+}
+
+void MainWindow::runCommand(int id) {
+    if (id == cmd::kInformation) {
+        showInformation();
+    } else if (id == cmd::kExit) {
+        close();
+        return;
+    } else if (id >= cmd::kFigureFirst) {
+        for (const FigureCommand& f : figureCommands_) {
+            if (f.id == id) ChangeFigure(state_, f.figure);
+        }
+    } else {
+        RunStateCommand(state_, shell_, id, chooser_);
+    }
+    applyMenuMarks();
+    canvas_->update();
+}
+
+bool MainWindow::chooseColourDialog(Colour& colour) {
+    LoopPause pause(*this);
+    for (int i = 0; i < kCustomColourCount; ++i) QColorDialog::setCustomColor(i, ToQColor(shell_.customcolours[size_t(i)]));
+    const QColor chosen = QColorDialog::getColor(ToQColor(colour), this);
+    // The custom colours the user edited stay for the rest of the run.
+    for (int i = 0; i < kCustomColourCount; ++i) shell_.customcolours[size_t(i)] = FromQColor(QColorDialog::customColor(i));
+    if (!chosen.isValid()) return false;
+    colour = FromQColor(chosen);
+    return true;
+}
+
+void MainWindow::showInformation() {
+    LoopPause pause(*this);
+    ShowInformationDialog(this);
+}
+
+void MainWindow::keyEvent(QKeyEvent* event, bool down) {
+    const KeyInput input = MapQtKey(event->key(), event->modifiers());
+    if (!input.key && input.figureStep == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (down) {
+        if (KeyDown(state_, shell_, input)) {
+            applyMenuMarks();
+            canvas_->update();
+        }
+    } else if (!event->isAutoRepeat()) {
+        // X11 sends a release before every repeated press; the key is still down.
+        KeyUp(shell_, input);
+    }
+}
+
+void MainWindow::resizeWindowToView(int w, int h) {
+    w = std::max(w, 1);
+    h = std::max(h, 1);
+    if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
+    const int clientWidth = std::max(kMinClientWidth, w);
+    const int clientHeight = h + kStatusBandHeight;
+    requested_ = RequestedView{clientWidth, clientHeight, w, h};
+    shell_.viewwidth = w;
+    shell_.viewheight = h;
+    setBackBuffer(w, h);
+    const int menuHeight = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
+    resize(clientWidth, clientHeight + menuHeight);
+    canvas_->update();
+}
+
+void MainWindow::clientResized() {
+    // The window state of a maximise can arrive just after its size; decide
+    // once both have been seen.
+    if (clientSizePending_) return;
+    clientSizePending_ = true;
+    QTimer::singleShot(0, this, &MainWindow::applyClientSize);
+}
+
+void MainWindow::applyClientSize() {
+    clientSizePending_ = false;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
+        // Maximising shows more background, not a bigger picture.
+        setBackBuffer(shell_.viewwidth, shell_.viewheight);
+        return;
+    }
+    const int cw = canvas_->width();
+    const int ch = canvas_->height();
+    if (requested_ && requested_->clientWidth == cw && requested_->clientHeight == ch) {
+        shell_.viewwidth = requested_->viewWidth;
+        shell_.viewheight = requested_->viewHeight;
+    } else {
+        shell_.viewwidth = std::max(cw, 1);
+        shell_.viewheight = std::max(ch - kStatusBandHeight, 1);
+    }
+    requested_.reset();
+    setBackBuffer(shell_.viewwidth, shell_.viewheight);
+    canvas_->update();
+}
+
+void MainWindow::setBackBuffer(int w, int h) {
+    // Without memory for the picture the window still runs and shows the band.
+    CreateBackBuffer(state_, w, h);
+}
+
+void MainWindow::drawFrame(QWidget& target) {
+    QPainter p(&target);
+    const int vw = shell_.viewwidth;
+    const int vh = shell_.viewheight;
+
+    // The band and whatever lies right of the picture are cleared every frame,
+    // so a shorter status line leaves no tail behind.
+    p.fillRect(0, vh, target.width(), target.height() - vh, Qt::white);
+    if (target.width() > vw) p.fillRect(vw, 0, target.width() - vw, vh, Qt::white);
+
+    FormatStatus(state_, shell_, status_);
+    p.setFont(statusFont_);
+    p.setPen(Qt::black);
+    const int ascent = p.fontMetrics().ascent();
+    for (int i = 0; i < status_.line1Count; ++i) {
+        const StatusPiece& piece = status_.line1[size_t(i)];
+        p.drawText(piece.x, vh + ascent, QString::fromLatin1(piece.text.data(), qsizetype(piece.text.size())));
+    }
+    p.drawText(status_.nameLabel.x, vh + kStatusLineHeight + ascent, QStringLiteral("name:"));
+    if (status_.name.text != nameDrawn_) {
+        nameDrawn_ = status_.name.text;
+        nameQ_ = QString::fromStdString(nameDrawn_);
+    }
+    p.drawText(status_.name.x, vh + kStatusLineHeight + ascent, nameQ_);
+
+    RenderFrame(state_);
+    const BackBuffer& b = state_.display.backBuffer;
+    if (!b.exists()) {
+        p.fillRect(0, 0, vw, vh, ToQColor(BackgroundColour(state_.display)));
+    } else {
+        const QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                             qsizetype(b.width) * 4, QImage::Format_RGBX8888);
+        p.drawImage(0, 0, picture);
+    }
+}
+
+}  // namespace gyro

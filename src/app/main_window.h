@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/menu_marks.h"
+#include "app/shell_state.h"
+#include "app/status_text.h"
+#include "catalog/catalogue.h"
+#include "model/app_state.h"
+
+class QAction;
+class QMenu;
+
+namespace gyro {
+
+class MainWindow;
+
+// The client area: the picture on top, the two-line status band below it.
+// It only passes its events on to the window.
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit Canvas(MainWindow& owner);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    MainWindow& owner_;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, ShellState& shell, QWidget* parent = nullptr);
+
+    // Starts the frame loop: one pass every 10 ms at most.
+    void startLoop();
+    bool loopRunning() const { return passTimer_.isActive(); }
+    // One pass of the loop after the events: motion and keys, then a frame.
+    void runPass();
+
+    void runCommand(int id);
+    void applyMenuMarks();
+    // Sets the drawing area to w x h and fits the window around it.
+    void resizeWindowToView(int w, int h);
+
+    QAction* action(int id) const;
+    Canvas* canvas() const { return canvas_; }
+    const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
+    const StatusText& statusText() const { return status_; }
+
+    // Replaces the colour chooser (tests answer without a dialog).
+    void setColourChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }
+
+private:
+    friend class Canvas;
+
+    // Stops the loop while a modal dialog or chooser is open.
+    class LoopPause {
+    public:
+        explicit LoopPause(MainWindow& w) : w_(w), wasRunning_(w.passTimer_.isActive()) { w_.passTimer_.stop(); }
+        ~LoopPause() {
+            if (wasRunning_) w_.passTimer_.start();
+        }
+        LoopPause(const LoopPause&) = delete;
+        LoopPause& operator=(const LoopPause&) = delete;
+
+    private:
+        MainWindow& w_;
+        bool wasRunning_;
+    };
+
+    void buildMenus();
+    QMenu* buildOperationMenu();
+    QMenu* buildFigureMenu();
+    void addFigureItems(QMenu* menu, const FigureMenuItem& parent);
+    QMenu* buildViewMenu();
+    QAction* addCommand(QMenu* menu, const QString& label, int id);
+
+    bool chooseColourDialog(Colour& colour);
+    void showInformation();
+
+    void drawFrame(QWidget& target);
+    void keyEvent(QKeyEvent* event, bool down);
+    void clientResized();
+    void applyClientSize();
+    void setBackBuffer(int w, int h);
+
+    AppState& state_;
+    ShellState& shell_;
+    Canvas* canvas_ = nullptr;
+    QTimer passTimer_;
+    uint64_t lastPassMs_ = 0;
+    std::map<int, QAction*> actions_;
+    std::vector<FigureCommand> figureCommands_;
+    ColourChooser chooser_;
+    QFont statusFont_;
+    StatusText status_;
+    std::string nameDrawn_;  // the name last converted, so that a frame converts nothing new
+    QString nameQ_;
+    bool clientSizePending_ = false;
+    // The client size a resizeWindowToView asked for and the view it set,
+    // so that the resulting size event keeps a view narrower than the window.
+    struct RequestedView {
+        int clientWidth, clientHeight, viewWidth, viewHeight;
+    };
+    std::optional<RequestedView> requested_;
+};
+
+}  // namespace gyro

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "model/app_state.h"
+#include "render/projection.h"
+#include "render/surface.h"
+
+namespace gyro {
+
+// Pens and brushes are plain values; "none" draws nothing.
+struct Pen {
+    bool none = true;
+    Colour colour = 0;
+    int32_t width = 1;  // 1 or 3 pixels
+};
+
+struct Brush {
+    bool none = true;
+    Colour colour = 0;
+};
+
+// Bits of a DrawFace call's mode.
+inline constexpr int kDrawReversed = 1;     // facing test with the opposite sign
+inline constexpr int kDrawOutlineOnly = 2;  // never filled
+
+// Everything a frame derives once from the display settings.
+struct FrameStyle {
+    int facecolmode = 2;  // effective values: stray modes already mapped
+    int penbold = 1;
+    int hiddenWidthMode = 1;  // `urapenbold` with "same as visible lines" resolved
+    bool rezerse = false;
+    Colour background = 0;
+    Colour line = 0;
+    Colour hidden = 0;
+    Pen visiblePen;
+    Pen hiddenPen;
+};
+
+FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid);
+
+// Buffers reused from frame to frame so that drawing allocates nothing once they
+// have grown to the current figure. One set per thread (the viewer draws on one).
+struct RenderScratch {
+    std::vector<Point> screen;              // vertex pixels of the current copy and eye
+    std::vector<int8_t> sides;              // facing result per face of the current copy
+    std::vector<Point> points;              // corners of the face being drawn
+    std::vector<int32_t> counts;            // its polygon sizes
+    std::vector<int32_t> order;             // copy order of a fractal figure
+    std::vector<std::pair<double, int32_t>> orderKeys;
+};
+
+// One frame in progress.
+struct RenderContext {
+    Solid& solid;  // fractalTopIndex is written while a fractal is drawn
+    const DisplaySettings& display;
+    Projection projection;
+    FrameStyle style;
+    Vec3 light;
+    int topLevel = 0;  // `fracn`, kept within the figure's depth limit
+    RenderScratch& scratch;
+    CopyProjector copy = {};  // the copy and eye being drawn
+};
+
+// The facing test of one face in the current copy, shared by the three passes.
+struct FaceView {
+    bool drawable = false;  // every corner has an image and the face has at least two
+    double k = 0.0;         // FacingValue of the three distinct corners (NaN: never drawn)
+    CornerTriple corners;
+    Vec3 normal;            // CornerNormal of the same corners (view space)
+};
+
+// Sizes the drawing area and the back buffer alike, each side within
+// 1..kMaxBackBufferSide; the pixels are undefined until the next frame. False, with
+// no buffer, when memory ran out.
+bool CreateBackBuffer(AppState& state, int32_t width, int32_t height);
+
+// Draws one frame into the back buffer; nothing when there is no buffer yet.
+void RenderFrame(AppState& state);
+// Draws one frame onto any surface of the drawing area's size.
+void RenderFrame(AppState& state, Surface& surface);
+
+// One copy of the solid (offset, scale) for one eye, recursing for fractal figures.
+void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double scale, int eye, int level);
+
+// Facing test of a face against the projected vertices of the current copy.
+FaceView ViewFace(const RenderContext& ctx, const Face& face);
+
+// One face of the current copy with `pen`; `view` from ViewFace for the same copy and eye.
+void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t faceIndex, int drawmode,
+              const FaceView& view, const Pen& pen);
+
+// One segment of the current copy with `pen`; segments are never hidden.
+void DrawSegment(Surface& surface, const RenderContext& ctx, int32_t a, int32_t b, const Pen& pen);
+
+}  // namespace gyro

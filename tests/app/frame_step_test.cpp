@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include "app/frame_step.h"
+#include "view/motion.h"
+#include "view/view_state.h"
+
+namespace gyro {
+namespace {
+
+void ExpectMatrixNear(const Matrix3& a, const Matrix3& b, double tol = 1e-9) {
+    for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(a[r][k], b[r][k], tol) << "row " << r << " col " << k;
+}
+
+// A state without a built figure: the frame step must not depend on one.
+struct Frame : ::testing::Test {
+    AppState state;
+    ShellState shell;
+
+    Matrix3 Turned(Matrix3 m, int i, int j, double degrees) const {
+        ViewState v;
+        v.ax = m;
+        RotateInPlane(v, i, j, degrees);
+        return v.ax;
+    }
+    void Pass() { StepFrame(state, shell); }
+};
+
+TEST_F(Frame, WithoutInertiaATurnEndsWithTheKey) {
+    shell.keys.press(Key::Left);
+    Pass();
+    ExpectMatrixNear(state.view.ax, Turned(kIdentity3, 0, 2, 5.0));
+    shell.keys.release(Key::Left);
+    const Matrix3 after = state.view.ax;
+    Pass();
+    ExpectMatrixNear(state.view.ax, after, 0.0);
+    EXPECT_EQ(shell.inertiadir, 0);
+}
+
+TEST_F(Frame, InertiaKeepsTurningUntilAStopKey) {
+    shell.inertiaon = 1;
+    shell.keys.press(Key::Left);
+    Pass();
+    shell.keys.release(Key::Left);
+    Matrix3 expected = Turned(kIdentity3, 0, 2, 5.0);
+    for (int i = 0; i < 3; ++i) {
+        Pass();
+        expected = Turned(expected, 0, 2, 5.0);
+    }
+    ExpectMatrixNear(state.view.ax, expected);
+    EXPECT_EQ(shell.inertiadir, 4);
+
+    shell.keys.press(Key::Space);
+    Pass();
+    ExpectMatrixNear(state.view.ax, expected);
+    shell.keys.release(Key::Space);
+    Pass();  // releasing the stop key does not restart the turn
+    ExpectMatrixNear(state.view.ax, expected);
+    EXPECT_EQ(shell.inertiadir, 0);
+
+    // Switching inertia off forgets the direction too.
+    shell.keys.press(Key::Numpad8);
+    Pass();
+    shell.keys.release(Key::Numpad8);
+    shell.inertiaon = 0;
+    const Matrix3 held = state.view.ax;
+    Pass();
+    ExpectMatrixNear(state.view.ax, held, 0.0);
+}
+
+TEST_F(Frame, AHeldKeyAndTheRememberedDirectionBothTurnAndTheLaterWins) {
+    shell.inertiaon = 1;
+    shell.inertiadir = 1;  // NUMPAD9 turned last
+    RotateInPlane(state.view, 2, 0, 30);
+    const Matrix3 start = state.view.ax;
+    shell.keys.press(Key::Numpad7);
+    Pass();
+    // Direction 1 then direction 2: the two planes cancel in this pass.
+    ExpectMatrixNear(state.view.ax, Turned(Turned(start, 1, 0, 5.0), 0, 1, 5.0));
+    EXPECT_EQ(shell.inertiadir, 2);
+    shell.keys.release(Key::Numpad7);
+    const Matrix3 mid = state.view.ax;
+    Pass();
+    ExpectMatrixNear(state.view.ax, Turned(mid, 0, 1, 5.0));
+}
+
+TEST_F(Frame, ReturnTurnsOnceByTheAxisLength) {
+    shell.keys.press(Key::Return);
+    Pass();
+    ExpectMatrixNear(state.view.ax, Turned(kIdentity3, 0, 1, 45.0));
+    EXPECT_FALSE(shell.keys.held(Key::Return));
+    Pass();
+    ExpectMatrixNear(state.view.ax, Turned(kIdentity3, 0, 1, 45.0));
+
+    state.view.ax = kIdentity3;
+    state.view.njim = 1;
+    state.view.nang = 0;
+    shell.keys.press(Key::Return);
+    Pass();
+    ExpectMatrixNear(state.view.ax, kIdentity3);
+}
+
+TEST_F(Frame, ColourPatternKeyCyclesOncePerPress) {
+    state.solid.patternCount = 3;
+    for (int expected : {1, 2, 0}) {
+        shell.keys.press(Key::C);
+        Pass();
+        EXPECT_EQ(state.display.orgcolpat, expected);
+    }
+    Pass();  // held but already used
+    EXPECT_EQ(state.display.orgcolpat, 0);
+}
+
+TEST_F(Frame, PyramidCountStopsAt4095AndAFailedKeyIsPassedOver) {
+    state.solid.zukei = 400;
+    BuildParams& p = state.solid.params;
+    p.conn = 4094;
+    shell.keys.press(Key::R);
+    Pass();
+    EXPECT_EQ(p.conn, 4095);
+    shell.keys.press(Key::R);
+    Pass();
+    EXPECT_EQ(p.conn, 4095);
+    EXPECT_TRUE(shell.keys.held(Key::R));  // refused keys stay held
+
+    shell.keys.press(Key::E);
+    Pass();
+    EXPECT_EQ(p.conn, 4094);
+    EXPECT_FALSE(shell.keys.held(Key::E));
+    Pass();  // R, still held, is now allowed again
+    EXPECT_EQ(p.conn, 4095);
+    EXPECT_EQ(state.solid.zukei, 400);
+}
+
+TEST_F(Frame, PyramidCountAndStepLimits) {
+    state.solid.zukei = 402;
+    BuildParams& p = state.solid.params;
+    p.conn = 4;
+    p.conpn = 2;
+    shell.keys.press(Key::E);
+    Pass();
+    // Three corners could not hold a step of 2.
+    EXPECT_EQ(p.conn, 4);
+    EXPECT_TRUE(shell.keys.held(Key::E));
+
+    p.conn = 3;
+    p.conpn = 1;
+    Pass();
+    EXPECT_EQ(p.conn, 2);
+    shell.keys.press(Key::E);
+    Pass();
+    EXPECT_EQ(p.conn, 2);  // never below 2
+
+    p.conn = 7;
+    p.conpn = 3;
+    shell.keys.release(Key::E);
+    shell.keys.press(Key::Y);
+    Pass();
+    EXPECT_EQ(p.conpn, 3);  // 4 > 7/2
+    shell.keys.release(Key::Y);
+    p.conapm = -355;
+    shell.keys.press(Key::H);
+    Pass();
+    EXPECT_EQ(p.conapm, -360);
+}
+
+TEST_F(Frame, OneParameterChangePerPass) {
+    state.solid.zukei = 410;
+    BuildParams& p = state.solid.params;
+    p.conn = 6;
+    p.conpn = 1;
+    shell.keys.press(Key::R);
+    shell.keys.press(Key::Y);
+    Pass();
+    EXPECT_EQ(p.conn, 7);
+    EXPECT_EQ(p.conpn, 1);
+    Pass();
+    EXPECT_EQ(p.conpn, 2);
+}
+
+TEST_F(Frame, SphericalMeshRefusesMoreThan16384Cells) {
+    state.solid.zukei = 415;
+    BuildParams& p = state.solid.params;
+    p.sphn = 128;
+    p.sphm = 128;
+    shell.keys.press(Key::R);
+    shell.keys.press(Key::Y);
+    Pass();
+    EXPECT_EQ(p.sphn, 128);
+    EXPECT_EQ(p.sphm, 128);
+    p.sphm = 127;
+    Pass();
+    EXPECT_EQ(p.sphn, 129);  // 129 * 127 = 16383
+    shell.keys.release(Key::R);
+    shell.keys.release(Key::Y);
+    p.sphspn = 0.005;
+    shell.keys.press(Key::H);
+    Pass();
+    EXPECT_EQ(p.sphspn, 0.0);
+}
+
+TEST_F(Frame, FractalDepthKeys) {
+    state.solid.zukei = 443;
+    state.solid.fractalDepthMax = 3;
+    state.display.fracn = 2;
+    shell.keys.press(Key::R);
+    Pass();
+    EXPECT_EQ(state.display.fracn, 3);
+    shell.keys.press(Key::R);
+    Pass();
+    EXPECT_EQ(state.display.fracn, 3);
+    // R refused at the deepest level, so E is tried.
+    shell.keys.press(Key::E);
+    Pass();
+    EXPECT_EQ(state.display.fracn, 2);
+}
+
+TEST_F(Frame, SpeedStepsToItsBoundsExactly) {
+    for (int i = 0; i < 60; ++i) {
+        shell.keys.press(Key::X);
+        Pass();
+    }
+    EXPECT_EQ(shell.speed, 10.0);
+    EXPECT_TRUE(shell.keys.held(Key::X));  // refused at the bound: left set
+    shell.keys.release(Key::X);
+    for (int i = 0; i < 120; ++i) {
+        shell.keys.press(Key::Subtract);
+        Pass();
+    }
+    EXPECT_EQ(shell.speed, kSpeedMin);
+    EXPECT_TRUE(shell.keys.held(Key::Subtract));
+}
+
+TEST_F(Frame, ZoomKeysScaleEveryPassAndLightKeysWrap) {
+    shell.keys.press(Key::Numpad3);
+    Pass();
+    Pass();
+    EXPECT_DOUBLE_EQ(state.view.rad, 1.01 * 1.01);
+    shell.keys.press(Key::End);
+    Pass();
+    EXPECT_DOUBLE_EQ(state.view.rad, 1.01 * 1.01 * 1.01 * 0.9900990099009901);
+    shell.keys.releaseAll();
+
+    state.display.lightang1 = 70;
+    shell.keys.press(Key::S);
+    for (int i = 0; i < 360; ++i) Pass();
+    EXPECT_EQ(state.display.lightang1, 70);
+    shell.keys.press(Key::A);  // S and A together cancel
+    Pass();
+    EXPECT_EQ(state.display.lightang1, 70);
+}
+
+TEST_F(Frame, PeriodicMotionAdvancesOncePerPass) {
+    state.view.autoroton = 1;
+    Pass();
+    Pass();
+    EXPECT_EQ(state.view.autorotarg1, 60);
+    EXPECT_EQ(state.display.lightang1ofs, 30);
+}
+
+TEST(CountFrame, CountsThePassesOfThePreviousSecond) {
+    ShellState shell;
+    uint64_t last = 5990;
+    for (uint64_t now : {6000, 6010, 6500, 6999, 7000}) {
+        CountFrame(shell, last, now);
+        last = now;
+    }
+    EXPECT_EQ(shell.fps, 4);  // the passes ending at 6000, 6010, 6500 and 6999
+    EXPECT_EQ(shell.framecount, 1);
+}
+
+}  // namespace
+}  // namespace gyro

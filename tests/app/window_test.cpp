@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "model/dispatcher.h"
+#include "view/view_state.h"
+
+namespace gyro {
+namespace {
+
+// A shown window with its loop stopped: each test runs passes itself.
+struct Window : ::testing::Test {
+    AppState state;
+    ShellState shell;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override {
+        InitAppState(state);
+        window = std::make_unique<MainWindow>(state, shell);
+        window->show();
+        QApplication::processEvents();
+    }
+
+    void Key(QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false) {
+        QKeyEvent e(type, key, mods, QString(), autoRepeat);
+        QCoreApplication::sendEvent(window->canvas(), &e);
+    }
+    void Press(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) { Key(QEvent::KeyPress, key, mods); }
+    void Release(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) { Key(QEvent::KeyRelease, key, mods); }
+
+    void Move(int x, int y, Qt::MouseButtons buttons) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), window->canvas()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                      buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->canvas(), &e);
+    }
+    void Wheel(int delta) {
+        QWheelEvent e(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(window->canvas(), &e);
+    }
+    void Command(int id) { window->action(id)->trigger(); }
+    bool IsChecked(int id) { return window->action(id)->isChecked(); }
+};
+
+TEST_F(Window, TitleMenusAndClientSize) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Gyrosolid"));
+    QStringList titles;
+    for (QAction* a : window->menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"操作(&F)", "図形(&Z)", "表示(&V)"}));
+    EXPECT_EQ(window->canvas()->size(), QSize(256, 256 + 32));
+    EXPECT_EQ(shell.viewwidth, 256);
+    EXPECT_EQ(shell.viewheight, 256);
+    EXPECT_EQ(state.display.backBuffer.width, 256);
+    EXPECT_EQ(state.display.backBuffer.height, 256);
+
+    EXPECT_EQ(window->action(cmd::kInformation)->text(), QStringLiteral("情報・操作方法(&A) ..."));
+    EXPECT_EQ(window->action(cmd::kInformation)->shortcuts().size(), 2);
+    EXPECT_EQ(window->action(cmd::kCopyImage)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_FALSE(window->action(cmd::kSaveSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kPaletteReset)->isEnabled());
+}
+
+TEST_F(Window, HeldArrowKeyTurnsEveryPassUntilReleased) {
+    Press(Qt::Key_Left);
+    window->runPass();
+    window->runPass();
+    ViewState expected;
+    RotateInPlane(expected, 0, 2, 5);
+    RotateInPlane(expected, 0, 2, 5);
+    EXPECT_NEAR(state.view.ax[0][2], expected.ax[0][2], 1e-12);
+
+    // An auto-repeat release is the X11 half of a repeat: the key stays down.
+    Key(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier, true);
+    EXPECT_TRUE(shell.keys.held(gyro::Key::Left));
+    Release(Qt::Key_Left);
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Left));
+    const Matrix3 before = state.view.ax;
+    window->runPass();
+    EXPECT_EQ(state.view.ax, before);
+}
+
+TEST_F(Window, KeypadKeysWithAndWithoutNumLock) {
+    Press(Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_TRUE(shell.keys.held(gyro::Key::Numpad8));
+    Release(Qt::Key_8, Qt::KeypadModifier);
+    Press(Qt::Key_Up, Qt::KeypadModifier);
+    EXPECT_TRUE(shell.keys.held(gyro::Key::Numpad8));
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Up));
+    Release(Qt::Key_Up, Qt::KeypadModifier);
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Numpad8));
+}
+
+TEST_F(Window, InertiaFromTheMenu) {
+    Command(cmd::kInertia);
+    EXPECT_EQ(shell.inertiaon, 1);
+    EXPECT_TRUE(IsChecked(cmd::kInertia));
+    Press(Qt::Key_Right);
+    window->runPass();
+    Release(Qt::Key_Right);
+    const Matrix3 after = state.view.ax;
+    window->runPass();
+    EXPECT_NE(state.view.ax, after);  // still turning
+    Press(Qt::Key_Space);
+    const Matrix3 stopped = state.view.ax;
+    window->runPass();
+    EXPECT_EQ(state.view.ax, stopped);
+}
+
+TEST_F(Window, SpeedKeysAndWheelStopAtTheBounds) {
+    for (int i = 0; i < 55; ++i) {
+        Press(Qt::Key_Plus, Qt::KeypadModifier);
+        window->runPass();
+    }
+    EXPECT_EQ(shell.speed, 10.0);
+    Release(Qt::Key_Plus, Qt::KeypadModifier);
+    Wheel(120);
+    EXPECT_EQ(shell.speed, 10.0);
+    Wheel(-120);
+    EXPECT_DOUBLE_EQ(shell.speed, 9.9);
+    window->runPass();
+    EXPECT_EQ(window->statusText().line1[0].text, "speed:99 ");
+}
+
+TEST_F(Window, MouseOffLeavesEverythingAlone) {
+    Move(100, 100, Qt::NoButton);
+    EXPECT_EQ(shell.lastmousex, 100);
+    Command(cmd::kMouse);
+    EXPECT_EQ(shell.mouseon, 0);
+    EXPECT_FALSE(IsChecked(cmd::kMouse));
+    const ViewState before = state.view;
+    Move(140, 150, Qt::LeftButton);
+    Move(120, 90, Qt::RightButton);
+    Wheel(120);
+    EXPECT_EQ(state.view.ax, before.ax);
+    EXPECT_EQ(state.view.rad, before.rad);
+    EXPECT_EQ(shell.speed, 5.0);
+    EXPECT_EQ(shell.lastmousex, 100);
+    EXPECT_EQ(shell.lastmousey, 100);
+}
+
+TEST_F(Window, RightDragSpinsAndZoomsOnOneMove) {
+    Move(100, 100, Qt::NoButton);
+    Move(90, 110, Qt::RightButton);  // left and down: spin one way, shrink
+    ViewState expected;
+    RotateInPlane(expected, 0, 1, 5.0);
+    EXPECT_NEAR(state.view.ax[0][1], expected.ax[0][1], 1e-12);
+    EXPECT_DOUBLE_EQ(state.view.rad, 0.9900990099009901);
+
+    // A left drag turns by the speed however far the mouse went.
+    const Matrix3 before = state.view.ax;
+    Move(90, 300, Qt::LeftButton);
+    ViewState turned;
+    turned.ax = before;
+    RotateAboutAxis(turned, {1, 0, 0}, 5.0);
+    for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 3; ++k) EXPECT_NEAR(state.view.ax[r][k], turned.ax[r][k], 1e-12);
+}
+
+TEST_F(Window, PageKeysStepThroughTheCatalogue) {
+    ChangeFigure(state, 1);
+    Press(Qt::Key_PageUp);
+    EXPECT_EQ(state.solid.zukei, 410);
+    Press(Qt::Key_PageDown);
+    EXPECT_EQ(state.solid.zukei, 1);
+    ChangeFigure(state, 391);
+    Press(Qt::Key_PageDown);
+    EXPECT_EQ(state.solid.zukei, 300);
+    Press(Qt::Key_Q);
+    EXPECT_EQ(state.solid.zukei, 391);
+    ChangeFigure(state, 343);
+    Press(Qt::Key_W);
+    EXPECT_EQ(state.solid.zukei, 393);
+    ChangeFigure(state, 18);  // in the menu but in neither stepping order
+    Press(Qt::Key_PageDown);
+    Press(Qt::Key_W, Qt::ShiftModifier);
+    EXPECT_EQ(state.solid.zukei, 18);
+}
+
+int CheckedFigures(const MainWindow& w, ShapeId* which) {
+    int n = 0;
+    for (const FigureCommand& f : w.figureCommands()) {
+        if (w.action(f.id)->isChecked()) {
+            ++n;
+            *which = f.figure;
+        }
+    }
+    return n;
+}
+
+TEST_F(Window, ExactlyOneFigureEntryIsChecked) {
+    ASSERT_EQ(window->figureCommands().size(), 186u);  // every entry of the figure menu
+    ShapeId shown = 0;
+    EXPECT_EQ(CheckedFigures(*window, &shown), 1);
+    EXPECT_EQ(shown, 5);
+    for (ShapeId target : {395, 44}) {
+        for (const FigureCommand& f : window->figureCommands()) {
+            if (f.figure == target) Command(f.id);
+        }
+        EXPECT_EQ(state.solid.zukei, target);
+        EXPECT_EQ(CheckedFigures(*window, &shown), 1);
+        EXPECT_EQ(shown, target);
+    }
+    Press(Qt::Key_W);  // 44 -> 45 by key also moves the mark
+    EXPECT_EQ(CheckedFigures(*window, &shown), 1);
+    EXPECT_EQ(shown, 45);
+}
+
+TEST_F(Window, FigureMenuSettingsAndSizeStandard) {
+    EXPECT_FALSE(window->action(cmd::kPyramidSettings)->isEnabled());
+    EXPECT_FALSE(window->action(cmd::kSphericalSettings)->isEnabled());
+    EXPECT_TRUE(IsChecked(cmd::kKikakuInscribed));
+}
+
+TEST_F(Window, StereoSwitchesPerspectiveOn) {
+    Command(cmd::kPerspective);
+    EXPECT_EQ(state.display.person, 0);
+    EXPECT_FALSE(IsChecked(cmd::kPerspective));
+    Command(cmd::kStereo);
+    EXPECT_EQ(state.display.stereoon, 1);
+    EXPECT_TRUE(IsChecked(cmd::kStereo));
+    EXPECT_TRUE(IsChecked(cmd::kPerspective));
+    Command(cmd::kStereo);
+    EXPECT_TRUE(IsChecked(cmd::kPerspective));
+}
+
+TEST_F(Window, ChoosingTheCheckedItemAgainKeepsItsMark) {
+    Command(cmd::kFaceOpaque);
+    Command(cmd::kFaceOpaque);
+    EXPECT_TRUE(IsChecked(cmd::kFaceOpaque));
+    EXPECT_FALSE(IsChecked(cmd::kFaceGrey));
+    Command(cmd::kKikakuMid);
+    EXPECT_EQ(state.solid.params.kikaku, 0);
+    EXPECT_TRUE(IsChecked(cmd::kKikakuMid));
+    EXPECT_FALSE(IsChecked(cmd::kKikakuInscribed));
+}
+
+TEST_F(Window, ColourCommandsUseTheChooser) {
+    window->setColourChooser([](Colour& c) {
+        c = 0x00336699;
+        return true;
+    });
+    Command(cmd::kBackgroundColour);
+    EXPECT_EQ(state.display.bkmode, 2);
+    EXPECT_EQ(state.display.bkcol, 0x00336699u);
+    EXPECT_TRUE(IsChecked(cmd::kBackgroundColour));
+    EXPECT_FALSE(IsChecked(cmd::kBackgroundBlack));
+    window->setColourChooser([](Colour&) { return false; });
+    Command(cmd::kPenColour);
+    EXPECT_EQ(state.display.pencolmode, 3);
+    EXPECT_FALSE(IsChecked(cmd::kPenColour));
+}
+
+TEST_F(Window, LosingFocusForgetsHeldKeys) {
+    Press(Qt::Key_Down);
+    EXPECT_TRUE(shell.keys.held(gyro::Key::Down));
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(window->canvas(), &out);
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Down));
+}
+
+TEST_F(Window, ResizingFollowsTheClientArea) {
+    window->resizeWindowToView(100, 60);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    // The window never gets narrower than 256, but the picture can.
+    EXPECT_EQ(window->canvas()->width(), 256);
+    EXPECT_EQ(shell.viewwidth, 100);
+    EXPECT_EQ(shell.viewheight, 60);
+    EXPECT_EQ(state.display.backBuffer.width, 100);
+
+    window->resize(window->width() + 40, window->height() + 20);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(shell.viewwidth, 296);
+    EXPECT_EQ(shell.viewheight, 80);
+    EXPECT_EQ(state.solid.params.viewx, 296);
+    EXPECT_EQ(state.solid.params.viewy, 80);
+
+    // A client area shorter than the band still leaves a 1x1 picture.
+    window->resize(window->width(), window->menuBar()->height() + 10);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(shell.viewheight, 1);
+    EXPECT_GE(state.display.backBuffer.height, 1);
+}
+
+TEST_F(Window, StatusBandIsRedrawnWholeEveryFrame) {
+    Command(cmd::kShowFps);
+    shell.fps = 12345;
+    QImage withFps = window->canvas()->grab().toImage();
+    Command(cmd::kShowFps);
+    QImage without = window->canvas()->grab().toImage();
+    // "speed:50 fps:12345 " against "speed:50 ": cells 9..18 of line 1 go blank.
+    const int y0 = shell.viewheight;
+    auto inked = [&](const QImage& img) {
+        int n = 0;
+        for (int y = y0; y < y0 + 16; ++y)
+            for (int x = 9 * 8; x < 19 * 8; ++x) n += img.pixelColor(x, y) != QColor(Qt::white);
+        return n;
+    };
+    EXPECT_GT(inked(withFps), 0);
+    EXPECT_EQ(inked(without), 0);
+    // The picture above the band shows the background.
+    EXPECT_EQ(without.pixelColor(10, 10), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace gyro
