@@ -277,7 +277,7 @@ TEST(Lifecycle, InitSolidStartsFromTheDefaults) {
     EXPECT_EQ(solid.params.palette, kDefaultPalette);
     EXPECT_EQ(solid.params.sikisourt, 1);
     EXPECT_EQ(solid.zukei, 5);
-    EXPECT_EQ(solid.patternCount, 1);
+    EXPECT_EQ(solid.patternCount, 6);  // the cube carries six colour patterns
     EXPECT_EQ(solid.fractalDepthMax, 0);
 }
 

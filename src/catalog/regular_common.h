@@ -1,0 +1,115 @@
+#pragma once
+
+// Shared pieces of the regular-solid builders: the size standard, the five
+// vertex sets, the face lists and colour patterns of the five regular solids,
+// and small face-writing helpers. Only the regular_*.cpp files include this.
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+#include "model/solid.h"
+
+namespace gyro::regular {
+
+// ---- Size standard -------------------------------------------------------
+
+// How a solid's base size is read: as its circumradius, or as the distance of
+// its faces from the centre.
+enum class SizeForm : uint8_t { Circumradius, FaceDistance };
+
+struct SizeRatio {
+    double q;      // circumradius : inradius
+    double qEdge;  // its stand-in when the solid is sized for a dual compound (conhensez)
+    SizeForm form;
+    int32_t BuildParams::*base;
+};
+
+SizeRatio TetrahedronRatio();
+SizeRatio CubeRatio();
+SizeRatio OctahedronRatio();
+SizeRatio DodecahedronRatio();
+SizeRatio IcosahedronRatio();
+
+// The solid's circumradius (Circumradius form) or face distance (FaceDistance
+// form) under the size standard `kikaku`: base × q^((kikaku ± 1) / 2).
+double ReferenceLength(const BuildParams& params, const SizeRatio& ratio);
+
+// ---- Vertex sets ---------------------------------------------------------
+// Each writes its points into vertices[first ...]; the caller has sized the array.
+
+inline constexpr int32_t kTetrahedronVertices = 4;
+inline constexpr int32_t kCubeVertices = 8;
+inline constexpr int32_t kOctahedronVertices = 6;
+inline constexpr int32_t kDodecahedronVertices = 20;
+inline constexpr int32_t kIcosahedronVertices = 12;
+
+void WriteTetrahedron(std::vector<Vec3>& vertices, int32_t first, double circumradius);  // a vertex on top
+void WriteCube(std::vector<Vec3>& vertices, int32_t first, double faceDistance);
+void WriteOctahedron(std::vector<Vec3>& vertices, int32_t first, double circumradius);
+void WriteDodecahedron(std::vector<Vec3>& vertices, int32_t first, double faceDistance);  // a face on top
+void WriteIcosahedron(std::vector<Vec3>& vertices, int32_t first, double circumradius);   // a vertex on top
+
+// Ring point m of n about the z axis, starting on +y.
+Vec3 RingPoint(double radius, int32_t m, int32_t n, double z);
+
+// The antipode of a dodecahedron vertex (0-4 <-> 5-9, 10-14 <-> 15-19).
+constexpr int32_t DodecahedronAntipode(int32_t v) { return v < 10 ? (v + 5) % 10 : (v + 5) % 10 + 10; }
+// A dodecahedron vertex turned 72k degrees about the z axis.
+constexpr int32_t DodecahedronTurn(int32_t v, int32_t k) { return v / 5 * 5 + (v % 5 + k) % 5; }
+// An icosahedron vertex and face turned 72k degrees about the z axis.
+constexpr int32_t IcosahedronTurn(int32_t v, int32_t k) {
+    return (v == 0 || v == 11) ? v : (v - 1) / 5 * 5 + 1 + ((v - 1) % 5 + k) % 5;
+}
+constexpr int32_t IcosahedronFaceTurn(int32_t f, int32_t k) { return f / 5 * 5 + (f % 5 + k) % 5; }
+
+// ---- Faces of the regular solids, wound outwards --------------------------
+
+using Triangle = std::array<int32_t, 3>;
+using Quad = std::array<int32_t, 4>;
+using Pentagon = std::array<int32_t, 5>;
+
+extern const std::array<Triangle, 4> kTetrahedronFaces;  // face k lies opposite its missing vertex
+extern const std::array<Quad, 6> kCubeFaces;
+extern const std::array<Triangle, 8> kOctahedronFaces;
+Pentagon DodecahedronFace(int32_t f);  // f = 0 .. 11; 0 is the top, 1 the bottom
+Triangle IcosahedronFace(int32_t f);   // f = 0 .. 19
+// Dodecahedron face f is perpendicular to the direction of icosahedron vertex
+// kDodecahedronFaceAxis[f]; icosahedron face i to that of dodecahedron vertex i.
+extern const std::array<int32_t, 12> kDodecahedronFaceAxis;
+
+// ---- Colour patterns (palette indices per pattern and face) ----------------
+
+extern const std::array<std::array<uint8_t, 4>, 3> kTetrahedronPatterns;
+extern const std::array<std::array<uint8_t, 6>, 6> kCubePatterns;
+extern const std::array<std::array<uint8_t, 8>, 6> kOctahedronPatterns;
+extern const std::array<std::array<uint8_t, 20>, 6> kIcosahedronPatterns;
+extern const std::array<std::array<uint8_t, 12>, 6> kDodecahedronPatterns;
+
+// ---- Face writing --------------------------------------------------------
+
+// Sizes the mesh; on allocation failure the mesh is emptied and false returned.
+bool SizeMesh(Solid& solid, int32_t vertices, int32_t faces, int32_t segments = 0);
+
+// One polygon with the given corners. starStep marks a star polygon {n/step}.
+void SetPolygon(Face& face, std::span<const int32_t> corners, int16_t starStep = 1);
+void SetPolygon(Face& face, std::initializer_list<int32_t> corners, int16_t starStep = 1);
+// The pentagram over a pentagon's corners, wound the same way.
+void SetPentagram(Face& face, const Pentagon& ring);
+
+// Colour slot p of the face becomes palette[indices[p]] for every p given.
+void PaintFace(Face& face, const BuildParams& params, std::span<const uint8_t> indices);
+void PaintFace(Face& face, const BuildParams& params, std::initializer_list<uint8_t> indices);
+// Every slot 0 .. count-1 becomes palette[index].
+void PaintFaceOneColour(Face& face, const BuildParams& params, uint8_t index, int32_t count);
+// Overwrites slots 0-5 of the twelve faces from `firstFace` with the six
+// dodecahedral patterns and sets patternCount 6. The faces must follow the
+// dodecahedron's face order (face f perpendicular to the same axis).
+void PaintDodecahedral(Solid& solid, int32_t firstFace);
+
+// Writes the segment list.
+void SetSegments(Solid& solid, std::span<const std::array<int32_t, 2>> segments);
+
+}  // namespace gyro::regular

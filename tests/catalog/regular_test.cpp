@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <ostream>
+
+#include "catalog/builders.h"
+#include "model/app_state.h"
+#include "model/dispatcher.h"
+#include "model/solid_ops.h"
+#include "support/invariants.h"
+
+namespace gyro {
+namespace {
+
+using test::CornerCounts;
+using test::InvariantOptions;
+
+constexpr InvariantOptions kConvexRegular = test::kConvexEqualEdges;
+constexpr InvariantOptions kClosed = test::kClosedSolid;
+constexpr InvariantOptions kClosedEqualEdges{.closed = true, .oriented = true, .equalEdges = true};
+
+// What one figure must show when built with the default parameters (kikaku -1).
+struct FigureFacts {
+    ShapeId figure;
+    int32_t vertices;
+    int32_t faces;
+    CornerCounts corners;  // faces by total corner count
+    double circumradius;
+    int16_t patternCount;
+    InvariantOptions invariants;
+    int8_t fractalDepthMax = 0;
+    int32_t segments = 0;
+};
+
+void PrintTo(const FigureFacts& facts, std::ostream* os) { *os << "figure " << facts.figure; }
+
+class RegularFigure : public ::testing::TestWithParam<FigureFacts> {};
+
+TEST_P(RegularFigure, ShowsItsFacts) {
+    const FigureFacts& facts = GetParam();
+    Solid solid;
+    ASSERT_NE(BuildRegularFamily(solid, facts.figure), 0);
+    EXPECT_EQ(solid.vertexCount(), facts.vertices);
+    EXPECT_EQ(solid.faceCount(), facts.faces);
+    EXPECT_EQ(solid.segmentCount(), facts.segments);
+    EXPECT_EQ(solid.patternCount, facts.patternCount);
+    EXPECT_EQ(solid.fractalDepthMax, facts.fractalDepthMax);
+    EXPECT_TRUE(test::SolidIsSound(solid, facts.invariants));
+    const test::SolidMeasures m = test::Measure(solid);
+    EXPECT_EQ(m.facesByCorners, facts.corners);
+    EXPECT_NEAR(m.vertexRadius.max, facts.circumradius, 1e-6);
+    // Every intrinsic pattern gives every face a colour from the palette.
+    for (const Face& face : solid.faces) {
+        for (int p = 0; p < solid.patternCount; ++p) {
+            EXPECT_NE(std::find(solid.params.palette.begin(), solid.params.palette.end(), face.colours[p]),
+                      solid.params.palette.end());
+        }
+    }
+}
+
+const FigureFacts kFigures[] = {
+    {1, 4, 4, {{3, 4}}, 800, 3, kConvexRegular},
+    {2, 4, 4, {{3, 4}}, 800, 3, kConvexRegular},
+    {3, 8, 4, {{3, 4}}, 800, 2, kClosedEqualEdges},
+    {4, 8, 4, {{3, 4}}, 800, 2, kClosedEqualEdges},
+    {5, 8, 6, {{4, 6}}, 800, 6, kConvexRegular},
+    {6, 8, 6, {{4, 6}}, 800, 1, kConvexRegular},
+    {7, 6, 8, {{3, 8}}, 800, 6, kConvexRegular},
+    {8, 6, 8, {{3, 8}}, 800, 1, kConvexRegular},
+    {9, 20, 12, {{5, 12}}, 800, 6, kConvexRegular},
+    {10, 20, 12, {{5, 12}}, 800, 1, kConvexRegular},
+    {11, 12, 20, {{3, 20}}, 800, 6, kConvexRegular},
+    {12, 12, 20, {{3, 20}}, 800, 1, kConvexRegular},
+
+    {440, 4, 4, {{3, 4}}, 800, 3, kConvexRegular, 7},
+    {441, 20, 6, {{4, 6}}, 800, 6, kConvexRegular, 4},
+    {442, 6, 8, {{3, 8}}, 800, 6, kConvexRegular, 6},
+    {443, 20, 12, {{5, 12}}, 800, 6, kConvexRegular, 4},
+    {444, 12, 20, {{3, 20}}, 800, 6, kConvexRegular, 4},
+
+    {460, 8, 12, {{3, 12}}, 800, 3, kClosedEqualEdges},
+    {461, 20, 36, {{3, 36}}, 800, 3, kClosed},
+    {462, 14, 24, {{3, 24}}, 800, 6, kClosedEqualEdges},
+    {463, 38, 72, {{3, 72}}, 800, 6, kClosed},
+    {464, 14, 24, {{3, 24}}, 800, 6, kClosedEqualEdges},
+    {465, 32, 60, {{3, 60}}, 800, 6, kClosedEqualEdges},
+    {466, 92, 180, {{3, 180}}, 800, 6, kClosed},
+    {467, 32, 60, {{3, 60}}, 800, 6, kClosedEqualEdges},
+    {477, 32, 60, {{3, 60}}, 800, 6, kClosedEqualEdges},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, RegularFigure, ::testing::ValuesIn(kFigures),
+                         [](const auto& info) { return "Figure" + std::to_string(info.param.figure); });
+
+TEST(RegularFamily, ClaimsNoOtherNumbers) {
+    for (ShapeId figure : {0, 13, 14, 27, 32, 40, 89, 92, 109, 199, 202, 300, 400, 419, 445, 451, 453, 468, 478,
+                           500, 519, 521, -5}) {
+        Solid solid;
+        EXPECT_EQ(BuildRegularFamily(solid, figure), 0) << figure;
+        EXPECT_EQ(solid.vertexCount(), 0) << figure;
+        EXPECT_TRUE(solid.nameJa.empty()) << figure;
+    }
+}
+
+Solid Built(ShapeId figure, int8_t kikaku, int8_t conhensez = 0) {
+    Solid solid;
+    solid.params.kikaku = kikaku;
+    solid.params.conhensez = conhensez;
+    BuildFigure(solid, figure);
+    return solid;
+}
+
+TEST(RegularFamily, SizeStandardScalesTheTetrahedronByItsRatio) {
+    const double expected[] = {800.0, 800.0 * std::sqrt(3.0), 2400.0};
+    for (int8_t k = -1; k <= 1; ++k) {
+        const Solid solid = Built(1, k);
+        ASSERT_EQ(solid.vertexCount(), 4);
+        EXPECT_NEAR(solid.vertices[0].z, expected[k + 1], 1e-9) << int{k};
+        EXPECT_NEAR(test::Measure(solid).vertexRadius.max, expected[k + 1], 1e-9) << int{k};
+    }
+}
+
+TEST(RegularFamily, SizeStandardPutsSphereOnVerticesOrFaces) {
+    // -1: vertices on the sphere of 800; 1: faces touch it; 0: the geometric
+    // mean of circumradius and inradius is 800.
+    for (ShapeId figure : {1, 5, 6, 7, 8, 9, 10, 11, 12}) {
+        EXPECT_NEAR(test::Measure(Built(figure, -1)).vertexRadius.max, 800.0, 1e-6) << figure;
+        const test::SolidMeasures middle = test::Measure(Built(figure, 0));
+        EXPECT_NEAR(middle.vertexRadius.max * middle.faceDistance.min, 800.0 * 800.0, 1e-6) << figure;
+        const test::SolidMeasures m = test::Measure(Built(figure, 1));
+        EXPECT_NEAR(m.faceDistance.min, 800.0, 1e-6) << figure;
+        EXPECT_TRUE(m.faceDistance.IsConstant()) << figure;
+    }
+    const Solid cube = Built(5, 1);
+    EXPECT_NEAR(cube.vertices[0].x, 800.0, 1e-9);
+    EXPECT_NEAR(cube.vertices[0].y, 800.0, 1e-9);
+    EXPECT_NEAR(cube.vertices[0].z, 800.0, 1e-9);
+    const Solid small = Built(5, -1);
+    EXPECT_NEAR(small.vertices[0].x, 800.0 / std::sqrt(3.0), 1e-9);
+}
+
+TEST(RegularFamily, EdgeTangentSizingGivesDualsOneMidsphere) {
+    // As the dual compounds build them: cube and octahedron, dodecahedron and
+    // icosahedron cross at their edge midpoints on the sphere of 800.
+    for (ShapeId figure : {5, 7, 9, 11, 1}) {
+        const test::SolidMeasures m = test::Measure(Built(figure, 0, 1));
+        EXPECT_NEAR(m.edgeMidRadius.max, 800.0, 1e-6) << figure;
+    }
+    const test::SolidMeasures cube = test::Measure(Built(5, -1, 1));
+    const test::SolidMeasures octahedron = test::Measure(Built(7, 1, 1));
+    EXPECT_NEAR(cube.edgeMidRadius.max * octahedron.edgeMidRadius.max, 800.0 * 800.0, 1e-6);
+}
+
+TEST(RegularFamily, ReturningToTheFirstSizeGivesTheFirstCoordinates) {
+    for (ShapeId figure : {1, 5, 9, 11}) {
+        Solid solid = Built(figure, -1);
+        const std::vector<Vec3> first = solid.vertices;
+        solid.params.kikaku = 0;
+        Rebuild(solid);
+        solid.params.kikaku = -1;
+        Rebuild(solid);
+        ASSERT_EQ(solid.vertices.size(), first.size());
+        for (size_t i = 0; i < first.size(); ++i) EXPECT_TRUE(solid.vertices[i] == first[i]) << figure << ":" << i;
+    }
+}
+
+TEST(RegularFamily, CubeCarriesItsSixPatterns) {
+    Solid solid;
+    BuildFigure(solid, 5);
+    EXPECT_EQ(solid.nameJa, "立方体 / 正六面体");
+    EXPECT_EQ(solid.nameEn, "Cube / Regular hexahedron");
+    ASSERT_EQ(solid.faceCount(), 6);
+    // Rows: patterns; columns: top, bottom, y+, x+, y-, x- (palette indices).
+    const int expected[6][6] = {
+        {8, 8, 0, 1, 2, 3}, {0, 2, 1, 1, 1, 1}, {0, 1, 0, 0, 1, 1},
+        {1, 1, 2, 0, 2, 0}, {0, 2, 0, 1, 1, 2}, {1, 1, 1, 1, 1, 1},
+    };
+    const Vec3 outward[6] = {{0, 0, 1}, {0, 0, -1}, {0, 1, 0}, {1, 0, 0}, {0, -1, 0}, {-1, 0, 0}};
+    for (int f = 0; f < 6; ++f) {
+        const Vec3 n = FaceNormal(solid.faces[f], solid.vertices);
+        EXPECT_NEAR(Dot(n, outward[f]), 1.0, 1e-12) << f;
+        for (int p = 0; p < 6; ++p) {
+            EXPECT_EQ(solid.faces[f].colours[p], kDefaultPalette[expected[p][f]]) << "face " << f << " pattern " << p;
+        }
+    }
+    // A palette change reaches the faces on the next build.
+    solid.params.palette[8] = 0x00123456;
+    Rebuild(solid);
+    EXPECT_EQ(solid.faces[0].colours[0], 0x00123456u);
+}
+
+TEST(RegularFamily, FixedPositionsOfTheDescription) {
+    const Solid mirrored = Built(2, -1);
+    EXPECT_NEAR(mirrored.vertices[0].z, -800.0, 1e-9);
+    // The dodecahedron's top face: plane z = r, a regular pentagon of circumradius (3 - sqrt 5) r.
+    const Solid dodecahedron = Built(9, -1);
+    const double r = 800.0 / std::sqrt(15.0 - 6.0 * std::sqrt(5.0));
+    for (int i = 0; i < 5; ++i) {
+        const Vec3 v = dodecahedron.vertices[dodecahedron.faces[0].corners[i]];
+        EXPECT_NEAR(v.z, r, 1e-9);
+        EXPECT_NEAR(std::hypot(v.x, v.y), (3.0 - std::sqrt(5.0)) * r, 1e-9);
+    }
+    EXPECT_EQ(Built(477, -1).nameJa, "正十二面体");
+}
+
+TEST(RegularFamily, FreshStateHoldsTheCube) {
+    AppState state;
+    InitAppState(state);
+    EXPECT_EQ(state.solid.zukei, 5);
+    EXPECT_EQ(state.solid.params.kikaku, -1);
+    EXPECT_EQ(state.solid.patternCount, 6);
+    EXPECT_EQ(state.solid.fractalDepthMax, 0);
+    EXPECT_EQ(state.solid.vertexCount(), 8);
+    EXPECT_EQ(state.solid.faceCount(), 6);
+}
+
+}  // namespace
+}  // namespace gyro
