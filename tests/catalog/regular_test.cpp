@@ -19,6 +19,12 @@ using test::InvariantOptions;
 constexpr InvariantOptions kConvexRegular = test::kConvexEqualEdges;
 constexpr InvariantOptions kClosed = test::kClosedSolid;
 constexpr InvariantOptions kClosedEqualEdges{.closed = true, .oriented = true, .equalEdges = true};
+// Star solids: every edge between two faces, each face turned away from the centre.
+constexpr InvariantOptions kStarEqualEdges{.closed = true, .equalEdges = true};
+// Hemi-polyhedra: faces through the centre, not orientable.
+constexpr InvariantOptions kHemi{.closed = true, .equalEdges = true};
+// Duals of hemi-polyhedra: bands to far points stand in for vertices at infinity.
+constexpr InvariantOptions kFarBands{.planar = false, .outward = false};
 
 // What one figure must show when built with the default parameters (kikaku -1).
 struct FigureFacts {
@@ -72,6 +78,29 @@ const FigureFacts kFigures[] = {
     {10, 20, 12, {{5, 12}}, 800, 1, kConvexRegular},
     {11, 12, 20, {{3, 20}}, 800, 6, kConvexRegular},
     {12, 12, 20, {{3, 20}}, 800, 1, kConvexRegular},
+
+    {15, 20, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
+    {16, 32, 60, {{3, 60}}, 800, 1, kClosed},
+    {17, 32, 12, {{10, 12}}, 800, 6, kClosed},
+    {18, 12, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
+    {19, 32, 60, {{3, 60}}, 800, 1, kClosed},
+    {20, 32, 12, {{10, 12}}, 800, 6, kClosed},
+    {21, 12, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
+    {22, 12, 20, {{3, 20}}, 800, 2, kStarEqualEdges},
+
+    {90, 6, 7, {{3, 4}, {4, 3}}, 800, 1, kHemi},
+    {91, 6, 7, {{3, 4}, {4, 3}}, 800, 1, kHemi},
+    {106, 20, 32, {{3, 20}, {5, 12}}, 800, 1, kStarEqualEdges},
+    {107, 20, 32, {{3, 20}, {5, 12}}, 800, 1, kStarEqualEdges},
+    {108, 20, 24, {{5, 24}}, 800, 1, kStarEqualEdges},
+
+    // Duals: scaled to the circumradius baseSizeA; patternCount stays the primal's.
+    {200, 8, 6, {{4, 6}}, 800, 6, kConvexRegular},
+    {201, 56, 6, {{16, 6}}, 800, 1, kFarBands},
+    {268, 56, 6, {{16, 6}}, 800, 1, kFarBands},
+    {216, 32, 20, {{6, 20}}, 800, 1, {}},
+    {217, 32, 20, {{6, 20}}, 800, 1, {}},
+    {218, 24, 20, {{6, 20}}, 800, 1, {}},
 
     {440, 4, 4, {{3, 4}}, 800, 3, kConvexRegular, 7},
     {441, 20, 6, {{4, 6}}, 800, 6, kConvexRegular, 4},
