@@ -66,7 +66,7 @@ std::optional<Size> ParseSize(std::string_view text) {
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
     return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
 }
 
 bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
