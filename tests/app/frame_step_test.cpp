@@ -84,6 +84,20 @@ TEST_F(Frame, AHeldKeyAndTheRememberedDirectionBothTurnAndTheLaterWins) {
     ExpectMatrixNear(state.view.ax, Turned(mid, 0, 1, 5.0));
 }
 
+TEST_F(Frame, ATapBetweenTwoPassesStillActsOnce) {
+    shell.keys.press(Key::X);
+    shell.keys.release(Key::X);
+    shell.keys.press(Key::Up);
+    shell.keys.release(Key::Up);
+    Pass();
+    EXPECT_DOUBLE_EQ(shell.speed, 5.1);
+    ExpectMatrixNear(state.view.ax, Turned(kIdentity3, 2, 1, 5.0));
+    Pass();
+    EXPECT_DOUBLE_EQ(shell.speed, 5.1);
+    ExpectMatrixNear(state.view.ax, Turned(kIdentity3, 2, 1, 5.0));
+    EXPECT_FALSE(shell.keys.held(Key::Up));
+}
+
 TEST_F(Frame, ReturnTurnsOnceByTheAxisLength) {
     shell.keys.press(Key::Return);
     Pass();
