@@ -70,6 +70,15 @@ bool BuildMesh(Solid& solid, ShapeId figure) {
         case 22: BuildGreatIcosahedron(solid); break;
 
 
+        case 23: BuildStellatedOctahedron(solid); break;
+        case 24: BuildFiveTetrahedra(solid); break;
+        case 25: BuildTenTetrahedra(solid); break;
+        case 26: BuildFiveCubes(solid); break;
+        case 28: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::StarFaces); break;
+        case 29: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::Outlines); break;
+        case 30: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::StarFacesByBelt); break;
+        case 31: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::Hull); break;
+
         case 90: BuildTetrahemihexahedron(solid); break;
         case 91:
             BuildTetrahemihexahedron(solid);

@@ -21,6 +21,7 @@ constexpr InvariantOptions kClosed = test::kClosedSolid;
 constexpr InvariantOptions kClosedEqualEdges{.closed = true, .oriented = true, .equalEdges = true};
 // Star solids: every edge between two faces, each face turned away from the centre.
 constexpr InvariantOptions kStarEqualEdges{.closed = true, .equalEdges = true};
+constexpr InvariantOptions kStar{.closed = true};
 // Hemi-polyhedra: faces through the centre, not orientable.
 constexpr InvariantOptions kHemi{.closed = true, .equalEdges = true};
 // Duals of hemi-polyhedra: bands to far points stand in for vertices at infinity.
@@ -46,7 +47,7 @@ class RegularFigure : public ::testing::TestWithParam<FigureFacts> {};
 TEST_P(RegularFigure, ShowsItsFacts) {
     const FigureFacts& facts = GetParam();
     Solid solid;
-    ASSERT_NE(BuildRegularFamily(solid, facts.figure), 0);
+    ASSERT_NE(BuildFigure(solid, facts.figure), 0);
     EXPECT_EQ(solid.vertexCount(), facts.vertices);
     EXPECT_EQ(solid.faceCount(), facts.faces);
     EXPECT_EQ(solid.segmentCount(), facts.segments);
@@ -87,6 +88,15 @@ const FigureFacts kFigures[] = {
     {20, 32, 12, {{10, 12}}, 800, 6, kClosed},
     {21, 12, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
     {22, 12, 20, {{3, 20}}, 800, 2, kStarEqualEdges},
+
+    {23, 8, 8, {{3, 8}}, 800, 2, kClosedEqualEdges},
+    {24, 20, 20, {{3, 20}}, 800, 2, kClosedEqualEdges},
+    {25, 20, 40, {{3, 40}}, 800, 4, kClosedEqualEdges},
+    {26, 20, 30, {{4, 30}}, 800, 2, kClosedEqualEdges},
+    {28, 92, 20, {{9, 20}}, 800, 2, kStar},
+    {29, 92, 20, {{18, 20}}, 800, 2, kClosed},
+    {30, 92, 20, {{9, 20}}, 800, 2, kStar},
+    {31, 92, 32, {{5, 12}, {6, 20}}, 800, 2, test::kConvexSolid},
 
     {90, 6, 7, {{3, 4}, {4, 3}}, 800, 1, kHemi},
     {91, 6, 7, {{3, 4}, {4, 3}}, 800, 1, kHemi},
