@@ -67,6 +67,7 @@ public:
     Canvas* canvas() const { return canvas_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
     const StatusText& statusText() const { return status_; }
+    const QFont& statusFont() const { return statusFont_; }
 
     // Replaces the colour chooser (tests answer without a dialog).
     void setColourChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }

@@ -125,27 +125,6 @@ TEST_F(Frame, ColourPatternKeyCyclesOncePerPress) {
     EXPECT_EQ(state.display.orgcolpat, 0);
 }
 
-TEST_F(Frame, PyramidCountStopsAt4095AndAFailedKeyIsPassedOver) {
-    state.solid.zukei = 400;
-    BuildParams& p = state.solid.params;
-    p.conn = 4094;
-    shell.keys.press(Key::R);
-    Pass();
-    EXPECT_EQ(p.conn, 4095);
-    shell.keys.press(Key::R);
-    Pass();
-    EXPECT_EQ(p.conn, 4095);
-    EXPECT_TRUE(shell.keys.held(Key::R));  // refused keys stay held
-
-    shell.keys.press(Key::E);
-    Pass();
-    EXPECT_EQ(p.conn, 4094);
-    EXPECT_FALSE(shell.keys.held(Key::E));
-    Pass();  // R, still held, is now allowed again
-    EXPECT_EQ(p.conn, 4095);
-    EXPECT_EQ(state.solid.zukei, 400);
-}
-
 TEST_F(Frame, PyramidCountAndStepLimits) {
     state.solid.zukei = 402;
     BuildParams& p = state.solid.params;

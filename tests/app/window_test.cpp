@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
@@ -360,6 +361,14 @@ TEST_F(Window, ResizingFollowsTheClientArea) {
     QApplication::processEvents();
     EXPECT_EQ(shell.viewheight, 1);
     EXPECT_GE(state.display.backBuffer.height, 1);
+}
+
+TEST_F(Window, StatusFontHasHalfAndFullWidthCells) {
+    // The band places its pieces by cells; the font must match them.
+    const QFontMetrics metrics(window->statusFont());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("speed:50 ")), 9 * 8);
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("立方体")), 3 * 16);
+    EXPECT_LE(metrics.height(), 17);
 }
 
 TEST_F(Window, StatusBandIsRedrawnWholeEveryFrame) {
