@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <utility>
 #include <vector>
-#include <optional>
-#include <ostream>
 
 #include "catalog/builders.h"
+#include "catalog/catalogue.h"
 #include "model/app_state.h"
 #include "model/dispatcher.h"
 #include "model/solid_ops.h"
@@ -259,13 +259,29 @@ TEST(RegularFamily, EightTrigramsGrowFromOneOrigin) {
     for (int v = 7; v < 15; ++v) EXPECT_NEAR(Length(solid.vertices[v]), 800.0, 1e-9) << v;
 }
 
-TEST(RegularFamily, ClaimsNoOtherNumbers) {
-    for (ShapeId figure : {0, 13, 14, 27, 32, 40, 89, 92, 109, 199, 202, 300, 400, 419, 445, 451, 453, 468, 478,
-                           500, 519, 521, -5}) {
+TEST(RegularFamily, ClaimsExactlyItsNumbersAndNamesThem) {
+    auto claimed = [](int n) {
+        return (n >= 1 && n <= 12) || (n >= 15 && n <= 26) || (n >= 28 && n <= 31) || n == 90 || n == 91 ||
+               (n >= 106 && n <= 108) || n == 200 || n == 201 || (n >= 216 && n <= 218) || n == 268 ||
+               (n >= 420 && n <= 437) || (n >= 440 && n <= 444) || n == 452 || (n >= 460 && n <= 467) ||
+               n == 477 || n == 520;
+    };
+    for (int n = -2; n <= 600; ++n) {
+        const auto figure = static_cast<ShapeId>(n);
         Solid solid;
-        EXPECT_EQ(BuildRegularFamily(solid, figure), 0) << figure;
-        EXPECT_EQ(solid.vertexCount(), 0) << figure;
-        EXPECT_TRUE(solid.nameJa.empty()) << figure;
+        const int result = BuildRegularFamily(solid, figure);
+        if (!claimed(n)) {
+            EXPECT_EQ(result, 0) << n;
+            EXPECT_EQ(solid.vertexCount(), 0) << n;
+            continue;
+        }
+        EXPECT_NE(result, 0) << n;
+        EXPECT_GT(solid.vertexCount(), 0) << n;
+        const FigureInfo* info = FindFigure(figure);
+        ASSERT_NE(info, nullptr) << n;
+        EXPECT_EQ(solid.nameJa, info->nameJa) << n;
+        EXPECT_EQ(solid.nameEn, info->nameEn) << n;
+        EXPECT_EQ(solid.nameJa.empty(), n == 452) << n;
     }
 }
 
@@ -356,7 +372,7 @@ TEST(RegularFamily, CubeCarriesItsSixPatterns) {
     EXPECT_EQ(solid.faces[0].colours[0], 0x00123456u);
 }
 
-TEST(RegularFamily, FixedPositionsOfTheDescription) {
+TEST(RegularFamily, FixedPositions) {
     const Solid mirrored = Built(2, -1);
     EXPECT_NEAR(mirrored.vertices[0].z, -800.0, 1e-9);
     // The dodecahedron's top face: plane z = r, a regular pentagon of circumradius (3 - sqrt 5) r.
@@ -368,6 +384,28 @@ TEST(RegularFamily, FixedPositionsOfTheDescription) {
         EXPECT_NEAR(std::hypot(v.x, v.y), (3.0 - std::sqrt(5.0)) * r, 1e-9);
     }
     EXPECT_EQ(Built(477, -1).nameJa, "正十二面体");
+    EXPECT_DOUBLE_EQ(Built(441, -1).fractalRatio, 1.0 / 3.0);
+    EXPECT_DOUBLE_EQ(Built(443, -1).fractalRatio, (5.0 - std::sqrt(5.0)) / 10.0);
+}
+
+TEST(RegularFamily, StarFacesFollowTheFacesTheyShareColoursWith) {
+    // Face f of every solid painted with the dodecahedral patterns faces the
+    // same way as the dodecahedron's face f; the great icosahedron's faces
+    // follow the icosahedron's likewise.
+    const std::pair<ShapeId, ShapeId> pairs[] = {{15, 9}, {17, 9}, {18, 9}, {20, 9}, {21, 9}, {22, 11}, {28, 11}};
+    for (const auto& [figure, base] : pairs) {
+        const Solid star = Built(figure, -1);
+        const Solid regular = Built(base, -1);
+        ASSERT_EQ(star.faceCount(), regular.faceCount()) << figure;
+        for (int32_t f = 0; f < star.faceCount(); ++f) {
+            const Vec3 a = FaceNormal(star.faces[f], star.vertices);
+            const Vec3 b = FaceNormal(regular.faces[f], regular.vertices);
+            EXPECT_NEAR(Dot(a, b), 1.0, 1e-9) << figure << " face " << f;
+            if (star.patternCount == 6) {
+                EXPECT_EQ(star.faces[f].colours, regular.faces[f].colours) << figure;
+            }
+        }
+    }
 }
 
 TEST(RegularFamily, FreshStateHoldsTheCube) {
