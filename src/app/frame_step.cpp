@@ -73,7 +73,7 @@ bool ApplyParamKeys(const ParamKey (&table)[N], AppState& state, KeyState& keys)
     for (const ParamKey& pk : table) {
         if (!keys.held(pk.key) || !pk.allowed(state.solid.params)) continue;
         pk.apply(state.solid.params);
-        keys.release(pk.key);
+        keys.consume(pk.key);
         Rebuild(state.solid);
         return true;
     }
@@ -86,10 +86,10 @@ void ApplyFractalDepthKeys(AppState& state, KeyState& keys) {
     int8_t& fracn = state.display.fracn;
     if (keys.held(Key::R) && fracn < depthMax) {
         ++fracn;
-        keys.release(Key::R);
+        keys.consume(Key::R);
     } else if (keys.held(Key::E) && fracn > 0) {
         --fracn;
-        keys.release(Key::E);
+        keys.consume(Key::E);
     }
 }
 
@@ -134,14 +134,14 @@ bool StepFrame(AppState& state, ShellState& shell) {
         } else {
             RotateByVector(view, view.nax);
         }
-        keys.release(Key::Return);
+        keys.consume(Key::Return);
     }
 
     if (keys.held(Key::C)) {
         // A solid always carries at least one pattern; guard the modulus anyway.
         const int count = std::max<int>(state.solid.patternCount, 1);
         state.display.orgcolpat = static_cast<int16_t>((state.display.orgcolpat + 1) % count);
-        keys.release(Key::C);
+        keys.consume(Key::C);
     }
 
     bool rebuilt = false;
@@ -159,19 +159,20 @@ bool StepFrame(AppState& state, ShellState& shell) {
 
     if ((keys.held(Key::Add) || keys.held(Key::X)) && shell.speed < kSpeedMax) {
         shell.speed = StepSpeed(shell.speed, +1);
-        keys.release(Key::Add);
-        keys.release(Key::X);
+        keys.consume(Key::Add);
+        keys.consume(Key::X);
     }
     if ((keys.held(Key::Subtract) || keys.held(Key::Z)) && shell.speed > kSpeedMin) {
         shell.speed = StepSpeed(shell.speed, -1);
-        keys.release(Key::Subtract);
-        keys.release(Key::Z);
+        keys.consume(Key::Subtract);
+        keys.consume(Key::Z);
     }
 
     StepLightAngle(state.display.lightang1, keys, Key::S, Key::A);
     StepLightAngle(state.display.lightang2, keys, Key::F, Key::D);
 
     AdvancePeriodicMotion(view, state.display);
+    keys.endPass();
     return rebuilt;
 }
 

@@ -303,7 +303,9 @@ void MainWindow::runCommand(int id) {
 bool MainWindow::chooseColourDialog(Colour& colour) {
     LoopPause pause(*this);
     for (int i = 0; i < kCustomColourCount; ++i) QColorDialog::setCustomColor(i, ToQColor(shell_.customcolours[size_t(i)]));
-    const QColor chosen = QColorDialog::getColor(ToQColor(colour), this);
+    // Qt's own chooser: a desktop's native one may not show the 16 custom colours.
+    const QColor chosen = QColorDialog::getColor(ToQColor(colour), this, QStringLiteral("色の設定"),
+                                                 QColorDialog::DontUseNativeDialog);
     // The custom colours the user edited stay for the rest of the run.
     for (int i = 0; i < kCustomColourCount; ++i) shell_.customcolours[size_t(i)] = FromQColor(QColorDialog::customColor(i));
     if (!chosen.isValid()) return false;
@@ -399,14 +401,11 @@ void MainWindow::drawFrame(QWidget& target) {
     const int ascent = p.fontMetrics().ascent();
     for (int i = 0; i < status_.line1Count; ++i) {
         const StatusPiece& piece = status_.line1[size_t(i)];
-        p.drawText(piece.x, vh + ascent, QString::fromLatin1(piece.text.data(), qsizetype(piece.text.size())));
+        p.drawText(piece.x, vh + ascent, drawnText_[size_t(i)].get(piece.text));
     }
-    p.drawText(status_.nameLabel.x, vh + kStatusLineHeight + ascent, QStringLiteral("name:"));
-    if (status_.name.text != nameDrawn_) {
-        nameDrawn_ = status_.name.text;
-        nameQ_ = QString::fromStdString(nameDrawn_);
-    }
-    p.drawText(status_.name.x, vh + kStatusLineHeight + ascent, nameQ_);
+    const int y2 = vh + kStatusLineHeight + ascent;
+    p.drawText(status_.nameLabel.x, y2, drawnText_[4].get(status_.nameLabel.text));
+    p.drawText(status_.name.x, y2, drawnText_[5].get(status_.name.text));
 
     RenderFrame(state_);
     const BackBuffer& b = state_.display.backBuffer;

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -66,6 +67,7 @@ public:
     Canvas* canvas() const { return canvas_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
     const StatusText& statusText() const { return status_; }
+    const QFont& statusFont() const { return statusFont_; }
 
     // Replaces the colour chooser (tests answer without a dialog).
     void setColourChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }
@@ -114,8 +116,19 @@ private:
     ColourChooser chooser_;
     QFont statusFont_;
     StatusText status_;
-    std::string nameDrawn_;  // the name last converted, so that a frame converts nothing new
-    QString nameQ_;
+    // Status pieces as last converted for drawing; converted again only when they change.
+    struct CachedText {
+        std::string text;
+        QString qtext;
+        const QString& get(const std::string& now) {
+            if (now != text || qtext.isNull()) {
+                text = now;
+                qtext = QString::fromStdString(now);
+            }
+            return qtext;
+        }
+    };
+    std::array<CachedText, 6> drawnText_;  // line 1's four pieces, "name:", the name
     bool clientSizePending_ = false;
     // The client size a resizeWindowToView asked for and the view it set,
     // so that the resulting size event keeps a view narrower than the window.

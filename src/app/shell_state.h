@@ -23,14 +23,48 @@ enum class Key : uint8_t {
 inline constexpr int kKeyCount = static_cast<int>(Key::Count);
 
 // Held-key flags: set on key-down (auto-repeat sets again), cleared on key-up
-// and, for one-shot keys, when the loop acts on them.
+// and, for one-shot keys, when the loop acts on them. A key pressed and
+// released between two passes still counts as held for the next pass, so a
+// quick tap is never lost.
 struct KeyState {
     std::array<uint8_t, kKeyCount> flags{};
+    std::array<uint8_t, kKeyCount> unseen{};       // pressed since the last pass
+    std::array<uint8_t, kKeyCount> releaseLater{};  // released before any pass saw it
 
-    bool held(Key k) const { return flags[static_cast<int>(k)] != 0; }
-    void press(Key k) { flags[static_cast<int>(k)] = 1; }
-    void release(Key k) { flags[static_cast<int>(k)] = 0; }
-    void releaseAll() { flags.fill(0); }
+    bool held(Key k) const { return flags[Index(k)] != 0; }
+    void press(Key k) {
+        flags[Index(k)] = 1;
+        unseen[Index(k)] = 1;
+        releaseLater[Index(k)] = 0;
+    }
+    void release(Key k) {
+        if (unseen[Index(k)]) {
+            releaseLater[Index(k)] = 1;
+        } else {
+            flags[Index(k)] = 0;
+        }
+    }
+    // The loop has acted on a one-shot key.
+    void consume(Key k) {
+        flags[Index(k)] = 0;
+        releaseLater[Index(k)] = 0;
+    }
+    // After every pass: the keys released during it are up now.
+    void endPass() {
+        for (size_t i = 0; i < flags.size(); ++i) {
+            if (releaseLater[i]) flags[i] = 0;
+        }
+        unseen.fill(0);
+        releaseLater.fill(0);
+    }
+    void releaseAll() {
+        flags.fill(0);
+        unseen.fill(0);
+        releaseLater.fill(0);
+    }
+
+private:
+    static size_t Index(Key k) { return static_cast<size_t>(k); }
 };
 
 inline constexpr int kStatusBandHeight = 32;

@@ -17,9 +17,17 @@ namespace {
 
 using namespace regular;
 
+constexpr int32_t kOctahedralDualColours = 8;
+constexpr int32_t kIcosahedralDualColours = 10;
+
 bool BuildMesh(Solid& solid, ShapeId figure);
 
 // A figure built on another one, then finished.
+void Dual(Solid& solid, ShapeId primal, int32_t colourModulus) {
+    BuildMesh(solid, primal);
+    MakeDual(solid, colourModulus);
+}
+
 void Pyramids(Solid& solid, ShapeId base, int8_t height, int times) {
     BuildMesh(solid, base);
     for (int i = 0; i < times; ++i) RaisePyramids(solid, height);
@@ -52,9 +60,40 @@ bool BuildMesh(Solid& solid, ShapeId figure) {
         case 11: BuildIcosahedron(solid); break;
         case 12: BuildIcosahedronAxisAligned(solid); break;
 
+        case 15: BuildGreatStellatedDodecahedron(solid, StarForm::StarFaces); break;
+        case 16: BuildGreatStellatedDodecahedron(solid, StarForm::Triangles); break;
+        case 17: BuildGreatStellatedDodecahedron(solid, StarForm::Outlines); break;
+        case 18: BuildSmallStellatedDodecahedron(solid, StarForm::StarFaces); break;
+        case 19: BuildSmallStellatedDodecahedron(solid, StarForm::Triangles); break;
+        case 20: BuildSmallStellatedDodecahedron(solid, StarForm::Outlines); break;
+        case 21: BuildGreatDodecahedron(solid); break;
+        case 22: BuildGreatIcosahedron(solid); break;
 
 
+        case 23: BuildStellatedOctahedron(solid); break;
+        case 24: BuildFiveTetrahedra(solid); break;
+        case 25: BuildTenTetrahedra(solid); break;
+        case 26: BuildFiveCubes(solid); break;
+        case 28: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::StarFaces); break;
+        case 29: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::Outlines); break;
+        case 30: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::StarFacesByBelt); break;
+        case 31: BuildCompleteIcosahedron(solid, CompleteIcosahedronForm::Hull); break;
 
+        case 90: BuildTetrahemihexahedron(solid); break;
+        case 91:
+            BuildTetrahemihexahedron(solid);
+            MirrorThroughCentre(solid);
+            break;
+        case 106: BuildDitrigonal(solid, Ditrigonal::SmallIcosidodecahedron); break;
+        case 107: BuildDitrigonal(solid, Ditrigonal::GreatIcosidodecahedron); break;
+        case 108: BuildDitrigonal(solid, Ditrigonal::Dodecadodecahedron); break;
+
+        case 200: Dual(solid, 7, kOctahedralDualColours); break;
+        case 201: Dual(solid, 90, kOctahedralDualColours); break;
+        case 268: Dual(solid, 91, kOctahedralDualColours); break;
+        case 216: Dual(solid, 106, kIcosahedralDualColours); break;
+        case 217: Dual(solid, 107, kIcosahedralDualColours); break;
+        case 218: Dual(solid, 108, kIcosahedralDualColours); break;
 
         case 440: Fractal(solid, 1, 7, 0.5); break;
         case 441:

@@ -59,22 +59,5 @@ TEST(MenuMarks, EveryItemListedOnceAndEachGroupFollowsItsField) {
     }
 }
 
-TEST(MenuMarks, FaceModesMapToTheirOwnItems) {
-    AppState state;
-    ShellState shell;
-    const std::pair<int, int> modes[] = {
-        {0, cmd::kFaceTransparent}, {1, cmd::kFaceOpaque},   {3, cmd::kFace8},
-        {4, cmd::kFace27},          {5, cmd::kFace12Hues},  {6, cmd::kFaceByCorners},
-        {7, cmd::kFaceDirectionSingular}, {8, cmd::kFaceDirectionContinuous},
-        {9, cmd::kFaceIntrinsic},   {10, cmd::kFaceFractal},
-    };
-    for (auto [mode, id] : modes) {
-        state.display.facecolmode = static_cast<int8_t>(mode);
-        const std::set<int> checked = Checked(state, shell);
-        EXPECT_TRUE(checked.count(id)) << mode;
-        EXPECT_FALSE(checked.count(cmd::kFaceGrey)) << mode;
-    }
-}
-
 }  // namespace
 }  // namespace gyro

@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "app/command_ids.h"
@@ -91,10 +94,13 @@ TEST_F(Window, HeldArrowKeyTurnsEveryPassUntilReleased) {
 TEST_F(Window, KeypadKeysWithAndWithoutNumLock) {
     Press(Qt::Key_8, Qt::KeypadModifier);
     EXPECT_TRUE(shell.keys.held(gyro::Key::Numpad8));
+    window->runPass();
     Release(Qt::Key_8, Qt::KeypadModifier);
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Numpad8));
     Press(Qt::Key_Up, Qt::KeypadModifier);
     EXPECT_TRUE(shell.keys.held(gyro::Key::Numpad8));
     EXPECT_FALSE(shell.keys.held(gyro::Key::Up));
+    window->runPass();
     Release(Qt::Key_Up, Qt::KeypadModifier);
     EXPECT_FALSE(shell.keys.held(gyro::Key::Numpad8));
 }
@@ -128,6 +134,32 @@ TEST_F(Window, SpeedKeysAndWheelStopAtTheBounds) {
     EXPECT_DOUBLE_EQ(shell.speed, 9.9);
     window->runPass();
     EXPECT_EQ(window->statusText().line1[0].text, "speed:99 ");
+}
+
+TEST_F(Window, HeldRAtTheLargestCountLetsEThrough) {
+    ChangeFigure(state, 400);
+    state.solid.params.conn = 4095;
+    Press(Qt::Key_R);
+    window->runPass();
+    EXPECT_EQ(state.solid.params.conn, 4095);
+    Press(Qt::Key_E);
+    window->runPass();
+    EXPECT_EQ(state.solid.params.conn, 4094);
+    EXPECT_EQ(state.solid.zukei, 400);
+    window->runPass();  // R is still down and allowed again
+    EXPECT_EQ(state.solid.params.conn, 4095);
+    window->runPass();
+    EXPECT_EQ(window->statusText().line1[1].text, "ang:4095/1 ");
+}
+
+TEST_F(Window, StartStatus) {
+    window->runPass();
+    const StatusText& text = window->statusText();
+    ASSERT_EQ(text.line1Count, 1);
+    EXPECT_EQ(text.line1[0].text, "speed:50 ");
+    EXPECT_EQ(text.nameLabel.text, "name:");
+    if (state.solid.faces.empty()) GTEST_SKIP() << "the cube is not built yet";
+    EXPECT_EQ(text.name.text, "立方体 / 正六面体");
 }
 
 TEST_F(Window, MouseOffLeavesEverythingAlone) {
@@ -259,6 +291,44 @@ TEST_F(Window, ColourCommandsUseTheChooser) {
     EXPECT_FALSE(IsChecked(cmd::kPenColour));
 }
 
+TEST_F(Window, TheColourChooserKeepsItsCustomColoursAndPausesTheLoop) {
+    window->startLoop();
+    bool loopRanDuringDialog = true;
+    QColor firstCustom;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no colour chooser open";
+            if (QWidget* other = QApplication::activeModalWidget()) other->close();
+            return;
+        }
+        loopRanDuringDialog = window->loopRunning();
+        firstCustom = QColorDialog::customColor(0);
+        QColorDialog::setCustomColor(5, QColor(1, 2, 3));
+        dialog->reject();
+    });
+    Command(cmd::kBackgroundColour);
+    EXPECT_FALSE(loopRanDuringDialog);
+    EXPECT_TRUE(window->loopRunning());
+    EXPECT_EQ(firstCustom, QColor(0xFF, 0xC0, 0x00));  // 0x0000C0FF
+    EXPECT_EQ(shell.customcolours[5], 0x00030201u);
+    EXPECT_EQ(state.display.bkmode, 0);  // cancelled: nothing chosen
+}
+
+TEST_F(Window, MaximisingKeepsTheDrawingSize) {
+    window->showMaximized();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    if (!window->isMaximized()) GTEST_SKIP() << "this platform does not maximise";
+    EXPECT_EQ(shell.viewwidth, 256);
+    EXPECT_EQ(shell.viewheight, 256);
+    window->showNormal();
+    window->resize(400, 400);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(shell.viewwidth, 400);
+}
+
 TEST_F(Window, LosingFocusForgetsHeldKeys) {
     Press(Qt::Key_Down);
     EXPECT_TRUE(shell.keys.held(gyro::Key::Down));
@@ -291,6 +361,14 @@ TEST_F(Window, ResizingFollowsTheClientArea) {
     QApplication::processEvents();
     EXPECT_EQ(shell.viewheight, 1);
     EXPECT_GE(state.display.backBuffer.height, 1);
+}
+
+TEST_F(Window, StatusFontHasHalfAndFullWidthCells) {
+    // The band places its pieces by cells; the font must match them.
+    const QFontMetrics metrics(window->statusFont());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("speed:50 ")), 9 * 8);
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("立方体")), 3 * 16);
+    EXPECT_LE(metrics.height(), 17);
 }
 
 TEST_F(Window, StatusBandIsRedrawnWholeEveryFrame) {

@@ -19,6 +19,13 @@ using test::InvariantOptions;
 constexpr InvariantOptions kConvexRegular = test::kConvexEqualEdges;
 constexpr InvariantOptions kClosed = test::kClosedSolid;
 constexpr InvariantOptions kClosedEqualEdges{.closed = true, .oriented = true, .equalEdges = true};
+// Star solids: every edge between two faces, each face turned away from the centre.
+constexpr InvariantOptions kStarEqualEdges{.closed = true, .equalEdges = true};
+constexpr InvariantOptions kStar{.closed = true};
+// Hemi-polyhedra: faces through the centre, not orientable.
+constexpr InvariantOptions kHemi{.closed = true, .equalEdges = true};
+// Duals of hemi-polyhedra: bands to far points stand in for vertices at infinity.
+constexpr InvariantOptions kFarBands{.planar = false, .outward = false};
 
 // What one figure must show when built with the default parameters (kikaku -1).
 struct FigureFacts {
@@ -40,7 +47,7 @@ class RegularFigure : public ::testing::TestWithParam<FigureFacts> {};
 TEST_P(RegularFigure, ShowsItsFacts) {
     const FigureFacts& facts = GetParam();
     Solid solid;
-    ASSERT_NE(BuildRegularFamily(solid, facts.figure), 0);
+    ASSERT_NE(BuildFigure(solid, facts.figure), 0);
     EXPECT_EQ(solid.vertexCount(), facts.vertices);
     EXPECT_EQ(solid.faceCount(), facts.faces);
     EXPECT_EQ(solid.segmentCount(), facts.segments);
@@ -72,6 +79,38 @@ const FigureFacts kFigures[] = {
     {10, 20, 12, {{5, 12}}, 800, 1, kConvexRegular},
     {11, 12, 20, {{3, 20}}, 800, 6, kConvexRegular},
     {12, 12, 20, {{3, 20}}, 800, 1, kConvexRegular},
+
+    {15, 20, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
+    {16, 32, 60, {{3, 60}}, 800, 1, kClosed},
+    {17, 32, 12, {{10, 12}}, 800, 6, kClosed},
+    {18, 12, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
+    {19, 32, 60, {{3, 60}}, 800, 1, kClosed},
+    {20, 32, 12, {{10, 12}}, 800, 6, kClosed},
+    {21, 12, 12, {{5, 12}}, 800, 6, kStarEqualEdges},
+    {22, 12, 20, {{3, 20}}, 800, 2, kStarEqualEdges},
+
+    {23, 8, 8, {{3, 8}}, 800, 2, kClosedEqualEdges},
+    {24, 20, 20, {{3, 20}}, 800, 2, kClosedEqualEdges},
+    {25, 20, 40, {{3, 40}}, 800, 4, kClosedEqualEdges},
+    {26, 20, 30, {{4, 30}}, 800, 2, kClosedEqualEdges},
+    {28, 92, 20, {{9, 20}}, 800, 2, kStar},
+    {29, 92, 20, {{18, 20}}, 800, 2, kClosed},
+    {30, 92, 20, {{9, 20}}, 800, 2, kStar},
+    {31, 92, 32, {{5, 12}, {6, 20}}, 800, 2, test::kConvexSolid},
+
+    {90, 6, 7, {{3, 4}, {4, 3}}, 800, 1, kHemi},
+    {91, 6, 7, {{3, 4}, {4, 3}}, 800, 1, kHemi},
+    {106, 20, 32, {{3, 20}, {5, 12}}, 800, 1, kStarEqualEdges},
+    {107, 20, 32, {{3, 20}, {5, 12}}, 800, 1, kStarEqualEdges},
+    {108, 20, 24, {{5, 24}}, 800, 1, kStarEqualEdges},
+
+    // Duals: scaled to the circumradius baseSizeA; patternCount stays the primal's.
+    {200, 8, 6, {{4, 6}}, 800, 6, kConvexRegular},
+    {201, 56, 6, {{16, 6}}, 800, 1, kFarBands},
+    {268, 56, 6, {{16, 6}}, 800, 1, kFarBands},
+    {216, 32, 20, {{6, 20}}, 800, 1, {}},
+    {217, 32, 20, {{6, 20}}, 800, 1, {}},
+    {218, 24, 20, {{6, 20}}, 800, 1, {}},
 
     {440, 4, 4, {{3, 4}}, 800, 3, kConvexRegular, 7},
     {441, 20, 6, {{4, 6}}, 800, 6, kConvexRegular, 4},

@@ -305,12 +305,12 @@ TEST(Koch, BumpHeightFollowsConn) {
         int16_t conn;
         double height;
     } cases[] = {{3, 0}, {67, full}, {68, 0}, {35, full / 2}, {2, -full / 64}, {-61, -full}, {-62, 0}};
+    // The bump rises away from the triangle's normal, which points to -z here.
+    const Solid flat = Koch(3, 0);
+    EXPECT_NEAR(FaceNormal(flat.faces[0], flat.vertices).z, -1.0, 1e-12);
     for (const auto& c : cases) {
         const Solid solid = Koch(c.conn, 1, side);
-        // The fourth sub-triangle starts at the apex; it lies away from the
-        // triangle's normal (the triangle is wound with its normal towards -z).
-        EXPECT_NEAR(solid.vertices[9].z, c.height, 1e-9) << c.conn;
-        EXPECT_NEAR(FaceNormal(Koch(3, 0).faces[0], Koch(3, 0).vertices).z, -1.0, 1e-12);
+        EXPECT_NEAR(solid.vertices[9].z, c.height, 1e-9) << c.conn;  // the fourth sub-triangle starts at the apex
     }
 }
 

@@ -67,18 +67,13 @@ TEST(Lighting, ShadeColourByLightMode) {
     DisplaySettings d;
     d.shadowcol = 0x000010;
     d.lightcol = 0xF0F0F0;
-    d.lightmode = 0;
-    EXPECT_EQ(ShadeColour(d, kBase, 0.0), kBase);
-    EXPECT_EQ(ShadeColour(d, kBase, 1.0), kBase);
-    d.lightmode = 1;
-    EXPECT_EQ(ShadeColour(d, kBase, 1.0), kBase);
-    EXPECT_EQ(ShadeColour(d, kBase, 0.0), 0x000010u);
-    d.lightmode = 2;
-    EXPECT_EQ(ShadeColour(d, kBase, 0.0), kBase);
-    EXPECT_EQ(ShadeColour(d, kBase, 1.0), 0xF0F0F0u);
-    d.lightmode = 3;
-    EXPECT_EQ(ShadeColour(d, kBase, 0.0), 0x000010u);
-    EXPECT_EQ(ShadeColour(d, kBase, 1.0), 0xF0F0F0u);
+    // lightmode: {brightness 0, brightness 1}
+    const Colour ends[4][2] = {{kBase, kBase}, {0x000010, kBase}, {kBase, 0xF0F0F0}, {0x000010, 0xF0F0F0}};
+    for (int8_t m = 0; m < 4; ++m) {
+        d.lightmode = m;
+        EXPECT_EQ(ShadeColour(d, kBase, 0.0), ends[m][0]) << int{m};
+        EXPECT_EQ(ShadeColour(d, kBase, 1.0), ends[m][1]) << int{m};
+    }
     EXPECT_EQ(ShadeColour(d, kGrey, 0.25), BlendColour(kGrey, 0x000010, 128));
     // Brightness beyond [0, 1] (unchecked settings) or NaN stays within the blend range.
     EXPECT_EQ(ShadeColour(d, kBase, 7.0), 0xF0F0F0u);

@@ -26,22 +26,13 @@ TEST(ToScreen, TruncatesTowardZeroWithAndWithoutSymmetry) {
     EXPECT_EQ(Screen(p, 0.5, 0).x, 128);
     EXPECT_EQ(Screen(p, 0, 0.5).y, 128);
     EXPECT_EQ(Screen(p, -200.5, 0).x, -72);  // 128 + trunc(-200.5)
+    EXPECT_EQ(Screen(p, 0, 0, -1).x, 0);  // each eye's image shifted by stereodist
+    EXPECT_EQ(Screen(p, 0, 0, +1).x, 256);
     // With symmetry, mirror images land on mirrored pixels about the centre.
     for (double x : {0.3, 1.7, 9.5, 63.99}) {
         EXPECT_EQ(Screen(p, x, 0).x - 128, 128 - Screen(p, -x, 0).x);
         EXPECT_EQ(Screen(p, 0, x).y - 128, 128 - Screen(p, 0, -x).y);
     }
-}
-
-TEST(ToScreen, OddSizesHalveTowardZeroAndEyesShift) {
-    BuildParams params;
-    params.viewx = 255;
-    params.viewy = 101;
-    Projection p = MakeProjection(ViewState{}, DisplaySettings{}, params);
-    EXPECT_EQ(p.hx, 127);
-    EXPECT_EQ(p.hy, 50);
-    EXPECT_EQ(Screen(p, 0, 0, -1).x, 127 - 128);
-    EXPECT_EQ(Screen(p, 0, 0, +1).x, 127 + 128);
 }
 
 TEST(ToScreen, NeverOverflowsAndRefusesNaN) {

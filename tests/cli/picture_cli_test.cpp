@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "model/dispatcher.h"
+
+namespace gyro {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+CliRun RunCli(const std::string& arguments) {
+    CliRun result;
+    const std::string command = std::string("'") + GYRO_CLI_PATH + "' " + arguments + " 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A figure that something builds already, smallest first.
+ShapeId SomeBuiltFigure() {
+    Solid solid;
+    for (ShapeId candidate : {ShapeId{5}, ShapeId{1}, ShapeId{300}, ShapeId{400}, ShapeId{451}}) {
+        if (BuildFigure(solid, candidate) != 0) return candidate;
+    }
+    return 0;
+}
+
+class PictureCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("gyro_picture_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        figure_ = SomeBuiltFigure();
+        if (figure_ == 0) GTEST_SKIP() << "no figure is built yet";
+        n_ = std::to_string(figure_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Out(const char* name) const { return " -o '" + (dir_ / name).string() + "'"; }
+
+    fs::path dir_;
+    ShapeId figure_ = 0;
+    std::string n_;
+};
+
+TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
+    for (const std::string& args : {
+             "render 999" + Out("a.png"),
+             "render " + n_ + Out("a.gif"),
+             "render " + n_,
+             "render" + Out("a.png"),
+             "render " + n_ + " --size 0x5" + Out("a.bmp"),
+             "render " + n_ + " --size 99999x5" + Out("a.bmp"),
+             "render " + n_ + " --size 12" + Out("a.bmp"),
+             "render " + n_ + " --frobnicate" + Out("a.bmp"),
+         }) {
+        EXPECT_NE(RunCli(args).status, 0) << args;
+    }
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+TEST_F(PictureCliTest, RenderWritesBmpAndPngOfTheRequestedSize) {
+    ASSERT_EQ(RunCli("render " + n_ + " --size 8x4" + Out("p.bmp")).status, 0);
+    const std::string bmp = ReadFile(dir_ / "p.bmp");
+    ASSERT_EQ(bmp.size(), 54u + 4 * 24);  // 8 pixels of 3 bytes a row, 4 rows
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bmp[18]), 8);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[22]), 4);
+
+    ASSERT_EQ(RunCli("render " + n_ + " --size 32x16" + Out("p.PNG")).status, 0);
+    const std::string png = ReadFile(dir_ / "p.PNG");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_EQ(static_cast<unsigned char>(png[19]), 32);  // IHDR width and height, big-endian
+    EXPECT_EQ(static_cast<unsigned char>(png[23]), 16);
+}
+
+TEST_F(PictureCliTest, BenchReportsEachFigureAndATotal) {
+    const CliRun run = RunCli("bench " + n_ + " --size 16x16 --frames 2");
+    ASSERT_EQ(run.status, 0);
+    const std::string line = " " + n_ + " ";  // the figure's row, number right-aligned
+    EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("total: 1 figures"), std::string::npos) << run.out;
+    EXPECT_NE(RunCli("bench 999 --frames 1 --size 8x8").status, 0);
+    EXPECT_NE(RunCli("bench --frames 0").status, 0);
+}
+
+}  // namespace
+}  // namespace gyro
