@@ -69,7 +69,6 @@ bool BuildMesh(Solid& solid, ShapeId figure) {
         case 21: BuildGreatDodecahedron(solid); break;
         case 22: BuildGreatIcosahedron(solid); break;
 
-
         case 23: BuildStellatedOctahedron(solid); break;
         case 24: BuildFiveTetrahedra(solid); break;
         case 25: BuildTenTetrahedra(solid); break;
@@ -104,6 +103,7 @@ bool BuildMesh(Solid& solid, ShapeId figure) {
         case 442: Fractal(solid, 7, 6, 0.5); break;
         case 443: Fractal(solid, 9, 4, (5.0 - s5) / 10.0); break;
         case 444: Fractal(solid, 11, 4, (3.0 - s5) / 2.0); break;
+        case 452: BuildDecagonShell(solid); break;
 
         case 460: Pyramids(solid, 1, 1, 1); break;
         case 461: Pyramids(solid, 1, 1, 2); break;
@@ -115,8 +115,9 @@ bool BuildMesh(Solid& solid, ShapeId figure) {
         case 467: Pyramids(solid, 11, 1, 1); break;
         case 477: Pyramids(solid, 9, -1, 1); break;
 
+        case 520: BuildBaguaTree(solid); break;
 
-        default: return false;
+        default: return BuildReferenceCombination(solid, figure);
     }
     return true;
 }

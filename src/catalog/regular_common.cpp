@@ -130,6 +130,13 @@ Triangle IcosahedronFace(int32_t f) {
 
 const std::array<int32_t, 12> kDodecahedronFaceAxis = {0, 11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
+const std::array<int32_t, 4> kTetrahedronOnDodecahedron = {2, 5, 14, 18};
+const std::array<int32_t, 4> kMirrorTetrahedronOnDodecahedron = {0, 13, 7, 19};
+const std::array<int32_t, 8> kCubeOnDodecahedronCorners = {0, 2, 5, 7, 13, 14, 18, 19};
+const std::array<Quad, 6> kCubeOnDodecahedron = {{
+    {0, 2, 13, 14}, {0, 18, 19, 2}, {0, 14, 7, 18}, {2, 19, 5, 13}, {5, 7, 14, 13}, {5, 19, 18, 7},
+}};
+
 // ---- Colour patterns -----------------------------------------------------
 
 const std::array<std::array<uint8_t, 4>, 3> kTetrahedronPatterns = {{

@@ -80,6 +80,16 @@ Triangle IcosahedronFace(int32_t f);   // f = 0 .. 19
 // kDodecahedronFaceAxis[f]; icosahedron face i to that of dodecahedron vertex i.
 extern const std::array<int32_t, 12> kDodecahedronFaceAxis;
 
+// Solids inscribed in the dodecahedron. A tetrahedron and a cube among its
+// corners, ordered so that kTetrahedronFaces and the quads wind outwards;
+// DodecahedronTurn by 72k degrees gives the other four of each kind. The two
+// tetrahedra are those of the cube, of opposite hands; the cube's corners are
+// kCubeOnDodecahedronCorners.
+extern const std::array<int32_t, 4> kTetrahedronOnDodecahedron;
+extern const std::array<int32_t, 4> kMirrorTetrahedronOnDodecahedron;
+extern const std::array<int32_t, 8> kCubeOnDodecahedronCorners;
+extern const std::array<Quad, 6> kCubeOnDodecahedron;
+
 // ---- Colour patterns (palette indices per pattern and face) ----------------
 
 extern const std::array<std::array<uint8_t, 4>, 3> kTetrahedronPatterns;

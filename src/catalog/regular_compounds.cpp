@@ -11,19 +11,7 @@ namespace gyro::regular {
 
 namespace {
 
-using Corners4 = std::array<int32_t, 4>;
-
-// A tetrahedron and a cube among the dodecahedron's corners, ordered so that
-// the tetrahedron and cube face lists wind outwards; turning them by 72k
-// degrees gives the other four of each kind. kLeftTetrahedron and
-// kRightTetrahedron are the two tetrahedra of kCube, of opposite hands.
-constexpr Corners4 kLeftTetrahedron = {2, 5, 14, 18};
-constexpr Corners4 kRightTetrahedron = {0, 13, 7, 19};
-constexpr std::array<Quad, 6> kCubeOnDodecahedron = {{
-    {0, 2, 13, 14}, {0, 18, 19, 2}, {0, 14, 7, 18}, {2, 19, 5, 13}, {5, 7, 14, 13}, {5, 19, 18, 7},
-}};
-
-void WriteTetrahedronFaces(Solid& solid, int32_t firstFace, const Corners4& corners, int32_t turn) {
+void WriteTetrahedronFaces(Solid& solid, int32_t firstFace, const std::array<int32_t, 4>& corners, int32_t turn) {
     for (int32_t f = 0; f < 4; ++f) {
         const Triangle& t = kTetrahedronFaces[f];
         SetPolygon(solid.faces[firstFace + f], {DodecahedronTurn(corners[t[0]], turn),
@@ -43,7 +31,7 @@ bool SizeOnDodecahedron(Solid& solid, int32_t faces) {
 void BuildStellatedOctahedron(Solid& solid) {
     // The two tetrahedra of the cube's alternate corners; face 4 + k of the
     // second is parallel to face kParallel[k] of the first.
-    constexpr std::array<Corners4, 2> kSets = {{{0, 5, 2, 7}, {1, 3, 4, 6}}};
+    constexpr std::array<std::array<int32_t, 4>, 2> kSets = {{{0, 5, 2, 7}, {1, 3, 4, 6}}};
     constexpr std::array<uint8_t, 8> kParallelPairs = {4, 5, 6, 7, 7, 5, 6, 4};
     if (!SizeMesh(solid, 8, 8)) return;
     WriteCube(solid.vertices, 0, ReferenceLength(solid.params, CubeRatio()));
@@ -61,7 +49,7 @@ void BuildStellatedOctahedron(Solid& solid) {
 void BuildFiveTetrahedra(Solid& solid) {
     if (!SizeOnDodecahedron(solid, 20)) return;
     for (int32_t k = 0; k < 5; ++k) {
-        WriteTetrahedronFaces(solid, 4 * k, kLeftTetrahedron, k);
+        WriteTetrahedronFaces(solid, 4 * k, kTetrahedronOnDodecahedron, k);
         for (int32_t f = 0; f < 4; ++f) PaintFace(solid.faces[4 * k + f], solid.params, {static_cast<uint8_t>(k), 0});
     }
     solid.patternCount = 2;
@@ -73,8 +61,8 @@ void BuildTenTetrahedra(Solid& solid) {
     if (!SizeOnDodecahedron(solid, 40)) return;
     for (int32_t k = 0; k < 5; ++k) {
         const auto colour = static_cast<uint8_t>(k);
-        WriteTetrahedronFaces(solid, 8 * k, kLeftTetrahedron, k);
-        WriteTetrahedronFaces(solid, 8 * k + 4, kRightTetrahedron, k);
+        WriteTetrahedronFaces(solid, 8 * k, kTetrahedronOnDodecahedron, k);
+        WriteTetrahedronFaces(solid, 8 * k + 4, kMirrorTetrahedronOnDodecahedron, k);
         for (int32_t f = 0; f < 4; ++f) {
             PaintFace(solid.faces[8 * k + f], solid.params, {colour, 0, colour, 0});
             PaintFace(solid.faces[8 * k + 4 + f], solid.params, {colour, 1, 8, 0});

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 #include <optional>
 #include <ostream>
 
@@ -26,6 +29,17 @@ constexpr InvariantOptions kStar{.closed = true};
 constexpr InvariantOptions kHemi{.closed = true, .equalEdges = true};
 // Duals of hemi-polyhedra: bands to far points stand in for vertices at infinity.
 constexpr InvariantOptions kFarBands{.planar = false, .outward = false};
+
+const double kPhi = (1.0 + std::sqrt(5.0)) / 2.0;
+// The icosahedron's circumradius : inradius.
+const double kIcosahedronRatio = std::sqrt(15.0 - 6.0 * std::sqrt(5.0));
+// Around an icosahedron of circumradius 800: the tetrahedron over four of its
+// faces, and the cube on whose faces its corners lie.
+const double kTetrahedronAroundIcosahedron = 3.0 * 800.0 / kIcosahedronRatio;
+const double kCubeAroundIcosahedron = kTetrahedronAroundIcosahedron / kPhi;
+// Corners of the truncated dodecahedron inside a dodecahedron of circumradius 800.
+constexpr double kTruncatedInDodecahedron = 758.1629996774983;
+constexpr InvariantOptions kWire{};
 
 // What one figure must show when built with the default parameters (kikaku -1).
 struct FigureFacts {
@@ -112,11 +126,32 @@ const FigureFacts kFigures[] = {
     {217, 32, 20, {{6, 20}}, 800, 1, {}},
     {218, 24, 20, {{6, 20}}, 800, 1, {}},
 
+    {420, 20, 0, {}, 800, 1, kWire, 0, 18},
+    {421, 20, 0, {}, 800, 1, kWire, 0, 24},
+    {422, 12, 0, {}, 800, 1, kWire, 0, 18},
+    {423, 12, 0, {}, 800, 1, kWire, 0, 24},
+    {424, 20, 0, {}, 800, 1, kWire, 0, 18},
+    {425, 20, 0, {}, 800, 1, kWire, 0, 36},
+    {426, 20, 0, {}, 800, 1, kWire, 0, 42},
+    {427, 20, 0, {}, 800, 1, kWire, 0, 48},
+    {428, 20, 22, {{3, 4}, {4, 6}, {5, 12}}, 800, 1, kClosed},
+    {429, 20, 0, {}, 800, 1, kWire, 0, 24},
+    {430, 20, 0, {}, kCubeAroundIcosahedron, 1, kWire, 0, 42},
+    {431, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 18},
+    {432, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 36},
+    {433, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 42},
+    {434, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 48},
+    {435, 22, 32, {{3, 32}}, kTetrahedronAroundIcosahedron, 1, kClosed},
+    {436, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 12},
+    {437, 38, 50, {{3, 32}, {4, 6}, {5, 12}}, 800, 1, kClosed},
+
     {440, 4, 4, {{3, 4}}, 800, 3, kConvexRegular, 7},
     {441, 20, 6, {{4, 6}}, 800, 6, kConvexRegular, 4},
     {442, 6, 8, {{3, 8}}, 800, 6, kConvexRegular, 6},
     {443, 20, 12, {{5, 12}}, 800, 6, kConvexRegular, 4},
     {444, 12, 20, {{3, 20}}, 800, 6, kConvexRegular, 4},
+
+    {452, 120, 12, {{10, 12}}, kTruncatedInDodecahedron, 1, {.equalEdges = true}},
 
     {460, 8, 12, {{3, 12}}, 800, 3, kClosedEqualEdges},
     {461, 20, 36, {{3, 36}}, 800, 3, kClosed},
@@ -131,6 +166,98 @@ const FigureFacts kFigures[] = {
 
 INSTANTIATE_TEST_SUITE_P(Table, RegularFigure, ::testing::ValuesIn(kFigures),
                          [](const auto& info) { return "Figure" + std::to_string(info.param.figure); });
+
+// Segment lengths of a wire figure, each with how many segments have it.
+using LengthCounts = std::vector<std::pair<double, int>>;
+
+LengthCounts SegmentLengths(const Solid& solid) {
+    LengthCounts counts;
+    for (const Segment& s : solid.segments) {
+        const double length = Length(solid.vertices[s.a] - solid.vertices[s.b]);
+        auto it = std::find_if(counts.begin(), counts.end(),
+                               [length](const auto& c) { return std::abs(c.first - length) < 1e-6; });
+        if (it == counts.end()) {
+            counts.push_back({length, 1});
+        } else {
+            ++it->second;
+        }
+    }
+    std::sort(counts.begin(), counts.end());
+    return counts;
+}
+
+TEST(RegularFamily, WireFiguresDrawTheEdgesOfTheirSolids) {
+    Solid dodecahedron;
+    BuildFigure(dodecahedron, 9);
+    Solid icosahedron;
+    BuildFigure(icosahedron, 11);
+    const double d = test::Measure(dodecahedron).edgeLength.min;  // inside it: cube phi d, tetrahedron sqrt 2 phi d
+    const double cube = kPhi * d;
+    const double tetrahedron = std::sqrt(2.0) * cube;
+    const double i = test::Measure(icosahedron).edgeLength.min;
+    const double octahedronOut = std::sqrt(2.0) * kPhi * kPhi / std::sqrt(kPhi * kPhi + 1.0) * 800.0;
+    const double tetrahedronOut = 2.0 * octahedronOut;
+    const double cubeOut = 2.0 * kCubeAroundIcosahedron / std::sqrt(3.0);
+    const std::pair<ShapeId, LengthCounts> expected[] = {
+        {420, {{d, 18}}},
+        {421, {{d, 24}}},
+        {422, {{i, 18}}},
+        {423, {{i, 24}}},
+        {424, {{cube, 12}, {tetrahedron, 6}}},
+        {425, {{d, 30}, {tetrahedron, 6}}},
+        {426, {{d, 30}, {cube, 12}}},
+        {427, {{d, 30}, {cube, 12}, {tetrahedron, 6}}},
+        {429, {{d, 6}, {cube, 12}, {kPhi * kPhi * d, 6}}},  // rectangles over the six ridges, and the cube
+        {430, {{i, 30}, {cubeOut, 12}}},
+        {431, {{octahedronOut, 12}, {tetrahedronOut, 6}}},
+        {432, {{i, 30}, {tetrahedronOut, 6}}},
+        {433, {{i, 30}, {octahedronOut, 12}}},
+        {434, {{i, 30}, {octahedronOut, 12}, {tetrahedronOut, 6}}},
+        {436, {{i, 6}, {kPhi * i, 6}}},  // golden rectangles
+    };
+    for (const auto& [figure, lengths] : expected) {
+        Solid solid;
+        BuildFigure(solid, figure);
+        const LengthCounts got = SegmentLengths(solid);
+        ASSERT_EQ(got.size(), lengths.size()) << figure;
+        for (size_t k = 0; k < got.size(); ++k) {
+            EXPECT_NEAR(got[k].first, lengths[k].first, 1e-6) << figure;
+            EXPECT_EQ(got[k].second, lengths[k].second) << figure;
+        }
+    }
+    // The four parts of the dodecahedron meet along these edges first.
+    Solid divided;
+    BuildFigure(divided, 420);
+    ASSERT_GE(divided.segmentCount(), 4);
+    const int32_t first[4][2] = {{3, 4}, {3, 13}, {10, 0}, {10, 17}};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(divided.segments[k].a, first[k][0]);
+        EXPECT_EQ(divided.segments[k].b, first[k][1]);
+    }
+}
+
+TEST(RegularFamily, EightTrigramsGrowFromOneOrigin) {
+    Solid solid;
+    BuildFigure(solid, 520);
+    EXPECT_EQ(solid.nameJa, "八卦体");
+    ASSERT_EQ(solid.vertexCount(), 15);
+    ASSERT_EQ(solid.faceCount(), 14);
+    EXPECT_EQ(solid.patternCount, 1);
+    const double branch = 800.0 / std::sqrt(3.0);
+    std::vector<int> parents(15, 0);
+    for (const Face& face : solid.faces) {
+        ASSERT_EQ(face.polygonCount, 1);
+        ASSERT_EQ(face.polygonSize, 2);
+        EXPECT_NEAR(Length(solid.vertices[face.corners[0]] - solid.vertices[face.corners[1]]), branch, 1e-9);
+        ++parents[face.corners[1]];
+    }
+    // A tree: every vertex but the origin has one parent; the eight trigrams
+    // are the cube's corners.
+    EXPECT_EQ(parents[0], 0);
+    for (int v = 1; v < 15; ++v) EXPECT_EQ(parents[v], 1) << v;
+    EXPECT_TRUE(solid.vertices[0] == Vec3{});
+    for (int v = 7; v < 15; ++v) EXPECT_NEAR(Length(solid.vertices[v]), 800.0, 1e-9) << v;
+}
 
 TEST(RegularFamily, ClaimsNoOtherNumbers) {
     for (ShapeId figure : {0, 13, 14, 27, 32, 40, 89, 92, 109, 199, 202, 300, 400, 419, 445, 451, 453, 468, 478,
