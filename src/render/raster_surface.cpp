@@ -212,10 +212,14 @@ void WalkLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t cx0, int64
         if (i0 >= i1) return;
     }
 
-    const W t = W(2) * W(i0) * W(dv) + W(du);
     const int64_t twoDu = 2 * du;
-    int64_t m = static_cast<int64_t>(FloorDiv<W>(t, W(twoDu)));
-    int64_t rem = static_cast<int64_t>(t - W(m) * W(twoDu));
+    int64_t m = 0;  // the unclipped start needs no division
+    int64_t rem = du;
+    if (i0 > 0) {
+        const W t = W(2) * W(i0) * W(dv) + W(du);
+        m = static_cast<int64_t>(FloorDiv<W>(t, W(twoDu)));
+        rem = static_cast<int64_t>(t - W(m) * W(twoDu));
+    }
     int64_t u = u0 + su * i0;
     int64_t v = v0 + sv * m;
     const int64_t twoDv = 2 * dv;

@@ -39,8 +39,8 @@ bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h);
 // - 1-pixel line from a to b: Bresenham along the major axis, one pixel per step,
 //   the minor coordinate rounded half away from a; b itself is not drawn, so a == b
 //   draws nothing and closed outlines set each corner once.
-// - 3-pixel line: the same pixels each widened to a round dot (the pixel and its four
-//   neighbours), which gives rounded ends.
+// - 3-pixel line (any width above 1): the same pixels each widened to a round dot
+//   (the pixel and its four neighbours), which gives rounded ends.
 // Everything is clipped to the buffer, for any coordinates in the int32 range.
 //
 // The surface keeps its edge buffers between calls, so steady drawing does not allocate.

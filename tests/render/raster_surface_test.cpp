@@ -128,7 +128,7 @@ TEST(RasterFill, PentagramKeepsItsHoleAndTwoTrianglesOfAHexagramLeaveTheirOverla
     EXPECT_FALSE(six.count({50, 50}));
     EXPECT_TRUE(six.count({50, 20}));
     EXPECT_TRUE(six.count({50, 80}));
-    EXPECT_TRUE(six.count({20, 50}) == false);  // outside both
+    EXPECT_FALSE(six.count({20, 50}));  // outside both
     EXPECT_TRUE(six.count({22, 35}));           // a point of the star
 }
 
