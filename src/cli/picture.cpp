@@ -16,9 +16,9 @@
 
 #include "catalog/catalogue.h"
 #include "cli/commands.h"
+#include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
-#include "io/settings_file.h"
 #include "model/app_state.h"
 #include "model/dispatcher.h"
 #include "render/raster_surface.h"
@@ -88,7 +88,7 @@ Status WritePng(const std::string& path, const BackBuffer& buffer) {
 int RunRender(const Args& args) {
     std::optional<ShapeId> figure;
     std::string output;
-    std::string settingsPath;
+    std::optional<std::string> settingsPath;
     std::optional<Size> size;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -120,11 +120,7 @@ int RunRender(const Args& args) {
     if (!png && !EndsWithNoCase(output, ".bmp")) return Fail("the output file must end in .bmp or .png");
 
     AppState state;
-    InitAppState(state);
-    if (!settingsPath.empty()) {
-        const Status loaded = LoadSettingsFile(settingsPath, state);
-        if (!loaded.ok()) return Fail(loaded.message);
-    }
+    if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
     if (ChangeFigure(state, *figure) == 0) {
         return Fail("figure " + std::to_string(*figure) + ": nothing built (no builder knows this number)");
     }
