@@ -70,4 +70,10 @@ KeyInput MapQtKey(int qtKey, Qt::KeyboardModifiers modifiers) {
     }
 }
 
+KeyInput MapQtKeyRelease(int qtKey, Qt::KeyboardModifiers modifiers) {
+    // R held, Ctrl pressed, R let go: the release carries Ctrl, and ignoring
+    // it would leave R held for ever.
+    return MapQtKey(qtKey, modifiers & ~(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 }  // namespace gyro

@@ -12,4 +12,7 @@ namespace gyro {
 // Keys pressed together with Ctrl, Alt or Meta belong to shortcuts and map to nothing.
 KeyInput MapQtKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
+// A key-up always lets go of its key, whatever modifier went down meanwhile.
+KeyInput MapQtKeyRelease(int qtKey, Qt::KeyboardModifiers modifiers);
+
 }  // namespace gyro

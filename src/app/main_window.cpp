@@ -404,7 +404,8 @@ bool MainWindow::questionBox(const std::string& text, const std::string& caption
 }
 
 void MainWindow::keyEvent(QKeyEvent* event, bool down) {
-    const KeyInput input = MapQtKey(event->key(), event->modifiers());
+    const KeyInput input = down ? MapQtKey(event->key(), event->modifiers())
+                                : MapQtKeyRelease(event->key(), event->modifiers());
     if (!input.key && input.figureStep == 0) {
         event->ignore();
         return;

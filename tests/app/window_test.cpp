@@ -329,6 +329,21 @@ TEST_F(Window, MaximisingKeepsTheDrawingSize) {
     EXPECT_EQ(shell.viewwidth, 400);
 }
 
+TEST_F(Window, AKeyLetGoWhileCtrlIsDownStopsActing) {
+    Press(Qt::Key_Right);
+    window->runPass();
+    Press(Qt::Key_Control, Qt::ControlModifier);
+    Release(Qt::Key_Right, Qt::ControlModifier);
+    window->runPass();
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Right));
+    const Matrix3 stopped = state.view.ax;
+    window->runPass();
+    EXPECT_EQ(state.view.ax, stopped);
+    // Pressed with Ctrl it is a shortcut key and does not turn at all.
+    Press(Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_FALSE(shell.keys.held(gyro::Key::Left));
+}
+
 TEST_F(Window, LosingFocusForgetsHeldKeys) {
     Press(Qt::Key_Down);
     EXPECT_TRUE(shell.keys.held(gyro::Key::Down));
