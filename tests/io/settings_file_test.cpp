@@ -216,7 +216,7 @@ TEST(SettingsFile, ReadsValuesAsDescribed) {
 
     AppState s;
     LoadSettingsFromText("kikaku:-1\nax[3][0]:5\nax[0][3]:5\nax[2][1]:0.5\nnax[3]:9\nnax[0]:-1.5\nax[1][0]:\n"
-                         "rad:nan\nnang:inf\nnax[2]:1e999\nsphspm:nan\n",
+                         "rad:nan\nnang:inf\nnax[2]:1e999\nsphspm:nan\nsphspn:-0\n",
                          s);
     EXPECT_EQ(s.view.ax, (Matrix3{{{1, 0, 0}, {0, 1, 0}, {0, 0.5, 1}}}));
     EXPECT_EQ(s.view.nax, (std::array<double, 3>{-1.5, 0, 45}));
@@ -224,6 +224,7 @@ TEST(SettingsFile, ReadsValuesAsDescribed) {
     EXPECT_EQ(s.view.nang, 22.5);
     EXPECT_EQ(s.solid.params.sphspm, 1.0);
     EXPECT_NE(SaveSettings(s).find("kikaku:-1\r\n"), std::string::npos);
+    EXPECT_NE(SaveSettings(s).find("sphspn:0.000000\r\n"), std::string::npos);
 }
 
 TEST(SettingsFile, LongLinesAreReadIn199CharacterPieces) {
