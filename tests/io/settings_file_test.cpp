@@ -320,13 +320,28 @@ TEST(SettingsFile, FailedLoadLeavesTheStateAlone) {
 
 TEST(SettingsFile, LoadCommandRebuildsAndClampsToTheFigure) {
     TempDir dir;
-    WriteFile(dir / "s.txt", "zukei:6\norgcolpat:5\nfracn:-3\nsphn:20\n");
+    // A file that names only the figure: the tetrahedron replaces the start cube.
+    WriteFile(dir / "s.txt", "zukei:1\r\n");
     AppState s;
+    InitAppState(s);
+    ASSERT_EQ(s.solid.vertexCount(), 8);
+    const std::string before = SaveSettings(s);
     ASSERT_TRUE(LoadSettingsFile(dir / "s.txt", s).ok());
-    EXPECT_EQ(s.solid.zukei, 6);
-    EXPECT_EQ(s.solid.params.sphn, 20);
-    EXPECT_LT(s.display.orgcolpat, s.solid.patternCount);
-    EXPECT_GE(s.display.orgcolpat, 0);
+    EXPECT_EQ(s.solid.vertexCount(), 4);
+    EXPECT_EQ(s.solid.faceCount(), 4);
+    EXPECT_EQ(SaveSettings(s), "zukei:1" + before.substr(before.find("\r\n")));
+
+    // The fractal tetrahedron (three patterns, depth at most 7): the pattern and
+    // the depth are brought into range for the figure just built.
+    WriteFile(dir / "s.txt", "zukei:440\norgcolpat:5\nfracn:300\n");
+    ASSERT_TRUE(LoadSettingsFile(dir / "s.txt", s).ok());
+    ASSERT_EQ(s.solid.patternCount, 3);
+    ASSERT_EQ(s.solid.fractalDepthMax, 7);
+    EXPECT_EQ(s.display.orgcolpat, 0);
+    EXPECT_EQ(s.display.fracn, 7);
+    WriteFile(dir / "s.txt", "orgcolpat:2\nfracn:-3\n");
+    ASSERT_TRUE(LoadSettingsFile(dir / "s.txt", s).ok());
+    EXPECT_EQ(s.display.orgcolpat, 2);
     EXPECT_EQ(s.display.fracn, 0);
 }
 
