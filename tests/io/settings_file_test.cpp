@@ -299,6 +299,13 @@ TEST(SettingsFile, SavesAndLoadsFiles) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(real), SaveSettings(changed));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    // A link to a file not yet there creates that file and stays a link.
+    const std::string dangling = dir / "dangling.txt";
+    fs::create_symlink("later.txt", dangling);
+    ASSERT_TRUE(SaveSettings(changed, dangling).ok());
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadFile(dir / "later.txt"), SaveSettings(changed));
 }
 
 TEST(SettingsFile, FailedLoadLeavesTheStateAlone) {
@@ -361,6 +368,15 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(SaveSettings(ChangedState(), dir / "folder").ok());
     EXPECT_TRUE(fs::is_directory(dir / "folder"));
 
+    // A pipe, or a link to one, is not replaced by a file.
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", dir / "tofifo");
+    for (const char* name : {"fifo", "tofifo"}) {
+        EXPECT_FALSE(SaveSettings(ChangedState(), dir / name).ok()) << name;
+        EXPECT_TRUE(fs::is_fifo(dir / "fifo")) << name;
+        EXPECT_TRUE(fs::is_symlink(dir / "tofifo")) << name;
+    }
+
     // The disk fills up halfway: a file-size limit makes write() fail as root too.
     WriteFile(dir / "settings.txt", old);
     rlimit previous{};
@@ -389,7 +405,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
     // No temporary file is left behind.
     std::vector<std::string> names = dir.Names();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"folder", "plain", "settings.txt"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"fifo", "folder", "plain", "settings.txt", "tofifo"}));
     EXPECT_TRUE(SaveSettings(ChangedState(), dir / "settings.txt").ok());
     EXPECT_EQ(ReadFile(dir / "settings.txt"), text);
 }
