@@ -54,8 +54,7 @@ void ChooseColourThenMode(const ColourChooser& choose, Colour& slot, int8_t& mod
 
 constexpr int kPending[] = {
     cmd::kAutoRotation, cmd::kScreenSize,    cmd::kArbitraryAxis,  cmd::kSizeAndDirection,
-    cmd::kProjectedArea, cmd::kExportImage,  cmd::kCopyImage,      cmd::kSaveSettings,
-    cmd::kLoadSettings, cmd::kPyramidSettings, cmd::kSphericalSettings, cmd::kHueCycle,
+    cmd::kPyramidSettings, cmd::kSphericalSettings, cmd::kHueCycle,
     cmd::kLightDialog,  cmd::kPerspectiveDialog,
 };
 

@@ -2,11 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -99,6 +104,9 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     canvas_->setFocus();
 
     chooser_ = [this](Colour& c) { return chooseColourDialog(c); };
+    setFileChooser({});
+    setMessageBox({});
+    setQuestionBox({});
     buildMenus();
     applyMenuMarks();
 
@@ -289,6 +297,16 @@ void MainWindow::runCommand(int id) {
     } else if (id == cmd::kExit) {
         close();
         return;
+    } else if (id == cmd::kSaveSettings) {
+        SaveSettingsCommand(state_, fileNames_, fileUi_);
+    } else if (id == cmd::kLoadSettings) {
+        loadSettings();
+    } else if (id == cmd::kExportImage) {
+        ExportImageCommand(state_, fileNames_, fileUi_);
+    } else if (id == cmd::kCopyImage) {
+        copyImage();
+    } else if (id == cmd::kProjectedArea) {
+        ProjectedAreaCommand(state_, fileUi_);
     } else if (id >= cmd::kFigureFirst) {
         for (const FigureCommand& f : figureCommands_) {
             if (f.id == id) ChangeFigure(state_, f.figure);
@@ -316,6 +334,73 @@ bool MainWindow::chooseColourDialog(Colour& colour) {
 void MainWindow::showInformation() {
     LoopPause pause(*this);
     ShowInformationDialog(this);
+}
+
+void MainWindow::setFileChooser(decltype(FileUi::chooseFile) chooser) {
+    if (!chooser) chooser = [this](FileKind kind, std::string& name) { return chooseFileDialog(kind, name); };
+    fileUi_.chooseFile = std::move(chooser);
+}
+
+void MainWindow::setMessageBox(decltype(FileUi::inform) box) {
+    if (!box) box = [this](const std::string& text, const std::string& caption) { messageBox(text, caption); };
+    fileUi_.inform = std::move(box);
+}
+
+void MainWindow::setQuestionBox(decltype(FileUi::ask) box) {
+    if (!box) box = [this](const std::string& text, const std::string& caption) { return questionBox(text, caption); };
+    fileUi_.ask = std::move(box);
+}
+
+void MainWindow::loadSettings() {
+    if (!LoadSettingsCommand(state_, fileNames_, fileUi_)) return;
+    // The file brings its own drawing size; the menu marks follow in runCommand.
+    resizeWindowToView(state_.solid.params.viewx, state_.solid.params.viewy);
+}
+
+void MainWindow::copyImage() {
+    const BackBuffer& b = state_.display.backBuffer;
+    if (!b.exists()) return;
+    // A copy of its own: the buffer is drawn over by the next frame.
+    const QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                         qsizetype(b.width) * 4, QImage::Format_RGBX8888);
+    QApplication::clipboard()->setImage(picture.convertToFormat(QImage::Format_RGB32));
+}
+
+bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
+    LoopPause pause(*this);
+    const bool open = kind == FileKind::SettingsLoad;
+    QFileDialog dialog(this, open ? QStringLiteral("開く") : QStringLiteral("名前を付けて保存"));
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const bool image = kind == FileKind::Image;
+    dialog.setNameFilter(image ? QStringLiteral("ビットマップ (*.bmp)") : QStringLiteral("テキスト (*.txt)"));
+    dialog.setDefaultSuffix(image ? QStringLiteral("bmp") : QStringLiteral("txt"));
+    // The export asks its own question before replacing a picture, once.
+    if (image) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDirectory(QDir::currentPath());
+    if (!name.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(name)));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return false;
+    name = QFile::encodeName(chosen.front()).toStdString();
+    return true;
+}
+
+void MainWindow::messageBox(const std::string& text, const std::string& caption) {
+    LoopPause pause(*this);
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);  // file names may hold '<'
+    box.exec();
+}
+
+bool MainWindow::questionBox(const std::string& text, const std::string& caption) {
+    LoopPause pause(*this);
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::keyEvent(QKeyEvent* event, bool down) {

@@ -8,12 +8,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
+#include "app/file_commands.h"
 #include "app/menu_marks.h"
 #include "app/shell_state.h"
 #include "app/status_text.h"
@@ -71,6 +73,13 @@ public:
 
     // Replaces the colour chooser (tests answer without a dialog).
     void setColourChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }
+    // Replace the file chooser and the message boxes of the file commands
+    // (tests answer and read them without a dialog); an empty function brings
+    // the real dialog back.
+    void setFileChooser(decltype(FileUi::chooseFile) chooser);
+    void setMessageBox(decltype(FileUi::inform) box);
+    void setQuestionBox(decltype(FileUi::ask) box);
+    const FileNames& fileNames() const { return fileNames_; }
 
 private:
     friend class Canvas;
@@ -99,6 +108,11 @@ private:
 
     bool chooseColourDialog(Colour& colour);
     void showInformation();
+    bool chooseFileDialog(FileKind kind, std::string& name);
+    void messageBox(const std::string& text, const std::string& caption);
+    bool questionBox(const std::string& text, const std::string& caption);
+    void loadSettings();
+    void copyImage();
 
     void drawFrame(QWidget& target);
     void keyEvent(QKeyEvent* event, bool down);
@@ -114,6 +128,8 @@ private:
     std::map<int, QAction*> actions_;
     std::vector<FigureCommand> figureCommands_;
     ColourChooser chooser_;
+    FileUi fileUi_;
+    FileNames fileNames_;
     QFont statusFont_;
     StatusText status_;
     // Status pieces as last converted for drawing; converted again only when they change.

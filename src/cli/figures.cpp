@@ -7,8 +7,11 @@
 #include <string_view>
 
 #include "catalog/catalogue.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/start_state.h"
 #include "io/mesh_export.h"
+#include "model/app_state.h"
 #include "model/dispatcher.h"
 #include "model/solid.h"
 
@@ -16,25 +19,12 @@ namespace gyro::cli {
 
 namespace {
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
-    return 1;
-}
-
-// The whole word must be a decimal integer within [low, high].
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
-    return value;
-}
-
 struct ExportOptions {
     ShapeId figure = 0;
     MeshFormat format = MeshFormat::Json;
     std::string output;  // empty: standard output
-    int8_t kikaku = -1;
+    std::optional<int8_t> kikaku;         // over the start state's (or the file's) size standard
+    std::optional<std::string> settings;  // --settings FILE
 };
 
 // Reads the export arguments; an error message when they are not acceptable.
@@ -43,7 +33,8 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
     bool haveOutput = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        const bool takesValue = word == "--format" || word == "-o" || word == "--output" || word == "--kikaku";
+        const bool takesValue =
+            word == "--format" || word == "-o" || word == "--output" || word == "--kikaku" || word == "--settings";
         if (takesValue) {
             if (i + 1 >= args.size()) return "option " + word + " needs a value";
             const std::string& value = args[++i];
@@ -55,6 +46,8 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
                 const auto kikaku = ParseInt(value, -1, 1);
                 if (!kikaku) return "--kikaku takes -1, 0 or 1, not '" + value + "'";
                 options.kikaku = static_cast<int8_t>(*kikaku);
+            } else if (word == "--settings") {
+                options.settings = value;
             } else {
                 if (value.empty()) return "option " + word + " needs a file name";
                 if (haveOutput) return "more than one output file given";
@@ -65,9 +58,9 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
             return "unknown option '" + word + "'";
         } else {
             if (haveFigure) return "more than one figure number given";
-            const auto figure = ParseInt(word, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
+            const auto figure = ParseFigure(word);
             if (!figure) return "'" + word + "' is not a figure number";
-            options.figure = static_cast<ShapeId>(*figure);
+            options.figure = *figure;
             haveFigure = true;
         }
     }
@@ -91,8 +84,12 @@ int RunExport(const Args& args) {
     ExportOptions options;
     if (const auto error = ParseExportArgs(args, options)) return Fail(*error);
 
-    Solid solid;
-    solid.params.kikaku = options.kikaku;
+    // The figure is built with the viewer's parameters: its start values, or a
+    // settings file loaded over them.
+    AppState state;
+    if (const Status start = MakeStartState(state, options.settings); !start.ok()) return Fail(start.message);
+    Solid& solid = state.solid;
+    if (options.kikaku) solid.params.kikaku = *options.kikaku;
     if (BuildFigure(solid, options.figure) == 0) {
         return Fail("figure " + std::to_string(options.figure) + ": nothing built (no builder knows this number)");
     }

@@ -15,10 +15,11 @@
 #include <vector>
 
 #include "catalog/catalogue.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
-#include "io/settings_file.h"
 #include "model/app_state.h"
 #include "model/dispatcher.h"
 #include "render/raster_surface.h"
@@ -28,25 +29,6 @@
 namespace gyro::cli {
 
 namespace {
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
-    return 1;
-}
-
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
-    return value;
-}
-
-std::optional<ShapeId> ParseFigure(std::string_view text) {
-    const auto n = ParseInt(text, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
-    if (!n) return std::nullopt;
-    return static_cast<ShapeId>(*n);
-}
 
 struct Size {
     int32_t width = 0;
@@ -88,7 +70,7 @@ Status WritePng(const std::string& path, const BackBuffer& buffer) {
 int RunRender(const Args& args) {
     std::optional<ShapeId> figure;
     std::string output;
-    std::string settingsPath;
+    std::optional<std::string> settingsPath;
     std::optional<Size> size;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -120,11 +102,7 @@ int RunRender(const Args& args) {
     if (!png && !EndsWithNoCase(output, ".bmp")) return Fail("the output file must end in .bmp or .png");
 
     AppState state;
-    InitAppState(state);
-    if (!settingsPath.empty()) {
-        const Status loaded = LoadSettingsFile(settingsPath, state);
-        if (!loaded.ok()) return Fail(loaded.message);
-    }
+    if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
     if (ChangeFigure(state, *figure) == 0) {
         return Fail("figure " + std::to_string(*figure) + ": nothing built (no builder knows this number)");
     }

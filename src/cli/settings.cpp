@@ -1,7 +1,10 @@
 #include <cstdio>
+#include <optional>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/start_state.h"
 #include "io/settings_file.h"
 #include "model/app_state.h"
 
@@ -10,8 +13,7 @@ namespace gyro::cli {
 // Prints the settings file of the start state, or of the start state after
 // loading FILE, exactly as the viewer would save it.
 int RunSettings(const Args& args) {
-    std::string settingsPath;
-    bool haveSettings = false;
+    std::optional<std::string> settingsPath;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--settings") {
             if (i + 1 >= args.size()) {
@@ -19,7 +21,6 @@ int RunSettings(const Args& args) {
                 return 2;
             }
             settingsPath = args[++i];
-            haveSettings = true;
         } else {
             std::fprintf(stderr, "gyrosolid-cli settings: unexpected argument '%s'\n", args[i].c_str());
             return 2;
@@ -27,14 +28,7 @@ int RunSettings(const Args& args) {
     }
 
     AppState state;
-    InitAppState(state);
-    if (haveSettings) {
-        const Status loaded = LoadSettingsFile(settingsPath, state);
-        if (!loaded.ok()) {
-            std::fprintf(stderr, "gyrosolid-cli: %s\n", loaded.message.c_str());
-            return 1;
-        }
-    }
+    if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
     const std::string text = SaveSettings(state);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
         std::fputs("gyrosolid-cli: cannot write the settings to standard output\n", stderr);

@@ -68,7 +68,7 @@ TEST_F(Window, TitleMenusAndClientSize) {
     EXPECT_EQ(window->action(cmd::kInformation)->text(), QStringLiteral("情報・操作方法(&A) ..."));
     EXPECT_EQ(window->action(cmd::kInformation)->shortcuts().size(), 2);
     EXPECT_EQ(window->action(cmd::kCopyImage)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
-    EXPECT_FALSE(window->action(cmd::kSaveSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kSaveSettings)->isEnabled());
     EXPECT_TRUE(window->action(cmd::kPaletteReset)->isEnabled());
 }
 

@@ -1,0 +1,49 @@
+#include "app/file_commands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "io/area_count.h"
+#include "io/bmp_file.h"
+#include "io/settings_file.h"
+
+namespace gyro {
+
+std::string OverwriteQuestion(const std::string& path) {
+    return path + "\n同じファイルがありますが、上書きしますか？";
+}
+
+void SaveSettingsCommand(const AppState& state, FileNames& names, const FileUi& ui) {
+    if (!ui.chooseFile(FileKind::SettingsSave, names.settingsfilename)) return;
+    const Status saved = SaveSettings(state, names.settingsfilename);
+    if (!saved.ok()) ui.inform(saved.message, kErrorCaption);
+}
+
+bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui) {
+    if (!ui.chooseFile(FileKind::SettingsLoad, names.settingsfilename)) return false;
+    const Status loaded = LoadSettingsFile(names.settingsfilename, state);
+    if (!loaded.ok()) {
+        ui.inform(loaded.message, kErrorCaption);
+        return false;
+    }
+    return true;
+}
+
+void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& ui) {
+    const BackBuffer& picture = state.display.backBuffer;
+    if (!picture.exists()) return;
+    if (!ui.chooseFile(FileKind::Image, names.imagefilename)) return;
+    const std::string& path = names.imagefilename;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
+    const Status written = WriteBmpFile(path, picture);
+    if (!written.ok()) ui.inform(written.message, kErrorCaption);
+}
+
+void ProjectedAreaCommand(const AppState& state, const FileUi& ui) {
+    const BackBuffer& picture = state.display.backBuffer;
+    if (!picture.exists()) return;
+    ui.inform(ProjectedAreaMessage(picture, state.display), kAreaCaption);
+}
+
+}  // namespace gyro

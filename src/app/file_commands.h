@@ -1,0 +1,59 @@
+#pragma once
+
+// The file, clipboard and area commands of the "操作(&F)" menu, apart from the
+// dialogs themselves: the window supplies those through FileUi, so the steps
+// run (and are tested) without any dialog on screen.
+
+#include <functional>
+#include <string>
+
+#include "model/app_state.h"
+
+namespace gyro {
+
+// What the file chooser is asked for.
+enum class FileKind {
+    Image,         // save dialog, "ビットマップ (*.bmp)"
+    SettingsSave,  // save dialog, "テキスト (*.txt)"
+    SettingsLoad,  // open dialog for an existing "テキスト (*.txt)" file
+};
+
+inline constexpr const char* kErrorCaption = "エラー";
+inline constexpr const char* kOverwriteCaption = "君に問う";
+
+struct FileUi {
+    // Shows the chooser starting from `name`; true with the chosen path in `name`
+    // when the user confirmed, false (and `name` untouched) when cancelled.
+    std::function<bool(FileKind kind, std::string& name)> chooseFile;
+    // A message with an OK button.
+    std::function<void(const std::string& text, const std::string& caption)> inform;
+    // A Yes/No question with No as the default; true for Yes.
+    std::function<bool(const std::string& text, const std::string& caption)> ask;
+};
+
+// The last names used, so that the next chooser starts from them.
+struct FileNames {
+    std::string imagefilename;
+    std::string settingsfilename;  // shared by saving and loading
+};
+
+// The text of the question before an existing picture file is replaced.
+std::string OverwriteQuestion(const std::string& path);
+
+// "設定の保存": choose a name, write the file; a failure is shown and the old
+// file stays as it was.
+void SaveSettingsCommand(const AppState& state, FileNames& names, const FileUi& ui);
+
+// "設定の読出し": choose a file, load it, rebuild the figure. True when the state
+// was loaded (the window then fits itself to viewx x viewy); on a failure the
+// message is shown and the state is unchanged.
+bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui);
+
+// "画像の出力": the picture as the last frame left it, as a 24-bit BMP file. Does
+// nothing without a picture.
+void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& ui);
+
+// "投射面積確認": counts and shows the area. Does nothing without a picture.
+void ProjectedAreaCommand(const AppState& state, const FileUi& ui);
+
+}  // namespace gyro

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "io/status.h"
+#include "model/app_state.h"
+
+namespace gyro::cli {
+
+// The state a subcommand starts from: the viewer's start values and, when
+// --settings FILE was given, that file loaded over them, rebuilt and clamped
+// just as the viewer's load command leaves it.
+Status MakeStartState(AppState& state, const std::optional<std::string>& settingsFile);
+
+}  // namespace gyro::cli

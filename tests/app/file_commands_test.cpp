@@ -1,0 +1,411 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QImage>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/command_ids.h"
+#include "app/main_window.h"
+#include "io/bmp_file.h"
+#include "io/settings_file.h"
+#include "model/dispatcher.h"
+
+namespace gyro {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Message {
+    std::string text;
+    std::string caption;
+};
+
+// Writes that grow a file beyond a few bytes fail while one of these lives.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit small = old_;
+        small.rlim_cur = 64;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*handler_)(int) = SIG_DFL;
+};
+
+// The real window, with the file chooser and the message boxes answered here.
+struct FileCommands : ::testing::Test {
+    AppState state;
+    ShellState shell;
+    std::unique_ptr<MainWindow> window;
+    fs::path dir;
+
+    std::vector<std::pair<FileKind, std::string>> asked;  // kind and the name the chooser started from
+    std::string answer;                                   // empty: cancel
+    std::vector<Message> messages;
+    std::vector<Message> questions;
+    bool yes = true;
+
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("gyro_filecmd_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        InitAppState(state);
+        window = std::make_unique<MainWindow>(state, shell);
+        window->setFileChooser([this](FileKind kind, std::string& name) {
+            asked.emplace_back(kind, name);
+            if (answer.empty()) return false;
+            name = answer;
+            return true;
+        });
+        window->setMessageBox([this](const std::string& text, const std::string& caption) {
+            messages.push_back({text, caption});
+        });
+        window->setQuestionBox([this](const std::string& text, const std::string& caption) {
+            questions.push_back({text, caption});
+            return yes;
+        });
+        window->show();
+        Settle();
+    }
+    void TearDown() override {
+        window.reset();
+        fs::remove_all(dir);
+    }
+
+    static void Settle() {
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+    void Command(int id) {
+        ASSERT_TRUE(window->action(id)->isEnabled()) << id;
+        window->action(id)->trigger();
+    }
+    void CommandWith(int id, const fs::path& path) {
+        answer = path.string();
+        Command(id);
+    }
+    bool IsChecked(int id) { return window->action(id)->isChecked(); }
+    bool FigureChecked(ShapeId figure) {
+        for (const FigureCommand& f : window->figureCommands()) {
+            if (f.figure == figure && window->action(f.id)->isChecked()) return true;
+        }
+        return false;
+    }
+    std::vector<std::string> FilesIn(const fs::path& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+        return names;
+    }
+};
+
+TEST_F(FileCommands, SaveAndLoadThroughTheMenus) {
+    ChangeFigure(state, 1);
+    Command(cmd::kKikakuCircumscribed);
+    Command(cmd::kFaceOpaque);
+    Command(cmd::kBackgroundWhite);
+    window->resizeWindowToView(300, 200);
+    Settle();
+    const std::string saved = SaveSettings(state);
+
+    // A path longer than 256 bytes is used whole.
+    const fs::path folder = dir / std::string(200, 'a') / std::string(100, 'b');
+    fs::create_directories(folder);
+    const fs::path file = folder / "view settings.txt";
+    ASSERT_GT(file.string().size(), 300u);
+    CommandWith(cmd::kSaveSettings, file);
+    EXPECT_EQ(ReadAll(file), saved);
+    EXPECT_TRUE(messages.empty());
+
+    // Everything back to the start, then the file read in again.
+    ChangeFigure(state, 5);
+    Command(cmd::kKikakuInscribed);
+    Command(cmd::kFaceGrey);
+    Command(cmd::kBackgroundBlack);
+    window->resizeWindowToView(256, 256);
+    Settle();
+    answer.clear();  // the chooser answers with the name it is given
+    window->setFileChooser([this](FileKind kind, std::string& name) {
+        asked.emplace_back(kind, name);
+        return true;
+    });
+    Command(cmd::kLoadSettings);
+    Settle();
+
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0], std::make_pair(FileKind::SettingsSave, std::string()));
+    EXPECT_EQ(asked[1], std::make_pair(FileKind::SettingsLoad, file.string()));  // remembered
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(state.solid.zukei, 1);
+    EXPECT_EQ(state.solid.params.kikaku, 1);
+    EXPECT_EQ(state.solid.faceCount(), 4);  // rebuilt
+    EXPECT_EQ(SaveSettings(state), saved);
+    EXPECT_EQ(shell.viewwidth, 300);
+    EXPECT_EQ(shell.viewheight, 200);
+    EXPECT_EQ(state.display.backBuffer.width, 300);
+    EXPECT_EQ(state.display.backBuffer.height, 200);
+    EXPECT_EQ(window->canvas()->size(), QSize(300, 200 + kStatusBandHeight));
+    EXPECT_TRUE(FigureChecked(1));
+    EXPECT_FALSE(FigureChecked(5));
+    EXPECT_TRUE(IsChecked(cmd::kKikakuCircumscribed));
+    EXPECT_FALSE(IsChecked(cmd::kKikakuInscribed));
+    EXPECT_TRUE(IsChecked(cmd::kFaceOpaque));
+    EXPECT_TRUE(IsChecked(cmd::kBackgroundWhite));
+}
+
+TEST_F(FileCommands, FailedSaveOrLoadShowsWhyAndChangesNothing) {
+    const fs::path file = dir / "old.txt";
+    CommandWith(cmd::kSaveSettings, file);
+    const std::string old = ReadAll(file);
+    ASSERT_FALSE(old.empty());
+
+    Command(cmd::kFaceOpaque);
+    CommandWith(cmd::kSaveSettings, dir / "no such folder" / "new.txt");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "エラー");
+    EXPECT_EQ(messages[0].text.rfind("設定ファイルを保存できません。\n", 0), 0u) << messages[0].text;
+
+    {
+        FileSizeLimit limit;  // the new file cannot be written out
+        CommandWith(cmd::kSaveSettings, file);
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].caption, "エラー");
+    EXPECT_EQ(ReadAll(file), old);
+    EXPECT_EQ(FilesIn(dir), std::vector<std::string>{"old.txt"});
+
+    // A file that is not a settings file, and one that is not there.
+    std::ofstream(dir / "notes.txt") << "shopping list\n";
+    const std::string before = SaveSettings(state);
+    for (const char* name : {"notes.txt", "missing.txt"}) {
+        CommandWith(cmd::kLoadSettings, dir / name);
+        Settle();
+        EXPECT_EQ(messages.back().caption, "エラー");
+        EXPECT_EQ(SaveSettings(state), before);
+        EXPECT_EQ(shell.viewwidth, 256);
+        EXPECT_TRUE(IsChecked(cmd::kFaceOpaque));
+    }
+    EXPECT_EQ(messages.size(), 4u);
+
+    // Cancelling either chooser does nothing at all.
+    answer.clear();
+    Command(cmd::kSaveSettings);
+    Command(cmd::kLoadSettings);
+    EXPECT_EQ(messages.size(), 4u);
+    EXPECT_EQ(SaveSettings(state), before);
+}
+
+TEST_F(FileCommands, ExportWritesTheLastFrame) {
+    window->runPass();
+    const fs::path file = dir / "picture.bmp";
+    CommandWith(cmd::kExportImage, file);
+    const std::vector<uint8_t> first = EncodeBmp(state.display.backBuffer);
+    const std::string written = ReadAll(file);
+    ASSERT_EQ(written.size(), 54u + 256u * 256u * 3u);
+    EXPECT_EQ(written, std::string(first.begin(), first.end()));
+    EXPECT_TRUE(questions.empty());
+
+    // The file is there now: asked once before it is replaced.
+    Command(cmd::kCentrePoint);
+    Command(cmd::kBackgroundWhite);
+    window->runPass();
+    yes = false;
+    Command(cmd::kExportImage);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].text, file.string() + "\n同じファイルがありますが、上書きしますか？");
+    EXPECT_EQ(questions[0].caption, "君に問う");
+    EXPECT_EQ(ReadAll(file), written);
+    yes = true;
+    answer.clear();  // start from the remembered name
+    window->setFileChooser([this](FileKind kind, std::string& name) {
+        asked.emplace_back(kind, name);
+        return true;
+    });
+    Command(cmd::kExportImage);
+    EXPECT_EQ(asked.back(), std::make_pair(FileKind::Image, file.string()));
+    const std::vector<uint8_t> second = EncodeBmp(state.display.backBuffer);
+    EXPECT_EQ(ReadAll(file), std::string(second.begin(), second.end()));
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileCommands, FailedExportLeavesNothingBehind) {
+    window->runPass();
+    window->setFileChooser([this](FileKind, std::string& name) {
+        name = answer;
+        return true;
+    });
+    answer = (dir / "missing" / "a.bmp").string();
+    Command(cmd::kExportImage);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "ファイル名が不正の模様です。");
+    EXPECT_EQ(messages[0].caption, "エラー");
+
+    answer = (dir / "a.bmp").string();
+    {
+        FileSizeLimit limit;
+        Command(cmd::kExportImage);
+    }
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].caption, "エラー");
+    EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST_F(FileCommands, CopyPutsAFrozenCopyOfThePictureOnTheClipboard) {
+    window->resizeWindowToView(300, 120);
+    Settle();
+    window->runPass();
+    Command(cmd::kCopyImage);
+    const QImage copied = QApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), QSize(300, 120));
+    const BackBuffer& b = state.display.backBuffer;
+    for (const QPoint p : {QPoint(0, 0), QPoint(150, 60), QPoint(299, 119), QPoint(170, 40)}) {
+        const uint32_t c = b.pixels[size_t(p.y()) * size_t(b.width) + size_t(p.x())];
+        EXPECT_EQ(copied.pixelColor(p), QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+    }
+    // Later frames do not reach the copy.
+    Command(cmd::kBackgroundWhite);
+    window->runPass();
+    EXPECT_EQ(QApplication::clipboard()->image(), copied);
+    EXPECT_EQ(window->action(cmd::kCopyImage)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+}
+
+TEST_F(FileCommands, AreaOfTheStartViewAndOfAnEmptyOne) {
+    window->runPass();
+    Command(cmd::kProjectedArea);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, "投射面積確認");
+    const std::string& text = messages[0].text;
+    const std::string head = "面積：";
+    const std::string tail = "px\n注：背景色と同じ色はカウントされません。";
+    ASSERT_EQ(text.rfind(head, 0), 0u) << text;
+    ASSERT_GT(text.size(), head.size() + tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    const int area = std::stoi(text.substr(head.size()));
+    EXPECT_GT(area, 0);
+    EXPECT_LT(area, 256 * 256);
+
+    ChangeFigure(state, 999);  // no solid
+    window->runPass();
+    Command(cmd::kProjectedArea);
+    EXPECT_EQ(messages.back().text, "面積：0px\n注：背景色と同じ色はカウントされません。");
+}
+
+// The real chooser and message box, answered by a timer once they are open.
+struct OpenDialog {
+    bool open = false;
+    bool loopRan = true;
+    QString title;
+    QStringList filters;
+    QString suffix;
+    QString directory;
+    QStringList selected;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    bool confirmsOverwrite = false;
+};
+
+TEST_F(FileCommands, TheRealChooserPausesTheLoopAndStartsFromTheLastName) {
+    CommandWith(cmd::kSaveSettings, dir / "earlier.txt");
+    window->setFileChooser({});
+    window->startLoop();
+    const auto look = [this](int id) {
+        OpenDialog seen;
+        QTimer::singleShot(50, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                if (QWidget* other = QApplication::activeModalWidget()) other->close();
+                return;
+            }
+            seen = {true,
+                    window->loopRunning(),
+                    dialog->windowTitle(),
+                    dialog->nameFilters(),
+                    dialog->defaultSuffix(),
+                    dialog->directory().absolutePath(),
+                    dialog->selectedFiles(),
+                    dialog->acceptMode(),
+                    !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
+            dialog->reject();
+        });
+        Command(id);
+        EXPECT_TRUE(seen.open) << "no file chooser for " << id;
+        EXPECT_FALSE(seen.loopRan);
+        EXPECT_TRUE(window->loopRunning());
+        return seen;
+    };
+
+    const OpenDialog load = look(cmd::kLoadSettings);
+    EXPECT_EQ(load.title, QStringLiteral("開く"));
+    EXPECT_EQ(load.filters, QStringList{QStringLiteral("テキスト (*.txt)")});
+    EXPECT_EQ(load.suffix, QStringLiteral("txt"));
+    EXPECT_EQ(load.mode, QFileDialog::AcceptOpen);
+    EXPECT_EQ(load.directory, QString::fromStdString(dir.string()));
+    EXPECT_EQ(load.selected, QStringList{QString::fromStdString((dir / "earlier.txt").string())});
+
+    const OpenDialog save = look(cmd::kSaveSettings);
+    EXPECT_EQ(save.title, QStringLiteral("名前を付けて保存"));
+    EXPECT_EQ(save.mode, QFileDialog::AcceptSave);
+    EXPECT_TRUE(save.confirmsOverwrite);
+
+    // No picture name yet: the dialog opens in the working folder. The export
+    // asks its own question before replacing a file.
+    const OpenDialog image = look(cmd::kExportImage);
+    EXPECT_EQ(image.filters, QStringList{QStringLiteral("ビットマップ (*.bmp)")});
+    EXPECT_EQ(image.suffix, QStringLiteral("bmp"));
+    EXPECT_EQ(image.mode, QFileDialog::AcceptSave);
+    EXPECT_FALSE(image.confirmsOverwrite);
+    EXPECT_EQ(image.directory, QDir::currentPath());
+
+    EXPECT_EQ(FilesIn(dir), std::vector<std::string>{"earlier.txt"});  // cancelled: nothing written
+}
+
+TEST_F(FileCommands, TheRealMessageBoxShowsTheArea) {
+    window->setMessageBox({});
+    window->runPass();
+    QString text, title;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (QWidget* other = QApplication::activeModalWidget()) other->close();
+            return;
+        }
+        text = box->text();
+        title = box->windowTitle();
+        box->accept();
+    });
+    Command(cmd::kProjectedArea);
+    EXPECT_EQ(title, QStringLiteral("投射面積確認"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("面積："))) << text.toStdString();
+}
+
+}  // namespace
+}  // namespace gyro
