@@ -77,7 +77,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, WriteStep* failedStep) {
+    WriteStep step = WriteStep::Open;
+    if (failedStep == nullptr) failedStep = &step;
+    *failedStep = WriteStep::Open;
     if (path.empty()) return Status::Error("(no file name): " + Reason(ENOENT));
     std::string target;
     if (!ResolveTarget(path, target)) return Failure(path, errno);
@@ -102,6 +105,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
             error = errno;
         }
     }
+    if (ok) *failedStep = WriteStep::Write;
     if (ok && !WriteAll(fd, bytes)) {
         ok = false;
         error = errno;
@@ -116,6 +120,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
         error = errno;
     }
     if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        *failedStep = WriteStep::Open;
         ok = false;
         error = errno;
     }
