@@ -124,20 +124,6 @@ std::array<Triangle, 20> IcosahedronFaces() {
     return faces;
 }
 
-// The cube's faces with its corners numbered 0-7 in kCubeOnDodecahedronCorners order.
-std::array<Quad, 6> CubeFacesByCorner() {
-    std::array<Quad, 6> faces{};
-    for (size_t f = 0; f < 6; ++f) {
-        for (size_t i = 0; i < 4; ++i) {
-            const int32_t v = kCubeOnDodecahedron[f][i];
-            int32_t k = 0;
-            while (kCubeOnDodecahedronCorners[k] != v) ++k;
-            faces[f][i] = k;
-        }
-    }
-    return faces;
-}
-
 // 420-429, 437: the dodecahedron's corners, then for 437 an icosahedron
 // (20-31) inside the octahedron (32-37) on the midpoints of the tetrahedron's
 // edges; the tetrahedron sits in the cube and the cube in the dodecahedron.
@@ -205,11 +191,14 @@ void BuildOnDodecahedron(Solid& solid, ShapeId figure) {
     c.Finish();
 }
 
-// 430-436: the icosahedron's corners (0-11), then for 430 the cube on whose
-// faces they lie (12-19), for the others the octahedron on whose edges they lie
-// (12-17) and the tetrahedron on the octahedron's corners (18-21).
+// 430-436: the icosahedron's corners (0-11), then for 430 its dual
+// dodecahedron (12-31), on eight of whose corners stands the cube that the
+// icosahedron's corners lie on; for the others the octahedron on whose edges
+// they lie (12-17), the tetrahedron on the octahedron's corners (18-21) and the
+// octahedron's edge midpoints (22-33). Each set is written whole whatever a
+// figure draws of it, so the figures of a group share their corners.
 void BuildOnIcosahedron(Solid& solid, ShapeId figure) {
-    const int32_t vertices = figure == 430 ? 20 : 22;
+    const int32_t vertices = figure == 430 ? 32 : 34;
     if (!SizeMesh(solid, vertices, 0)) return;
     std::vector<Vec3>& v = solid.vertices;
     WriteIcosahedron(v, 0, ReferenceLength(solid.params, IcosahedronRatio()));
@@ -219,14 +208,20 @@ void BuildOnIcosahedron(Solid& solid, ShapeId figure) {
         return v[t[0]] + v[t[1]] + v[t[2]];
     };
     if (figure == 430) {
-        // Icosahedron face i points at dodecahedron corner i, so the cube's
-        // corners stand over the faces numbered like the cube's corners.
-        for (size_t k = 0; k < 8; ++k) v[12 + k] = faceSum(kCubeOnDodecahedronCorners[k]) / phi;
+        // Icosahedron face i points at dodecahedron corner i.
+        for (int32_t i = 0; i < 20; ++i) v[12 + i] = faceSum(i) / phi;
     } else {
         for (size_t k = 0; k < 6; ++k) {
             v[12 + k] = (v[kIcosahedronRidges[k][0]] + v[kIcosahedronRidges[k][1]]) * (phi / 2.0);
         }
         for (size_t k = 0; k < 4; ++k) v[18 + k] = faceSum(kTetrahedronOnDodecahedron[k]);
+        // Every pair of the octahedron's corners but the three opposite ones.
+        size_t next = 22;
+        for (int32_t a = 0; a < 6; ++a) {
+            for (int32_t b = a + 1; b < 6; ++b) {
+                if (b != a + 3) v[next++] = (v[12 + a] + v[12 + b]) * 0.5;
+            }
+        }
     }
 
     const std::array<Triangle, 20> icosahedron = IcosahedronFaces();
@@ -235,12 +230,10 @@ void BuildOnIcosahedron(Solid& solid, ShapeId figure) {
     const std::span<const Triangle> tetrahedronFaces(kTetrahedronFaces);
     Combination c(solid);
     switch (figure) {
-        case 430: {
-            const std::array<Quad, 6> cube = CubeFacesByCorner();
+        case 430:
             c.Edges(icosahedronFaces);
-            c.Edges(std::span<const Quad>(cube), 12);
+            c.Edges(std::span<const Quad>(kCubeOnDodecahedron), 12);
             break;
-        }
         case 431:
             c.Edges(octahedronFaces, 12);
             c.Edges(tetrahedronFaces, 18);

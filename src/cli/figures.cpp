@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalog/catalogue.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/start_state.h"
 #include "io/mesh_export.h"
@@ -17,20 +18,6 @@
 namespace gyro::cli {
 
 namespace {
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
-    return 1;
-}
-
-// The whole word must be a decimal integer within [low, high].
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
-    return value;
-}
 
 struct ExportOptions {
     ShapeId figure = 0;
@@ -71,9 +58,9 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
             return "unknown option '" + word + "'";
         } else {
             if (haveFigure) return "more than one figure number given";
-            const auto figure = ParseInt(word, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
+            const auto figure = ParseFigure(word);
             if (!figure) return "'" + word + "' is not a figure number";
-            options.figure = static_cast<ShapeId>(*figure);
+            options.figure = *figure;
             haveFigure = true;
         }
     }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "catalog/catalogue.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
@@ -28,25 +29,6 @@
 namespace gyro::cli {
 
 namespace {
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
-    return 1;
-}
-
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high) return std::nullopt;
-    return value;
-}
-
-std::optional<ShapeId> ParseFigure(std::string_view text) {
-    const auto n = ParseInt(text, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
-    if (!n) return std::nullopt;
-    return static_cast<ShapeId>(*n);
-}
 
 struct Size {
     int32_t width = 0;

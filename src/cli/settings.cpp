@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/start_state.h"
 #include "io/settings_file.h"
@@ -27,10 +28,7 @@ int RunSettings(const Args& args) {
     }
 
     AppState state;
-    if (const Status start = MakeStartState(state, settingsPath); !start.ok()) {
-        std::fprintf(stderr, "gyrosolid-cli: %s\n", start.message.c_str());
-        return 1;
-    }
+    if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
     const std::string text = SaveSettings(state);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
         std::fputs("gyrosolid-cli: cannot write the settings to standard output\n", stderr);

@@ -20,13 +20,27 @@ Status Failure(const std::string& path, int error) {
 }
 
 // The file actually replaced: the end of a symbolic link chain, so that a linked
-// settings file is updated instead of the link being swapped for a plain file.
-std::string ResolveTarget(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    std::error_code error;
-    const std::filesystem::path resolved = std::filesystem::canonical(path, error);
-    return error ? path : resolved.string();
+// settings file is updated instead of the link being swapped for a plain file. A
+// link to a file that does not exist yet leads to that file, as a shell's ">" does;
+// the link itself is never replaced (think of /dev/stdout).
+bool ResolveTarget(const std::string& path, std::string& target) {
+    namespace fs = std::filesystem;
+    fs::path p = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(p, error))) {
+            target = p.string();
+            return true;
+        }
+        const fs::path next = fs::read_symlink(p, error);
+        if (error) {
+            errno = error.value();
+            return false;
+        }
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    errno = ELOOP;
+    return false;
 }
 
 // Creates a new, empty file beside `target` that no other writer can be using.
@@ -63,24 +77,35 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+Status WriteFileAtomically(const std::string& path, std::string_view bytes, WriteStep* failedStep) {
+    WriteStep step = WriteStep::Open;
+    if (failedStep == nullptr) failedStep = &step;
+    *failedStep = WriteStep::Open;
     if (path.empty()) return Status::Error("(no file name): " + Reason(ENOENT));
-    const std::string target = ResolveTarget(path);
+    std::string target;
+    if (!ResolveTarget(path, target)) return Failure(path, errno);
+
+    // Only a regular file may be replaced: renaming over a pipe or a device would
+    // destroy it instead of writing to it.
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return Failure(path, EISDIR);
+    if (exists && !S_ISREG(old.st_mode)) return Status::Error(path + ": not a regular file");
 
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);
     if (fd < 0) return Failure(path, errno);
 
     // The replacement keeps the permissions of the file it replaces.
-    struct stat old {};
     bool ok = true;
     int error = 0;
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (exists) {
         if (::fchmod(fd, old.st_mode & 07777) != 0) {
             ok = false;
             error = errno;
         }
     }
+    if (ok) *failedStep = WriteStep::Write;
     if (ok && !WriteAll(fd, bytes)) {
         ok = false;
         error = errno;
@@ -95,6 +120,7 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
         error = errno;
     }
     if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        *failedStep = WriteStep::Open;
         ok = false;
         error = errno;
     }

@@ -1,10 +1,10 @@
 #include "io/bmp_file.h"
 
+#include "io/atomic_write.h"
+
 #include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 namespace gyro {
 
@@ -64,32 +64,20 @@ std::vector<uint8_t> EncodeBmp(const BackBuffer& buffer) {
 }
 
 Status WriteBmpFile(const std::string& path, const BackBuffer& buffer) {
-    namespace fs = std::filesystem;
     if (path.empty()) return Status::Error(kBmpBadNameMessage);
     const std::vector<uint8_t> bytes = EncodeBmp(buffer);
     if (bytes.empty()) return Status::Error(kBmpNoPictureMessage);
 
-    std::error_code ec;
     // Replacing by rename would get round a write-protected old file; refuse as
     // opening it for writing would.
-    if (fs::exists(path, ec) && ::access(path.c_str(), W_OK) != 0) return Status::Error(kBmpBadNameMessage);
-
-    const std::string temporary = path + ".part" + std::to_string(static_cast<long>(::getpid()));
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) return Status::Error(kBmpBadNameMessage);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;  // reports a failed flush too
-    if (!written || !closed) {
-        fs::remove(temporary, ec);
-        return Status::Error(kBmpWriteFailedMessage);
-    }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
         return Status::Error(kBmpBadNameMessage);
     }
-    return Status::Ok();
+    WriteStep failedStep = WriteStep::Open;
+    const Status written = WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &failedStep);
+    if (written.ok()) return written;
+    return Status::Error(failedStep == WriteStep::Write ? kBmpWriteFailedMessage : kBmpBadNameMessage);
 }
 
 }  // namespace gyro

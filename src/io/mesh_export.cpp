@@ -1,5 +1,7 @@
 #include "io/mesh_export.h"
 
+#include "io/atomic_write.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -163,36 +165,8 @@ std::string MeshToString(const Solid& solid, MeshFormat format) {
 }
 
 Status WriteMeshFile(const std::string& path, const Solid& solid, MeshFormat format) {
-    namespace fs = std::filesystem;
     if (path.empty()) return Status::Error("no output file named");
-    const fs::path target(path);
-    fs::path temporary = target;
-    temporary += ".part" + std::to_string(static_cast<long>(::getpid()));
-
-    std::error_code ec;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file) return Status::Error("cannot create " + temporary.string());
-        WriteMesh(file, solid, format);
-        file.flush();
-        if (!file) {
-            file.close();
-            fs::remove(temporary, ec);
-            return Status::Error("writing " + path + " failed");
-        }
-        file.close();
-        if (file.fail()) {
-            fs::remove(temporary, ec);
-            return Status::Error("writing " + path + " failed");
-        }
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return Status::Error("cannot write " + path + ": " + ec.message());
-    }
-    return Status::Ok();
+    return WriteFileAtomically(path, MeshToString(solid, format));
 }
 
 }  // namespace gyro

@@ -269,7 +269,8 @@ void Store(const FieldRef& field, int32_t number, uint32_t colour, double real, 
         [&](auto* p) {
             using T = std::remove_pointer_t<decltype(p)>;
             if constexpr (std::is_same_v<T, double>) {
-                *p = exponent ? std::clamp(real, 0.0, 1000.0) : real;
+                // "v <= 0 gives 0": a read -0 must not come back as -0.000000.
+                *p = !exponent ? real : real <= 0 ? 0.0 : std::min(real, 1000.0);
             } else if constexpr (std::is_same_v<T, Colour>) {
                 *p = colour & 0x00FFFFFFu;
             } else {

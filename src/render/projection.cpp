@@ -24,12 +24,12 @@ Projection MakeProjection(const ViewState& view, const DisplaySettings& display,
 CopyProjector MakeCopyProjector(const Projection& p, double scale, Vec3 offset, int eye) {
     CopyProjector c;
     c.ax = p.ax;
-    c.zoom = p.rad / 10;
+    c.rad = p.rad;
     c.scale = scale;
     c.offset = offset;
     c.person = p.person;
     c.noImage = p.person && p.persdz == 0;
-    c.inverseD = p.persdz != 0 ? 1.0 / p.persdz : 0.0;
+    c.eyeDistance = p.persdz;
     c.centre = EyeCentre(p, eye);
     return c;
 }

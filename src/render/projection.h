@@ -109,20 +109,23 @@ inline constexpr int32_t kNoPixel = std::numeric_limits<int32_t>::min();
 // give the same bits.
 struct CopyProjector {
     Matrix3 ax = kIdentity3;
-    double zoom = 0.1;  // rad / 10
+    double rad = 1.0;
     double scale = 1.0;
     Vec3 offset;
     bool person = true;
     bool noImage = false;  // perspective with eye distance 0: no point has an image
-    double inverseD = 0.002;
+    double eyeDistance = 500;
     PlanePoint centre;
 
     Vec3 View(Vec3 v) const {
         const double x = v.x * scale + offset.x;
         const double y = v.y * scale + offset.y;
         const double z = v.z * scale + offset.z;
-        return {(x * ax[0][0] + y * ax[1][0] + z * ax[2][0]) * zoom, (x * ax[0][1] + y * ax[1][1] + z * ax[2][1]) * zoom,
-                (x * ax[0][2] + y * ax[1][2] + z * ax[2][2]) * zoom};
+        // Multiplying by a precomputed rad / 10 (or 1 / D below) would be cheaper, but
+        // its rounding moves points that land exactly on a pixel border by one pixel.
+        return {(x * ax[0][0] + y * ax[1][0] + z * ax[2][0]) * rad / 10,
+                (x * ax[0][1] + y * ax[1][1] + z * ax[2][1]) * rad / 10,
+                (x * ax[0][2] + y * ax[1][2] + z * ax[2][2]) * rad / 10};
     }
     // False when the point is at or behind the eye (NaN included); q may hold NaN otherwise.
     bool Plane(Vec3 s, PlanePoint& q) const {
@@ -130,10 +133,9 @@ struct CopyProjector {
             q = {s.x, s.y};
             return true;
         }
-        const double f = 1 - s.z * inverseD;
+        const double f = 1 - s.z / eyeDistance;
         if (noImage || !(f > 0)) return false;
-        const double m = 1 / f;
-        q = {(s.x - centre.x) * m + centre.x, (s.y - centre.y) * m + centre.y};
+        q = {(s.x - centre.x) / f + centre.x, (s.y - centre.y) / f + centre.y};
         return true;
     }
 };

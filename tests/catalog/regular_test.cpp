@@ -136,13 +136,13 @@ const FigureFacts kFigures[] = {
     {427, 20, 0, {}, 800, 1, kWire, 0, 48},
     {428, 20, 22, {{3, 4}, {4, 6}, {5, 12}}, 800, 1, kClosed},
     {429, 20, 0, {}, 800, 1, kWire, 0, 24},
-    {430, 20, 0, {}, kCubeAroundIcosahedron, 1, kWire, 0, 42},
-    {431, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 18},
-    {432, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 36},
-    {433, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 42},
-    {434, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 48},
-    {435, 22, 32, {{3, 32}}, kTetrahedronAroundIcosahedron, 1, kClosed},
-    {436, 22, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 12},
+    {430, 32, 0, {}, kCubeAroundIcosahedron, 1, kWire, 0, 42},
+    {431, 34, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 18},
+    {432, 34, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 36},
+    {433, 34, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 42},
+    {434, 34, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 48},
+    {435, 34, 32, {{3, 32}}, kTetrahedronAroundIcosahedron, 1, kClosed},
+    {436, 34, 0, {}, kTetrahedronAroundIcosahedron, 1, kWire, 0, 12},
     {437, 38, 50, {{3, 32}, {4, 6}, {5, 12}}, 800, 1, kClosed},
 
     {440, 4, 4, {{3, 4}}, 800, 3, kConvexRegular, 7},
@@ -223,6 +223,13 @@ TEST(RegularFamily, WireFiguresDrawTheEdgesOfTheirSolids) {
         for (size_t k = 0; k < got.size(); ++k) {
             EXPECT_NEAR(got[k].first, lengths[k].first, 1e-6) << figure;
             EXPECT_EQ(got[k].second, lengths[k].second) << figure;
+        }
+        // Every corner of the shared vertex sets is written, drawn or not.
+        for (size_t a = 0; a < solid.vertices.size(); ++a) {
+            EXPECT_GT(Length(solid.vertices[a]), 1.0) << figure << ":" << a;
+            for (size_t b = 0; b < a; ++b) {
+                EXPECT_GT(Length(solid.vertices[a] - solid.vertices[b]), 1.0) << figure << ":" << a << "," << b;
+            }
         }
     }
     // The four parts of the dodecahedron meet along these edges first.

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,36 +9,17 @@
 #include "io/mesh_export.h"
 #include "model/app_state.h"
 #include "model/dispatcher.h"
+#include "support/cli_runner.h"
 
 namespace gyro {
 namespace {
 
+using test_support::CliResult;
+using test_support::Quoted;
+using test_support::ReadFileBytes;
+using test_support::RunCli;
+
 namespace fs = std::filesystem;
-
-struct CliOutcome {
-    int status = -1;
-    std::string out;
-};
-
-CliOutcome RunCli(const std::string& arguments) {
-    CliOutcome result;
-    const std::string command = std::string("'") + GYRO_CLI_PATH + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-// Appending piece by piece keeps g++ 12 from a false -Wrestrict warning.
-std::string Quoted(const fs::path& path) {
-    std::string quoted = "'";
-    quoted += path.string();
-    quoted += '\'';
-    return quoted;
-}
 
 class ExportSettings : public ::testing::Test {
 protected:
@@ -66,8 +46,8 @@ protected:
 
 TEST_F(ExportSettings, TheFileIsLoadedBeforeTheFigureIsBuilt) {
     const std::string circumscribed = File("k1.txt", "kikaku:1\r\n");
-    const CliOutcome plain = RunCli("export 1 --format off");
-    const CliOutcome loaded = RunCli("export 1 --format off --settings " + circumscribed);
+    const CliResult plain = RunCli("export 1 --format off");
+    const CliResult loaded = RunCli("export 1 --format off --settings " + circumscribed);
     ASSERT_EQ(loaded.status, 0);
     EXPECT_EQ(plain.out, Built(1, -1));
     EXPECT_EQ(loaded.out, Built(1, 1));
@@ -88,7 +68,7 @@ TEST_F(ExportSettings, AnUnreadableFileWritesNothing) {
              "export 1 --settings " + File("foreign.txt", "no settings here\n") + o,
              "export 1 --settings" + o,
          }) {
-        const CliOutcome run = RunCli(args);
+        const CliResult run = RunCli(args);
         EXPECT_NE(run.status, 0) << args;
         EXPECT_TRUE(run.out.empty()) << args;
         EXPECT_FALSE(fs::exists(out)) << args;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -12,29 +11,17 @@
 #include "catalog/catalogue.h"
 #include "io/mesh_export.h"
 #include "model/dispatcher.h"
+#include "support/cli_runner.h"
 
 namespace gyro {
 namespace {
 
+using test_support::CliResult;
+using test_support::Quoted;
+using test_support::ReadFileBytes;
+using test_support::RunCli;
+
 namespace fs = std::filesystem;
-
-struct RunResult {
-    int status = -1;
-    std::string out;
-};
-
-// Runs the tool with the given argument string; stderr is discarded.
-RunResult RunCli(const std::string& arguments) {
-    RunResult result;
-    const std::string command = std::string("'") + GYRO_CLI_PATH + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
 
 class CliTest : public ::testing::Test {
 protected:
@@ -49,7 +36,7 @@ protected:
 };
 
 TEST_F(CliTest, ListHasOneLinePerFigure) {
-    const RunResult run = RunCli("list");
+    const CliResult run = RunCli("list");
     ASSERT_EQ(run.status, 0);
     std::istringstream in(run.out);
     std::vector<std::string> lines;
@@ -79,7 +66,7 @@ TEST_F(CliTest, ExportOfUnknownNumberOrBadOptionsWritesNothing) {
              "export 70000" + o,
              "export 4x1" + o,
          }) {
-        const RunResult run = RunCli(args);
+        const CliResult run = RunCli(args);
         EXPECT_NE(run.status, 0) << args;
         EXPECT_TRUE(run.out.empty()) << args;
         EXPECT_FALSE(fs::exists(out)) << args;
@@ -100,12 +87,12 @@ TEST_F(CliTest, ExportWritesExactlyTheBuiltSolid) {
     }
     if (figure == 0) GTEST_SKIP() << "no small figure is built yet";
 
-    const RunResult json = RunCli("export " + std::to_string(figure) + " --kikaku 1");
+    const CliResult json = RunCli("export " + std::to_string(figure) + " --kikaku 1");
     ASSERT_EQ(json.status, 0);
     EXPECT_EQ(json.out, MeshToString(solid, MeshFormat::Json));
 
     const fs::path out = dir_ / "figure.obj";
-    const RunResult obj = RunCli("export " + std::to_string(figure) + " --kikaku 1 --format obj -o '" + out.string() + "'");
+    const CliResult obj = RunCli("export " + std::to_string(figure) + " --kikaku 1 --format obj -o '" + out.string() + "'");
     ASSERT_EQ(obj.status, 0);
     EXPECT_TRUE(obj.out.empty());
     std::ifstream in(out, std::ios::binary);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -9,33 +8,17 @@
 #include <string>
 
 #include "model/dispatcher.h"
+#include "support/cli_runner.h"
 
 namespace gyro {
 namespace {
 
+using test_support::CliResult;
+using test_support::Quoted;
+using test_support::ReadFileBytes;
+using test_support::RunCli;
+
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& arguments) {
-    CliRun result;
-    const std::string command = std::string("'") + GYRO_CLI_PATH + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return result;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // A figure that something builds already, smallest first.
 ShapeId SomeBuiltFigure() {
@@ -83,14 +66,14 @@ TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
 
 TEST_F(PictureCliTest, RenderWritesBmpAndPngOfTheRequestedSize) {
     ASSERT_EQ(RunCli("render " + n_ + " --size 8x4" + Out("p.bmp")).status, 0);
-    const std::string bmp = ReadFile(dir_ / "p.bmp");
+    const std::string bmp = ReadFileBytes(dir_ / "p.bmp");
     ASSERT_EQ(bmp.size(), 54u + 4 * 24);  // 8 pixels of 3 bytes a row, 4 rows
     EXPECT_EQ(bmp.substr(0, 2), "BM");
     EXPECT_EQ(static_cast<unsigned char>(bmp[18]), 8);
     EXPECT_EQ(static_cast<unsigned char>(bmp[22]), 4);
 
     ASSERT_EQ(RunCli("render " + n_ + " --size 32x16" + Out("p.PNG")).status, 0);
-    const std::string png = ReadFile(dir_ / "p.PNG");
+    const std::string png = ReadFileBytes(dir_ / "p.PNG");
     ASSERT_GT(png.size(), 24u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
     EXPECT_EQ(static_cast<unsigned char>(png[19]), 32);  // IHDR width and height, big-endian
@@ -98,7 +81,7 @@ TEST_F(PictureCliTest, RenderWritesBmpAndPngOfTheRequestedSize) {
 }
 
 TEST_F(PictureCliTest, BenchReportsEachFigureAndATotal) {
-    const CliRun run = RunCli("bench " + n_ + " --size 16x16 --frames 2");
+    const CliResult run = RunCli("bench " + n_ + " --size 16x16 --frames 2");
     ASSERT_EQ(run.status, 0);
     const std::string line = " " + n_ + " ";  // the figure's row, number right-aligned
     EXPECT_NE(run.out.find(line), std::string::npos) << run.out;

@@ -216,7 +216,7 @@ TEST(SettingsFile, ReadsValuesAsDescribed) {
 
     AppState s;
     LoadSettingsFromText("kikaku:-1\nax[3][0]:5\nax[0][3]:5\nax[2][1]:0.5\nnax[3]:9\nnax[0]:-1.5\nax[1][0]:\n"
-                         "rad:nan\nnang:inf\nnax[2]:1e999\nsphspm:nan\n",
+                         "rad:nan\nnang:inf\nnax[2]:1e999\nsphspm:nan\nsphspn:-0\n",
                          s);
     EXPECT_EQ(s.view.ax, (Matrix3{{{1, 0, 0}, {0, 1, 0}, {0, 0.5, 1}}}));
     EXPECT_EQ(s.view.nax, (std::array<double, 3>{-1.5, 0, 45}));
@@ -224,6 +224,7 @@ TEST(SettingsFile, ReadsValuesAsDescribed) {
     EXPECT_EQ(s.view.nang, 22.5);
     EXPECT_EQ(s.solid.params.sphspm, 1.0);
     EXPECT_NE(SaveSettings(s).find("kikaku:-1\r\n"), std::string::npos);
+    EXPECT_NE(SaveSettings(s).find("sphspn:0.000000\r\n"), std::string::npos);
 }
 
 TEST(SettingsFile, LongLinesAreReadIn199CharacterPieces) {
@@ -298,6 +299,13 @@ TEST(SettingsFile, SavesAndLoadsFiles) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(real), SaveSettings(changed));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+
+    // A link to a file not yet there creates that file and stays a link.
+    const std::string dangling = dir / "dangling.txt";
+    fs::create_symlink("later.txt", dangling);
+    ASSERT_TRUE(SaveSettings(changed, dangling).ok());
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadFile(dir / "later.txt"), SaveSettings(changed));
 }
 
 TEST(SettingsFile, FailedLoadLeavesTheStateAlone) {
@@ -319,13 +327,28 @@ TEST(SettingsFile, FailedLoadLeavesTheStateAlone) {
 
 TEST(SettingsFile, LoadCommandRebuildsAndClampsToTheFigure) {
     TempDir dir;
-    WriteFile(dir / "s.txt", "zukei:6\norgcolpat:5\nfracn:-3\nsphn:20\n");
+    // A file that names only the figure: the tetrahedron replaces the start cube.
+    WriteFile(dir / "s.txt", "zukei:1\r\n");
     AppState s;
+    InitAppState(s);
+    ASSERT_EQ(s.solid.vertexCount(), 8);
+    const std::string before = SaveSettings(s);
     ASSERT_TRUE(LoadSettingsFile(dir / "s.txt", s).ok());
-    EXPECT_EQ(s.solid.zukei, 6);
-    EXPECT_EQ(s.solid.params.sphn, 20);
-    EXPECT_LT(s.display.orgcolpat, s.solid.patternCount);
-    EXPECT_GE(s.display.orgcolpat, 0);
+    EXPECT_EQ(s.solid.vertexCount(), 4);
+    EXPECT_EQ(s.solid.faceCount(), 4);
+    EXPECT_EQ(SaveSettings(s), "zukei:1" + before.substr(before.find("\r\n")));
+
+    // The fractal tetrahedron (three patterns, depth at most 7): the pattern and
+    // the depth are brought into range for the figure just built.
+    WriteFile(dir / "s.txt", "zukei:440\norgcolpat:5\nfracn:300\n");
+    ASSERT_TRUE(LoadSettingsFile(dir / "s.txt", s).ok());
+    ASSERT_EQ(s.solid.patternCount, 3);
+    ASSERT_EQ(s.solid.fractalDepthMax, 7);
+    EXPECT_EQ(s.display.orgcolpat, 0);
+    EXPECT_EQ(s.display.fracn, 7);
+    WriteFile(dir / "s.txt", "orgcolpat:2\nfracn:-3\n");
+    ASSERT_TRUE(LoadSettingsFile(dir / "s.txt", s).ok());
+    EXPECT_EQ(s.display.orgcolpat, 2);
     EXPECT_EQ(s.display.fracn, 0);
 }
 
@@ -344,6 +367,15 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
     fs::create_directory(dir / "folder");
     EXPECT_FALSE(SaveSettings(ChangedState(), dir / "folder").ok());
     EXPECT_TRUE(fs::is_directory(dir / "folder"));
+
+    // A pipe, or a link to one, is not replaced by a file.
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    fs::create_symlink("fifo", dir / "tofifo");
+    for (const char* name : {"fifo", "tofifo"}) {
+        EXPECT_FALSE(SaveSettings(ChangedState(), dir / name).ok()) << name;
+        EXPECT_TRUE(fs::is_fifo(dir / "fifo")) << name;
+        EXPECT_TRUE(fs::is_symlink(dir / "tofifo")) << name;
+    }
 
     // The disk fills up halfway: a file-size limit makes write() fail as root too.
     WriteFile(dir / "settings.txt", old);
@@ -373,7 +405,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
     // No temporary file is left behind.
     std::vector<std::string> names = dir.Names();
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"folder", "plain", "settings.txt"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"fifo", "folder", "plain", "settings.txt", "tofifo"}));
     EXPECT_TRUE(SaveSettings(ChangedState(), dir / "settings.txt").ok());
     EXPECT_EQ(ReadFile(dir / "settings.txt"), text);
 }

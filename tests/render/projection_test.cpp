@@ -60,6 +60,32 @@ TEST(ProjectToView, TenUnitsPerPixelTimesZoom) {
     EXPECT_DOUBLE_EQ(s.z, 2.0);   // z = 10
 }
 
+// Points whose exact image is a whole pixel must not slip to the pixel before it: the
+// arithmetic is (sum x rad) / 10 and (s0 - cx) / (1 - s2 / D) + cx, rounded step by step.
+TEST(ProjectToView, WholePixelImagesLandOnTheirPixelOnEveryPath) {
+    struct Case {
+        double rad;
+        bool person;
+        Vec3 vertex;
+        int32_t x;  // the exact image is x - 128
+    };
+    for (const Case& c : {Case{1.0, true, {455, 0, 450}, 178},    // 45.5 / 0.91 = 50
+                          Case{1.0, true, {-481, 14, 375}, 76},   // -48.1 / 0.925 = -52
+                          Case{0.7, false, {-800, 0, 0}, 72}}) {  // -800 * 0.7 / 10 = -56
+        Projection p;
+        p.rad = c.rad;
+        p.person = c.person;
+        PlanePoint q;
+        Point one;
+        ASSERT_TRUE(ApplyPerspective(p, ProjectToView(p, c.vertex, 1.0, {}), 0, q));
+        ASSERT_TRUE(ToScreen(p, q, 0, one));
+        EXPECT_EQ(one.x, c.x);
+        Point all;
+        ProjectVertices(MakeCopyProjector(p, 1.0, {}, 0), p, 0, {c.vertex}, &all);
+        EXPECT_EQ(all.x, c.x);
+    }
+}
+
 TEST(ApplyPerspective, MagnifiesAboutTheEyeCentreOfEachEye) {
     Projection p;
     p.persdz = 500;
