@@ -323,6 +323,10 @@ LineResult ApplyLine(std::string_view line, AppState& state) {
 
 // Applies every line without validating; returns how many were applied.
 int ApplyText(std::string_view text, AppState& state) {
+    // Editors on other systems may start the file with a UTF-8 byte-order mark;
+    // it is not part of the first key.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
     int applied = 0;
     size_t pos = 0;
     while (pos < text.size()) {

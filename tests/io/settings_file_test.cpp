@@ -171,6 +171,11 @@ TEST(SettingsFile, PartialFileChangesOnlyItsKeys) {
     before.erase(before.begin());
     after.erase(after.begin());
     EXPECT_EQ(before, after);
+
+    // A byte-order mark written by another editor does not hide the first key.
+    AppState marked = start;
+    EXPECT_EQ(LoadSettingsFromText("\xEF\xBB\xBFzukei:1\r\n", marked), 1);
+    EXPECT_EQ(marked.solid.zukei, 1);
 }
 
 TEST(SettingsFile, ReadsValuesAsDescribed) {
