@@ -13,10 +13,7 @@
 namespace gyro {
 namespace {
 
-using test_support::CliResult;
-using test_support::Quoted;
-using test_support::ReadFileBytes;
-using test_support::RunCli;
+using namespace test_support;
 
 namespace fs = std::filesystem;
 
