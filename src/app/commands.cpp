@@ -2,7 +2,7 @@
 
 
 #include "app/command_ids.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "model/solid_ops.h"
 #include "view/view_state.h"
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro {
 

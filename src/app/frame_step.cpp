@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "view/motion.h"
 #include "view/view_state.h"
 

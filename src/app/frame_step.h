@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "app/shell_state.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "catalog/catalogue.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "view/motion.h"
 #include "view/view_state.h"
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -21,11 +21,12 @@
 
 #include "app/command_ids.h"
 #include "app/frame_step.h"
-#include "app/info_dialog.h"
+#include "dialogs/info_dialog.h"
+#include "dialogs/run_dialog.h"
 #include "app/input.h"
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "render/render_frame.h"
 
 namespace gyro {
@@ -379,7 +380,7 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
     if (image) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(QDir::currentPath());
     if (!name.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(name)));
-    if (dialog.exec() != QDialog::Accepted) return false;
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty() || chosen.front().isEmpty()) return false;
     name = QFile::encodeName(chosen.front()).toStdString();
@@ -391,7 +392,7 @@ void MainWindow::messageBox(const std::string& text, const std::string& caption)
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // file names may hold '<'
-    box.exec();
+    RunDialog(box);
 }
 
 bool MainWindow::questionBox(const std::string& text, const std::string& caption) {
@@ -400,7 +401,7 @@ bool MainWindow::questionBox(const std::string& text, const std::string& caption
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return RunDialog(box) == QMessageBox::Yes;
 }
 
 void MainWindow::keyEvent(QKeyEvent* event, bool down) {

@@ -20,7 +20,7 @@
 #include "app/shell_state.h"
 #include "app/status_text.h"
 #include "catalog/catalogue.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 class QAction;
 class QMenu;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/shell_state.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/shell_state.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro {
 

@@ -13,6 +13,5 @@ int BuildCatalanFamily(Solid& solid, ShapeId figure);          // Catalan and rh
 int BuildSnubCubeFamily(Solid& solid, ShapeId figure);
 int BuildSnubDodecahedronFamily(Solid& solid, ShapeId figure);
 int BuildJohnsonFamily(Solid& solid, ShapeId figure);
-int BuildParametricFamily(Solid& solid, ShapeId figure);       // pyramids, prisms, spheres, tori
 
 }  // namespace gyro

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/finishing.h"
 #include "model/solid.h"
 
 namespace gyro {
@@ -39,7 +40,10 @@ struct FigureInfo {
     std::string_view nameJa;  // UTF-8; empty when the figure writes no name
     std::string_view nameEn;  // ASCII; empty when the figure writes no name
     FigureFamily family;
-    ShapeId base = 0;  // augmented and excavated variants: the solid they are raised on
+    // A derived figure (finish.op not None) is figure `base` built in full and
+    // then finished; the dispatcher does both and writes this row's names.
+    ShapeId base = 0;
+    Finishing finish{};
 };
 
 // nullptr when the number is not in the catalogue.

@@ -7,9 +7,12 @@
 
 #include <cstdint>
 
+#include "catalog/build_kit.h"
 #include "model/solid.h"
 
 namespace gyro::regular {
+
+using namespace kit;
 
 // regular_solids.cpp
 void BuildTetrahedron(Solid& solid);                      // 1

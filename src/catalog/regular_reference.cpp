@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "catalog/regular_builders.h"
-#include "catalog/regular_common.h"
+#include "catalog/build_kit.h"
 #include "model/solid_ops.h"
 
 namespace gyro::regular {
@@ -55,55 +55,6 @@ constexpr std::array<Triangle, 8> kOctahedronOnPairs = {{
 // opposite edges are k and k + 3, so their midpoints make an octahedron.
 constexpr std::array<Pair, 6> kTetrahedronEdges = {{{0, 1}, {0, 2}, {0, 3}, {2, 3}, {1, 3}, {1, 2}}};
 
-// Collects segments and faces of one combination.
-class Combination {
-public:
-    explicit Combination(Solid& solid) : solid_(solid) {}
-
-    void Segment(int32_t a, int32_t b) { segments_.push_back({a, b}); }
-    // Every edge of a closed, consistently wound polygon list once.
-    template <size_t N>
-    void Edges(std::span<const std::array<int32_t, N>> polygons, int32_t shift = 0) {
-        for (const auto& p : polygons) {
-            for (size_t i = 0; i < N; ++i) {
-                const int32_t a = p[i] + shift;
-                const int32_t b = p[(i + 1) % N] + shift;
-                if (a < b) Segment(a, b);
-            }
-        }
-    }
-    template <size_t N>
-    void Faces(std::span<const std::array<int32_t, N>> polygons, uint8_t colour, int32_t shift = 0) {
-        for (const auto& p : polygons) {
-            std::array<int32_t, N> corners{};
-            for (size_t i = 0; i < N; ++i) corners[i] = p[i] + shift;
-            faces_.push_back(std::vector<int32_t>(corners.begin(), corners.end()));
-            colours_.push_back(colour);
-        }
-    }
-    void Rectangles(std::span<const Quad> rectangles) {
-        for (const Quad& q : rectangles) {
-            for (size_t i = 0; i < 4; ++i) Segment(q[i], q[(i + 1) % 4]);
-        }
-    }
-
-    // Writes what was collected; the vertices are already in place.
-    void Finish() {
-        SetSegments(solid_, segments_);
-        if (!ResizeFaces(solid_, static_cast<int32_t>(faces_.size()))) return;
-        for (size_t f = 0; f < faces_.size(); ++f) {
-            SetPolygon(solid_.faces[f], faces_[f]);
-            PaintFaceOneColour(solid_.faces[f], solid_.params, colours_[f], 1);
-        }
-    }
-
-private:
-    Solid& solid_;
-    std::vector<Pair> segments_;
-    std::vector<std::vector<int32_t>> faces_;
-    std::vector<uint8_t> colours_;
-};
-
 std::array<Triangle, 4> TetrahedronOver(const std::array<int32_t, 4>& corners) {
     std::array<Triangle, 4> faces{};
     for (size_t f = 0; f < 4; ++f) {
@@ -138,7 +89,7 @@ void BuildOnDodecahedron(Solid& solid, ShapeId figure) {
     const std::span<const Pentagon> dodecahedronFaces(dodecahedron);
     const std::span<const Triangle> tetrahedronFaces(tetrahedron);
     const std::span<const Quad> cubeFaces(kCubeOnDodecahedron);
-    Combination c(solid);
+    MeshCollector c(solid);
     switch (figure) {
         case 420:
             for (const Pair& s : kDodecahedronInFour) c.Segment(s[0], s[1]);
@@ -228,7 +179,7 @@ void BuildOnIcosahedron(Solid& solid, ShapeId figure) {
     const std::span<const Triangle> icosahedronFaces(icosahedron);
     const std::span<const Triangle> octahedronFaces(kOctahedronOnPairs);
     const std::span<const Triangle> tetrahedronFaces(kTetrahedronFaces);
-    Combination c(solid);
+    MeshCollector c(solid);
     switch (figure) {
         case 430:
             c.Edges(icosahedronFaces);
@@ -282,7 +233,7 @@ void BuildIcosahedronDivided(Solid& solid, bool sixParts) {
         }
         return false;
     };
-    Combination c(solid);
+    MeshCollector c(solid);
     for (int32_t f = 0; f < 20; ++f) {
         const Triangle t = IcosahedronFace(f);
         for (int32_t i = 0; i < 3; ++i) {

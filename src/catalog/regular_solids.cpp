@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "catalog/regular_builders.h"
-#include "catalog/regular_common.h"
+#include "catalog/build_kit.h"
 #include "model/solid_ops.h"
 
 namespace gyro::regular {

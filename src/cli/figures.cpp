@@ -11,8 +11,8 @@
 #include "cli/commands.h"
 #include "cli/start_state.h"
 #include "io/mesh_export.h"
-#include "model/app_state.h"
-#include "model/dispatcher.h"
+#include "state/app_state.h"
+#include "state/dispatcher.h"
 #include "model/solid.h"
 
 namespace gyro::cli {

@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/start_state.h"
 #include "io/settings_file.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro::cli {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "io/status.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro::cli {
 

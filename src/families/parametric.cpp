@@ -1,4 +1,4 @@
-#include "catalog/builders.h"
+#include "families/families.h"
 
 namespace gyro {
 

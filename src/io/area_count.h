@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 
 namespace gyro {
 

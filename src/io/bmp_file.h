@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "io/status.h"
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 
 namespace gyro {
 

@@ -12,7 +12,7 @@
 #include <variant>
 
 #include "io/atomic_write.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 
 namespace gyro {
 

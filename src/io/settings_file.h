@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "io/status.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 
 namespace gyro {
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "model/dispatcher.h"
 #include "model/face_access.h"
 
 namespace gyro {
@@ -195,15 +194,6 @@ void ResetPalette(Solid& solid) {
     solid.params.sikisouhz = 1;
     solid.params.sikisoufq = 0;
     solid.params.sikisourt = 1;
-}
-
-void InitSolid(Solid& solid) {
-    solid.params = BuildParams{};
-    ClearMesh(solid);
-    ResetPalette(solid);
-    solid.fractalRatio = 0.0;
-    solid.fractalTopIndex = 0;
-    BuildFigure(solid, 5);
 }
 
 }  // namespace gyro

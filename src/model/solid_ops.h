@@ -87,6 +87,5 @@ double CosDeg(double degrees);
 
 // Solid life cycle.
 void ResetPalette(Solid& solid);
-void InitSolid(Solid& solid);  // defaults, palette, then builds figure 5
 
 }  // namespace gyro

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "model/solid.h"
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 
 namespace gyro {
 

@@ -2,7 +2,7 @@
 
 #include "model/solid.h"
 #include "model/vec3.h"
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 
 namespace gyro {
 

@@ -6,7 +6,7 @@
 
 #include "model/solid.h"
 #include "model/vec3.h"
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 #include "render/surface.h"
 #include "view/view_state.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 #include "render/surface.h"
 
 namespace gyro {

@@ -81,13 +81,13 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid) {
     return s;
 }
 
-bool CreateBackBuffer(AppState& state, int32_t width, int32_t height) {
+bool CreateBackBuffer(Solid& solid, DisplaySettings& display, int32_t width, int32_t height) {
     // The drawing area and the buffer keep the same size, within what we allocate.
     width = std::clamp(width, int32_t{1}, kMaxBackBufferSide);
     height = std::clamp(height, int32_t{1}, kMaxBackBufferSide);
-    state.solid.params.viewx = width;
-    state.solid.params.viewy = height;
-    return ResizeBackBuffer(state.display.backBuffer, width, height);
+    solid.params.viewx = width;
+    solid.params.viewy = height;
+    return ResizeBackBuffer(display.backBuffer, width, height);
 }
 
 FaceView ViewFace(const RenderContext& ctx, const Face& face) {
@@ -240,8 +240,8 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     }
 }
 
-void RenderFrame(AppState& state) {
-    BackBuffer& buffer = state.display.backBuffer;
+void RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display) {
+    BackBuffer& buffer = display.backBuffer;
     if (!buffer.exists()) return;
     // The surface keeps its edge lists between frames, so it lives as long as the
     // thread and is made anew only for another buffer.
@@ -251,23 +251,21 @@ void RenderFrame(AppState& state) {
         surface.emplace(buffer);
         target = &buffer;
     }
-    RenderFrame(state, *surface);
+    RenderFrame(solid, view, display, *surface);
 }
 
-void RenderFrame(AppState& state, Surface& surface) {
-    Solid& solid = state.solid;
-    const DisplaySettings& display = state.display;
+void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface) {
     const FrameStyle style = MakeFrameStyle(display, solid);
     surface.FillRect(0, 0, solid.params.viewx, solid.params.viewy, style.background);
 
-    if (state.view.autoroton) SetAutoRotationAxes(state.view);
+    if (view.autoroton) SetAutoRotationAxes(view);
 
     RenderScratch& scratch = FrameScratch();
     const int depthMax = solid.fractalDepthMax;
     // A depth beyond the figure's limit (from a settings file) would multiply the
     // copies without end; the limit holds here too.
     const int topLevel = depthMax > 0 ? std::clamp<int>(display.fracn, 0, depthMax) : 0;
-    RenderContext ctx{solid,      display, MakeProjection(state.view, display, solid.params),
+    RenderContext ctx{solid,      display, MakeProjection(view, display, solid.params),
                       style,      LightVector(display), topLevel, scratch};
 
     if (topLevel > 0) {

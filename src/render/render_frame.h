@@ -4,7 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/app_state.h"
+#include "model/display_settings.h"
+#include "model/solid.h"
+#include "view/view_state.h"
 #include "render/projection.h"
 #include "render/surface.h"
 
@@ -75,12 +77,12 @@ struct FaceView {
 // Sizes the drawing area and the back buffer alike, each side within
 // 1..kMaxBackBufferSide; the pixels are undefined until the next frame. False, with
 // no buffer, when memory ran out.
-bool CreateBackBuffer(AppState& state, int32_t width, int32_t height);
+bool CreateBackBuffer(Solid& solid, DisplaySettings& display, int32_t width, int32_t height);
 
 // Draws one frame into the back buffer; nothing when there is no buffer yet.
-void RenderFrame(AppState& state);
+void RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display);
 // Draws one frame onto any surface of the drawing area's size.
-void RenderFrame(AppState& state, Surface& surface);
+void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface);
 
 // One copy of the solid (offset, scale) for one eye, recursing for fractal figures.
 void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double scale, int eye, int level);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/display_settings.h"
+#include "model/display_settings.h"
 #include "view/view_state.h"
 
 namespace gyro {

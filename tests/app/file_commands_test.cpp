@@ -21,7 +21,7 @@
 #include "app/main_window.h"
 #include "io/bmp_file.h"
 #include "io/settings_file.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 
 namespace gyro {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "app/command_ids.h"
 #include "app/main_window.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "view/view_state.h"
 
 namespace gyro {

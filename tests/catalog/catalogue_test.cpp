@@ -72,21 +72,31 @@ TEST(Catalogue, SpotChecksOfExactNames) {
     }
 }
 
-TEST(Catalogue, VariantsRepeatTheirBaseNames) {
-    int variants = 0;
+TEST(Catalogue, DerivedFiguresStandOnNamedBases) {
+    int pyramids = 0;
     for (const FigureInfo& info : AllFigures()) {
+        const bool derived = info.finish.op != FinishOp::None;
+        EXPECT_EQ(derived, info.base != 0) << info.number;
         const bool isVariant = info.family == FigureFamily::Augmented || info.family == FigureFamily::Excavated;
-        EXPECT_EQ(isVariant, info.base != 0) << info.number;
-        if (!isVariant) continue;
-        ++variants;
+        if (isVariant) {
+            ++pyramids;
+            EXPECT_EQ(info.finish.op, FinishOp::Pyramids) << info.number;
+            EXPECT_EQ(info.finish.amount, info.family == FigureFamily::Augmented ? 1 : -1) << info.number;
+        }
+        if (!derived) continue;
         const FigureInfo* base = FindFigure(info.base);
         ASSERT_NE(base, nullptr) << info.number;
+        EXPECT_NE(base->number, info.number);
+        // Only a dual has names of its own; mirrors, pyramids and fractals repeat their base's.
+        if (info.finish.op == FinishOp::Dual) continue;
         EXPECT_EQ(info.nameJa, base->nameJa) << info.number;
         EXPECT_EQ(info.nameEn, base->nameEn) << info.number;
     }
-    EXPECT_EQ(variants, 27);
+    EXPECT_EQ(pyramids, 27);
     EXPECT_EQ(FindFigure(466)->base, 9);
+    EXPECT_EQ(FindFigure(466)->finish.times, 2);
     EXPECT_EQ(FindFigure(486)->base, 56);
+    EXPECT_EQ(FindFigure(447)->finish.amount, 4);  // depth limit of the rhombic dodecahedron fractal
 }
 
 TEST(Catalogue, JohnsonNamesCarryTheirNumber) {

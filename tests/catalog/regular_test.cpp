@@ -8,9 +8,10 @@
 
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
-#include "model/app_state.h"
-#include "model/dispatcher.h"
+#include "state/app_state.h"
+#include "state/dispatcher.h"
 #include "model/solid_ops.h"
+#include "support/figure_table.h"
 #include "support/invariants.h"
 
 namespace gyro {
@@ -42,43 +43,12 @@ constexpr double kTruncatedInDodecahedron = 758.1629996774983;
 constexpr InvariantOptions kWire{};
 
 // What one figure must show when built with the default parameters (kikaku -1).
-struct FigureFacts {
-    ShapeId figure;
-    int32_t vertices;
-    int32_t faces;
-    CornerCounts corners;  // faces by total corner count
-    double circumradius;
-    int16_t patternCount;
-    InvariantOptions invariants;
-    int8_t fractalDepthMax = 0;
-    int32_t segments = 0;
-};
+using test::FigureFacts;
 
-void PrintTo(const FigureFacts& facts, std::ostream* os) { *os << "figure " << facts.figure; }
-
+// The regular solids grow with kikaku by their own ratios; the rows hold at kikaku -1.
 class RegularFigure : public ::testing::TestWithParam<FigureFacts> {};
 
-TEST_P(RegularFigure, ShowsItsFacts) {
-    const FigureFacts& facts = GetParam();
-    Solid solid;
-    ASSERT_NE(BuildFigure(solid, facts.figure), 0);
-    EXPECT_EQ(solid.vertexCount(), facts.vertices);
-    EXPECT_EQ(solid.faceCount(), facts.faces);
-    EXPECT_EQ(solid.segmentCount(), facts.segments);
-    EXPECT_EQ(solid.patternCount, facts.patternCount);
-    EXPECT_EQ(solid.fractalDepthMax, facts.fractalDepthMax);
-    EXPECT_TRUE(test::SolidIsSound(solid, facts.invariants));
-    const test::SolidMeasures m = test::Measure(solid);
-    EXPECT_EQ(m.facesByCorners, facts.corners);
-    EXPECT_NEAR(m.vertexRadius.max, facts.circumradius, 1e-6);
-    // Every intrinsic pattern gives every face a colour from the palette.
-    for (const Face& face : solid.faces) {
-        for (int p = 0; p < solid.patternCount; ++p) {
-            EXPECT_NE(std::find(solid.params.palette.begin(), solid.params.palette.end(), face.colours[p]),
-                      solid.params.palette.end());
-        }
-    }
-}
+TEST_P(RegularFigure, ShowsItsFacts) { test::ExpectFigureFacts(GetParam(), -1); }
 
 const FigureFacts kFigures[] = {
     {1, 4, 4, {{3, 4}}, 800, 3, kConvexRegular},
@@ -264,32 +234,6 @@ TEST(RegularFamily, EightTrigramsGrowFromOneOrigin) {
     for (int v = 1; v < 15; ++v) EXPECT_EQ(parents[v], 1) << v;
     EXPECT_TRUE(solid.vertices[0] == Vec3{});
     for (int v = 7; v < 15; ++v) EXPECT_NEAR(Length(solid.vertices[v]), 800.0, 1e-9) << v;
-}
-
-TEST(RegularFamily, ClaimsExactlyItsNumbersAndNamesThem) {
-    auto claimed = [](int n) {
-        return (n >= 1 && n <= 12) || (n >= 15 && n <= 26) || (n >= 28 && n <= 31) || n == 90 || n == 91 ||
-               (n >= 106 && n <= 108) || n == 200 || n == 201 || (n >= 216 && n <= 218) || n == 268 ||
-               (n >= 420 && n <= 437) || (n >= 440 && n <= 444) || n == 452 || (n >= 460 && n <= 467) ||
-               n == 477 || n == 520;
-    };
-    for (int n = -2; n <= 600; ++n) {
-        const auto figure = static_cast<ShapeId>(n);
-        Solid solid;
-        const int result = BuildRegularFamily(solid, figure);
-        if (!claimed(n)) {
-            EXPECT_EQ(result, 0) << n;
-            EXPECT_EQ(solid.vertexCount(), 0) << n;
-            continue;
-        }
-        EXPECT_NE(result, 0) << n;
-        EXPECT_GT(solid.vertexCount(), 0) << n;
-        const FigureInfo* info = FindFigure(figure);
-        ASSERT_NE(info, nullptr) << n;
-        EXPECT_EQ(solid.nameJa, info->nameJa) << n;
-        EXPECT_EQ(solid.nameEn, info->nameEn) << n;
-        EXPECT_EQ(solid.nameJa.empty(), n == 452) << n;
-    }
 }
 
 Solid Built(ShapeId figure, int8_t kikaku, int8_t conhensez = 0) {

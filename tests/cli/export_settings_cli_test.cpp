@@ -7,8 +7,8 @@
 #include <string>
 
 #include "io/mesh_export.h"
-#include "model/app_state.h"
-#include "model/dispatcher.h"
+#include "state/app_state.h"
+#include "state/dispatcher.h"
 #include "support/cli_runner.h"
 
 namespace gyro {

@@ -10,7 +10,7 @@
 
 #include "catalog/catalogue.h"
 #include "io/mesh_export.h"
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "support/cli_runner.h"
 
 namespace gyro {

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 #include "support/cli_runner.h"
 
 namespace gyro {

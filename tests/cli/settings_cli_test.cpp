@@ -7,7 +7,7 @@
 #include <string>
 
 #include "io/settings_file.h"
-#include "model/app_state.h"
+#include "state/app_state.h"
 #include "support/cli_runner.h"
 
 namespace gyro {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/app_state.h"
-#include "model/dispatcher.h"
+#include "state/app_state.h"
+#include "state/dispatcher.h"
 #include "render/render_frame.h"
 
 namespace gyro {

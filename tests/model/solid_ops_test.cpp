@@ -262,24 +262,5 @@ TEST(Numbers, SinCosDegreesAreExactAtEighthTurns) {
     EXPECT_NEAR(SinDeg(-1e-20), 0.0, 1e-20);
 }
 
-TEST(Lifecycle, InitSolidStartsFromTheDefaults) {
-    Solid solid;
-    solid.params.palette[3] = 0x00123456;
-    solid.params.sikisourt = -2;
-    solid.params.kikaku = 1;
-    solid.params.conn = 9;
-    solid.patternCount = 5;
-    solid.fractalDepthMax = 3;
-    solid.zukei = 40;
-    InitSolid(solid);
-    EXPECT_EQ(solid.params.kikaku, -1);
-    EXPECT_EQ(solid.params.conn, 3);
-    EXPECT_EQ(solid.params.palette, kDefaultPalette);
-    EXPECT_EQ(solid.params.sikisourt, 1);
-    EXPECT_EQ(solid.zukei, 5);
-    EXPECT_EQ(solid.patternCount, 6);  // the cube carries six colour patterns
-    EXPECT_EQ(solid.fractalDepthMax, 0);
-}
-
 }  // namespace
 }  // namespace gyro

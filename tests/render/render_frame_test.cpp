@@ -8,6 +8,7 @@
 #include "render/colouring.h"
 #include "render/lighting.h"
 #include "render/render_frame.h"
+#include "state/app_state.h"
 #include "render/raster_surface.h"
 #include "render/recording_surface.h"
 

@@ -1,6 +1,6 @@
-#include "model/app_state.h"
+#include "state/app_state.h"
 
-#include "model/solid_ops.h"
+#include "state/dispatcher.h"
 
 namespace gyro {
 

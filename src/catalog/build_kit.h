@@ -1,8 +1,9 @@
 #pragma once
 
-// Shared pieces of the regular-solid builders: the size standard, the five
-// vertex sets, the face lists and colour patterns of the five regular solids,
-// and small face-writing helpers. Only the regular_*.cpp files include this.
+// The builder toolkit every family writes its figures with: the size standard,
+// ring points, the five regular solids' vertex sets, face lists and colour
+// patterns, the face and colour writers, and a collector for figures assembled
+// from lists of faces and segments.
 
 #include <array>
 #include <cstdint>
@@ -11,8 +12,9 @@
 #include <vector>
 
 #include "model/solid.h"
+#include "model/solid_ops.h"
 
-namespace gyro::regular {
+namespace gyro::kit {
 
 // ---- Size standard -------------------------------------------------------
 
@@ -122,4 +124,57 @@ void PaintDodecahedral(Solid& solid, int32_t firstFace);
 // Writes the segment list.
 void SetSegments(Solid& solid, std::span<const std::array<int32_t, 2>> segments);
 
-}  // namespace gyro::regular
+// ---- Figures from lists ---------------------------------------------------
+
+// Collects the segments and faces of a figure assembled from lists, then writes
+// them in one go (the vertices are written by the caller beforehand). Each face
+// is one polygon in a single palette colour.
+class MeshCollector {
+public:
+    explicit MeshCollector(Solid& solid) : solid_(solid) {}
+
+    void Segment(int32_t a, int32_t b) { segments_.push_back({a, b}); }
+    // Every edge of a closed, consistently wound polygon list once.
+    template <size_t N>
+    void Edges(std::span<const std::array<int32_t, N>> polygons, int32_t shift = 0) {
+        for (const auto& p : polygons) {
+            for (size_t i = 0; i < N; ++i) {
+                const int32_t a = p[i] + shift;
+                const int32_t b = p[(i + 1) % N] + shift;
+                if (a < b) Segment(a, b);
+            }
+        }
+    }
+    template <size_t N>
+    void Faces(std::span<const std::array<int32_t, N>> polygons, uint8_t colour, int32_t shift = 0) {
+        for (const auto& p : polygons) {
+            std::array<int32_t, N> corners{};
+            for (size_t i = 0; i < N; ++i) corners[i] = p[i] + shift;
+            faces_.push_back(std::vector<int32_t>(corners.begin(), corners.end()));
+            colours_.push_back(colour);
+        }
+    }
+    void Rectangles(std::span<const Quad> rectangles) {
+        for (const Quad& q : rectangles) {
+            for (size_t i = 0; i < 4; ++i) Segment(q[i], q[(i + 1) % 4]);
+        }
+    }
+
+    // Writes what was collected; the vertices are already in place.
+    void Finish() {
+        SetSegments(solid_, segments_);
+        if (!ResizeFaces(solid_, static_cast<int32_t>(faces_.size()))) return;
+        for (size_t f = 0; f < faces_.size(); ++f) {
+            SetPolygon(solid_.faces[f], faces_[f]);
+            PaintFaceOneColour(solid_.faces[f], solid_.params, colours_[f], 1);
+        }
+    }
+
+private:
+    Solid& solid_;
+    std::vector<std::array<int32_t, 2>> segments_;
+    std::vector<std::vector<int32_t>> faces_;
+    std::vector<uint8_t> colours_;
+};
+
+}  // namespace gyro::kit

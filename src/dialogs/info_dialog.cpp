@@ -1,4 +1,6 @@
-#include "app/info_dialog.h"
+#include "dialogs/info_dialog.h"
+
+#include "dialogs/run_dialog.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -29,7 +31,7 @@ void ShowInformationDialog(QWidget* parent) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);
-    dialog.exec();
+    RunDialog(dialog);
 }
 
 }  // namespace gyro

@@ -1,11 +1,11 @@
-#include "catalog/regular_common.h"
+#include "catalog/build_kit.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "model/solid_ops.h"
 
-namespace gyro::regular {
+namespace gyro::kit {
 
 // ---- Size standard -------------------------------------------------------
 
@@ -232,4 +232,4 @@ void SetSegments(Solid& solid, std::span<const std::array<int32_t, 2>> segments)
     for (size_t i = 0; i < segments.size(); ++i) solid.segments[i] = {segments[i][0], segments[i][1]};
 }
 
-}  // namespace gyro::regular
+}  // namespace gyro::kit

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/app_state.h"
+#include "state/app_state.h"
 #include "model/solid.h"
 
 namespace gyro {
@@ -8,6 +8,9 @@ namespace gyro {
 // Empties the solid, resets the per-figure fields and builds `figure`.
 // Returns nonzero when some builder claimed the number.
 int BuildFigure(Solid& solid, ShapeId figure);
+
+// Every default and the palette, then builds figure 5 (the cube).
+void InitSolid(Solid& solid);
 
 // Builds the same figure again after a parameter change.
 int Rebuild(Solid& solid);

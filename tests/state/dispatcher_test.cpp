@@ -1,4 +1,4 @@
-#include "model/dispatcher.h"
+#include "state/dispatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +98,25 @@ TEST(BuildFigure, KochSurfaceIsSevenLevelsOfOneFlatTriangle) {
         ASSERT_EQ(TotalCorners(face), 3);
         for (int32_t c : face.corners) EXPECT_EQ(solid.vertices[c].z, 0.0);
     }
+}
+
+TEST(Lifecycle, InitSolidStartsFromTheDefaults) {
+    Solid solid;
+    solid.params.palette[3] = 0x00123456;
+    solid.params.sikisourt = -2;
+    solid.params.kikaku = 1;
+    solid.params.conn = 9;
+    solid.patternCount = 5;
+    solid.fractalDepthMax = 3;
+    solid.zukei = 40;
+    InitSolid(solid);
+    EXPECT_EQ(solid.params.kikaku, -1);
+    EXPECT_EQ(solid.params.conn, 3);
+    EXPECT_EQ(solid.params.palette, kDefaultPalette);
+    EXPECT_EQ(solid.params.sikisourt, 1);
+    EXPECT_EQ(solid.zukei, 5);
+    EXPECT_EQ(solid.patternCount, 6);  // the cube carries six colour patterns
+    EXPECT_EQ(solid.fractalDepthMax, 0);
 }
 
 }  // namespace
