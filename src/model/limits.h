@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+namespace gyro {
+
+// Limits shared by the keys, the settings loader and the dialogs.
+inline constexpr int32_t kMaxCorners = 4095;        // corners of a pyramid or prism base (conn)
+inline constexpr int32_t kMaxSphereCells = 16384;   // faces of a sphere or torus mesh (sphn × sphm)
+inline constexpr int32_t kMaxSphereCount = 8192;    // one of the two sphere counts
+inline constexpr int32_t kMinViewSide = 1;          // drawing area in pixels, each side
+inline constexpr int32_t kMaxViewSide = 8192;
+
+// The value a 16-bit signed field takes when v is stored into it: the low 16
+// bits, read as two's complement (65538 becomes 2, 32768 becomes -32768).
+constexpr int16_t WrapInt16(int64_t v) {
+    return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint64_t>(v) & 0xFFFFu));
+}
+
+}  // namespace gyro
