@@ -103,6 +103,37 @@ bool BuildMesh(Solid& solid, ShapeId figure) {
         BuildCupolaStack(solid, row->stack);
         return true;
     }
+    const int32_t j = figure - 299;
+    switch (j) {
+        // Prisms with square pyramids on chosen sides: para and meta as the
+        // names say (J55 opposite sides, J56 and J53 one side apart).
+        case 49: BuildAugmentedPrism(solid, 3, std::array{0}); return true;
+        case 50: BuildAugmentedPrism(solid, 3, std::array{0, 1}); return true;
+        case 51: BuildAugmentedPrism(solid, 3, std::array{0, 1, 2}); return true;
+        case 52: BuildAugmentedPrism(solid, 5, std::array{0}); return true;
+        case 53: BuildAugmentedPrism(solid, 5, std::array{0, 2}); return true;
+        case 54: BuildAugmentedPrism(solid, 6, std::array{0}); return true;
+        case 55: BuildAugmentedPrism(solid, 6, std::array{0, 3}); return true;
+        case 56: BuildAugmentedPrism(solid, 6, std::array{0, 2}); return true;
+        case 57: BuildAugmentedPrism(solid, 6, std::array{0, 2, 4}); return true;
+        // The dodecahedron's top face, its opposite (para), a face of the lower
+        // ring (meta), and two lower faces apart from each other (tri).
+        case 58: BuildAugmentedDodecahedron(solid, std::array{0}); return true;
+        case 59: BuildAugmentedDodecahedron(solid, std::array{0, 1}); return true;
+        case 60: BuildAugmentedDodecahedron(solid, std::array{0, 7}); return true;
+        case 61: BuildAugmentedDodecahedron(solid, std::array{0, 7, 9}); return true;
+        case 62:
+        case 63:
+        case 64: BuildDiminishedIcosahedron(solid, j); return true;
+        case 65:
+        case 66:
+        case 67: BuildAugmentedTruncated(solid, j); return true;
+        default: break;
+    }
+    if (j >= 84 && j <= 92) {
+        BuildSpecialJohnson(solid, j);
+        return true;
+    }
     return false;
 }
 

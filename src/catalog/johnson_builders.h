@@ -34,6 +34,7 @@ public:
     // Vertex slots that stay unused (the solid keeps its fixed vertex layout).
     void ReserveSlots(int32_t count) { vertices_.resize(vertices_.size() + static_cast<size_t>(count)); }
     Vec3& At(int32_t v) { return vertices_[static_cast<size_t>(v)]; }
+    const Vec3& Point(int32_t v) const { return vertices_[static_cast<size_t>(v)]; }
     int32_t VertexCount() const { return static_cast<int32_t>(vertices_.size()); }
 
     // A face with its colour per pattern (pattern p takes colours[min(p, size-1)]).
@@ -90,7 +91,8 @@ void BuildCupolaStack(Solid& solid, const CupolaStack& stack);
 
 void BuildAugmentedPrism(Solid& solid, int32_t n, std::span<const int32_t> augmentedSides);  // J49-J57
 void BuildAugmentedDodecahedron(Solid& solid, std::span<const int32_t> augmentedFaces);        // J58-J61
-void BuildDiminishedIcosahedron(Solid& solid, std::span<const int32_t> removed, bool augmented);  // J62-J64
+void BuildDiminishedIcosahedron(Solid& solid, int32_t j);  // J62-J64
+void BuildAugmentedTruncated(Solid& solid, int32_t j);     // J65-J67
 
 // J84-J92, by Johnson number.
 void BuildSpecialJohnson(Solid& solid, int32_t j);
