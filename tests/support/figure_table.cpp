@@ -22,7 +22,7 @@ constexpr std::pair<int, int> kPendingFigures[] = {
     {207, 215},  // duals of the uniform polyhedra
     {220, 227},  // duals of the uniform polyhedra
     {229, 267},  // duals of the uniform polyhedra
-    {300, 397},  // Johnson solids
+    {348, 392},  // Johnson solids J49-J92 and 392
     {400, 418},  // pyramids, prisms, spheres and tori
     {447, 448},  // Catalan fractals
     {453, 453},  // blob tree
