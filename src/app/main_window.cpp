@@ -21,6 +21,7 @@
 
 #include "app/command_ids.h"
 #include "app/frame_step.h"
+#include "dialogs/family_dialogs.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
 #include "app/input.h"
@@ -308,6 +309,17 @@ void MainWindow::runCommand(int id) {
         copyImage();
     } else if (id == cmd::kProjectedArea) {
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (id == cmd::kPyramidSettings) {
+        LoopPause pause(*this);
+        if (RunPrismDialog(this, state_.solid)) {
+            Rebuild(state_.solid);
+            // The dialog may have chosen another figure, with fewer colour patterns.
+            ClampDisplayToFigure(state_);
+        }
+    } else if (id == cmd::kHueCycle) {
+        LoopPause pause(*this);
+        RunHueCycleDialog(this, state_.solid.params);
+        Rebuild(state_.solid);  // the family colours are stored in the faces
     } else if (id >= cmd::kFigureFirst) {
         for (const FigureCommand& f : figureCommands_) {
             if (f.id == id) ChangeFigure(state_, f.figure);

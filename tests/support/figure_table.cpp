@@ -23,7 +23,7 @@ constexpr std::pair<int, int> kPendingFigures[] = {
     {220, 227},  // duals of the uniform polyhedra
     {229, 267},  // duals of the uniform polyhedra
     {348, 392},  // Johnson solids J49-J92 and 392
-    {400, 418},  // pyramids, prisms, spheres and tori
+    {415, 416},  // spheres and tori
     {447, 448},  // Catalan fractals
     {453, 453},  // blob tree
     {503, 519},  // compounds of Archimedean and Catalan solids
