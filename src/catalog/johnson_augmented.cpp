@@ -42,38 +42,6 @@ double PyramidHeight(double edge, int32_t n) {
     return edge * std::sqrt(1.0 - 1.0 / (4.0 * s * s));
 }
 
-// A cupola on a regular 2n-gon face: its triangles over the edges (2j, 2j+1)
-// of the face's corner list, its squares over the others.
-void WriteCupolaOn(MeshBuilder& m, std::span<const int32_t> base, const FaceColours& colours) {
-    const auto n = static_cast<int32_t>(base.size() / 2);
-    const double edge = Length(m.Point(base[0]) - m.Point(base[1]));
-    const double s = SinDeg(180.0 / n);
-    const double smallRadius = edge / (2.0 * s);
-    const double height = edge * std::sqrt(1.0 - 1.0 / (4.0 * s * s));
-    const Vec3 c = Centroid(m, base);
-    const Vec3 up = c * (1.0 / Length(c));
-    const int32_t first = m.VertexCount();
-    for (int32_t j = 0; j < n; ++j) {
-        const Vec3 mid = (m.Point(base[2 * j]) + m.Point(base[2 * j + 1])) * 0.5;
-        const Vec3 out = mid - c;
-        m.Vertex(c + out * (smallRadius / Length(out)) + up * height);
-    }
-    auto B = [&](int32_t k) { return base[static_cast<size_t>(k % (2 * n))]; };
-    FaceColours top = colours, triangle = colours, square = colours;
-    top[0] = PolygonColour(n);
-    triangle[0] = PolygonColour(3);
-    square[0] = PolygonColour(4);
-    std::vector<int32_t> small;
-    for (int32_t j = 0; j < n; ++j) small.push_back(first + j);
-    m.Face(small, top);
-    for (int32_t j = 0; j < n; ++j) {
-        const int32_t a = first + j;
-        const int32_t b = first + (j + 1) % n;
-        m.Face(std::vector<int32_t>{a, B(2 * j), B(2 * j + 1)}, triangle);
-        m.Face(std::vector<int32_t>{b, a, B(2 * j + 1), B(2 * j + 2)}, square);
-    }
-}
-
 // A truncated solid from a regular one whose faces are listed clockwise from
 // outside: each edge keeps its middle third-ish (the fraction `cut` is taken
 // off at both ends), each old face becomes a 2k-gon, each old vertex a
@@ -121,6 +89,42 @@ Truncated Truncate(MeshBuilder& m, const std::vector<Vec3>& old, std::span<const
 }
 
 }  // namespace
+
+void WriteCupolaOn(MeshBuilder& m, std::span<const int32_t> base, int32_t offset, std::span<const int32_t> slots,
+                   const FaceColours& colours) {
+    const auto n = static_cast<int32_t>(base.size() / 2);
+    auto B = [&](int32_t k) { return base[static_cast<size_t>((k + offset) % (2 * n))]; };
+    const double edge = Length(m.Point(base[0]) - m.Point(base[1]));
+    const double s = SinDeg(180.0 / n);
+    const double smallRadius = edge / (2.0 * s);
+    const double height = edge * std::sqrt(1.0 - 1.0 / (4.0 * s * s));
+    const Vec3 c = Centroid(m, base);
+    const Vec3 up = c * (1.0 / Length(c));
+    std::vector<int32_t> small;
+    for (int32_t j = 0; j < n; ++j) {
+        // Each small vertex stands over the middle of a triangle's rim edge.
+        const Vec3 mid = (m.Point(B(2 * j)) + m.Point(B(2 * j + 1))) * 0.5;
+        const Vec3 out = mid - c;
+        const Vec3 p = c + out * (smallRadius / Length(out)) + up * height;
+        if (slots.empty()) {
+            small.push_back(m.Vertex(p));
+        } else {
+            small.push_back(slots[static_cast<size_t>(j)]);
+            m.At(small.back()) = p;
+        }
+    }
+    FaceColours top = colours, triangle = colours, square = colours;
+    top[0] = PolygonColour(n);
+    triangle[0] = PolygonColour(3);
+    square[0] = PolygonColour(4);
+    m.Face(small, top);
+    for (int32_t j = 0; j < n; ++j) {
+        const int32_t a = small[static_cast<size_t>(j)];
+        const int32_t b = small[static_cast<size_t>((j + 1) % n)];
+        m.Face(std::vector<int32_t>{a, B(2 * j), B(2 * j + 1)}, triangle);
+        m.Face(std::vector<int32_t>{b, a, B(2 * j + 1), B(2 * j + 2)}, square);
+    }
+}
 
 void BuildAugmentedPrism(Solid& solid, int32_t n, std::span<const int32_t> augmentedSides) {
     MeshBuilder m(1);
@@ -249,7 +253,7 @@ void BuildAugmentedTruncated(Solid& solid, int32_t j) {
     // The cupola's triangles go over the edges the face shares with its big
     // neighbours (the even ones); over the others they would lie flat against
     // the small triangles.
-    for (int32_t f = 0; f < augmented; ++f) WriteCupolaOn(m, t.bigFaces[f], bigColours(f));
+    for (int32_t f = 0; f < augmented; ++f) WriteCupolaOn(m, t.bigFaces[f], 0, {}, bigColours(f));
     m.Write(solid);
 }
 

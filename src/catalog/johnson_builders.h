@@ -94,6 +94,21 @@ void BuildAugmentedDodecahedron(Solid& solid, std::span<const int32_t> augmented
 void BuildDiminishedIcosahedron(Solid& solid, int32_t j);  // J62-J64
 void BuildAugmentedTruncated(Solid& solid, int32_t j);     // J65-J67
 
+// A cupola on a regular 2n-gon face whose corners run clockwise from outside:
+// its triangles over the edges (2j + offset, 2j + 1 + offset). The small
+// polygon's vertices are appended, or written into `slots` when given. Colour
+// slot 0 is the polygon's own colour, the others come from `colours`.
+void WriteCupolaOn(MeshBuilder& m, std::span<const int32_t> base, int32_t offset, std::span<const int32_t> slots,
+                   const FaceColours& colours);
+
+// J68-J71: the truncated dodecahedron with cupolae on the given decagons.
+void BuildAugmentedTruncatedDodecahedron(Solid& solid, std::span<const int32_t> decagons);
+
+// J72-J83 and 392: each of the rhombicosidodecahedron's twelve pentagonal
+// cupolae kept, turned by 36 degrees, or removed (leaving a decagon).
+enum class CupolaState : uint8_t { Kept, Turned, Removed };
+void BuildRhombicosidodecahedral(Solid& solid, const std::array<CupolaState, 12>& cupolae);
+
 // J84-J92, by Johnson number.
 void BuildSpecialJohnson(Solid& solid, int32_t j);
 

@@ -38,6 +38,13 @@ const double kEdge10 = 1600.0 * std::sin(std::numbers::pi / 10.0); // 494.43
 const double kDodecahedronEdge = 3200.0 / (std::sqrt(3.0) * (1.0 + std::sqrt(5.0)));  // 570.92
 const double kIcosahedronEdge = 3200.0 / std::sqrt(10.0 + 2.0 * std::sqrt(5.0));      // 841.17
 const double kTetrahedronEdge = 800.0 * std::sqrt(8.0 / 3.0);
+// The solids on Archimedean bases grow with kikaku as their bases do.
+const double kRhombRatio = std::sqrt(15.0 - 2.0 * std::sqrt(5.0)) / 3.0;
+const double kRhombEdge = 1600.0 / std::sqrt(11.0 + 4.0 * std::sqrt(5.0));  // 358.27
+const double kTruncatedDodecahedronRatio = std::sqrt(125.0 - 40.0 * std::sqrt(5.0)) / 5.0;
+const double kTruncatedDodecahedronEdge = 3200.0 / std::sqrt(74.0 + 30.0 * std::sqrt(5.0));  // 269.41
+// A cupola's top reaches beyond the truncated dodecahedron's circumsphere.
+constexpr double kAugmentedTruncatedRadius = 844.1456524154286;
 const double kTruncatedCubeEdge = 1600.0 / std::sqrt(3.0) / (1.0 + std::sqrt(2.0));   // 382.63
 
 // One row a solid. Vertex, edge and face counts and face types are those of
@@ -48,9 +55,9 @@ struct JohnsonRow {
 };
 
 FigureFacts Facts(ShapeId figure, int32_t v, int32_t f, test::CornerCounts corners, double radius,
-                  int16_t patterns, double edge, test::InvariantOptions invariants = kJohnson) {
+                  int16_t patterns, double edge, test::InvariantOptions invariants = kJohnson, double sizeRatio = 1.0) {
     return {.figure = figure, .vertices = v, .faces = f, .corners = std::move(corners), .circumradius = radius,
-            .patternCount = patterns, .invariants = invariants, .edge = edge};
+            .patternCount = patterns, .invariants = invariants, .sizeRatio = sizeRatio, .edge = edge};
 }
 
 const JohnsonRow kRows[] = {
@@ -128,6 +135,29 @@ const JohnsonRow kRows[] = {
     {Facts(364, 15, 14, {{3, 8}, {4, 3}, {6, 3}}, 671.0963942462889, 2, kTetrahedronEdge / 3.0), 27},  // J65
     {Facts(365, 28, 22, {{3, 12}, {4, 5}, {8, 5}}, 780.8186304155812, 6, kTruncatedCubeEdge), 48},    // J66
     {Facts(366, 32, 30, {{3, 16}, {4, 10}, {8, 4}}, 780.8186304155812, 6, kTruncatedCubeEdge), 60},   // J67
+    // The truncated dodecahedron (circumradius 800 at kikaku -1) with pentagonal cupolae.
+    {Facts(367, 65, 42, {{3, 25}, {4, 5}, {5, 1}, {10, 11}}, kAugmentedTruncatedRadius, 1, kTruncatedDodecahedronEdge,
+           kJohnson, kTruncatedDodecahedronRatio), 105},   // J68
+    {Facts(368, 70, 52, {{3, 30}, {4, 10}, {5, 2}, {10, 10}}, kAugmentedTruncatedRadius, 1, kTruncatedDodecahedronEdge,
+           kJohnson, kTruncatedDodecahedronRatio), 120},   // J69
+    {Facts(369, 70, 52, {{3, 30}, {4, 10}, {5, 2}, {10, 10}}, kAugmentedTruncatedRadius, 1, kTruncatedDodecahedronEdge,
+           kJohnson, kTruncatedDodecahedronRatio), 120},   // J70
+    {Facts(370, 75, 62, {{3, 35}, {4, 15}, {5, 3}, {10, 9}}, kAugmentedTruncatedRadius, 1, kTruncatedDodecahedronEdge,
+           kJohnson, kTruncatedDodecahedronRatio), 135},   // J71
+    // The rhombicosidodecahedron (circumradius 800) with cupolae turned or cut off; 60 vertex slots.
+    {Facts(371, 60, 62, {{3, 20}, {4, 30}, {5, 12}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 120},  // J72
+    {Facts(372, 60, 62, {{3, 20}, {4, 30}, {5, 12}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 120},  // J73
+    {Facts(373, 60, 62, {{3, 20}, {4, 30}, {5, 12}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 120},  // J74
+    {Facts(374, 60, 62, {{3, 20}, {4, 30}, {5, 12}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 120},  // J75
+    {Facts(375, 60, 52, {{3, 15}, {4, 25}, {5, 11}, {10, 1}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 105},  // J76
+    {Facts(376, 60, 52, {{3, 15}, {4, 25}, {5, 11}, {10, 1}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 105},  // J77
+    {Facts(377, 60, 52, {{3, 15}, {4, 25}, {5, 11}, {10, 1}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 105},  // J78
+    {Facts(378, 60, 52, {{3, 15}, {4, 25}, {5, 11}, {10, 1}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 105},  // J79
+    {Facts(379, 60, 42, {{3, 10}, {4, 20}, {5, 10}, {10, 2}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 90},   // J80
+    {Facts(380, 60, 42, {{3, 10}, {4, 20}, {5, 10}, {10, 2}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 90},   // J81
+    {Facts(381, 60, 42, {{3, 10}, {4, 20}, {5, 10}, {10, 2}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 90},   // J82
+    {Facts(382, 60, 32, {{3, 5}, {4, 15}, {5, 9}, {10, 3}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 75},     // J83
+    {Facts(392, 60, 32, {{3, 5}, {4, 15}, {5, 9}, {10, 3}}, 800, 2, kRhombEdge, kJohnson, kRhombRatio), 75},     // pants
     // Individual solids: J84 in fixed coordinates, the others from L = 800.
     {Facts(383, 8, 12, {{3, 12}}, 632.2711859017086, 3, 680, kFitted), 18},                       // J84
     {Facts(384, 16, 26, {{3, 24}, {4, 2}}, 1388.5555835018056, 1, kEdge4, kFitted), 40},          // J85

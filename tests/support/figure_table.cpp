@@ -22,8 +22,6 @@ constexpr std::pair<int, int> kPendingFigures[] = {
     {207, 215},  // duals of the uniform polyhedra
     {220, 227},  // duals of the uniform polyhedra
     {229, 267},  // duals of the uniform polyhedra
-    {367, 382},  // Johnson solids J68-J83
-    {392, 392},  // Johnson solids: the extra rhombicosidodecahedral solid
     {415, 416},  // spheres and tori
     {447, 448},  // Catalan fractals
     {453, 453},  // blob tree
