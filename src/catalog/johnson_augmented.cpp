@@ -43,12 +43,12 @@ double PyramidHeight(double edge, int32_t n) {
 }
 
 // A truncated solid from a regular one whose faces are listed clockwise from
-// outside: each edge keeps its middle third-ish (the fraction `cut` is taken
-// off at both ends), each old face becomes a 2k-gon, each old vertex a
-// triangle. Vertex 3a + i is the point near old vertex a on its i-th edge.
+// outside: the fraction `cut` of every edge is taken off at both ends, each old
+// face becomes a 2k-gon (its first edge along an old edge) and each old vertex
+// a triangle. The new vertices are numbered as the faces first reach them.
 struct Truncated {
-    std::vector<std::vector<int32_t>> bigFaces;  // one per old face, first edge along an old edge
-    std::vector<std::vector<int32_t>> triangles; // one per old vertex
+    std::vector<std::vector<int32_t>> bigFaces;   // one per old face
+    std::vector<std::vector<int32_t>> triangles;  // one per old vertex
 };
 
 template <size_t K>
@@ -230,8 +230,9 @@ void BuildAugmentedTruncated(Solid& solid, int32_t j) {
         t = Truncate(m, old, std::span<const kit::Quad>(kit::kCubeFaces), 1.0 / (2.0 + std::sqrt(2.0)));
     }
     // The cupolae sit on the big face 0 (J65, J66) or on faces 0 and 1, the
-    // cube's top and bottom (J67). Big faces take the base solid's face
-    // colours, the cupola those of its face, the small triangles colour 1... 0.
+    // cube's top and bottom (J67). Beyond the first pattern (by polygon), big
+    // faces take the base solid's face colours, a cupola those of its face, and
+    // the small triangles one colour.
     const int32_t augmented = j == 67 ? 2 : 1;
     const int16_t patterns = tetrahedral ? 2 : 6;
     auto bigColours = [&](size_t f) {
@@ -243,7 +244,7 @@ void BuildAugmentedTruncated(Solid& solid, int32_t j) {
         return c;
     };
     FaceColours small{};
-    for (int32_t p = 0; p < patterns; ++p) small[p] = tetrahedral ? PolygonColour(3) : kBaseColour;
+    for (int32_t p = 1; p < patterns; ++p) small[p] = kBaseColour;
     small[0] = PolygonColour(3);
     for (size_t f = 0; f < t.bigFaces.size(); ++f) {
         if (static_cast<int32_t>(f) < augmented) continue;

@@ -36,6 +36,9 @@ constexpr int32_t kSquares[30][4] = {
     {19, 27, 54, 55}, {21, 28, 46, 56}, {23, 29, 48, 57}, {45, 28, 20, 55}, {47, 29, 22, 56},
     {49, 25, 24, 57}, {51, 26, 16, 58}, {53, 27, 18, 59},
 };
+// For every pentagon: the rim of its cupola, a regular decagon listed as the
+// face it leaves when the cupola is removed, its first edge under one of the
+// cupola's triangles; and the ten faces of the cupola besides the pentagon.
 constexpr int32_t kCupolaRims[12][10] = {
     {9, 10, 11, 12, 13, 14, 5, 6, 7, 8}, {40, 39, 38, 37, 36, 35, 44, 43, 42, 41},
     {2, 13, 23, 57, 49, 50, 58, 16, 6, 3}, {3, 5, 15, 58, 51, 52, 59, 18, 8, 4},
@@ -52,10 +55,6 @@ constexpr int32_t kCupolaFaces[12][10] = {
     {20, 21, 25, 27, 28, 41, 47, 48, 55, 58}, {17, 21, 26, 28, 29, 37, 48, 49, 56, 59},
     {17, 18, 22, 29, 30, 38, 49, 50, 52, 60}, {18, 19, 23, 30, 31, 39, 50, 51, 53, 61},
 };
-// For every pentagon: the rim of its cupola (a regular decagon, clockwise from
-// outside, the first edge under one of the cupola's triangles) and the ten
-// faces of the cupola besides the pentagon (above).
-
 // ---- Truncated dodecahedron ------------------------------------------------------
 // Decagons (first edge shared with another decagon) and triangles.
 constexpr int32_t kDecagons[12][10] = {

@@ -299,41 +299,76 @@ TEST(Johnson, MirrorImagesReflectTheirTwinsVertexForVertex) {
     }
 }
 
-// Where the added or cut parts sit: the angles between the directions of the
-// pyramid apexes (vertices beyond the base solid's circumsphere) or of the
-// pentagons left by cut-off vertices. Para parts lie opposite (180), meta ones
-// one place further than neighbours.
+// Where the added, turned or cut parts sit: the angles between the directions
+// of the parts. Para parts lie opposite (180), meta ones one place further
+// than neighbours.
+enum class PartKind : uint8_t {
+    Apexes,     // vertices beyond the base solid's circumsphere
+    Pentagons,  // pentagons (added cupolae, or pentagons left by cut vertices)
+    Cupolae,    // rhombicosidodecahedron: rims of removed cupolae and turned pentagons
+};
+
 struct PlacementRow {
     ShapeId figure;
-    double baseRadius;          // apexes lie beyond it; 0: use the pentagons
-    std::vector<double> angles; // between every two parts, ascending
+    PartKind kind;
+    double baseRadius;           // Apexes: the base solid's circumradius
+    std::vector<double> angles;  // between every two parts, ascending
 };
 
 const double kMetaFace = std::acos(-1.0 / std::sqrt(5.0)) * 180.0 / std::numbers::pi;  // 116.57
+const std::vector<double> kMetaTriple = {kMetaFace, kMetaFace, kMetaFace};
 
 const PlacementRow kPlacements[] = {
-    {349, 1100, {120}},                   // J50: two sides of the triangular prism
-    {352, 1000, {144}},                   // J53: pentagonal prism, one side between
-    {354, 900, {180}},                    // J55: para
-    {355, 900, {120}},                    // J56: meta
-    {356, 900, {120, 120, 120}},          // J57: every other side
-    {358, 801, {180}},                    // J59: opposite faces of the dodecahedron
-    {359, 801, {kMetaFace}},              // J60
-    {360, 801, {kMetaFace, kMetaFace, kMetaFace}},  // J61
-    {361, 0, {kMetaFace}},                // J62: the cut vertices are neither neighbours nor opposite
-    {362, 0, {kMetaFace, kMetaFace, kMetaFace}},    // J63
+    {349, PartKind::Apexes, 1100, {120}},        // J50: two sides of the triangular prism
+    {352, PartKind::Apexes, 1000, {144}},        // J53: pentagonal prism, one side between
+    {354, PartKind::Apexes, 900, {180}},         // J55: para
+    {355, PartKind::Apexes, 900, {120}},         // J56: meta
+    {356, PartKind::Apexes, 900, {120, 120, 120}},  // J57: every other side
+    {358, PartKind::Apexes, 801, {180}},         // J59: opposite faces of the dodecahedron
+    {359, PartKind::Apexes, 801, {kMetaFace}},   // J60
+    {360, PartKind::Apexes, 801, kMetaTriple},   // J61
+    {361, PartKind::Pentagons, 0, {kMetaFace}},  // J62: the cut vertices neither neighbours nor opposite
+    {362, PartKind::Pentagons, 0, kMetaTriple},  // J63
+    {368, PartKind::Pentagons, 0, {180}},        // J69
+    {369, PartKind::Pentagons, 0, {kMetaFace}},  // J70
+    {370, PartKind::Pentagons, 0, kMetaTriple},  // J71
+    {371, PartKind::Cupolae, 0, {}},             // J72: one turned cupola
+    {372, PartKind::Cupolae, 0, {180}},          // J73
+    {373, PartKind::Cupolae, 0, {kMetaFace}},    // J74
+    {374, PartKind::Cupolae, 0, kMetaTriple},    // J75
+    {376, PartKind::Cupolae, 0, {180}},          // J77
+    {377, PartKind::Cupolae, 0, {kMetaFace}},    // J78
+    {378, PartKind::Cupolae, 0, kMetaTriple},    // J79
+    {379, PartKind::Cupolae, 0, {180}},          // J80
+    {380, PartKind::Cupolae, 0, {kMetaFace}},    // J81
+    {381, PartKind::Cupolae, 0, kMetaTriple},    // J82
+    {382, PartKind::Cupolae, 0, kMetaTriple},    // J83
 };
 
-std::vector<Vec3> Parts(const Solid& solid, double baseRadius) {
+bool HasVertexAt(const Solid& solid, const Vec3& p) {
+    return std::any_of(solid.vertices.begin(), solid.vertices.end(),
+                       [&](const Vec3& v) { return Length(v - p) < 1e-6; });
+}
+
+std::vector<Vec3> Parts(const Solid& solid, const PlacementRow& row) {
     std::vector<Vec3> parts;
-    if (baseRadius > 0) {
+    if (row.kind == PartKind::Apexes) {
         for (const Vec3& v : solid.vertices) {
-            if (Length(v) > baseRadius) parts.push_back(v);
+            if (Length(v) > row.baseRadius) parts.push_back(v);
         }
-    } else {
-        for (const Face& f : solid.faces) {
-            if (TotalCorners(f) == 5) parts.push_back(FaceCentroid(f, solid.vertices));
+        return parts;
+    }
+    const Solid base = Built(44);
+    for (const Face& f : solid.faces) {
+        const int32_t n = TotalCorners(f);
+        bool part = n == 5;
+        if (row.kind == PartKind::Cupolae) {
+            const bool moved = n == 5 && std::any_of(f.corners.begin(), f.corners.end(), [&](int32_t v) {
+                return !HasVertexAt(base, solid.vertices[v]);
+            });
+            part = n == 10 || moved;
         }
+        if (part) parts.push_back(FaceCentroid(f, solid.vertices));
     }
     return parts;
 }
@@ -341,7 +376,11 @@ std::vector<Vec3> Parts(const Solid& solid, double baseRadius) {
 TEST(Johnson, AugmentedAndDiminishedPartsSitWhereTheNamesSay) {
     for (const PlacementRow& row : kPlacements) {
         const Solid solid = Built(row.figure);
-        const std::vector<Vec3> parts = Parts(solid, row.baseRadius);
+        const std::vector<Vec3> parts = Parts(solid, row);
+        // k parts make k (k - 1) / 2 pairs.
+        const auto pairs = row.angles.size();
+        EXPECT_EQ(parts.size() * (parts.size() - 1) / 2, pairs) << row.figure;
+        EXPECT_EQ(parts.size(), static_cast<size_t>(1 + std::lround(std::sqrt(1.0 + 8.0 * pairs))) / 2) << row.figure;
         std::vector<double> angles;
         for (size_t i = 0; i < parts.size(); ++i) {
             for (size_t k = i + 1; k < parts.size(); ++k) {
