@@ -4,7 +4,6 @@
 // are written (the catalogue has no English ones for this family).
 
 #include <array>
-#include <optional>
 
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
