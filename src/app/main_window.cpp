@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/frame_step.h"
 #include "dialogs/family_dialogs.h"
 #include "dialogs/info_dialog.h"
@@ -28,6 +28,7 @@
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
 #include "state/dispatcher.h"
+#include "render/colouring.h"
 #include "render/render_frame.h"
 
 namespace gyro {
@@ -46,11 +47,6 @@ QColor ToQColor(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), i
 
 Colour FromQColor(const QColor& c) {
     return Colour(c.red()) | (Colour(c.green()) << 8) | (Colour(c.blue()) << 16);
-}
-
-Colour BackgroundColour(const DisplaySettings& d) {
-    if (d.bkmode == 2) return d.bkcol;
-    return d.bkmode == 0 ? 0x00000000 : 0x00FFFFFF;
 }
 
 }  // namespace

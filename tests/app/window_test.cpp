@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "state/dispatcher.h"
 #include "view/view_state.h"

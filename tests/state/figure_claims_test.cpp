@@ -72,9 +72,15 @@ TEST(FigureClaims, EachBuilderMakesExactlyItsOwnNumbers) {
 
 // Every number the catalogue lists (and `gyrosolid-cli list` prints) builds a
 // solid with its catalogue names, unless it is still pending; a pending figure
-// that starts to build must leave the pending list.
+// that starts to build must leave the pending list. A compound whose parts
+// are not all built yet builds what it can and stays pending.
 TEST(FigureClaims, EveryListedFigureBuildsWithItsNames) {
     for (const FigureInfo& info : AllFigures()) {
+        if (info.finish.op == FinishOp::CompoundWith && test::IsPendingFigure(info.number)) {
+            EXPECT_TRUE(test::IsPendingFigure(info.base) || test::IsPendingFigure(info.finish.partner))
+                << info.number << " builds both parts: take it off the pending list";
+            continue;
+        }
         Solid solid;
         const int result = BuildFigure(solid, info.number);
         const bool built = result != 0 && (solid.faceCount() > 0 || solid.segmentCount() > 0);
