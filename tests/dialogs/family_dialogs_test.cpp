@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/frame_step.h"
 #include "app/main_window.h"
 #include "dialogs/family_dialog_values.h"
