@@ -93,7 +93,7 @@ bool FacesViewer(const Projection& p, const Vec3* points, CornerTriple t, int ey
 }
 
 void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
-                     Point* screen) {
+                     Point* screen, Vec3* view, PlanePoint* plane) {
     const size_t n = vertices.size();
     // ToScreen with its common case inline: a finite point well inside the limits.
     const bool symmet = p.symmet;
@@ -104,10 +104,13 @@ void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, co
     const bool fast = std::abs(addX) < kPixelLimit / 2 && std::abs(addY) < kPixelLimit / 2;
     for (size_t i = 0; i < n; ++i) {
         PlanePoint q;
-        if (!copy.Plane(copy.View(vertices[i]), q)) {
+        const Vec3 s = copy.View(vertices[i]);
+        if (view != nullptr) view[i] = s;
+        if (!copy.Plane(s, q)) {
             screen[i] = {kNoPixel, kNoPixel};
             continue;
         }
+        if (plane != nullptr) plane[i] = q;
         const double sx = symmet ? shift + q.x : hx + shift + q.x;
         const double sy = symmet ? -q.y : hy - q.y;
         if (fast && std::fabs(sx) < limit && std::fabs(sy) < limit) {

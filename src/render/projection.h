@@ -143,11 +143,15 @@ struct CopyProjector {
 CopyProjector MakeCopyProjector(const Projection& p, double scale, Vec3 offset, int eye);
 
 // The pixel of every vertex of one copy for one eye; {kNoPixel, kNoPixel} where a
-// vertex has no image. `screen` holds vertices.size() entries already. Only the
-// pixels are kept: on a large mesh the frame's time goes into memory traffic, and
-// the few view-space points a face needs are cheaper to compute again.
+// vertex has no image. `screen` holds vertices.size() entries already. On a large
+// mesh only the pixels are kept: the frame's time goes into memory traffic there,
+// and the few view-space points a face needs are cheaper to compute again. A
+// small mesh drawn many times over (a fractal's copies) also keeps each vertex's
+// view-space point and view-plane point when `view` and `plane` are given (each
+// of vertices.size() entries); the plane point is meaningful only where the
+// vertex has a pixel.
 void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
-                     Point* screen);
+                     Point* screen, Vec3* view = nullptr, PlanePoint* plane = nullptr);
 
 // Drawing order of the copies of a fractal figure: vertex indices by ascending view
 // depth (farthest first), equal depths in index order. Writes into `order`, whose

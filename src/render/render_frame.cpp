@@ -104,16 +104,19 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     view.drawable = true;
     if (ctx.style.facecolmode == kFaceTransparent) return view;  // no facing test: every face is drawn
 
-    // The distinct corners by their view-space points, computed as the search needs them.
+    // The distinct corners by their view-space points, computed as the search needs
+    // them, or read from the copy's cache where ProjectVertices kept them.
     const CopyProjector& copy = ctx.copy;
     const std::vector<Vec3>& v = ctx.solid.vertices;
+    const Vec3* cache = ctx.viewCache;
+    auto viewOf = [&](int32_t corner) { return cache != nullptr ? cache[c[corner]] : copy.View(v[c[corner]]); };
     CornerTriple& t = view.corners;
-    const Vec3 s0 = copy.View(v[c[0]]);
+    const Vec3 s0 = viewOf(0);
     Vec3 s1 = s0;
     int32_t i = 1;
     for (; i < total; ++i) {
         if (c[i] == c[0]) continue;
-        s1 = copy.View(v[c[i]]);
+        s1 = viewOf(i);
         if (!(s1 == s0)) break;
     }
     Vec3 s2 = s1;
@@ -121,7 +124,7 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
         t.i1 = t.i2 = i;
         for (++i; i < total; ++i) {
             if (c[i] == c[t.i1]) continue;
-            const Vec3 s = copy.View(v[c[i]]);
+            const Vec3 s = viewOf(i);
             if (!(s == s1)) {
                 s2 = s;
                 t.i2 = i;
@@ -203,7 +206,9 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     }
 
     ctx.copy = MakeCopyProjector(ctx.projection, scale, offset, eye);
-    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data());
+    Vec3* viewCache = scratch.view.empty() ? nullptr : scratch.view.data();
+    ctx.viewCache = viewCache;
+    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache);
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
@@ -275,6 +280,9 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     }
     solid.fractalTopIndex = 0;
     FitBuffer(scratch.screen, solid.vertices.size());
+    // A small mesh keeps its view-space points for the facing tests; a large one
+    // computes the few a face needs again (memory traffic costs more there).
+    FitBuffer(scratch.view, solid.vertices.size() <= kViewCacheVertices ? solid.vertices.size() : 0);
     FitBuffer(scratch.sides, solid.faces.size());
 
     const int firstEye = display.stereoon ? -1 : 0;

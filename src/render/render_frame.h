@@ -45,8 +45,12 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid);
 
 // Buffers reused from frame to frame so that drawing allocates nothing once they
 // have grown to the current figure. One set per thread (the viewer draws on one).
+// Meshes up to this many vertices keep each copy's view-space points.
+inline constexpr size_t kViewCacheVertices = 4096;
+
 struct RenderScratch {
     std::vector<Point> screen;              // vertex pixels of the current copy and eye
+    std::vector<Vec3> view;                 // their view-space points (small meshes only)
     std::vector<int8_t> sides;              // facing result per face of the current copy
     std::vector<Point> points;              // corners of the face being drawn
     std::vector<int32_t> counts;            // its polygon sizes
@@ -64,6 +68,7 @@ struct RenderContext {
     int topLevel = 0;  // `fracn`, kept within the figure's depth limit
     RenderScratch& scratch;
     CopyProjector copy = {};  // the copy and eye being drawn
+    const Vec3* viewCache = nullptr;  // view-space points of its vertices, when kept
 };
 
 // The facing test of one face in the current copy, shared by the three passes.
