@@ -2,7 +2,9 @@
 
 namespace gyro {
 
-// No figure of this family is built yet.
-int BuildParametricFamily(Solid& /*solid*/, ShapeId /*figure*/) { return 0; }
+int BuildParametricFamily(Solid& solid, ShapeId figure) {
+    if (figure == 415 || figure == 416) return BuildSphereFamily(solid, figure);
+    return 0;
+}
 
 }  // namespace gyro
