@@ -54,7 +54,7 @@ void ChooseColourThenMode(const ColourChooser& choose, Colour& slot, int8_t& mod
 
 constexpr int kPending[] = {
     cmd::kAutoRotation, cmd::kScreenSize,    cmd::kArbitraryAxis,  cmd::kSizeAndDirection,
-    cmd::kPyramidSettings, cmd::kSphericalSettings, cmd::kHueCycle,
+    cmd::kPyramidSettings, cmd::kHueCycle,
     cmd::kLightDialog,  cmd::kPerspectiveDialog,
 };
 

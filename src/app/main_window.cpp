@@ -23,6 +23,7 @@
 #include "app/frame_step.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
+#include "dialogs/sphere_dialog.h"
 #include "app/input.h"
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
@@ -308,6 +309,8 @@ void MainWindow::runCommand(int id) {
         copyImage();
     } else if (id == cmd::kProjectedArea) {
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (id == cmd::kSphericalSettings) {
+        editSphereParameters();
     } else if (id >= cmd::kFigureFirst) {
         for (const FigureCommand& f : figureCommands_) {
             if (f.id == id) ChangeFigure(state_, f.figure);
@@ -330,6 +333,17 @@ bool MainWindow::chooseColourDialog(Colour& colour) {
     if (!chosen.isValid()) return false;
     colour = FromQColor(chosen);
     return true;
+}
+
+void MainWindow::editSphereParameters() {
+    LoopPause pause(*this);
+    ShapeId figure = state_.solid.zukei;
+    if (!EditSphereParameters(this, state_.solid.params, figure)) return;
+    // The dialog may switch between the ellipsoid and the torus, which carry
+    // different numbers of colour patterns.
+    state_.solid.zukei = figure;
+    Rebuild(state_.solid);
+    ClampDisplayToFigure(state_);
 }
 
 void MainWindow::showInformation() {

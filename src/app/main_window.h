@@ -108,6 +108,7 @@ private:
 
     bool chooseColourDialog(Colour& colour);
     void showInformation();
+    void editSphereParameters();
     bool chooseFileDialog(FileKind kind, std::string& name);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
