@@ -308,6 +308,8 @@ void MainWindow::runCommand(int id) {
         copyImage();
     } else if (id == cmd::kProjectedArea) {
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (openViewDialog(id)) {
+        // stored by the dialog; marks and picture follow below
     } else if (id >= cmd::kFigureFirst) {
         for (const FigureCommand& f : figureCommands_) {
             if (f.id == id) ChangeFigure(state_, f.figure);
