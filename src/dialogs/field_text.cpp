@@ -64,7 +64,7 @@ int64_t ParseIntPrefix(std::string_view s) {
     // Far beyond any field width; the cap only keeps a long digit run from overflowing.
     constexpr int64_t kCap = int64_t{1} << 62;
     int64_t value = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i) value = std::min(kCap, value * 10 + (s[i] - '0'));
+    for (; i < s.size() && IsDigit(s[i]); ++i) value = value > kCap / 10 ? kCap : std::min(kCap, value * 10 + (s[i] - '0'));
     return negative ? -value : value;
 }
 
