@@ -53,9 +53,7 @@ void ChooseColourThenMode(const ColourChooser& choose, Colour& slot, int8_t& mod
 }
 
 constexpr int kPending[] = {
-    cmd::kAutoRotation, cmd::kScreenSize,    cmd::kArbitraryAxis,  cmd::kSizeAndDirection,
     cmd::kPyramidSettings, cmd::kHueCycle,
-    cmd::kLightDialog,  cmd::kPerspectiveDialog,
 };
 
 }  // namespace

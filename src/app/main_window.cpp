@@ -311,6 +311,8 @@ void MainWindow::runCommand(int id) {
         ProjectedAreaCommand(state_, fileUi_);
     } else if (id == cmd::kSphericalSettings) {
         editSphereParameters();
+    } else if (openViewDialog(id)) {
+        // stored by the dialog; marks and picture follow below
     } else if (id >= cmd::kFigureFirst) {
         for (const FigureCommand& f : figureCommands_) {
             if (f.id == id) ChangeFigure(state_, f.figure);

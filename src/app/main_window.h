@@ -107,6 +107,8 @@ private:
     QAction* addCommand(QMenu* menu, const QString& label, int id);
 
     bool chooseColourDialog(Colour& colour);
+    // The view, light and window dialogs; false when `id` is not one of them.
+    bool openViewDialog(int id);
     void showInformation();
     void editSphereParameters();
     bool chooseFileDialog(FileKind kind, std::string& name);
