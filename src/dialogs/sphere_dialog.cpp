@@ -42,25 +42,30 @@ public:
         counts->addWidget(limit, 3, 1);
         layout->addLayout(counts);
 
-        auto* grid = new QGridLayout;
-        int row = 0;
-        AddFieldRow(grid, row++, QStringLiteral("ｘ方向径"), fields_.add(form_.sphwx, QStringLiteral("sphwx")));
+        // Radii and turn on the left, shifts and exponents on the right.
+        auto* left = new QGridLayout;
+        auto* right = new QGridLayout;
+        AddFieldRow(left, 0, QStringLiteral("ｘ方向径"), fields_.add(form_.sphwx, QStringLiteral("sphwx")));
         QLineEdit* wy = fields_.add(form_.sphwy, QStringLiteral("sphwy"));
-        AddFieldRow(grid, row++, QStringLiteral("ｙ方向径"), wy);
+        AddFieldRow(left, 1, QStringLiteral("ｙ方向径"), wy);
         QLineEdit* wz = fields_.add(form_.sphwz, QStringLiteral("sphwz"));
-        AddFieldRow(grid, row++, QStringLiteral("ｚ方向径"), wz);
-        AddFieldRow(grid, row++, QStringLiteral("赤道面角度"), fields_.add(form_.spharg, QStringLiteral("spharg")));
-        AddFieldRow(grid, row++, QStringLiteral("上下ずれｘ"), fields_.add(form_.sphsx, QStringLiteral("sphsx")));
-        AddFieldRow(grid, row++, QStringLiteral("上下ずれｚ"), fields_.add(form_.sphsz, QStringLiteral("sphsz")));
-        AddFieldRow(grid, row++, QStringLiteral("赤道面ずれｘ"), fields_.add(form_.sphtx, QStringLiteral("sphtx")));
-        AddFieldRow(grid, row++, QStringLiteral("赤道面ずれｚ"), fields_.add(form_.sphtz, QStringLiteral("sphtz")));
-        AddFieldRow(grid, row++, QStringLiteral("超二次(経)"), fields_.add(form_.sphspn, QStringLiteral("sphspn")),
+        AddFieldRow(left, 2, QStringLiteral("ｚ方向径"), wz);
+        AddFieldRow(left, 3, QStringLiteral("赤道面角度"), fields_.add(form_.spharg, QStringLiteral("spharg")));
+        AddFieldRow(left, 4, QStringLiteral("トーラスｘ径"), fields_.add(form_.sphtwx, QStringLiteral("sphtwx")));
+        AddFieldRow(left, 5, QStringLiteral("トーラスｙ径"), fields_.add(form_.sphtwz, QStringLiteral("sphtwz")));
+        AddFieldRow(right, 0, QStringLiteral("上下ずれｘ"), fields_.add(form_.sphsx, QStringLiteral("sphsx")));
+        AddFieldRow(right, 1, QStringLiteral("上下ずれｚ"), fields_.add(form_.sphsz, QStringLiteral("sphsz")));
+        AddFieldRow(right, 2, QStringLiteral("赤道面ずれｘ"), fields_.add(form_.sphtx, QStringLiteral("sphtx")));
+        AddFieldRow(right, 3, QStringLiteral("赤道面ずれｚ"), fields_.add(form_.sphtz, QStringLiteral("sphtz")));
+        AddFieldRow(right, 4, QStringLiteral("超二次(経)"), fields_.add(form_.sphspn, QStringLiteral("sphspn")),
                     QStringLiteral("/1000"));
-        AddFieldRow(grid, row++, QStringLiteral("超二次(緯)"), fields_.add(form_.sphspm, QStringLiteral("sphspm")),
+        AddFieldRow(right, 5, QStringLiteral("超二次(緯)"), fields_.add(form_.sphspm, QStringLiteral("sphspm")),
                     QStringLiteral("/1000"));
-        AddFieldRow(grid, row++, QStringLiteral("トーラスｘ径"), fields_.add(form_.sphtwx, QStringLiteral("sphtwx")));
-        AddFieldRow(grid, row++, QStringLiteral("トーラスｙ径"), fields_.add(form_.sphtwz, QStringLiteral("sphtwz")));
-        layout->addLayout(grid);
+        auto* columns = new QHBoxLayout;
+        columns->addLayout(left);
+        columns->addSpacing(16);
+        columns->addLayout(right);
+        layout->addLayout(columns);
 
         auto* checks = new QGridLayout;
         hang_ = MakeCheck(QStringLiteral("半角ずらす(経)"), QStringLiteral("sphhang"), form_.sphhang);
@@ -72,7 +77,7 @@ public:
         spon_ = MakeCheck(QStringLiteral("超二次有効"), QStringLiteral("sphspon"), form_.sphspon);
         sphg_ = MakeCheck(QStringLiteral("超二次特殊"), QStringLiteral("sphsphg"), form_.sphsphg);
         QCheckBox* const order[] = {hang_, caps_, gais_, torus_, zeqx_, yeqx_, spon_, sphg_};
-        for (int i = 0; i < 8; ++i) checks->addWidget(order[i], i / 2, i % 2);
+        for (int i = 0; i < 8; ++i) checks->addWidget(order[i], i / 4, i % 4);
         layout->addLayout(checks);
 
         // A radius that follows the x radius cannot be typed.
