@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "app/status_text.h"
 #include "dialogs/run_dialog.h"
