@@ -166,10 +166,11 @@ TEST_F(ViewDialogs, ScreenSizeIsClampedAndResizesTheWindow) {
         EXPECT_EQ(Text(d, "viewwidth"), "2048");
         Click(d, "defaults");
         EXPECT_EQ(Text(d, "viewheight"), "256");
+        Type(d, "viewwidth", QStringLiteral("３００"));  // typed with an input method
         Ok(d);
     });
-    EXPECT_EQ(shell.viewwidth, 256);
-    EXPECT_EQ(window->canvas()->size(), QSize(256, 256 + kStatusBandHeight));
+    EXPECT_EQ(shell.viewwidth, 300);
+    EXPECT_EQ(window->canvas()->size(), QSize(300, 256 + kStatusBandHeight));
 }
 
 TEST_F(ViewDialogs, PerspectiveDefaultsAndAutoRotationSwitch) {
@@ -205,13 +206,16 @@ TEST_F(ViewDialogs, SizeBelowZeroIsOneAndNormaliseFillsTheFieldsOnly) {
         EXPECT_EQ(state.view.ax[1][1], 1.0);
         Cancel(d);
     });
+    state.view.ax[2][2] = 1e300;  // a settings file may hold any matrix
     Open(cmd::kSizeAndDirection, [](QDialog& d) {
+        EXPECT_EQ(Text(d, "ax22").size(), 308);  // in full, not cut to the field's limit
         Type(d, "rad", "-3");
         Type(d, "ax01", "0.5");
         Ok(d);
     });
     EXPECT_EQ(state.view.rad, 1.0);
     EXPECT_EQ(state.view.ax[0][1], 0.5);
+    EXPECT_EQ(state.view.ax[2][2], 1e300);
 }
 
 TEST(QtTranslations, StandardButtonsSpeakJapanese) {
