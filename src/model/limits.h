@@ -8,6 +8,7 @@ namespace gyro {
 inline constexpr int32_t kMaxCorners = 4095;        // corners of a pyramid or prism base (conn)
 inline constexpr int32_t kMaxSphereCells = 16384;   // faces of a sphere or torus mesh (sphn × sphm)
 inline constexpr int32_t kMaxSphereCount = 8192;    // one of the two sphere counts
+inline constexpr int64_t kMaxBlobTreeFaces = 2000000; // faces of the blob tree, whatever the sphere parameters
 inline constexpr double kMaxSuperExponent = 1000.0; // super-quadric exponents sphspn, sphspm: 0 .. this
 
 // The drawing area in pixels, each side. The one ceiling for the settings

@@ -19,6 +19,7 @@ using Builder = int (*)(Solid&, ShapeId);
 constexpr Builder kBuilders[] = {
     BuildRegularFamily,  BuildArchimedeanFamily,      BuildCatalanFamily,  BuildSnubCubeFamily,
     BuildSnubDodecahedronFamily, BuildJohnsonFamily, BuildParametricFamily, BuildKochSurface,
+    BuildBlobTree,
 };
 
 int BuildMesh(Solid& solid, ShapeId figure, int depth);

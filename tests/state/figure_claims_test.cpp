@@ -35,6 +35,7 @@ const Claim kClaims[] = {
     {"johnson", BuildJohnsonFamily, {{300, 397}}},
     {"parametric", BuildParametricFamily, {{400, 418}}},
     {"koch surface", BuildKochSurface, {{451, 451}}},
+    {"blob tree", BuildBlobTree, {{453, 453}}},
 };
 
 bool InRanges(const Ranges& ranges, int n) {

@@ -23,7 +23,6 @@ constexpr std::pair<int, int> kPendingFigures[] = {
     {220, 227},  // duals of the uniform polyhedra
     {229, 267},  // duals of the uniform polyhedra
     {447, 448},  // Catalan fractals
-    {453, 453},  // blob tree
     {503, 519},  // compounds of Archimedean and Catalan solids
 };
 
