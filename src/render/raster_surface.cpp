@@ -237,6 +237,78 @@ void WalkLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t cx0, int64
     }
 }
 
+// The pixels WalkLine visits for a line that needs no clipping (both end points
+// inside the buffer), walked with the same steps: i = 0 .. du - 1 along the
+// major axis, the minor offset stepping when 2 * i * dv + du reaches the next
+// multiple of 2 * du. Every pixel lies in the box of the two end points.
+inline void ThinLineInside(uint32_t* pixels, int32_t w, Point a, Point b, uint32_t c) {
+    const int32_t dx = b.x - a.x;
+    const int32_t dy = b.y - a.y;
+    const int32_t adx = dx < 0 ? -dx : dx;
+    const int32_t ady = dy < 0 ? -dy : dy;
+    const bool xMajor = adx >= ady;
+    const int32_t du = xMajor ? adx : ady;
+    const int32_t dv = xMajor ? ady : adx;
+    const std::ptrdiff_t sx = dx > 0 ? 1 : -1;
+    const std::ptrdiff_t sy = dy > 0 ? w : -std::ptrdiff_t{w};
+    // The minor step is taken towards b, and downward or rightward when the minor
+    // difference is 0 (it never steps then).
+    const std::ptrdiff_t majorStep = xMajor ? sx : sy;
+    const std::ptrdiff_t minorStep = xMajor ? (dy >= 0 ? w : -std::ptrdiff_t{w}) : (dx >= 0 ? 1 : -1);
+    uint32_t* p = pixels + static_cast<std::ptrdiff_t>(a.y) * w + a.x;
+    const int32_t twoDu = 2 * du;
+    const int32_t twoDv = 2 * dv;
+    int32_t rem = du;
+    for (int32_t i = 0; i < du; ++i) {
+        *p = c;
+        p += majorStep;
+        rem += twoDv;
+        if (rem >= twoDu) {
+            rem -= twoDu;
+            p += minorStep;
+        }
+    }
+}
+
+// The three-pixel line of DrawLine for end points at least one pixel inside the
+// buffer: the thin line's pixels widened across the major axis, and one pixel
+// on the major axis beyond each end.
+inline void ThickLineInside(uint32_t* pixels, int32_t w, Point a, Point b, uint32_t c) {
+    const int32_t dx = b.x - a.x;
+    const int32_t dy = b.y - a.y;
+    const int32_t adx = dx < 0 ? -dx : dx;
+    const int32_t ady = dy < 0 ? -dy : dy;
+    if (adx == 0 && ady == 0) return;
+    const bool xMajor = adx >= ady;
+    const int32_t du = xMajor ? adx : ady;
+    const int32_t dv = xMajor ? ady : adx;
+    const std::ptrdiff_t sx = dx > 0 ? 1 : -1;
+    const std::ptrdiff_t sy = dy > 0 ? w : -std::ptrdiff_t{w};
+    const std::ptrdiff_t majorStep = xMajor ? sx : sy;
+    const std::ptrdiff_t minorStep = xMajor ? (dy >= 0 ? w : -std::ptrdiff_t{w}) : (dx >= 0 ? 1 : -1);
+    const std::ptrdiff_t across = xMajor ? w : 1;  // the widening, across the major axis
+    uint32_t* p = pixels + static_cast<std::ptrdiff_t>(a.y) * w + a.x;
+    p[-majorStep] = c;  // the cap before the first pixel
+    const int32_t twoDu = 2 * du;
+    const int32_t twoDv = 2 * dv;
+    int32_t rem = du;
+    uint32_t* last = p;
+    for (int32_t i = 0; i < du; ++i) {
+        p[-across] = c;
+        p[0] = c;
+        p[across] = c;
+        last = p;
+        p += majorStep;
+        rem += twoDv;
+        if (rem >= twoDu) {
+            rem -= twoDu;
+            p += minorStep;
+        }
+    }
+    // The cap beyond the last pixel: one major step on from it, at its minor offset.
+    last[majorStep] = c;
+}
+
 }  // namespace
 
 bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h) {
@@ -298,7 +370,46 @@ void RasterSurface::FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Col
 
 void RasterSurface::DrawLine(Point a, Point b, int32_t width, Colour colour) {
     int32_t w, h;
-    if (!Usable(w, h)) return;
+    if (Usable(w, h)) DrawLineIn(a, b, width, colour, w, h);
+}
+
+void RasterSurface::DrawOutlines(const Point* points, int32_t size, int32_t polygonCount, int32_t width,
+                                 Colour colour) {
+    int32_t w, h;
+    if (points == nullptr || size <= 0 || polygonCount <= 0 || !Usable(w, h)) return;
+    const int32_t total = size * polygonCount;
+    // A thick line reaches one pixel beyond its end points; a thin one stays
+    // between them. With every point that far inside, no pixel needs clipping.
+    const int32_t margin = width <= 1 ? 0 : 1;
+    bool inside = true;
+    for (int32_t i = 0; i < total && inside; ++i) {
+        inside = points[i].x >= margin && points[i].y >= margin && points[i].x < w - margin &&
+                 points[i].y < h - margin;
+    }
+    if (!inside) {
+        for (int32_t k = 0; k < polygonCount; ++k) {
+            const Point* poly = points + static_cast<std::ptrdiff_t>(k) * size;
+            for (int32_t j = 0; j + 1 < size; ++j) DrawLineIn(poly[j], poly[j + 1], width, colour, w, h);
+            DrawLineIn(poly[size - 1], poly[0], width, colour, w, h);
+        }
+        return;
+    }
+    uint32_t* const pixels = buffer_->pixels.data();
+    const bool thick = width > 1;
+    for (int32_t k = 0; k < polygonCount; ++k) {
+        const Point* poly = points + static_cast<std::ptrdiff_t>(k) * size;
+        for (int32_t j = 0; j < size; ++j) {
+            const Point a = poly[j];
+            const Point b = poly[j + 1 == size ? 0 : j + 1];
+            if (thick)
+                ThickLineInside(pixels, w, a, b, colour);
+            else
+                ThinLineInside(pixels, w, a, b, colour);
+        }
+    }
+}
+
+void RasterSurface::DrawLineIn(Point a, Point b, int32_t width, uint32_t colour, int32_t w, int32_t h) {
     uint32_t* pixels = buffer_->pixels.data();
     const uint32_t c = colour;
     const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);

@@ -54,9 +54,13 @@ public:
     void FillPolygons(const Point* points, const int32_t* counts, int32_t polygonCount, Colour colour) override;
     void DrawLine(Point a, Point b, int32_t width, Colour colour) override;
     void SetPixel(int32_t x, int32_t y, Colour colour) override;
+    void DrawOutlines(const Point* points, int32_t size, int32_t polygonCount, int32_t width,
+                      Colour colour) override;
+    bool NeedsEveryCall() const override { return false; }
 
 private:
     bool Usable(int32_t& w, int32_t& h) const;
+    void DrawLineIn(Point a, Point b, int32_t width, uint32_t colour, int32_t w, int32_t h);
     void FillMonotone(const Point* points, int32_t n, int32_t w, int32_t h, bool huge, uint32_t colour);
     void FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t w, int32_t h,
                      bool huge, uint32_t colour);

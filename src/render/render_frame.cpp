@@ -54,6 +54,43 @@ FaceView ViewOfSide(int8_t side) {
     return v;
 }
 
+// False when a fill of these corners can set no pixel of a w x h surface: a
+// pixel is filled only when its centre lies inside the shape, so a shape with
+// all its corners on one row, or wholly at or beyond a border, fills none.
+bool FillCanSetPixels(const Point* points, int32_t n, int32_t w, int32_t h) {
+    if (n < 3) return false;
+    int32_t minX = points[0].x, maxX = points[0].x, minY = points[0].y, maxY = points[0].y;
+    for (int32_t i = 1; i < n; ++i) {
+        minX = std::min(minX, points[i].x);
+        maxX = std::max(maxX, points[i].x);
+        minY = std::min(minY, points[i].y);
+        maxY = std::max(maxY, points[i].y);
+    }
+    return minY < maxY && maxX > 0 && maxY > 0 && minX < w && minY < h;
+}
+
+// False when nothing of a copy whose vertices have these pixels can reach a
+// w x h surface. Faces and segments are drawn only between vertices that have
+// pixels; fills stay within the box of their corners, one-pixel lines within
+// the box of their ends and three-pixel lines within one pixel beyond it. When
+// every vertex falls on one pixel, every line has equal ends and draws nothing,
+// and every fill has all its corners on one row.
+bool CopyCanSetPixels(const std::vector<Point>& screen, int32_t w, int32_t h) {
+    int32_t minX = std::numeric_limits<int32_t>::max(), minY = minX;
+    int32_t maxX = std::numeric_limits<int32_t>::min(), maxY = maxX;
+    bool any = false;
+    for (const Point& p : screen) {
+        if (p.x == kNoPixel) continue;
+        any = true;
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    if (!any || (minX == maxX && minY == maxY)) return false;
+    return maxX >= -1 && maxY >= -1 && minX <= w && minY <= h;
+}
+
 Pen MakePen(int widthMode, Colour colour) {
     if (widthMode == 2) return Pen{};
     return Pen{false, colour, widthMode == 0 ? 3 : 1};
@@ -113,13 +150,16 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     CornerTriple& t = view.corners;
     const Vec3 s0 = viewOf(0);
     Vec3 s1 = s0;
+    int32_t k1 = 0;  // the corners whose points s1 and s2 hold
     int32_t i = 1;
     for (; i < total; ++i) {
         if (c[i] == c[0]) continue;
         s1 = viewOf(i);
+        k1 = i;
         if (!(s1 == s0)) break;
     }
     Vec3 s2 = s1;
+    int32_t k2 = k1;
     if (i < total) {
         t.i1 = t.i2 = i;
         for (++i; i < total; ++i) {
@@ -127,6 +167,7 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
             const Vec3 s = viewOf(i);
             if (!(s == s1)) {
                 s2 = s;
+                k2 = i;
                 t.i2 = i;
                 break;
             }
@@ -134,9 +175,16 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     }
     view.normal = CornerNormal(s0, s1, s2);
     PlanePoint q0, q1, q2;
-    copy.Plane(s0, q0);  // cannot fail: every corner has a pixel
-    copy.Plane(s1, q1);
-    copy.Plane(s2, q2);
+    if (cache != nullptr && ctx.planeCache != nullptr) {
+        // The view-plane points ProjectVertices worked out from the same view-space points.
+        q0 = ctx.planeCache[c[0]];
+        q1 = ctx.planeCache[c[k1]];
+        q2 = ctx.planeCache[c[k2]];
+    } else {
+        copy.Plane(s0, q0);  // cannot fail: every corner has a pixel
+        copy.Plane(s1, q1);
+        copy.Plane(s2, q2);
+    }
     view.k = FacingValue(q0, q1, q2);
     return view;
 }
@@ -147,18 +195,11 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     const FrameStyle& style = ctx.style;
     if (style.facecolmode >= kFaceOpaque && !FacesViewer(view.k, (drawmode & kDrawReversed) != 0)) return;
 
-    const int32_t* c = face.corners.data();
-    Brush brush;
-    if (!(drawmode & kDrawOutlineOnly) && style.facecolmode >= kFaceGrey) {
-        const Vec3 n = view.normal;
-        const double length = Length(n);
-        if (length > 0) {  // a face without area is never filled
-            const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
-            brush = Brush{false, ShadeColour(ctx.display, base, FaceBrightness(ctx.display, ctx.light, n, length))};
-        }
-    }
-    if (brush.none && pen.none) return;
+    const bool filled = !(drawmode & kDrawOutlineOnly) && style.facecolmode >= kFaceGrey &&
+                        Length(view.normal) > 0;  // a face without area is never filled
+    if (!filled && pen.none) return;
 
+    const int32_t* c = face.corners.data();
     const int32_t size = face.polygonSize;
     const int32_t polygons = face.polygonCount;
     const int32_t total = size * polygons;
@@ -168,18 +209,15 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     const Point* screen = scratch.screen.data();
     for (int32_t i = 0; i < total; ++i) points[i] = screen[c[i]];
 
-    if (!brush.none) {
+    if (filled && (!ctx.onlyPixels || FillCanSetPixels(points, total, ctx.width, ctx.height))) {
+        const Vec3 n = view.normal;
+        const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
+        const Colour colour = ShadeColour(ctx.display, base, FaceBrightness(ctx.display, ctx.light, n, Length(n)));
         if (scratch.counts.size() < static_cast<size_t>(polygons)) scratch.counts.resize(static_cast<size_t>(polygons));
         std::fill_n(scratch.counts.begin(), polygons, size);
-        surface.FillPolygons(points, scratch.counts.data(), polygons, brush.colour);
+        surface.FillPolygons(points, scratch.counts.data(), polygons, colour);
     }
-    if (!pen.none) {
-        for (int32_t k = 0; k < polygons; ++k) {
-            const Point* poly = points + static_cast<std::ptrdiff_t>(k) * size;
-            for (int32_t j = 0; j + 1 < size; ++j) surface.DrawLine(poly[j], poly[j + 1], pen.width, pen.colour);
-            surface.DrawLine(poly[size - 1], poly[0], pen.width, pen.colour);
-        }
-    }
+    if (!pen.none) surface.DrawOutlines(points, size, polygons, pen.width, pen.colour);
 }
 
 void DrawSegment(Surface& surface, const RenderContext& ctx, int32_t a, int32_t b, const Pen& pen) {
@@ -207,13 +245,23 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
 
     ctx.copy = MakeCopyProjector(ctx.projection, scale, offset, eye);
     Vec3* viewCache = scratch.view.empty() ? nullptr : scratch.view.data();
+    PlanePoint* planeCache = scratch.plane.empty() ? nullptr : scratch.plane.data();
     ctx.viewCache = viewCache;
-    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache);
+    ctx.planeCache = planeCache;
+    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache, planeCache);
+    if (ctx.onlyPixels && !CopyCanSetPixels(scratch.screen, ctx.width, ctx.height)) return;
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
     const bool facingTest = style.facecolmode >= kFaceOpaque;
-    const Pen& fillPen = style.rezerse ? style.hiddenPen : style.visiblePen;
+    // The fill pass outlines the faces it fills with the pen of the edge pass
+    // that outlines the same faces again after every fill, so on a surface that
+    // keeps only pixels its outlines would all be drawn over identically.
+    const bool outlinedLater = facingTest && style.penbold != 2 && style.hiddenWidthMode != 2;
+    const Pen& fillPen = ctx.onlyPixels && outlinedLater ? Pen{}
+                         : style.rezerse                 ? style.hiddenPen
+                                                         : style.visiblePen;
+    const Pen& segmentPen = style.rezerse ? style.hiddenPen : style.visiblePen;
     const int fillMode = style.rezerse ? kDrawReversed : 0;
     for (int32_t i = 0; i < faceCount; ++i) {
         const Face& face = solid.faces[i];
@@ -221,7 +269,7 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
         if (facingTest) scratch.sides[i] = SideOf(view);
         DrawFace(surface, ctx, face, i, fillMode, view, fillPen);
     }
-    for (const Segment& s : solid.segments) DrawSegment(surface, ctx, s.a, s.b, fillPen);
+    for (const Segment& s : solid.segments) DrawSegment(surface, ctx, s.a, s.b, segmentPen);
 
     if (faceCount == 0 || !facingTest) return;
 
@@ -272,6 +320,9 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     const int topLevel = depthMax > 0 ? std::clamp<int>(display.fracn, 0, depthMax) : 0;
     RenderContext ctx{solid,      display, MakeProjection(view, display, solid.params),
                       style,      LightVector(display), topLevel, scratch};
+    ctx.onlyPixels = !surface.NeedsEveryCall();
+    ctx.width = surface.Width();
+    ctx.height = surface.Height();
 
     if (topLevel > 0) {
         OrderCopies(ctx.projection, solid, scratch.order, scratch.orderKeys);
@@ -283,6 +334,7 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     // A small mesh keeps its view-space points for the facing tests; a large one
     // computes the few a face needs again (memory traffic costs more there).
     FitBuffer(scratch.view, solid.vertices.size() <= kViewCacheVertices ? solid.vertices.size() : 0);
+    FitBuffer(scratch.plane, scratch.view.size());
     FitBuffer(scratch.sides, solid.faces.size());
 
     const int firstEye = display.stereoon ? -1 : 0;

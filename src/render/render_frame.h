@@ -51,6 +51,7 @@ inline constexpr size_t kViewCacheVertices = 4096;
 struct RenderScratch {
     std::vector<Point> screen;              // vertex pixels of the current copy and eye
     std::vector<Vec3> view;                 // their view-space points (small meshes only)
+    std::vector<PlanePoint> plane;          // and their view-plane points (likewise)
     std::vector<int8_t> sides;              // facing result per face of the current copy
     std::vector<Point> points;              // corners of the face being drawn
     std::vector<int32_t> counts;            // its polygon sizes
@@ -69,6 +70,12 @@ struct RenderContext {
     RenderScratch& scratch;
     CopyProjector copy = {};  // the copy and eye being drawn
     const Vec3* viewCache = nullptr;  // view-space points of its vertices, when kept
+    const PlanePoint* planeCache = nullptr;  // their view-plane points, kept alongside
+    // The surface keeps only pixels: calls that cannot change the finished
+    // picture may be left out (Surface::NeedsEveryCall).
+    bool onlyPixels = false;
+    int32_t width = 0;  // the surface's size
+    int32_t height = 0;
 };
 
 // The facing test of one face in the current copy, shared by the three passes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "model/solid.h"
@@ -25,6 +26,23 @@ public:
     // A line from a to b that omits its end point; width 1, or 3 with round ends.
     virtual void DrawLine(Point a, Point b, int32_t width, Colour colour) = 0;
     virtual void SetPixel(int32_t x, int32_t y, Colour colour) = 0;
+
+    // The closed outlines of `polygonCount` polygons of `size` points each: for
+    // every polygon the lines from each point to the next, then from the last
+    // back to the first, in that order.
+    virtual void DrawOutlines(const Point* points, int32_t size, int32_t polygonCount, int32_t width, Colour colour) {
+        for (int32_t k = 0; k < polygonCount; ++k) {
+            const Point* poly = points + static_cast<std::ptrdiff_t>(k) * size;
+            for (int32_t j = 0; j + 1 < size; ++j) DrawLine(poly[j], poly[j + 1], width, colour);
+            if (size > 0) DrawLine(poly[size - 1], poly[0], width, colour);
+        }
+    }
+
+    // True when every call must reach the surface. A surface that only keeps
+    // pixels answers false, and the renderer may then leave out calls that can
+    // set no pixel or whose pixels a later call of the same frame is certain to
+    // set again to the same colour; the finished picture is the same either way.
+    virtual bool NeedsEveryCall() const { return true; }
 };
 
 }  // namespace gyro
