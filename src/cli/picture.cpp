@@ -119,9 +119,16 @@ int RunBench(const Args& args) {
     std::vector<ShapeId> figures;
     Size area{512, 512};
     int frames = 50;
+    int fracn = 0;  // drawing depth of fractal figures; -1: each figure's deepest
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "--size" || word == "--frames") {
+        if (word == "--fracn") {
+            if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
+            const std::string& value = args[++i];
+            const auto depth = value == "max" ? std::optional<int>(-1) : ParseInt(value, 0, 127);
+            if (!depth) return Fail("--fracn takes a depth from 0 or 'max', not '" + value + "'");
+            fracn = *depth;
+        } else if (word == "--size" || word == "--frames") {
             if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
             const std::string& value = args[++i];
             if (word == "--size") {
@@ -154,7 +161,8 @@ int RunBench(const Args& args) {
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
     std::printf("# %dx%d, %d frames per figure, auto-rotation as in the viewer\n", area.width, area.height, frames);
     // The fastest frame shows the cost on a quiet machine; the mean what a user sees.
-    std::printf("%6s %10s %12s %10s %9s  %s\n", "figure", "build ms", "ms/frame", "min ms", "faces", "name");
+    std::printf("%6s %10s %12s %10s %9s %5s  %s\n", "figure", "build ms", "ms/frame", "min ms", "faces", "level",
+                "name");
 
     int measured = 0;
     int failed = 0;
@@ -171,6 +179,8 @@ int RunBench(const Args& args) {
             }
             continue;
         }
+        const int8_t depthMax = state.solid.fractalDepthMax;
+        state.display.fracn = static_cast<int8_t>(fracn < 0 ? depthMax : std::min<int>(fracn, depthMax));
         // Turn the solid every frame as the viewer's automatic rotation does.
         state.view.autoroton = 1;
         RenderFrame(state);  // the first frame grows the buffers
@@ -186,8 +196,8 @@ int RunBench(const Args& args) {
         }
         const double frameMs = sumMs / frames;
         const std::string& name = state.solid.nameEn.empty() ? state.solid.nameJa : state.solid.nameEn;
-        std::printf("%6d %10.2f %12.3f %10.3f %9d  %s\n", figure, buildMs, frameMs, minMs, state.solid.faceCount(),
-                    name.c_str());
+        std::printf("%6d %10.2f %12.3f %10.3f %9d %5d  %s\n", figure, buildMs, frameMs, minMs,
+                    state.solid.faceCount(), state.display.fracn, name.c_str());
         ++measured;
         totalBuild += buildMs;
         totalFrames += frameMs;

@@ -87,8 +87,9 @@ TEST(Catalogue, DerivedFiguresStandOnNamedBases) {
         const FigureInfo* base = FindFigure(info.base);
         ASSERT_NE(base, nullptr) << info.number;
         EXPECT_NE(base->number, info.number);
-        // Only a dual has names of its own; mirrors, pyramids and fractals repeat their base's.
-        if (info.finish.op == FinishOp::Dual) continue;
+        // Duals and compounds have names of their own; mirrors, pyramids and
+        // fractals repeat their base's.
+        if (info.finish.op == FinishOp::Dual || info.finish.op == FinishOp::CompoundWith) continue;
         EXPECT_EQ(info.nameJa, base->nameJa) << info.number;
         EXPECT_EQ(info.nameEn, base->nameEn) << info.number;
     }
