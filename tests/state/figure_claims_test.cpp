@@ -70,6 +70,12 @@ TEST(FigureClaims, EachBuilderMakesExactlyItsOwnNumbers) {
 // that starts to build must leave the pending list.
 TEST(FigureClaims, EveryListedFigureBuildsWithItsNames) {
     for (const FigureInfo& info : AllFigures()) {
+        // A compound of a solid and its dual draws whichever part builds; it is
+        // judged once both of its parts build.
+        if (info.finish.op == FinishOp::CompoundWith &&
+            (test::IsPendingFigure(info.base) || test::IsPendingFigure(info.finish.partner))) {
+            continue;
+        }
         Solid solid;
         const int result = BuildFigure(solid, info.number);
         const bool built = result != 0 && (solid.faceCount() > 0 || solid.segmentCount() > 0);
