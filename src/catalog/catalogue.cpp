@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "catalog/command_ids.h"
+
 namespace gyro {
 
 namespace {
@@ -652,13 +654,13 @@ FigureMenuItem MakeFigureMenu() {
         Entry("反双角錐", 410),
         Entry("角形", 414),
         Separator(),
-        Command("設定...", kMenuCommandPyramidSettings),
+        Command("設定...", cmd::kPyramidSettings),
     }));
     top.push_back(Submenu("球状系", {
         Entry("球状", 415),
         Entry("トーラス状（参考用）", 416),
         Separator(),
-        Command("設定...", kMenuCommandSphereSettings),
+        Command("設定...", cmd::kSphericalSettings),
     }));
     top.push_back(Submenu("フラクタル", {
         Entry("テトラフォース", 440),
@@ -705,9 +707,9 @@ FigureMenuItem MakeFigureMenu() {
         Entry("正二十面体÷６", 423),
     }));
     top.push_back(Submenu("正多面体系の大きさ規格", {
-        Command("内接的", kMenuCommandKikakuInscribed),
-        Command("中接的", kMenuCommandKikakuMidsphere),
-        Command("外接的", kMenuCommandKikakuCircumscribed),
+        Command("内接的", cmd::kKikakuInscribed),
+        Command("中接的", cmd::kKikakuMid),
+        Command("外接的", cmd::kKikakuCircumscribed),
     }));
     return Submenu("図形(&Z)", std::move(top));
 }
