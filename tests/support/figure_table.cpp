@@ -18,8 +18,6 @@ constexpr std::pair<int, int> kPendingFigures[] = {
     {60, 87},    // Catalan and related solids
     {127, 185},  // uniform polyhedra, icosahedral
     {237, 267},  // duals of the uniform polyhedra
-    {348, 392},  // Johnson solids J49-J92 and 392
-    {415, 416},  // spheres and tori
     {447, 448},  // Catalan fractals
     {453, 453},  // blob tree
     {503, 519},  // compounds of Archimedean and Catalan solids
