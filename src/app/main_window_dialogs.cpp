@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "dialogs/auto_rotation_dialog.h"
 #include "dialogs/axis_dialog.h"

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "catalog/command_ids.h"
+
 namespace gyro {
 
 namespace {
@@ -63,7 +65,7 @@ constexpr FigureInfo kFigures[] = {
     {51, "切頂立方八面体 / 斜方切頂立方八面体 / 大菱形立方八面体", "Truncated cuboctahedron / Rhombitruncated cuboctahedron / Great rhombicuboctahedron", FigureFamily::Archimedean, 0},
     {52, "切頂二十・十二面体 / 斜方切頂二十・十二面体 / 大菱形二十・十二面体", "Truncated icosidodecahedron / Rhombitruncated icosidodecahedron / Great rhombicosidodecahedron", FigureFamily::Archimedean, 0},
     {53, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 0},
-    {54, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 0},
+    {54, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 53, MirroredInX()},
     {55, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Archimedean, 0},
     {56, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Archimedean, 55, MirroredInX()},
     {60, "菱形十二面体", "Rhombic dodecahedron", FigureFamily::Catalan, 0},
@@ -652,13 +654,13 @@ FigureMenuItem MakeFigureMenu() {
         Entry("反双角錐", 410),
         Entry("角形", 414),
         Separator(),
-        Command("設定...", kMenuCommandPyramidSettings),
+        Command("設定...", cmd::kPyramidSettings),
     }));
     top.push_back(Submenu("球状系", {
         Entry("球状", 415),
         Entry("トーラス状（参考用）", 416),
         Separator(),
-        Command("設定...", kMenuCommandSphereSettings),
+        Command("設定...", cmd::kSphericalSettings),
     }));
     top.push_back(Submenu("フラクタル", {
         Entry("テトラフォース", 440),
@@ -705,9 +707,9 @@ FigureMenuItem MakeFigureMenu() {
         Entry("正二十面体÷６", 423),
     }));
     top.push_back(Submenu("正多面体系の大きさ規格", {
-        Command("内接的", kMenuCommandKikakuInscribed),
-        Command("中接的", kMenuCommandKikakuMidsphere),
-        Command("外接的", kMenuCommandKikakuCircumscribed),
+        Command("内接的", cmd::kKikakuInscribed),
+        Command("中接的", cmd::kKikakuMid),
+        Command("外接的", cmd::kKikakuCircumscribed),
     }));
     return Submenu("図形(&Z)", std::move(top));
 }

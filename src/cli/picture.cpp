@@ -20,6 +20,7 @@
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
+#include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
 #include "render/raster_surface.h"
@@ -35,12 +36,12 @@ struct Size {
     int32_t height = 0;
 };
 
-// "WxH", each side 1..kMaxBackBufferSide.
+// "WxH", each side kMinViewSide..kMaxViewSide.
 std::optional<Size> ParseSize(std::string_view text) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string_view::npos) return std::nullopt;
-    const auto w = ParseInt(text.substr(0, x), 1, kMaxBackBufferSide);
-    const auto h = ParseInt(text.substr(x + 1), 1, kMaxBackBufferSide);
+    const auto w = ParseInt(text.substr(0, x), kMinViewSide, kMaxViewSide);
+    const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
     if (!w || !h) return std::nullopt;
     return Size{*w, *h};
 }
@@ -80,7 +81,7 @@ int RunRender(const Args& args) {
             if (word == "--size") {
                 size = ParseSize(value);
                 if (!size) {
-                    return Fail("--size takes WxH with sides 1.." + std::to_string(kMaxBackBufferSide) + ", not '" +
+                    return Fail("--size takes WxH with sides 1.." + std::to_string(kMaxViewSide) + ", not '" +
                                 value + "'");
                 }
             } else if (word == "--settings") {

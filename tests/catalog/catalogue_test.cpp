@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "catalog/command_ids.h"
+
 namespace gyro {
 namespace {
 
@@ -238,7 +240,7 @@ TEST(FigureMenu, NonFigureItems) {
     EXPECT_EQ(kikaku.label, "正多面体系の大きさ規格");
     ASSERT_EQ(kikaku.children.size(), 3u);
     EXPECT_EQ(kikaku.children[0].label, "内接的");
-    EXPECT_EQ(kikaku.children[2].command, kMenuCommandKikakuCircumscribed);
+    EXPECT_EQ(kikaku.children[2].command, cmd::kKikakuCircumscribed);
 
     std::vector<const FigureMenuItem*> items;
     CollectMenu(root, items);
@@ -247,7 +249,7 @@ TEST(FigureMenu, NonFigureItems) {
     ASSERT_GE(pyramids->children.size(), 2u);
     EXPECT_TRUE(pyramids->children[pyramids->children.size() - 2].separator);
     EXPECT_EQ(pyramids->children.back().label, "設定...");
-    EXPECT_EQ(pyramids->children.back().command, kMenuCommandPyramidSettings);
+    EXPECT_EQ(pyramids->children.back().command, cmd::kPyramidSettings);
 }
 
 }  // namespace

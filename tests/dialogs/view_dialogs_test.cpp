@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "app/translations.h"
 #include "dialogs/run_dialog.h"
