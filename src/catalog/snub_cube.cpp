@@ -1,8 +1,16 @@
 #include "catalog/builders.h"
+#include "catalog/catalan_builders.h"
+#include "catalog/catalogue.h"
 
 namespace gyro {
 
-// No figure of this family is built yet.
-int BuildSnubCubeFamily(Solid& /*solid*/, ShapeId /*figure*/) { return 0; }
+int BuildSnubCubeFamily(Solid& solid, ShapeId figure) {
+    switch (figure) {
+        case 75: catalan::BuildPentagonalIcositetrahedron(solid); break;
+        default: return 0;
+    }
+    WriteFigureNames(solid, figure);
+    return 1;
+}
 
 }  // namespace gyro
