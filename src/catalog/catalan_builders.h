@@ -29,6 +29,10 @@ struct CatalanSize {
     double (*partnerMidradius)(const BuildParams&) = nullptr;
 };
 
+// A partner's ratio read the other way: the partner's nearest faces at r
+// become the Catalan solid's farthest vertices.
+SizeRatio CatalanRatio(SizeRatio partner);
+
 // The scale that puts a shape written with midradius 1 (circumradius
 // `circumradius`, inradius `inradius`) at its size.
 double CatalanScale(const BuildParams& params, const CatalanSize& size, double circumradius, double inradius);

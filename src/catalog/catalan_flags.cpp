@@ -17,9 +17,15 @@
 
 #include "catalog/catalan_base.h"
 #include "catalog/catalan_builders.h"
+#include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
 
 namespace gyro::catalan {
+
+SizeRatio CatalanRatio(SizeRatio partner) {
+    partner.form = partner.form == SizeForm::Circumradius ? SizeForm::FaceDistance : SizeForm::Circumradius;
+    return partner;
+}
 
 double CatalanScale(const BuildParams& params, const CatalanSize& size, double circumradius, double inradius) {
     if (params.conhensez != 0 && size.partnerMidradius != nullptr) return size.partnerMidradius(params);
@@ -66,46 +72,30 @@ const double kTruncatedCuboctahedronEps = 1.0 / std::sqrt(12.0 + 6.0 * kSqrt2);
 const double kTruncatedIcosidodecahedronEps = 1.0 / std::sqrt(30.0 + 12.0 * kSqrt5);
 
 // ---- Sizes -----------------------------------------------------------------
-// The partners' ratios q (circumradius : nearest faces). With conhensez the
-// partners of the first group size themselves by qEdge so that their midsphere
-// has radius base × qEdge^(kikaku/2); the Catalan solid, read in R-form with
-// the same qEdge, then has that midsphere too. The truncated solids size
-// themselves by formulas of their own, so their partners take the midradius
-// those formulas give.
+// A Catalan solid takes its partner's ratio q in the other form: the partner's
+// nearest faces are at r, its circumradius q r; the Catalan solid's farthest
+// vertices are the poles of those faces. With conhensez the partners of the
+// first group size themselves by qEdge so that their midsphere has radius
+// base × qEdge^(kikaku/2); the Catalan solid, read the same way, then has that
+// midsphere too. The truncated solids size themselves by formulas of their
+// own, so their partners take the midradius those formulas give.
 
-double Power(double q, double exponent) { return std::pow(q, exponent); }
-double K(const BuildParams& p) { return p.kikaku; }
+SizeRatio Ratio(double q, int32_t BuildParams::*base, SizeForm form = SizeForm::Circumradius) {
+    return {q, q, form, base};
+}
 
-// Truncated tetrahedron: circumradius (11/9) A q^((k - 1)/2); midradius 3/sqrt 11 of it.
+// The truncated solids' midradii from their own sizes (vertex_sets.h).
 double TruncatedTetrahedronMidradius(const BuildParams& p) {
-    const double q = std::sqrt(33.0) / 3.0;
-    return std::sqrt(11.0) / 3.0 * p.baseSizeA * Power(q, (K(p) - 1.0) / 2.0);
+    return TruncatedTetrahedronSize(p) / std::sqrt(3.0);  // circumradius sqrt33 o / 9, midradius 3/sqrt11 of it
 }
-// Truncated cube: octagons at t = B q^((k + 1)/2) / 2; midradius sqrt2 t.
-double TruncatedCubeMidradius(const BuildParams& p) {
-    const double q = std::sqrt(5.0 - 2.0 * kSqrt2);
-    return kSqrt2 * p.baseSizeB * Power(q, (K(p) + 1.0) / 2.0) / 2.0;
-}
-// Truncated octahedron: g = (2/sqrt5) B q^((k + 3)/2); midradius g / sqrt 2.
-double TruncatedOctahedronMidradius(const BuildParams& p) {
-    const double q = std::sqrt(5.0 / 3.0);
-    return 2.0 / kSqrt5 * p.baseSizeB * Power(q, (K(p) + 3.0) / 2.0) / kSqrt2;
-}
-// Truncated dodecahedron: decagons at o = C q^((k + 1)/2) × 2/(5 - sqrt5).
+double TruncatedCubeMidradius(const BuildParams& p) { return kSqrt2 * TruncatedCubeSize(p); }
+double TruncatedOctahedronMidradius(const BuildParams& p) { return TruncatedOctahedronSize(p) / kSqrt2; }
 double TruncatedDodecahedronMidradius(const BuildParams& p) {
-    const double q = std::sqrt(125.0 - 40.0 * kSqrt5) / 5.0;
-    const double o = p.baseSizeC * Power(q, (K(p) + 1.0) / 2.0) * 2.0 / (5.0 - kSqrt5);
-    return o * Pole(kTruncatedDodecahedronEps, 10);
+    return TruncatedDodecahedronSize(p) * Pole(kTruncatedDodecahedronEps, 10);  // the decagons' distance
 }
-// Truncated icosahedron: circumradius C q^((k - 1)/2) (21 - sqrt5)/18.
 double TruncatedIcosahedronMidradius(const BuildParams& p) {
-    const double q = std::sqrt((17.0 - 6.0 * kSqrt5) / 3.0);
-    const double R = p.baseSizeC * Power(q, (K(p) - 1.0) / 2.0) * (21.0 - kSqrt5) / 18.0;
-    return R * Inradius(kTruncatedIcosahedronEps);
-}
-
-SizeRatio Ratio(double q, double qEdge, int32_t BuildParams::*base, SizeForm form = SizeForm::Circumradius) {
-    return {q, qEdge, form, base};
+    const double circumradius = TruncatedIcosahedronSize(p) * std::sqrt(4.0 / kSqrt5 + 5.0) / 3.0;
+    return circumradius * Inradius(kTruncatedIcosahedronEps);
 }
 
 // ---- Writers -------------------------------------------------------------------
@@ -209,7 +199,7 @@ void BuildRhombicDodecahedron(Solid& solid) {
         {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
     }};
     if (!SizeMesh(solid, 14, 12)) return;
-    const double s = ReferenceLength(solid.params, Ratio(kSqrt2, 1.5, &BuildParams::baseSizeB));
+    const double s = ReferenceLength(solid.params, CatalanRatio(CuboctahedronRatio()));
     const double h = s / 2.0;
     std::vector<Vec3>& v = solid.vertices;
     v[0] = {0.0, 0.0, s};
@@ -238,7 +228,7 @@ void BuildRhombicDodecahedron(Solid& solid) {
 void BuildRhombicTriacontahedron(Solid& solid) {
     // On the icosahedron: its twelve vertices (five-valent) and twenty face
     // poles (three-valent), one rhombus per icosahedron edge.
-    const CatalanSize size{Ratio(std::sqrt((5.0 - kSqrt5) / 2.0), 1.25, &BuildParams::baseSizeC)};
+    const CatalanSize size{CatalanRatio(IcosidodecahedronRatio())};
     const Base base = IcosahedronBase();
     const double eps = kIcosidodecahedronEps;
     const double p5 = Pole(eps, 5);
@@ -262,7 +252,7 @@ void BuildRhombicTriacontahedron(Solid& solid) {
 // ---- Deltoidal solids ---------------------------------------------------------------
 
 void BuildDeltoidalIcositetrahedron(Solid& solid, bool pseudo) {
-    const CatalanSize size{Ratio(std::sqrt(7.0 - 4.0 * kSqrt2), 4.0 - 2.0 * kSqrt2, &BuildParams::baseSizeB)};
+    const CatalanSize size{CatalanRatio(RhombicuboctahedronRatio())};
     const Base base = CubeBase();
     const double eps = kRhombicuboctahedronEps;
     const double p3 = Pole(eps, 3);
@@ -308,7 +298,7 @@ void BuildDeltoidalIcositetrahedron(Solid& solid, bool pseudo) {
 }
 
 void BuildDeltoidalHexecontahedron(Solid& solid) {
-    const CatalanSize size{Ratio(std::sqrt(15.0 - 2.0 * kSqrt5) / 3.0, 10.0 / 9.0, &BuildParams::baseSizeC)};
+    const CatalanSize size{CatalanRatio(RhombicosidodecahedronRatio())};
     const Base base = DodecahedronBase();
     const double eps = kRhombicosidodecahedronEps;
     const double p3 = Pole(eps, 3);
@@ -324,8 +314,7 @@ void BuildDeltoidalHexecontahedron(Solid& solid) {
 void BuildTriakisTetrahedron(Solid& solid) {
     // Six-valent vertices on the tetrahedron's corners (a corner on top), the
     // apexes on the axes of its faces, below.
-    const CatalanSize size{Ratio(std::sqrt(33.0) / 3.0, std::sqrt(33.0) / 3.0, &BuildParams::baseSizeA),
-                           TruncatedTetrahedronMidradius};
+    const CatalanSize size{Ratio(std::sqrt(33.0) / 3.0, &BuildParams::baseSizeA), TruncatedTetrahedronMidradius};
     const Base base = TetrahedronBase();
     const double eps = kTruncatedTetrahedronEps;
     const double p6 = Pole(eps, 6);
@@ -343,8 +332,7 @@ void BuildTriakisTetrahedron(Solid& solid) {
 }
 
 void BuildTetrakisHexahedron(Solid& solid) {
-    const CatalanSize size{Ratio(std::sqrt(5.0 / 3.0), std::sqrt(5.0 / 3.0), &BuildParams::baseSizeB,
-                                 SizeForm::FaceDistance),
+    const CatalanSize size{Ratio(std::sqrt(5.0 / 3.0), &BuildParams::baseSizeB, SizeForm::FaceDistance),
                            TruncatedOctahedronMidradius};
     const Base base = CubeBase();
     const double eps = kTruncatedOctahedronEps;
@@ -360,7 +348,7 @@ void BuildTetrakisHexahedron(Solid& solid) {
 
 void BuildTriakisOctahedron(Solid& solid) {
     const double q = std::sqrt(5.0 - 2.0 * kSqrt2);
-    const CatalanSize size{Ratio(q, q, &BuildParams::baseSizeB), TruncatedCubeMidradius};
+    const CatalanSize size{Ratio(q, &BuildParams::baseSizeB), TruncatedCubeMidradius};
     const Base base = OctahedronBase();
     const double eps = kTruncatedCubeEps;
     const double p8 = Pole(eps, 8);
@@ -375,8 +363,7 @@ void BuildTriakisOctahedron(Solid& solid) {
 
 void BuildPentakisDodecahedron(Solid& solid) {
     const double q = std::sqrt((17.0 - 6.0 * kSqrt5) / 3.0);
-    const CatalanSize size{Ratio(q, q, &BuildParams::baseSizeC, SizeForm::FaceDistance),
-                           TruncatedIcosahedronMidradius};
+    const CatalanSize size{Ratio(q, &BuildParams::baseSizeC, SizeForm::FaceDistance), TruncatedIcosahedronMidradius};
     const Base base = DodecahedronBase();
     const double eps = kTruncatedIcosahedronEps;
     const double p6 = Pole(eps, 6);
@@ -391,7 +378,7 @@ void BuildPentakisDodecahedron(Solid& solid) {
 
 void BuildTriakisIcosahedron(Solid& solid) {
     const double q = std::sqrt(125.0 - 40.0 * kSqrt5) / 5.0;
-    const CatalanSize size{Ratio(q, q, &BuildParams::baseSizeC), TruncatedDodecahedronMidradius};
+    const CatalanSize size{Ratio(q, &BuildParams::baseSizeC), TruncatedDodecahedronMidradius};
     const Base base = IcosahedronBase();
     const double eps = kTruncatedDodecahedronEps;
     const double p10 = Pole(eps, 10);
@@ -407,7 +394,7 @@ void BuildTriakisIcosahedron(Solid& solid) {
 // ---- Disdyakis solids ---------------------------------------------------------------------
 
 void BuildDisdyakisDodecahedron(Solid& solid) {
-    const CatalanSize size{Ratio(std::sqrt(2.0 * kSqrt2 + 69.0) / 7.0, 12.0 / (10.0 - kSqrt2), &BuildParams::baseSizeB)};
+    const CatalanSize size{CatalanRatio(TruncatedCuboctahedronRatio())};
     const Base base = CubeBase();
     const double eps = kTruncatedCuboctahedronEps;
     const double p6 = Pole(eps, 6);
@@ -429,7 +416,7 @@ void BuildDisdyakisDodecahedron(Solid& solid) {
 }
 
 void BuildDisdyakisTriacontahedron(Solid& solid) {
-    const CatalanSize size{Ratio(std::sqrt(35.0 - 2.0 * kSqrt5) / 5.0, 1.2, &BuildParams::baseSizeC)};
+    const CatalanSize size{CatalanRatio(TruncatedIcosidodecahedronRatio())};
     const Base base = DodecahedronBase();
     const double eps = kTruncatedIcosidodecahedronEps;
     const double p6 = Pole(eps, 6);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalog/catalan_builders.h"
+#include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
 
 namespace gyro::catalan {
@@ -57,85 +58,8 @@ constexpr std::array<Pentagon, 60> kPentagonalHexecontahedronFaces = {{
     {10, 89, 88, 30, 29}, {11, 64, 62, 59, 60}, {11, 60, 57, 56, 85}, {11, 85, 84, 75, 76}, {11, 76, 73, 71, 91}, {11, 91, 90, 65, 64},
 }};
 
-const double kSqrt5 = std::sqrt(5.0);
-
 void SetColour(Solid& solid, size_t face, int pattern, uint8_t index) {
     solid.faces[face].colours[pattern] = solid.params.palette[index % kPaletteSize];
-}
-
-// The snub cube's constant: J the reciprocal of the tribonacci constant.
-struct SnubCubeShape {
-    double J;
-    double L;
-    double q;       // circumradius : square distance
-    double qEdge;   // midradius : square distance, squared
-};
-
-SnubCubeShape SnubCubeConstants() {
-    const double r33 = std::sqrt(33.0);
-    const double J = (std::cbrt(17.0 + 3.0 * r33) - std::cbrt(3.0 * r33 - 17.0) - 1.0) / 3.0;
-    const double L = (1.0 - J) / (1.0 + J);
-    return {J, L, std::sqrt(L * L + J * J + 1.0), 1.0 + (L * L + J * J) / 2.0};
-}
-
-// The snub cube with its squares at distance t: 0-3 the top square, 4-11 two
-// rings of four, 12-23 vertices 0-11 turned half about the y axis.
-void WriteSnubCubeSet(std::vector<Vec3>& v, double t, const SnubCubeShape& c) {
-    const double J = c.J * t;
-    const double L = c.L * t;
-    const std::array<Vec3, 12> top = {{{L, J, t}, {J, -L, t}, {-L, -J, t}, {-J, L, t}, {-L, t, J}, {t, L, J},
-                                       {L, -t, J}, {-t, -L, J}, {J, t, L}, {t, -J, L}, {-J, -t, L}, {-t, J, L}}};
-    for (int32_t i = 0; i < 12; ++i) {
-        v[i] = top[i];
-        v[12 + i] = {-top[i].x, top[i].y, -top[i].z};
-    }
-}
-
-// The snub dodecahedron's constants kappa and epsilon (Cardano's root of its cubic).
-struct SnubDodecahedronShape {
-    double kappa;
-    double epsilon;
-    double q;      // circumradius : pentagon distance
-    double qEdge;  // midradius : pentagon distance, squared
-};
-
-SnubDodecahedronShape SnubDodecahedronConstants() {
-    const double a0 = 449713.0 * kSqrt5 - 889445.0;
-    const double a1 = 93.0 * std::sqrt(30.0 * (24957.0 * kSqrt5 - 3863.0));
-    const double kappa = (std::cbrt(10.0 * (a0 - a1)) + std::cbrt(10.0 * (a1 + a0)) - (4.0 * kSqrt5 + 86.0)) / 93.0;
-    const double s36 = SinDeg(36.0);
-    const double d = 3.0 - kSqrt5 - kappa;
-    const double epsilon =
-        (4.0 * kappa * s36 - std::sqrt(2.0 * kappa * kappa * (5.0 - kSqrt5) - 1.6 * (kSqrt5 + 5.0) * d * d)) / 4.0;
-    const double delta = (kSqrt5 + 1.0) * epsilon / (4.0 * (kappa - epsilon * s36));
-    const double zeta = (std::sqrt(20.0 - 2.0 * (3.0 * kSqrt5 + 5.0) * delta * delta) + 3.0 * (kSqrt5 - 1.0)) / 4.0;
-    const double w = zeta * zeta + delta * delta + 1.0;
-    const double eta =
-        (std::sqrt((2.0 * (5.0 - kSqrt5) * w / std::pow(2.0 * zeta + kSqrt5 - 1.0, 2.0) - 1.0) * (delta * delta + 1.0)) +
-         zeta) / w;
-    const double q = std::sqrt(kappa * kappa + 1.0 + epsilon * epsilon - 2.0 * kappa * epsilon * s36);
-    const double qEdge = (1.0 / eta - zeta) * epsilon * (kSqrt5 + 3.0) / (8.0 * delta) + 1.0;
-    return {kappa, epsilon, q, qEdge};
-}
-
-// The snub dodecahedron with its pentagons at distance s: 0-4 the top
-// pentagon, 5 + 5b + i the five pentagons round it, 30 + m vertex m turned
-// half about the x axis.
-void WriteSnubDodecahedronSet(std::vector<Vec3>& v, double s, const SnubDodecahedronShape& c) {
-    const double theta = 72.0;
-    for (int32_t i = 0; i < 5; ++i) {
-        v[i] = {s * (c.epsilon * CosDeg((i - 3) * theta) + c.kappa * SinDeg(i * theta)),
-                s * (c.kappa * CosDeg(i * theta) - c.epsilon * SinDeg((i - 3) * theta)), s};
-    }
-    for (int32_t i = 0; i < 5; ++i) v[5 + i] = {-v[i].x, (-2.0 * s - v[i].y) / kSqrt5, (s - 2.0 * v[i].y) / kSqrt5};
-    for (int32_t b = 1; b <= 4; ++b) {
-        for (int32_t i = 0; i < 5; ++i) {
-            const Vec3 p = v[5 + i];
-            v[10 + 5 * (b - 1) + i] = {p.x * CosDeg(b * theta) + p.y * SinDeg(b * theta),
-                                       p.y * CosDeg(b * theta) - p.x * SinDeg(b * theta), p.z};
-        }
-    }
-    for (int32_t m = 0; m < 30; ++m) v[30 + m] = {v[m].x, -v[m].y, -v[m].z};
 }
 
 // The pole of a face whose corners lie on the midsphere's tangent edges:
@@ -156,17 +80,17 @@ void ScaleVertices(Solid& solid, double factor) {
 }  // namespace
 
 void BuildPentagonalIcositetrahedron(Solid& solid) {
-    const SnubCubeShape shape = SnubCubeConstants();
-    std::vector<Vec3> snub(24);
-    WriteSnubCubeSet(snub, 1.0, shape);
+    std::vector<Vec3> snub(kSnubCubeVertices);
+    WriteSnubCube(snub, 0, 1.0);
     const double m = Midradius(snub, 0, 1);
     if (!SizeMesh(solid, 38, 24)) return;
     for (int32_t f = 0; f < 6; ++f) solid.vertices[f] = Pole(snub, kSnubCubeSquares[f], m);
     for (int32_t f = 0; f < 32; ++f) solid.vertices[6 + f] = Pole(snub, kSnubCubeTriangles[f], m);
     // Squares at distance 1: their poles (m^2) are the farthest vertices; the
-    // snub cube's circumradius is q, so the inradius is m^2 / q.
-    const CatalanSize size{{shape.q, shape.qEdge, SizeForm::Circumradius, &BuildParams::baseSizeB}};
-    ScaleVertices(solid, CatalanScale(solid.params, size, m * m, m * m / shape.q));
+    // snub cube's circumradius is q, so the inradius is m^2 / q. Sized for a
+    // compound, qEdge is (midradius : square distance)^2, the same for both.
+    const CatalanSize size{CatalanRatio(SnubCubeRatio())};
+    ScaleVertices(solid, CatalanScale(solid.params, size, m * m, m * m / size.ratio.q));
     // Patterns: by the square (six colours), opposite squares alike, by the
     // place round the square, the places alternately.
     for (int32_t p = 0; p < 24; ++p) {
@@ -183,9 +107,9 @@ void BuildPentagonalIcositetrahedron(Solid& solid) {
 }
 
 void BuildPentagonalHexecontahedron(Solid& solid) {
-    const SnubDodecahedronShape shape = SnubDodecahedronConstants();
-    std::vector<Vec3> snub(60);
-    WriteSnubDodecahedronSet(snub, 1.0, shape);
+    const SnubIcosahedral member = SnubDodecahedronMember();
+    std::vector<Vec3> snub(kIcosahedral60Vertices);
+    WriteSnubIcosahedral(snub, 0, 1.0, member);
     const double m = Midradius(snub, 0, 1);
     if (!SizeMesh(solid, 92, 60)) return;
     for (int32_t f = 0; f < 12; ++f) {
@@ -193,8 +117,8 @@ void BuildPentagonalHexecontahedron(Solid& solid) {
         solid.vertices[f] = Pole(snub, pentagon, m);
     }
     for (int32_t f = 0; f < 80; ++f) solid.vertices[12 + f] = Pole(snub, kSnubDodecahedronTriangles[f], m);
-    const CatalanSize size{{shape.q, shape.qEdge, SizeForm::Circumradius, &BuildParams::baseSizeC}};
-    ScaleVertices(solid, CatalanScale(solid.params, size, m * m, m * m / shape.q));
+    const CatalanSize size{CatalanRatio(SnubIcosahedralRatio(member))};
+    ScaleVertices(solid, CatalanScale(solid.params, size, m * m, m * m / size.ratio.q));
     // Patterns: by the place round the pentagon, by the pentagon (a pentagon
     // and its half-turn image alike), one colour.
     for (int32_t p = 0; p < 60; ++p) {

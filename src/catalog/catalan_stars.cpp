@@ -8,6 +8,7 @@
 
 #include "catalog/catalan_base.h"
 #include "catalog/catalan_builders.h"
+#include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
 
 namespace gyro::catalan {
@@ -261,8 +262,7 @@ void BuildGreatRhombicTriacontahedron(Solid& solid) {
     if (!SizeMesh(solid, 32, Count(base.edges.size()))) return;
     const double pentagramPole = 5.0 * (kSqrt5 - 1.0) / 8.0;
     const double trianglePole = (15.0 - 5.0 * kSqrt5) / 8.0 / std::sqrt((5.0 - 2.0 * kSqrt5) / 3.0);
-    const SizeRatio ratio{std::sqrt((5.0 - kSqrt5) / 2.0), 1.25, SizeForm::Circumradius, &BuildParams::baseSizeC};
-    const double scale = ReferenceLength(solid.params, ratio) / trianglePole;
+    const double scale = ReferenceLength(solid.params, CatalanRatio(IcosidodecahedronRatio())) / trianglePole;
     for (int32_t i = 0; i < 12; ++i) solid.vertices[i] = base.vertices[i] * (pentagramPole * scale);
     for (int32_t f = 0; f < 20; ++f) solid.vertices[12 + f] = base.faceAxes[f] * (trianglePole * scale);
     for (size_t i = 0; i < base.edges.size(); ++i) {

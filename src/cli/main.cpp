@@ -11,7 +11,7 @@ void PrintUsage(std::FILE* out) {
         "  list                                   number, Japanese and English name of every figure\n"
         "  export N [--format json|off|obj] [-o FILE] [--kikaku K] [--settings FILE]\n"
         "  render N -o FILE.bmp|.png [--size WxH] [--settings FILE]\n"
-        "  bench [N...] [--size WxH] [--frames K]\n"
+        "  bench [N...] [--size WxH] [--frames K] [--fracn D|max]\n"
         "  settings [--settings FILE]\n",
         out);
 }

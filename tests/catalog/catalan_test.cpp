@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalog/catalogue.h"
 #include "model/solid.h"
 #include "state/dispatcher.h"
 #include "support/figure_table.h"
@@ -175,6 +176,37 @@ TEST_P(CatalanPartner, TakesThePartnersMidsphereForACompound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalan, CatalanPartner, ::testing::ValuesIn(kPartners));
+
+// Built for a dual compound (conhensez), every edge of the Catalan solid
+// crosses an edge of its Archimedean partner at right angles where both touch
+// the common midsphere: the partner's position, orientation and size all agree.
+TEST(CatalanSolids, EdgesCrossThePartnersInTheDualCompounds) {
+    auto tangents = [](const Solid& solid) {
+        std::vector<std::pair<Vec3, Vec3>> points;  // nearest point of each edge, edge direction
+        for (const auto& [a, b] : Edges(solid)) {
+            const Vec3 p = solid.vertices[a];
+            const Vec3 d = solid.vertices[b] - p;
+            points.push_back({p + d * (-Dot(p, d) / Dot(d, d)), d / Length(d)});
+        }
+        return points;
+    };
+    for (ShapeId compound = 503; compound <= 519; ++compound) {
+        const FigureInfo* info = FindFigure(compound);
+        ASSERT_NE(info, nullptr);
+        for (int8_t kikaku : {-1, 0, 1}) {
+            const auto archimedean = tangents(Built(info->base, kikaku, 1));
+            const auto catalan = tangents(Built(info->finish.partner, kikaku, 1));
+            ASSERT_EQ(archimedean.size(), catalan.size()) << compound;
+            for (const auto& [point, direction] : catalan) {
+                const auto match = std::find_if(archimedean.begin(), archimedean.end(), [&](const auto& other) {
+                    return Length(other.first - point) < 1e-6 * 800;
+                });
+                ASSERT_NE(match, archimedean.end()) << compound << " at kikaku " << int{kikaku};
+                EXPECT_NEAR(Dot(match->second, direction), 0.0, 1e-9) << compound;
+            }
+        }
+    }
+}
 
 // ---- Shapes against published proportions -----------------------------------------
 
