@@ -11,8 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <utility>
 #include <vector>
 
 #include "catalog/catalan_base.h"
@@ -59,7 +57,6 @@ double Pole(double eps, int n) { return 1.0 / std::sqrt(1.0 - eps * eps * CotSqu
 double Inradius(double eps) { return 1.0 / std::sqrt(1.0 + eps * eps); }
 
 // Half-edge : midradius of the partners.
-const double kCuboctahedronEps = 1.0 / std::sqrt(3.0);
 const double kIcosidodecahedronEps = 1.0 / std::sqrt(5.0 + 2.0 * kSqrt5);
 const double kRhombicuboctahedronEps = 1.0 / std::sqrt(4.0 + 2.0 * kSqrt2);
 const double kRhombicosidodecahedronEps = 1.0 / std::sqrt(10.0 + 4.0 * kSqrt5);
