@@ -21,8 +21,6 @@ constexpr std::pair<int, int> kPendingFigures[] = {
     {207, 215},  // duals of the uniform polyhedra
     {220, 227},  // duals of the uniform polyhedra
     {229, 267},  // duals of the uniform polyhedra
-    {348, 392},  // Johnson solids J49-J92 and 392
-    {415, 416},  // spheres and tori
     {453, 453},  // blob tree
 };
 
