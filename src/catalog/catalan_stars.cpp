@@ -163,12 +163,13 @@ void BuildStarRhombicHexecontahedron(Solid& solid, int32_t variant) {
     // Sixty golden rhombi over twelve five-valent vertices A on the
     // icosahedron's axes and two shells of twenty on its face axes, T
     // (three-valent) and S (six-valent); each rhombus joins A and T by its long
-    // diagonal and two S by its short one. Variant 0 has T inside at 1/φ of S,
-    // with T on a face at A and S on the faces beside it; variant 1 has T
-    // outside at φ, on the face beyond the edge that faces A, with S on the
-    // faces beyond T's other edges. These are the two ways of closing such a
-    // surface; variant 2 draws variant 0's surface in the colours the other
-    // way round. Circumradius baseSizeC.
+    // diagonal and two S by its short one. Variant 0 has T inside at 1/φ of S
+    // (A at sqrt((5 + √5)/6)), with T on a face at A and S on the faces beside
+    // it; variant 1 has T outside at φ (A at sqrt((5 - √5)/6)), on the face at
+    // a neighbour of A that turns away from A, with S on the faces beyond T's
+    // edges at that neighbour. These are the only two ways of closing such a
+    // surface on these axes, so variant 2 draws variant 0's surface with its
+    // colour patterns in the other order. Circumradius baseSizeC.
     const Base base = IcosahedronBase();
     const std::vector<Flag> flags = Flags(base);
     if (!SizeMesh(solid, 52, Count(flags.size()))) return;
