@@ -246,6 +246,10 @@ inline void ThinLineInside(uint32_t* pixels, int32_t w, Point a, Point b, uint32
     const int32_t dy = b.y - a.y;
     const int32_t adx = dx < 0 ? -dx : dx;
     const int32_t ady = dy < 0 ? -dy : dy;
+    if (adx <= 1 && ady <= 1) {  // one step or none: the start pixel alone, or nothing
+        if (adx + ady != 0) pixels[static_cast<std::ptrdiff_t>(a.y) * w + a.x] = c;
+        return;
+    }
     const bool xMajor = adx >= ady;
     const int32_t du = xMajor ? adx : ady;
     const int32_t dv = xMajor ? ady : adx;

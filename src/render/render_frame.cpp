@@ -75,12 +75,17 @@ bool FillCanSetPixels(const Point* points, int32_t n, int32_t w, int32_t h) {
 // the box of their ends and three-pixel lines within one pixel beyond it. When
 // every vertex falls on one pixel, every line has equal ends and draws nothing,
 // and every fill has all its corners on one row.
-bool CopyCanSetPixels(const std::vector<Point>& screen, int32_t w, int32_t h) {
+// `allPixels` tells whether every vertex has a pixel.
+bool CopyCanSetPixels(const std::vector<Point>& screen, int32_t w, int32_t h, bool& allPixels) {
     int32_t minX = std::numeric_limits<int32_t>::max(), minY = minX;
     int32_t maxX = std::numeric_limits<int32_t>::min(), maxY = maxX;
     bool any = false;
+    allPixels = true;
     for (const Point& p : screen) {
-        if (p.x == kNoPixel) continue;
+        if (p.x == kNoPixel) {
+            allPixels = false;
+            continue;
+        }
         any = true;
         minX = std::min(minX, p.x);
         maxX = std::max(maxX, p.x);
@@ -89,6 +94,19 @@ bool CopyCanSetPixels(const std::vector<Point>& screen, int32_t w, int32_t h) {
     }
     if (!any || (minX == maxX && minY == maxY)) return false;
     return maxX >= -1 && maxY >= -1 && minX <= w && minY <= h;
+}
+
+// True when every corner of every face with two corners or more names a vertex.
+bool CornersInRange(const Solid& solid) {
+    const auto n = static_cast<uint32_t>(solid.vertexCount());
+    for (const Face& face : solid.faces) {
+        const int32_t total = TotalCorners(face);
+        if (total < 2 || face.corners.size() < static_cast<size_t>(total)) continue;  // never drawn
+        for (int32_t i = 0; i < total; ++i) {
+            if (static_cast<uint32_t>(face.corners[i]) >= n) return false;
+        }
+    }
+    return true;
 }
 
 Pen MakePen(int widthMode, Colour colour) {
@@ -134,9 +152,11 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     const Point* screen = ctx.scratch.screen.data();
     const size_t vertexCount = ctx.scratch.screen.size();
     const int32_t* c = face.corners.data();
-    for (int32_t i = 0; i < total; ++i) {
-        const auto index = static_cast<size_t>(static_cast<uint32_t>(c[i]));
-        if (index >= vertexCount || screen[index].x == kNoPixel) return view;
+    if (!ctx.allCornersDrawable) {
+        for (int32_t i = 0; i < total; ++i) {
+            const auto index = static_cast<size_t>(static_cast<uint32_t>(c[i]));
+            if (index >= vertexCount || screen[index].x == kNoPixel) return view;
+        }
     }
     view.drawable = true;
     if (ctx.style.facecolmode == kFaceTransparent) return view;  // no facing test: every face is drawn
@@ -249,7 +269,10 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     ctx.viewCache = viewCache;
     ctx.planeCache = planeCache;
     ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache, planeCache);
-    if (ctx.onlyPixels && !CopyCanSetPixels(scratch.screen, ctx.width, ctx.height)) return;
+    bool allPixels = false;
+    if (ctx.onlyPixels && !CopyCanSetPixels(scratch.screen, ctx.width, ctx.height, allPixels)) return;
+    // With every vertex on a pixel and every corner a vertex, ViewFace need not look.
+    ctx.allCornersDrawable = allPixels && ctx.cornersInRange;
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
@@ -321,6 +344,9 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     RenderContext ctx{solid,      display, MakeProjection(view, display, solid.params),
                       style,      LightVector(display), topLevel, scratch};
     ctx.onlyPixels = !surface.NeedsEveryCall();
+    // A fractal's faces are looked at once for every copy; whether their corners
+    // all name vertices is worth knowing once.
+    ctx.cornersInRange = topLevel > 0 && CornersInRange(solid);
     ctx.width = surface.Width();
     ctx.height = surface.Height();
 

@@ -74,6 +74,8 @@ struct RenderContext {
     // The surface keeps only pixels: calls that cannot change the finished
     // picture may be left out (Surface::NeedsEveryCall).
     bool onlyPixels = false;
+    bool cornersInRange = false;      // every face's corners name vertices (worked out for fractals)
+    bool allCornersDrawable = false;  // and every vertex of the current copy has a pixel
     int32_t width = 0;  // the surface's size
     int32_t height = 0;
 };

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "render/raster_surface.h"
+#include "render/render_frame.h"
+#include "state/app_state.h"
+#include "state/dispatcher.h"
+
+namespace gyro {
+namespace {
+
+// The rasterizer behind a surface that asks for every call and takes outlines
+// line by line: the frame as drawn before any call is left out.
+class EveryCallSurface final : public Surface {
+public:
+    explicit EveryCallSurface(BackBuffer& buffer) : inner_(buffer) {}
+    int32_t Width() const override { return inner_.Width(); }
+    int32_t Height() const override { return inner_.Height(); }
+    void FillRect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, Colour colour) override {
+        inner_.FillRect(x0, y0, x1, y1, colour);
+    }
+    void FillPolygons(const Point* points, const int32_t* counts, int32_t polygonCount, Colour colour) override {
+        inner_.FillPolygons(points, counts, polygonCount, colour);
+    }
+    void DrawLine(Point a, Point b, int32_t width, Colour colour) override { inner_.DrawLine(a, b, width, colour); }
+    void SetPixel(int32_t x, int32_t y, Colour colour) override { inner_.SetPixel(x, y, colour); }
+
+private:
+    RasterSurface inner_;
+};
+
+struct FrameCase {
+    const char* name;
+    ShapeId figure;
+    int8_t fracn;
+    void (*setup)(AppState&);
+};
+
+void TurnedView(AppState& s) {
+    const double a = 1 / std::sqrt(2.0), b = 1 / std::sqrt(6.0), c = 1 / std::sqrt(3.0);
+    s.view.ax = {{{a, b, c}, {-a, b, c}, {0, -2 * b, c}}};
+}
+
+const FrameCase kCases[] = {
+    {"tetrahedra, face on", 440, 7, [](AppState&) {}},
+    {"tetrahedra, thick lines", 440, 6, [](AppState& s) { TurnedView(s); s.display.penbold = 0; }},
+    {"dodecahedra", 443, 2, TurnedView},
+    {"dodecahedra, reversed", 443, 2, [](AppState& s) { TurnedView(s); s.display.rezerse = 1; }},
+    {"dodecahedra, reversed thick", 443, 2,
+     [](AppState& s) { TurnedView(s); s.display.rezerse = 1; s.display.penbold = 0; s.display.urapenbold = 0; }},
+    {"dodecahedra, transparent", 443, 2, [](AppState& s) { TurnedView(s); s.display.facecolmode = 0; }},
+    {"dodecahedra, opaque", 443, 2, [](AppState& s) { TurnedView(s); s.display.facecolmode = 1; }},
+    {"dodecahedra, no hidden lines", 443, 2, [](AppState& s) { TurnedView(s); s.display.urapenbold = 2; }},
+    {"dodecahedra, no lines", 443, 2, [](AppState& s) { TurnedView(s); s.display.penbold = 2; }},
+    {"icosahedra, stereo", 444, 2, [](AppState& s) { TurnedView(s); s.display.stereoon = 1; }},
+    // Zoomed in, many copies lie off the picture or reach across its border.
+    {"cuboctahedra, zoomed", 445, 3, [](AppState& s) { TurnedView(s); s.view.rad = 12; s.display.penbold = 0; }},
+    // The eye close by: some copies are behind it, some cut through its plane.
+    {"rhombic triacontahedra, eye close", 448, 2,
+     [](AppState& s) { TurnedView(s); s.display.persdz = 40; s.view.rad = 4; }},
+    // Zoomed far out, whole copies shrink to a pixel.
+    {"octahedra, tiny", 442, 6, [](AppState& s) { TurnedView(s); s.view.rad = 0.03; }},
+    {"cube", 5, 0, [](AppState& s) { TurnedView(s); s.display.penbold = 0; }},
+    {"ellipsoid, coloured", 415, 0, [](AppState& s) { TurnedView(s); s.display.facecolmode = 9; }},
+};
+
+class PixelSurface : public ::testing::TestWithParam<FrameCase> {};
+
+// Leaving out calls that cannot change the picture, culling copies and the
+// outline fast paths all give the very pixels of drawing everything.
+TEST_P(PixelSurface, LeavesThePictureAsDrawingEveryCall) {
+    const FrameCase& c = GetParam();
+    AppState state;
+    ASSERT_NE(ChangeFigure(state, c.figure), 0);
+    state.display.fracn = c.fracn;
+    c.setup(state);
+    ASSERT_TRUE(CreateBackBuffer(state, 203, 151));
+
+    RenderFrame(state);
+    const std::vector<Colour> fast = state.display.backBuffer.pixels;
+    EveryCallSurface everyCall(state.display.backBuffer);
+    RenderFrame(state, everyCall);
+    const std::vector<Colour>& full = state.display.backBuffer.pixels;
+
+    int32_t differing = 0;
+    for (size_t i = 0; i < full.size(); ++i) differing += fast[i] != full[i];
+    EXPECT_EQ(differing, 0);
+    // The case draws something beyond the background.
+    int32_t drawn = 0;
+    for (Colour p : full) drawn += p != full[0];
+    EXPECT_GT(drawn, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, PixelSurface, ::testing::ValuesIn(kCases), [](const auto& info) {
+    std::string name;
+    for (const char* p = info.param.name; *p != 0; ++p) name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+});
+
+}  // namespace
+}  // namespace gyro
