@@ -71,6 +71,7 @@ TEST_F(DialogRunner, TheInformationBoxShowsTheHelpAndClosesOnOkOrEscape) {
     InitAppState(state);
     auto window = std::make_unique<MainWindow>(state, shell);
     window->show();
+    window->startLoop();
     QApplication::processEvents();
 
     int opened = 0;
