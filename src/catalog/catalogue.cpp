@@ -65,7 +65,7 @@ constexpr FigureInfo kFigures[] = {
     {51, "切頂立方八面体 / 斜方切頂立方八面体 / 大菱形立方八面体", "Truncated cuboctahedron / Rhombitruncated cuboctahedron / Great rhombicuboctahedron", FigureFamily::Archimedean, 0},
     {52, "切頂二十・十二面体 / 斜方切頂二十・十二面体 / 大菱形二十・十二面体", "Truncated icosidodecahedron / Rhombitruncated icosidodecahedron / Great rhombicosidodecahedron", FigureFamily::Archimedean, 0},
     {53, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 0},
-    {54, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 0},
+    {54, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 53, MirroredInX()},
     {55, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Archimedean, 0},
     {56, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Archimedean, 55, MirroredInX()},
     {60, "菱形十二面体", "Rhombic dodecahedron", FigureFamily::Catalan, 0},

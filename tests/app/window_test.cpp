@@ -246,8 +246,9 @@ TEST_F(Window, ExactlyOneFigureEntryIsChecked) {
 }
 
 TEST_F(Window, FigureMenuSettingsAndSizeStandard) {
-    EXPECT_FALSE(window->action(cmd::kPyramidSettings)->isEnabled());
-    EXPECT_FALSE(window->action(cmd::kSphericalSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kPyramidSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kHueCycle)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kSphericalSettings)->isEnabled());
     EXPECT_TRUE(IsChecked(cmd::kKikakuInscribed));
 }
 
