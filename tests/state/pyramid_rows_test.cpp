@@ -11,8 +11,8 @@ namespace gyro {
 namespace {
 
 // A raised pyramid has its apex outside the face it stands on, a sunk one inside:
-// measured against the base figure's own face plane, for every row of the
-// catalogue that puts one layer of pyramids on a base that builds.
+// measured against the face's plane in the finished figure, for every row of
+// the catalogue that puts one layer of pyramids on a base that builds.
 TEST(PyramidRows, RaisedApexesLieOutsideTheirFaceAndSunkOnesInside) {
     int checked = 0;
     for (const FigureInfo& row : AllFigures()) {
@@ -27,8 +27,10 @@ TEST(PyramidRows, RaisedApexesLieOutsideTheirFaceAndSunkOnesInside) {
         for (int32_t f = 0; f < base.faceCount(); ++f) {
             const Face& face = base.faces[f];
             if (face.polygonSize >= 6) continue;  // no equilateral pyramid: the apex stays in the face
-            const Vec3 n = FaceNormal(face, base.vertices);
-            const double planeDistance = Dot(n, base.vertices[face.corners[0]]);
+            // The figure keeps the base's vertices first (shrunk, if the apexes
+            // reached beyond the old circumradius): the face plane is taken there.
+            const Vec3 n = FaceNormal(face, figure.vertices);
+            const double planeDistance = Dot(n, figure.vertices[face.corners[0]]);
             const double apexDistance = Dot(n, figure.vertices[base.vertexCount() + f]);
             const double height = apexDistance - planeDistance;
             if (row.finish.amount > 0) {
@@ -49,14 +51,16 @@ TEST(PyramidRows, TheDodecahedronsApexesAgainstItsInsphere) {
     ASSERT_NE(BuildFigure(dodecahedron, 9), 0);
     ASSERT_NE(BuildFigure(raised, 465), 0);
     ASSERT_NE(BuildFigure(sunk, 477), 0);
+    // Each figure against the insphere of the dodecahedron it keeps as its first 20 vertices.
     const Face& face = dodecahedron.faces[0];
-    const double inradius = Dot(FaceNormal(face, dodecahedron.vertices), dodecahedron.vertices[face.corners[0]]);
-    ASSERT_GT(inradius, 0);
+    auto inradius = [&face](const Solid& s) { return Dot(FaceNormal(face, s.vertices), s.vertices[face.corners[0]]); };
+    ASSERT_GT(inradius(raised), 0);
+    ASSERT_GT(inradius(sunk), 0);
     for (int32_t f = 0; f < 12; ++f) {
         const double out = Length(raised.vertices[20 + f]);
         const double in = Length(sunk.vertices[20 + f]);
-        EXPECT_GT(out, inradius * 1.1) << f;
-        EXPECT_LT(in, inradius * 0.9) << f;
+        EXPECT_GT(out, inradius(raised) * 1.1) << f;
+        EXPECT_LT(in, inradius(sunk) * 0.9) << f;
         EXPECT_GT(in, 0) << f;
     }
 }
