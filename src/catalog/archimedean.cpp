@@ -11,6 +11,7 @@
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
+#include "catalog/uniform_builders.h"
 #include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
 
@@ -327,6 +328,7 @@ void BuildFiveOctahedra(Solid& solid) {
 }  // namespace
 
 int BuildArchimedeanFamily(Solid& solid, ShapeId figure) {
+    if (BuildIcosahedral60Uniform(solid, figure) || BuildIcosahedral120Uniform(solid, figure)) return 1;
     switch (figure) {
         case 27: BuildFiveOctahedra(solid); break;
         case 40:

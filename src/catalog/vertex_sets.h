@@ -147,6 +147,12 @@ void WriteTruncatedIcosahedronFamily(std::vector<Vec3>& vertices, int32_t first,
 int32_t RhombicosidodecahedronTurn(int32_t v, int32_t k);
 int32_t TruncatedDodecahedronTurn(int32_t v, int32_t k);
 int32_t TruncatedIcosahedronTurn(int32_t v, int32_t k);
+// The partner of a vertex under the half turn about the x axis (a two-fold
+// axis of each set): the chiral figures on these sets need a partner map that
+// keeps the hand, which the opposite vertex does not.
+int32_t RhombicosidodecahedronHalfTurn(int32_t v);
+int32_t TruncatedDodecahedronHalfTurn(int32_t v);
+int32_t TruncatedIcosahedronHalfTurn(int32_t v);
 constexpr int32_t Icosahedral60Antipode(int32_t v) { return v < 30 ? v + 30 : v - 30; }
 
 // ---- Truncated icosidodecahedron family (120) -----------------------------------
@@ -162,6 +168,8 @@ struct Icosahedral120 {
 };
 Icosahedral120 TruncatedIcosidodecahedronMember();
 Icosahedral120 IcositruncatedDodecadodecahedronMember();
+Icosahedral120 TruncatedDodecadodecahedronMember();
+Icosahedral120 GreatTruncatedIcosidodecahedronMember();
 void WriteIcosahedral120(std::vector<Vec3>& vertices, int32_t first, double d, Icosahedral120 member);
 int32_t Icosahedral120Turn(int32_t v, int32_t k);
 constexpr int32_t Icosahedral120Antipode(int32_t v) { return v < 60 ? v + 60 : v - 60; }
@@ -199,6 +207,13 @@ struct SnubDerived {
     double eta;
 };
 SnubIcosahedral SnubDodecahedronMember();  // kappa by Cardano's formula, epsilon from it
+// The chiral non-convex snubs on the same numbering.
+inline constexpr SnubIcosahedral kSnubDodecadodecahedron{0.5116257065330503, 0.11702900065796454};
+inline constexpr SnubIcosahedral kInvertedSnubDodecadodecahedron{0.5911652042460505, 0.25653065596038355};
+inline constexpr SnubIcosahedral kSnubIcosidodecadodecahedron{0.6102789036946745, 0.17314745893545447};
+inline constexpr SnubIcosahedral kGreatSnubIcosidodecahedron{0.5418018128094723, 0.20919524790238347};
+inline constexpr SnubIcosahedral kGreatInvertedSnubIcosidodecahedron{0.5357617603294994, 0.23727365379544027};
+inline constexpr SnubIcosahedral kGreatRetrosnubIcosidodecahedron{0.3618855410048834, 0.11163073756378705};
 SnubDerived SnubDerivedConstants(SnubIcosahedral member);
 SizeRatio SnubIcosahedralRatio(SnubIcosahedral member);
 void WriteSnubIcosahedral(std::vector<Vec3>& vertices, int32_t first, double s, SnubIcosahedral member);
