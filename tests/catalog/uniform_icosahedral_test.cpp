@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -136,6 +137,8 @@ const test::FigureFacts kUniform[] = {
     // Duals: a face per primal vertex, on the sphere of 800 at every size standard.
     {237, 104, 60, {{6, 60}}, 800, 1, kDual},
     {238, 104, 60, {{6, 60}}, 800, 1, kDual},
+    {239, 992, 60, {{32, 60}}, 800, 1, kFarBands},
+    {240, 1632, 60, {{48, 60}}, 800, 1, kFarBands},
     {241, 44, 60, {{4, 60}}, 800, 1, kDual},
     {245, 24, 60, {{3, 60}}, 800, 1, kDual},
     {247, 62, 60, {{4, 60}}, 800, 1, kDual},
@@ -257,6 +260,28 @@ TEST(UniformIcosahedral, MergedFacesAreTheTwinsCoplanarPairs) {
             if (face.polygonCount == 2) ++merges;
         }
         EXPECT_GT(merges, 0) << merged;
+    }
+}
+
+// The dual's face of a primal vertex runs once round every primal face at that
+// vertex, also where edges lie in four faces: one band per face, none twice.
+TEST(UniformIcosahedral, DualRingsTakeEveryFaceAtTheVertexOnce) {
+    for (const auto& [dual, primal] : {std::pair<ShapeId, ShapeId>{240, 135}, {239, 132}}) {
+        const Solid p = Build(primal);
+        const Solid d = Build(dual);
+        const int32_t n = p.faceCount();
+        ASSERT_EQ(d.faceCount(), p.vertexCount());
+        for (int32_t v = 0; v < p.vertexCount(); ++v) {
+            std::multiset<int32_t> around;
+            for (int32_t f = 0; f < n; ++f) {
+                const auto& c = p.faces[f].corners;
+                if (std::find(c.begin(), c.end(), v) != c.end()) around.insert(f);
+            }
+            std::multiset<int32_t> ring;
+            const Face& face = d.faces[v];
+            for (int32_t q = 0; q < face.polygonCount; ++q) ring.insert(face.corners[4 * q] % n);
+            EXPECT_EQ(ring, around) << dual << " vertex " << v;
+        }
     }
 }
 
