@@ -3,11 +3,13 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "state/app_state.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gyrosolid"));
+    gyro::InstallQtTranslations(app);
 
     // A debugging aid only: --grab FILE saves the window after a second of
     // running and quits.

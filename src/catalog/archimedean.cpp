@@ -12,6 +12,7 @@
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
 #include "catalog/uniform_builders.h"
+#include "catalog/uniform_faces.h"
 #include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
 
@@ -328,6 +329,10 @@ void BuildFiveOctahedra(Solid& solid) {
 }  // namespace
 
 int BuildArchimedeanFamily(Solid& solid, ShapeId figure) {
+    if (BuildUniformOctahedral(solid, figure) || BuildUniformIcosahedral(solid, figure) ||
+        BuildPrismCompound(solid, figure)) {
+        return 1;
+    }
     if (BuildIcosahedral60Uniform(solid, figure) || BuildIcosahedral120Uniform(solid, figure)) return 1;
     switch (figure) {
         case 27: BuildFiveOctahedra(solid); break;

@@ -7,6 +7,7 @@
 
 #include "catalog/build_kit.h"
 #include "catalog/builders.h"
+#include "catalog/catalan_builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
 #include "catalog/vertex_sets.h"
@@ -83,6 +84,7 @@ void BuildSnubCube(Solid& solid) {
 int BuildSnubCubeFamily(Solid& solid, ShapeId figure) {
     switch (figure) {
         case 53: BuildSnubCube(solid); break;
+        case 75: catalan::BuildPentagonalIcositetrahedron(solid); break;
         default: return 0;
     }
     WriteFigureNames(solid, figure);

@@ -7,6 +7,7 @@
 
 #include "catalog/build_kit.h"
 #include "catalog/builders.h"
+#include "catalog/catalan_builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
 #include "catalog/uniform_builders.h"
@@ -60,6 +61,7 @@ int BuildSnubDodecahedronFamily(Solid& solid, ShapeId figure) {
     if (BuildIcosahedralSnubUniform(solid, figure)) return 1;
     switch (figure) {
         case 55: BuildSnubDodecahedron(solid); break;
+        case 77: catalan::BuildPentagonalHexecontahedron(solid); break;
         default: return 0;
     }
     WriteFigureNames(solid, figure);

@@ -14,18 +14,7 @@ namespace {
 // Inclusive ranges of figure numbers still to be built.
 constexpr std::pair<int, int> kPendingFigures[] = {
     // One range a line, so that families landing side by side touch different lines.
-    {32, 37},    // compounds of prisms
-    {60, 87},    // Catalan and related solids
-    {92, 105},   // uniform polyhedra, octahedral
-    {109, 126},  // uniform polyhedra, icosahedral
-    {203, 204},  // duals of the uniform polyhedra
-    {207, 215},  // duals of the uniform polyhedra
-    {220, 227},  // duals of the uniform polyhedra
-    {229, 236},  // duals of the uniform polyhedra
-    {415, 416},  // spheres and tori
-    {447, 448},  // Catalan fractals
     {453, 453},  // blob tree
-    {503, 519},  // compounds of Archimedean and Catalan solids
 };
 
 }  // namespace
