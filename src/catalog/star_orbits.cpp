@@ -1,6 +1,7 @@
 #include "catalog/star_orbits.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "catalog/build_kit.h"
 #include "model/solid_ops.h"
@@ -50,6 +51,23 @@ int32_t WriteStarOrbits(Solid& solid, int32_t firstFace, std::span<const StarOrb
         for (int32_t k = 0; k < turns; ++k) write(o, k, true);
     }
     return f;
+}
+
+namespace {
+
+uint8_t FrameColour(const FaceTag& tag, int32_t p) {
+    if (p == 0) return ColourOfKind(tag.corners);
+    if (p == 1) return IcosahedralAxisColour(tag);
+    if (tag.axis == Axis::Five) return kWhite;
+    return tag.axis == Axis::Three ? tag.slot % 5 : ColourOfKind(tag.corners);
+}
+
+}  // namespace
+
+void WriteFrame(Solid& solid, std::span<const OrbitFace> faces, const OrbitMaps& maps, int16_t patterns) {
+    std::vector<FaceTag> tags;
+    WriteOrbitFaces(solid, 0, 0, faces, maps, tags);
+    PaintPatterns(solid, tags, patterns, FrameColour);
 }
 
 }  // namespace gyro::kit

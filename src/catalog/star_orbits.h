@@ -40,4 +40,9 @@ int32_t StarOrbitFaceCount(std::span<const StarOrbit> orbits);
 // palette colour in every slot. Returns the next face.
 int32_t WriteStarOrbits(Solid& solid, int32_t firstFace, std::span<const StarOrbit> orbits, const OrbitMaps& maps);
 
+// The frames (convex hulls of a star solid's vertices): faces from an orbit
+// table, painted in `patterns` patterns: by kind, the faces on the five-fold
+// axes in five colours, the faces on the three-fold axes in five colours.
+void WriteFrame(Solid& solid, std::span<const OrbitFace> faces, const OrbitMaps& maps, int16_t patterns);
+
 }  // namespace gyro::kit

@@ -3,8 +3,6 @@
 // and the opposite vertex, written against the set's fixed numbering.
 
 #include <cstdint>
-#include <span>
-#include <vector>
 
 #include "catalog/build_kit.h"
 #include "catalog/catalogue.h"
@@ -19,7 +17,7 @@ namespace {
 
 using namespace kit;
 
-// Figure 157.
+// Icositruncated dodecadodecahedron (157).
 constexpr StarOrbit k157Faces[] = {
     {6, 1, 1, 3, Spread::Full, {0, 15, 36, 37, 18, 3}},
     {6, 1, 1, 3, Spread::Full, {20, 50, 105, 106, 51, 21}},
@@ -29,7 +27,7 @@ constexpr StarOrbit k157Faces[] = {
     {10, 1, 3, 7, Spread::Full, {10, 39, 50, 20, 29, 59, 30, 19, 49, 40}},
 };
 
-// Figure 159.
+// Truncated dodecadodecahedron (159).
 constexpr StarOrbit k159Faces[] = {
     {4, 1, 1, 1, Spread::Full, {0, 7, 23, 24}},
     {4, 1, 1, 1, Spread::Full, {10, 40, 41, 11}},
@@ -40,7 +38,7 @@ constexpr StarOrbit k159Faces[] = {
     {10, 1, 3, 7, Spread::Full, {10, 39, 50, 20, 29, 59, 30, 19, 49, 40}},
 };
 
-// Figure 161.
+// Great truncated icosidodecahedron (161).
 constexpr StarOrbit k161Faces[] = {
     {4, 1, 1, 1, Spread::Full, {0, 101, 102, 3}},
     {4, 1, 1, 1, Spread::Full, {10, 15, 36, 39}},
@@ -51,7 +49,7 @@ constexpr StarOrbit k161Faces[] = {
     {10, 1, 3, 7, Spread::Full, {10, 39, 50, 20, 29, 59, 30, 19, 49, 40}},
 };
 
-// Convex hull of figure 157's vertices.
+// The convex hull of the icositruncated dodecadodecahedron's vertices.
 constexpr OrbitFace k156Frame[] = {
     {10, Axis::Five, true, {5, 6, 7, 8, 9, 0, 1, 2, 3, 4}},
     {4, Axis::None, false, {16, 1, 0, 15}},
@@ -62,7 +60,7 @@ constexpr OrbitFace k156Frame[] = {
     {4, Axis::None, false, {105, 115, 40, 50}},
 };
 
-// Convex hull of figure 159's vertices.
+// The convex hull of the truncated dodecadodecahedron's vertices.
 constexpr OrbitFace k158Frame[] = {
     {10, Axis::Five, true, {4, 5, 6, 7, 8, 9, 0, 1, 2, 3}},
     {6, Axis::Three, false, {24, 25, 15, 0, 9, 14}},
@@ -73,7 +71,7 @@ constexpr OrbitFace k158Frame[] = {
     {4, Axis::None, false, {50, 105, 115, 40}},
 };
 
-// Convex hull of figure 161's vertices.
+// The convex hull of the great truncated icosidodecahedron's vertices.
 constexpr OrbitFace k160Frame[] = {
     {6, Axis::Three, false, {9, 25, 24, 0, 15, 14}},
     {4, Axis::None, false, {16, 15, 0, 1}},
@@ -83,22 +81,6 @@ constexpr OrbitFace k160Frame[] = {
     {6, Axis::Three, false, {40, 41, 116, 30, 31, 115}},
     {4, Axis::None, false, {115, 105, 50, 40}},
 };
-
-// Frames: pattern 0 by kind, pattern 1 the faces on the five-fold axes in five
-// colours, pattern 2 the faces on the three-fold axes in five colours.
-uint8_t FrameColour(const FaceTag& tag, int32_t p) {
-    if (p == 0) return ColourOfKind(tag.corners);
-    if (p == 1) return IcosahedralAxisColour(tag);
-    if (tag.axis == Axis::Five) return kWhite;
-    return tag.axis == Axis::Three ? tag.slot % 5 : ColourOfKind(tag.corners);
-}
-
-template <size_t N>
-void WriteFrame(Solid& solid, const OrbitFace (&faces)[N], const OrbitMaps& maps, int16_t patterns) {
-    std::vector<FaceTag> tags;
-    WriteOrbitFaces(solid, 0, 0, faces, maps, tags);
-    PaintPatterns(solid, tags, patterns, FrameColour);
-}
 
 constexpr OrbitMaps kIcosahedral120Maps{Icosahedral120Turn, Icosahedral120Antipode, true};
 

@@ -6,8 +6,6 @@
 // polygons are written in star order.
 
 #include <cstdint>
-#include <span>
-#include <vector>
 
 #include "catalog/build_kit.h"
 #include "catalog/catalogue.h"
@@ -158,7 +156,7 @@ constexpr StarOrbit k136Faces[] = {
     {0, 0, 0, 0, Spread::Empty, {12}},
 };
 
-// Figure 138.
+// Great ditrigonal dodecicosidodecahedron (138).
 constexpr StarOrbit k138Faces[] = {
     {3, 1, 1, 0, Spread::Full, {0, 16, 3}},
     {3, 1, 1, 0, Spread::Full, {10, 54, 55}},
@@ -168,7 +166,7 @@ constexpr StarOrbit k138Faces[] = {
     {10, 1, 3, 7, Spread::Full, {0, 20, 21, 1, 15, 56, 11, 10, 55, 16}},
 };
 
-// Figure 139.
+// Great icosicosidodecahedron (139).
 constexpr StarOrbit k139Faces[] = {
     {3, 1, 1, 0, Spread::Full, {0, 16, 3}},
     {3, 1, 1, 0, Spread::Full, {10, 54, 55}},
@@ -178,7 +176,7 @@ constexpr StarOrbit k139Faces[] = {
     {6, 1, 1, 3, Spread::Full, {1, 4, 18, 52, 53, 15}},
 };
 
-// Figure 140.
+// Great dodecicosahedron (140).
 constexpr StarOrbit k140Faces[] = {
     {10, 1, 3, 7, Spread::OnZAxis, {0, 3, 6, 9, 2, 5, 8, 1, 4, 7}},
     {10, 1, 3, 7, Spread::Full, {0, 20, 21, 1, 15, 56, 11, 10, 55, 16}},
@@ -216,7 +214,7 @@ constexpr StarOrbit k143Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {15, 17, 19, 16, 18}},
 };
 
-// Figure 145.
+// Truncated great dodecahedron (145).
 constexpr StarOrbit k145Faces[] = {
     {10, 1, 1, 5, Spread::Full, {0, 5, 20, 55, 46, 47, 58, 23, 7, 2}},
     {10, 1, 1, 5, Spread::OnZAxis, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19}},
@@ -224,7 +222,7 @@ constexpr StarOrbit k145Faces[] = {
     {5, 1, 2, 6, Spread::Full, {5, 29, 10, 19, 20}},
 };
 
-// Figure 146.
+// Great dodecicosidodecahedron (146).
 constexpr StarOrbit k146Faces[] = {
     {3, 1, 1, 0, Spread::Full, {0, 23, 26}},
     {3, 1, 1, 0, Spread::Full, {5, 43, 46}},
@@ -234,7 +232,7 @@ constexpr StarOrbit k146Faces[] = {
     {10, 1, 3, 7, Spread::OnZAxis, {10, 13, 16, 19, 12, 15, 18, 11, 14, 17}},
 };
 
-// Figure 147.
+// (Uniform)Great rhombicosidodecahedron (147).
 constexpr StarOrbit k147Faces[] = {
     {3, 1, 1, 0, Spread::Full, {0, 23, 26}},
     {3, 1, 1, 0, Spread::Full, {5, 43, 46}},
@@ -246,7 +244,7 @@ constexpr StarOrbit k147Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {5, 7, 9, 6, 8}},
 };
 
-// Figure 148.
+// Great rhombidodecahedron (148).
 constexpr StarOrbit k148Faces[] = {
     {4, 1, 1, 1, Spread::Turns, {0, 54, 34, 23}},
     {4, 1, 1, 1, Spread::Full, {5, 7, 40, 43}},
@@ -256,7 +254,7 @@ constexpr StarOrbit k148Faces[] = {
     {10, 1, 3, 7, Spread::OnZAxis, {10, 13, 16, 19, 12, 15, 18, 11, 14, 17}},
 };
 
-// Figure 150.
+// Rhombidodecadodecahedron (150).
 constexpr StarOrbit k150Faces[] = {
     {4, 1, 1, 1, Spread::Full, {0, 11, 12, 2}},
     {4, 1, 1, 1, Spread::Full, {5, 9, 28, 29}},
@@ -268,7 +266,7 @@ constexpr StarOrbit k150Faces[] = {
     {5, 1, 2, 6, Spread::Full, {5, 29, 10, 19, 20}},
 };
 
-// Figure 151.
+// Icosidodecadodecahedron (151).
 constexpr StarOrbit k151Faces[] = {
     {5, 1, 1, 2, Spread::Full, {0, 18, 54, 55, 11}},
     {5, 1, 1, 2, Spread::OnZAxis, {5, 6, 7, 8, 9}},
@@ -278,7 +276,7 @@ constexpr StarOrbit k151Faces[] = {
     {6, 1, 1, 3, Spread::Full, {5, 29, 45, 46, 22, 6}},
 };
 
-// Figure 152.
+// Rhombicosahedron (152).
 constexpr StarOrbit k152Faces[] = {
     {4, 1, 1, 1, Spread::Full, {0, 11, 12, 2}},
     {4, 1, 1, 1, Spread::Full, {5, 9, 28, 29}},
@@ -318,7 +316,7 @@ constexpr StarOrbit k155Faces[] = {
     {5, 1, 2, 6, Spread::Full, {5, 29, 10, 19, 20}},
 };
 
-// Convex hull of figure 128's vertices.
+// The convex hull of the great snub dodecicosidodecahedron's vertices.
 constexpr OrbitFace k127Frame[] = {
     {5, Axis::Five, true, {2, 3, 4, 0, 1}},
     {4, Axis::None, false, {10, 11, 1, 0}},
@@ -329,7 +327,7 @@ constexpr OrbitFace k127Frame[] = {
     {3, Axis::Three, false, {58, 16, 15}},
 };
 
-// Convex hull of figure 142's vertices.
+// The convex hull of the small retrosnub icosicosidodecahedron's vertices.
 constexpr OrbitFace k141Frame[] = {
     {10, Axis::Five, true, {5, 6, 7, 8, 9, 0, 1, 2, 3, 4}},
     {10, Axis::Five, false, {55, 56, 21, 16, 11, 1, 0, 10, 15, 20}},
@@ -337,7 +335,7 @@ constexpr OrbitFace k141Frame[] = {
     {3, Axis::Three, false, {29, 20, 15}},
 };
 
-// Convex hull of figure 145's vertices.
+// The convex hull of the truncated great dodecahedron's vertices.
 constexpr OrbitFace k144Frame[] = {
     {5, Axis::Five, true, {2, 3, 4, 0, 1}},
     {6, Axis::Three, false, {10, 11, 6, 1, 0, 5}},
@@ -345,7 +343,7 @@ constexpr OrbitFace k144Frame[] = {
     {6, Axis::Three, false, {56, 21, 11, 10, 20, 55}},
 };
 
-// Convex hull of figure 150's vertices.
+// The convex hull of the rhombidodecadodecahedron's vertices.
 constexpr OrbitFace k149Frame[] = {
     {6, Axis::Three, false, {11, 6, 1, 0, 5, 10}},
     {5, Axis::Five, true, {2, 3, 4, 0, 1}},
@@ -353,29 +351,13 @@ constexpr OrbitFace k149Frame[] = {
     {6, Axis::Three, false, {55, 56, 21, 11, 10, 20}},
 };
 
-// Convex hull of figure 154's vertices.
+// The convex hull of the small snub icosicosidodecahedron's vertices.
 constexpr OrbitFace k153Frame[] = {
     {6, Axis::Three, false, {11, 6, 1, 0, 5, 10}},
     {5, Axis::Five, true, {2, 3, 4, 0, 1}},
     {5, Axis::Five, false, {29, 20, 10, 5, 19}},
     {6, Axis::Three, false, {55, 56, 21, 11, 10, 20}},
 };
-
-// Frames: pattern 0 by kind, pattern 1 the faces on the five-fold axes in five
-// colours, pattern 2 the faces on the three-fold axes in five colours.
-uint8_t FrameColour(const FaceTag& tag, int32_t p) {
-    if (p == 0) return ColourOfKind(tag.corners);
-    if (p == 1) return IcosahedralAxisColour(tag);
-    if (tag.axis == Axis::Five) return kWhite;
-    return tag.axis == Axis::Three ? tag.slot % 5 : ColourOfKind(tag.corners);
-}
-
-template <size_t N>
-void WriteFrame(Solid& solid, const OrbitFace (&faces)[N], const OrbitMaps& maps, int16_t patterns) {
-    std::vector<FaceTag> tags;
-    WriteOrbitFaces(solid, 0, 0, faces, maps, tags);
-    PaintPatterns(solid, tags, patterns, FrameColour);
-}
 
 constexpr OrbitMaps kRhombicosidodecahedronHalfTurns{RhombicosidodecahedronTurn, RhombicosidodecahedronHalfTurn, false};
 constexpr OrbitMaps kTruncatedDodecahedronHalfTurns{TruncatedDodecahedronTurn, TruncatedDodecahedronHalfTurn, false};

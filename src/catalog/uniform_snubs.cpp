@@ -4,8 +4,6 @@
 // written against the set's fixed numbering. The mirror images are rows.
 
 #include <cstdint>
-#include <span>
-#include <vector>
 
 #include "catalog/build_kit.h"
 #include "catalog/catalogue.h"
@@ -20,7 +18,7 @@ namespace {
 
 using namespace kit;
 
-// Figure 163.
+// Snub dodecadodecahedron (163).
 constexpr StarOrbit k163Faces[] = {
     {3, 1, 1, 4, Spread::Full, {0, 22, 2}},
     {3, 1, 1, 4, Spread::Full, {5, 45, 7}},
@@ -34,7 +32,7 @@ constexpr StarOrbit k163Faces[] = {
     {5, 1, 2, 6, Spread::Full, {5, 7, 9, 6, 8}},
 };
 
-// Figure 167.
+// Inverted snub dodecadodecahedron (167).
 constexpr StarOrbit k167Faces[] = {
     {3, 1, 1, 4, Spread::Full, {0, 11, 36}},
     {3, 1, 1, 4, Spread::Full, {5, 25, 31}},
@@ -48,7 +46,7 @@ constexpr StarOrbit k167Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {8, 18, 28, 13, 23}},
 };
 
-// Figure 171.
+// Snub icosidodecadodecahedron (171).
 constexpr StarOrbit k171Faces[] = {
     {3, 1, 1, 4, Spread::Full, {0, 2, 13}},
     {3, 1, 1, 4, Spread::Full, {5, 7, 27}},
@@ -64,7 +62,7 @@ constexpr StarOrbit k171Faces[] = {
     {5, 1, 2, 6, Spread::Full, {5, 7, 9, 6, 8}},
 };
 
-// Figure 175.
+// Great snub icosidodecahedron (175).
 constexpr StarOrbit k175Faces[] = {
     {3, 1, 1, 4, Spread::Full, {0, 27, 14}},
     {3, 1, 1, 4, Spread::Full, {5, 13, 28}},
@@ -78,7 +76,7 @@ constexpr StarOrbit k175Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {8, 18, 28, 13, 23}},
 };
 
-// Figure 179.
+// Great inverted snub icosidodecahedron (179).
 constexpr StarOrbit k179Faces[] = {
     {3, 1, 1, 4, Spread::Full, {0, 39, 26}},
     {3, 1, 1, 4, Spread::Full, {5, 34, 12}},
@@ -92,7 +90,7 @@ constexpr StarOrbit k179Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {7, 17, 27, 12, 22}},
 };
 
-// Figure 183.
+// Great retrosnub icosidodecahedron (183).
 constexpr StarOrbit k183Faces[] = {
     {3, 1, 1, 4, Spread::Full, {0, 42, 59}},
     {3, 1, 1, 4, Spread::Full, {5, 56, 40}},
@@ -106,7 +104,7 @@ constexpr StarOrbit k183Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {9, 19, 29, 14, 24}},
 };
 
-// Convex hull of figure 163's vertices.
+// The convex hull of the snub dodecadodecahedron's vertices.
 constexpr OrbitFace k162Frame[] = {
     {3, Axis::Three, false, {17, 23, 0}},
     {3, Axis::None, false, {18, 17, 0}},
@@ -120,7 +118,7 @@ constexpr OrbitFace k162Frame[] = {
     {3, Axis::None, false, {14, 13, 7}},
 };
 
-// Convex hull of figure 167's vertices.
+// The convex hull of the inverted snub dodecadodecahedron's vertices.
 constexpr OrbitFace k166Frame[] = {
     {3, Axis::None, false, {18, 17, 0}},
     {3, Axis::None, false, {4, 18, 0}},
@@ -134,7 +132,7 @@ constexpr OrbitFace k166Frame[] = {
     {3, Axis::None, false, {14, 13, 7}},
 };
 
-// Convex hull of figure 171's vertices.
+// The convex hull of the snub icosidodecadodecahedron's vertices.
 constexpr OrbitFace k170Frame[] = {
     {3, Axis::Three, false, {17, 23, 0}},
     {3, Axis::None, false, {18, 17, 0}},
@@ -148,7 +146,7 @@ constexpr OrbitFace k170Frame[] = {
     {3, Axis::None, false, {14, 13, 7}},
 };
 
-// Convex hull of figure 175's vertices.
+// The convex hull of the great snub icosidodecahedron's vertices.
 constexpr OrbitFace k174Frame[] = {
     {3, Axis::None, false, {4, 18, 0}},
     {3, Axis::None, false, {18, 17, 0}},
@@ -162,7 +160,7 @@ constexpr OrbitFace k174Frame[] = {
     {3, Axis::None, false, {14, 13, 7}},
 };
 
-// Convex hull of figure 179's vertices.
+// The convex hull of the great inverted snub icosidodecahedron's vertices.
 constexpr OrbitFace k178Frame[] = {
     {3, Axis::None, false, {4, 18, 0}},
     {3, Axis::None, false, {18, 17, 0}},
@@ -176,7 +174,7 @@ constexpr OrbitFace k178Frame[] = {
     {3, Axis::None, false, {14, 13, 7}},
 };
 
-// Convex hull of figure 183's vertices.
+// The convex hull of the great retrosnub icosidodecahedron's vertices.
 constexpr OrbitFace k182Frame[] = {
     {5, Axis::Five, true, {2, 3, 4, 0, 1}},
     {3, Axis::None, false, {23, 1, 0}},
@@ -189,22 +187,6 @@ constexpr OrbitFace k182Frame[] = {
     {3, Axis::None, false, {14, 7, 6}},
     {3, Axis::None, false, {14, 13, 7}},
 };
-
-// Frames: pattern 0 by kind, pattern 1 the faces on the five-fold axes in five
-// colours, pattern 2 the faces on the three-fold axes in five colours.
-uint8_t FrameColour(const FaceTag& tag, int32_t p) {
-    if (p == 0) return ColourOfKind(tag.corners);
-    if (p == 1) return IcosahedralAxisColour(tag);
-    if (tag.axis == Axis::Five) return kWhite;
-    return tag.axis == Axis::Three ? tag.slot % 5 : ColourOfKind(tag.corners);
-}
-
-template <size_t N>
-void WriteFrame(Solid& solid, const OrbitFace (&faces)[N], const OrbitMaps& maps, int16_t patterns) {
-    std::vector<FaceTag> tags;
-    WriteOrbitFaces(solid, 0, 0, faces, maps, tags);
-    PaintPatterns(solid, tags, patterns, FrameColour);
-}
 
 constexpr OrbitMaps kSnubMaps{SnubIcosahedralTurn, SnubIcosahedralHalfTurn, false};
 
