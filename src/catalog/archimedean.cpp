@@ -24,6 +24,9 @@ using namespace kit;
 
 // ---- Octahedral solids: every face written out ----------------------------
 
+// Faces over the numbering of each vertex set (vertex_sets.h), by kind; the
+// slot names the cube or octahedron face a face lies on, for the colours.
+
 constexpr TableFace kCuboctahedronFaces[] = {
     {3, Axis::Three, 3, {0, 3, 7}},
     {3, Axis::Three, 0, {0, 4, 1}},
@@ -70,6 +73,7 @@ constexpr TableFace kRhombicuboctahedronFaces[] = {
     {4, Axis::Four, 1, {20, 23, 22, 21}},
 };
 
+// The bottom cupola turned 45 degrees against the rest (J37).
 constexpr TableFace kPseudoRhombicuboctahedronFaces[] = {
     {3, Axis::Three, 0, {0, 4, 5}},
     {3, Axis::Three, 1, {1, 6, 7}},
@@ -133,6 +137,7 @@ constexpr TableFace kTruncatedOctahedronFaces[] = {
     {6, Axis::Three, 7, {14, 19, 23, 20, 16, 15}},
 };
 
+// The 48-vertex set with the truncated cuboctahedron's a and b.
 constexpr TableFace kTruncatedCuboctahedronFaces[] = {
     {4, Axis::None, 0, {0, 7, 15, 8}},
     {4, Axis::None, 0, {1, 9, 10, 2}},

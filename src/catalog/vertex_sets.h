@@ -207,7 +207,7 @@ struct SnubDerived {
     double eta;
 };
 SnubIcosahedral SnubDodecahedronMember();  // kappa by Cardano's formula, epsilon from it
-// The chiral non-convex snubs on the same numbering.
+// The chiral non-convex members.
 inline constexpr SnubIcosahedral kSnubDodecadodecahedron{0.5116257065330503, 0.11702900065796454};
 inline constexpr SnubIcosahedral kInvertedSnubDodecadodecahedron{0.5911652042460505, 0.25653065596038355};
 inline constexpr SnubIcosahedral kSnubIcosidodecadodecahedron{0.6102789036946745, 0.17314745893545447};
