@@ -278,7 +278,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
     double far = 0.0;
     for (const Vec3& p : points) far = std::max(far, Length(p));
 
-    // 1. Which faces have a pole, which pass through the centre (pole at
+    // Which faces have a pole, which pass through the centre (pole at
     // infinity), and which have no plane at all.
     std::vector<DualRole> role;
     std::vector<Vec3> pole;
@@ -308,7 +308,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
         if (centre) b = std::max(b, StoredCorners(face));
     }
 
-    // 2-4. New vertices: every old face owns s slots o + n * j.
+    // The new vertices: every old face owns s slots o + n * j.
     const int64_t slots = std::max(1, 2 * b);
     const int64_t newVertexCount = int64_t{n} * slots;
     std::vector<Vec3> newVertices;
@@ -380,7 +380,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
     rowStart[0] = 0;
 
     std::vector<int32_t> exits;  // scratch of SpliceLoops
-    // 5-8. Old vertex v becomes face v: the old faces around v, in order across
+    // Old vertex v becomes face v: the old faces around v, in order across
     // their shared edges, each taken once.
     for (int32_t v = 0; v < oldVertexCount; ++v) {
         Face& face = newFaces[v];
@@ -448,7 +448,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
         face.colours.fill(solid.params.palette[static_cast<size_t>((v % modulus) % kPaletteSize)]);
     }
 
-    // 9. The old mesh goes; its segments named old vertices and go with it.
+    // The old mesh goes; its segments named old vertices and go with it.
     solid.vertices.swap(newVertices);
     solid.faces.swap(newFaces);
     std::vector<Segment>().swap(solid.segments);
