@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/family_dialog_values.h"
 #include "dialogs/run_dialog.h"
 
@@ -27,13 +28,6 @@ QLineEdit* NumberField(QWidget* parent, const char* key, const std::string& text
     field->setMaxLength(kFieldChars);
     field->setAlignment(Qt::AlignRight);
     return field;
-}
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
 }
 
 // Writes the corrected texts back and puts the cursor in the first field to fix.
@@ -112,7 +106,7 @@ public:
         layout->addLayout(checks);
         layout->addWidget(shapes);
         layout->addWidget(new QLabel(QStringLiteral("Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
-        layout->addWidget(OkCancel(this));
+        layout->addWidget(AddOkCancel(*this));
     }
 
     void accept() override {
@@ -163,7 +157,7 @@ public:
         layout->addWidget(new QLabel(QStringLiteral("〔「角錐・角柱」「球状」で「固有配色」時に使用〕"), this));
         layout->addLayout(grid);
         layout->addWidget(new QLabel(QStringLiteral("0：赤　255：黄　510：緑　1020：青"), this));
-        layout->addWidget(OkCancel(this));
+        layout->addWidget(AddOkCancel(*this));
     }
 
     void accept() override {

@@ -33,6 +33,8 @@ constexpr InvariantOptions kFrame = test::kConvexSolid;
 // Duals of solids with faces through the centre: bands out to far points.
 constexpr InvariantOptions kFarBands{.planar = false, .outward = false};
 constexpr InvariantOptions kDual{};
+// Duals of solids without faces through the centre: also closed.
+constexpr InvariantOptions kFiniteDual{.closed = true};
 
 // Circumradii at kikaku -1 of the vertex sets, from their documented sizes,
 // and each set's growth per step of kikaku.
@@ -121,30 +123,56 @@ const test::FigureFacts kUniform[] = {
     {165, 60, 84, {{3, 60}, {5, 24}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kSnubDodecadodecahedron)},
     {166, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kInvertedSnubDodecadodecahedron)},
     {167, 60, 84, {{3, 60}, {5, 24}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kInvertedSnubDodecadodecahedron)},
+    {168, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kInvertedSnubDodecadodecahedron)},
     {169, 60, 84, {{3, 60}, {5, 24}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kInvertedSnubDodecadodecahedron)},
     {170, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kSnubIcosidodecadodecahedron)},
     {171, 60, 104, {{3, 80}, {5, 24}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kSnubIcosidodecadodecahedron)},
+    {172, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kSnubIcosidodecadodecahedron)},
     {173, 60, 104, {{3, 80}, {5, 24}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kSnubIcosidodecadodecahedron)},
     {174, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kGreatSnubIcosidodecahedron)},
     {175, 60, 92, {{3, 80}, {5, 12}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kGreatSnubIcosidodecahedron)},
+    {176, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kGreatSnubIcosidodecahedron)},
     {177, 60, 92, {{3, 80}, {5, 12}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kGreatSnubIcosidodecahedron)},
     {178, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kGreatInvertedSnubIcosidodecahedron)},
     {179, 60, 92, {{3, 80}, {5, 12}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kGreatInvertedSnubIcosidodecahedron)},
+    {180, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kGreatInvertedSnubIcosidodecahedron)},
     {181, 60, 92, {{3, 80}, {5, 12}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kGreatInvertedSnubIcosidodecahedron)},
     {182, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kGreatRetrosnubIcosidodecahedron)},
     {183, 60, 92, {{3, 80}, {5, 12}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kGreatRetrosnubIcosidodecahedron)},
+    {184, 60, 92, {{3, 80}, {5, 12}}, 800, 3, kFrame, 0, 0, SnubSetRatio(kit::kGreatRetrosnubIcosidodecahedron)},
     {185, 60, 92, {{3, 80}, {5, 12}}, 800, 1, kStar, 0, 0, SnubSetRatio(kit::kGreatRetrosnubIcosidodecahedron)},
     // Duals: a face per primal vertex, on the sphere of 800 at every size standard.
     {237, 104, 60, {{6, 60}}, 800, 1, kDual},
     {238, 104, 60, {{6, 60}}, 800, 1, kDual},
     {239, 992, 60, {{32, 60}}, 800, 1, kFarBands},
     {240, 1632, 60, {{48, 60}}, 800, 1, kFarBands},
+    // Finite duals: a vertex per face of the uniform primal, a face per primal
+    // vertex with as many corners as its published vertex configuration has faces.
     {241, 44, 60, {{4, 60}}, 800, 1, kDual},
+    {242, 52, 60, {{4, 60}}, 800, 1, kFiniteDual},
+    {243, 32, 60, {{4, 60}}, 800, 1, kFiniteDual},
+    {244, 112, 60, {{6, 60}}, 800, 1, kFiniteDual},
     {245, 24, 60, {{3, 60}}, 800, 1, kDual},
+    {246, 44, 60, {{4, 60}}, 800, 1, kFiniteDual},
     {247, 62, 60, {{4, 60}}, 800, 1, kDual},
+    {248, 42, 60, {{4, 60}}, 800, 1, kFiniteDual},
+    {249, 54, 60, {{4, 60}}, 800, 1, kFiniteDual},
+    {250, 44, 60, {{4, 60}}, 800, 1, kFiniteDual},
+    {251, 50, 60, {{4, 60}}, 800, 1, kFiniteDual},
+    {252, 112, 60, {{6, 60}}, 800, 1, kFiniteDual},
     {253, 44, 120, {{3, 120}}, 800, 1, kDual},
+    {254, 54, 120, {{3, 120}}, 800, 1, kFiniteDual},
     {255, 62, 120, {{3, 120}}, 800, 1, kDual},
+    {256, 104, 60, {{6, 60}}, 800, 1, kFiniteDual},
+    {257, 104, 60, {{6, 60}}, 800, 1, kFiniteDual},
     {258, 84, 60, {{5, 60}}, 800, 1, kDual},
+    {259, 84, 60, {{5, 60}}, 800, 1, kFiniteDual},
+    {260, 84, 60, {{5, 60}}, 800, 1, kFiniteDual},
+    {261, 84, 60, {{5, 60}}, 800, 1, kFiniteDual},
+    {262, 92, 60, {{5, 60}}, 800, 1, kFiniteDual},
+    {263, 92, 60, {{5, 60}}, 800, 1, kFiniteDual},
+    {264, 92, 60, {{5, 60}}, 800, 1, kFiniteDual},
+    {265, 92, 60, {{5, 60}}, 800, 1, kFiniteDual},
     {266, 92, 60, {{5, 60}}, 800, 1, kDual},
     {267, 92, 60, {{5, 60}}, 800, 1, kDual},
 };

@@ -266,6 +266,20 @@ TEST_F(FamilyDialogs, HueCycleDialogRebuildsWhateverItsResult) {
     EXPECT_EQ(state.solid.faces[3].colours[0], 0x00123456u);
 }
 
+// The family dialogs wear the same buttons as the viewer's other dialogs.
+TEST_F(FamilyDialogs, CancelButtonReadsLikeTheOtherDialogs) {
+    for (int command : {cmd::kPyramidSettings, cmd::kHueCycle}) {
+        SCOPED_TRACE(command);
+        Open(command, [](QDialog& d) {
+            auto* buttons = d.findChild<QDialogButtonBox*>();
+            ASSERT_NE(buttons, nullptr);
+            EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("OK"));
+            EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("ｷｬﾝｾﾙ"));
+            d.reject();
+        });
+    }
+}
+
 TEST_F(FamilyDialogs, FamilyKeysRebuildLive) {
     ChangeFigure(state, 400);
     struct Step {
