@@ -9,7 +9,8 @@
 #include "settings_round.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string broken = gyro::fuzz::RunSettingsRound(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string broken = gyro::fuzz::RunSettingsRound(text);
     if (!broken.empty()) {
         std::fprintf(stderr, "settings round: %s\n", broken.c_str());
         std::abort();

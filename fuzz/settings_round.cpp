@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "io/settings_file.h"
-#include "render/raster_surface.h"
+#include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
 
@@ -30,16 +30,18 @@ std::string CheckFields(const AppState& s) {
         if (!Flag(flag)) return "a switch is neither 0 nor 1";
     }
     if (p.kikaku < -1 || p.kikaku > 1) return "kikaku out of range";
-    if (p.viewx < 1 || p.viewy < 1 || p.viewx > kMaxBackBufferSide || p.viewy > kMaxBackBufferSide) {
+    if (p.viewx < kMinViewSide || p.viewy < kMinViewSide || p.viewx > kMaxViewSide || p.viewy > kMaxViewSide) {
         return "view size out of range";
     }
     if (d.lightdep < -99 || d.lightmin < 0 || d.lightmin > d.lightmax || d.lightmax > 100) return "light out of range";
-    if (p.conn < 2 || p.conn > 4095 || p.conpn < 1 || p.conpn > p.conn / 2) return "pyramid counts out of range";
-    if (p.sphn < 2 || p.sphm < 2 || p.sphn * p.sphm > 16384 || p.sphpn < 1 || p.sphpn > p.sphn / 2 || p.sphpm < 1 ||
-        p.sphpm > p.sphm / 2) {
+    if (p.conn < 2 || p.conn > kMaxCorners || p.conpn < 1 || p.conpn > p.conn / 2) return "pyramid counts out of range";
+    if (p.sphn < 2 || p.sphm < 2 || p.sphn > kMaxSphereCount || p.sphn * p.sphm > kMaxSphereCells || p.sphpn < 1 ||
+        p.sphpn > p.sphn / 2 || p.sphpm < 1 || p.sphpm > p.sphm / 2) {
         return "sphere counts out of range";
     }
-    if (!(p.sphspn >= 0 && p.sphspn <= 1000 && p.sphspm >= 0 && p.sphspm <= 1000)) return "exponent out of range";
+    if (!(p.sphspn >= 0 && p.sphspn <= kMaxSuperExponent && p.sphspm >= 0 && p.sphspm <= kMaxSuperExponent)) {
+        return "exponent out of range";
+    }
     if (!(std::isfinite(v.rad) && v.rad > 0) || !std::isfinite(v.nang)) return "zoom or angle not finite";
     for (const auto& row : v.ax) {
         for (double x : row) {
@@ -71,7 +73,9 @@ std::string CheckSolid(const AppState& s) {
         if (g.a < 0 || g.b < 0 || g.a >= vertexCount || g.b >= vertexCount) return "segment outside the vertex list";
     }
     const DisplaySettings& d = s.display;
-    if (d.orgcolpat < 0 || d.orgcolpat >= std::max<int16_t>(solid.patternCount, 1)) return "colour pattern out of range";
+    if (d.orgcolpat < 0 || d.orgcolpat >= std::max<int16_t>(solid.patternCount, 1)) {
+        return "colour pattern out of range";
+    }
     if (solid.fractalDepthMax != 0 && (d.fracn < 0 || d.fracn > solid.fractalDepthMax)) return "depth out of range";
     return {};
 }

@@ -1,7 +1,7 @@
 #include "app/commands.h"
 
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "state/dispatcher.h"
 #include "model/solid_ops.h"
 #include "view/view_state.h"
@@ -54,7 +54,7 @@ void ChooseColourThenMode(const ColourChooser& choose, Colour& slot, int8_t& mod
 
 constexpr int kPending[] = {
     cmd::kAutoRotation, cmd::kScreenSize,    cmd::kArbitraryAxis,  cmd::kSizeAndDirection,
-    cmd::kPyramidSettings, cmd::kSphericalSettings, cmd::kHueCycle,
+    cmd::kSphericalSettings,
     cmd::kLightDialog,  cmd::kPerspectiveDialog,
 };
 
@@ -89,13 +89,13 @@ bool RunStateCommand(AppState& state, ShellState& shell, int id, const ColourCho
         case cmd::kInertia: Toggle(shell.inertiaon); return true;
         case cmd::kShowFps: shell.fpson = shell.fpson ? 0 : 1; return true;
         case cmd::kMouse: Toggle(shell.mouseon); return true;
-        case cmd::kFaceSingleColour: ChooseColourThenMode(choose, d.facecol, d.facecolmode, 11); return true;
+        case cmd::kFaceSingleColour: ChooseColourThenMode(choose, d.facecol, d.facecolmode, kFaceSingleColour); return true;
         case cmd::kPaletteReset:
             ResetPalette(state.solid);
             Rebuild(state.solid);
             return true;
-        case cmd::kShading: d.lightmode = static_cast<int8_t>(d.lightmode ^ 1); return true;
-        case cmd::kGloss: d.lightmode = static_cast<int8_t>(d.lightmode ^ 2); return true;
+        case cmd::kShading: d.lightmode = static_cast<int8_t>(d.lightmode ^ kLightShading); return true;
+        case cmd::kGloss: d.lightmode = static_cast<int8_t>(d.lightmode ^ kLightGloss); return true;
         case cmd::kShadowColour: choose(d.shadowcol); return true;
         case cmd::kLightColour: choose(d.lightcol); return true;
         case cmd::kPerspective: Toggle(d.person); return true;
@@ -109,7 +109,7 @@ bool RunStateCommand(AppState& state, ShellState& shell, int id, const ColourCho
         case cmd::kInside: Toggle(d.rezerse); return true;
         case cmd::kSymmetry: Toggle(d.symmet); return true;
         case cmd::kCentrePoint: Toggle(d.ctpix); return true;
-        case cmd::kBackgroundColour: ChooseColourThenMode(choose, d.bkcol, d.bkmode, 2); return true;
+        case cmd::kBackgroundColour: ChooseColourThenMode(choose, d.bkcol, d.bkmode, kBkModeColour); return true;
         default: return false;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/limits.h"
 #include "state/dispatcher.h"
 #include "view/motion.h"
 #include "view/view_state.h"
@@ -35,35 +36,33 @@ struct ParamKey {
     void (*apply)(BuildParams&);
 };
 
-int16_t I16(int v) { return static_cast<int16_t>(v); }
-
 constexpr ParamKey kPyramidKeys[] = {
-    {Key::R, [](const BuildParams& p) { return 2 * p.conn + 4 <= 8192; }, [](BuildParams& p) { p.conn = I16(p.conn + 1); }},
+    {Key::R, [](const BuildParams& p) { return p.conn + 1 <= kMaxCorners; }, [](BuildParams& p) { p.conn = WrapInt16(p.conn + 1); }},
     {Key::E, [](const BuildParams& p) { return p.conn - 1 >= 2 && p.conpn <= (p.conn - 1) / 2; },
-     [](BuildParams& p) { p.conn = I16(p.conn - 1); }},
-    {Key::Y, [](const BuildParams& p) { return p.conpn + 1 <= p.conn / 2; }, [](BuildParams& p) { p.conpn = I16(p.conpn + 1); }},
-    {Key::T, [](const BuildParams& p) { return p.conpn - 1 >= 1; }, [](BuildParams& p) { p.conpn = I16(p.conpn - 1); }},
+     [](BuildParams& p) { p.conn = WrapInt16(p.conn - 1); }},
+    {Key::Y, [](const BuildParams& p) { return p.conpn + 1 <= p.conn / 2; }, [](BuildParams& p) { p.conpn = WrapInt16(p.conpn + 1); }},
+    {Key::T, [](const BuildParams& p) { return p.conpn - 1 >= 1; }, [](BuildParams& p) { p.conpn = WrapInt16(p.conpn - 1); }},
     {Key::H, [](const BuildParams& p) { return p.conapm > -360; },
-     [](BuildParams& p) { p.conapm = I16(std::max(p.conapm - 10, -360)); }},
+     [](BuildParams& p) { p.conapm = WrapInt16(std::max(p.conapm - 10, -360)); }},
     {Key::G, [](const BuildParams& p) { return p.conapm < 360; },
-     [](BuildParams& p) { p.conapm = I16(std::min(p.conapm + 10, 360)); }},
+     [](BuildParams& p) { p.conapm = WrapInt16(std::min(p.conapm + 10, 360)); }},
 };
 
 constexpr ParamKey kSphericalKeys[] = {
-    {Key::R, [](const BuildParams& p) { return (p.sphn + 1) * p.sphm <= 16384; }, [](BuildParams& p) { p.sphn = I16(p.sphn + 1); }},
+    {Key::R, [](const BuildParams& p) { return (p.sphn + 1) * p.sphm <= kMaxSphereCells; }, [](BuildParams& p) { p.sphn = WrapInt16(p.sphn + 1); }},
     {Key::E, [](const BuildParams& p) { return p.sphn - 1 >= 2 && p.sphpn <= (p.sphn - 1) / 2; },
-     [](BuildParams& p) { p.sphn = I16(p.sphn - 1); }},
-    {Key::Y, [](const BuildParams& p) { return (p.sphm + 1) * p.sphn <= 16384; }, [](BuildParams& p) { p.sphm = I16(p.sphm + 1); }},
+     [](BuildParams& p) { p.sphn = WrapInt16(p.sphn - 1); }},
+    {Key::Y, [](const BuildParams& p) { return (p.sphm + 1) * p.sphn <= kMaxSphereCells; }, [](BuildParams& p) { p.sphm = WrapInt16(p.sphm + 1); }},
     {Key::T, [](const BuildParams& p) { return p.sphm - 1 >= 2 && p.sphpm <= (p.sphm - 1) / 2; },
-     [](BuildParams& p) { p.sphm = I16(p.sphm - 1); }},
-    {Key::I, [](const BuildParams& p) { return p.sphpn + 1 <= p.sphn / 2; }, [](BuildParams& p) { p.sphpn = I16(p.sphpn + 1); }},
-    {Key::U, [](const BuildParams& p) { return p.sphpn - 1 >= 1; }, [](BuildParams& p) { p.sphpn = I16(p.sphpn - 1); }},
-    {Key::P, [](const BuildParams& p) { return p.sphpm + 1 <= p.sphm / 2; }, [](BuildParams& p) { p.sphpm = I16(p.sphpm + 1); }},
-    {Key::O, [](const BuildParams& p) { return p.sphpm - 1 >= 1; }, [](BuildParams& p) { p.sphpm = I16(p.sphpm - 1); }},
+     [](BuildParams& p) { p.sphm = WrapInt16(p.sphm - 1); }},
+    {Key::I, [](const BuildParams& p) { return p.sphpn + 1 <= p.sphn / 2; }, [](BuildParams& p) { p.sphpn = WrapInt16(p.sphpn + 1); }},
+    {Key::U, [](const BuildParams& p) { return p.sphpn - 1 >= 1; }, [](BuildParams& p) { p.sphpn = WrapInt16(p.sphpn - 1); }},
+    {Key::P, [](const BuildParams& p) { return p.sphpm + 1 <= p.sphm / 2; }, [](BuildParams& p) { p.sphpm = WrapInt16(p.sphpm + 1); }},
+    {Key::O, [](const BuildParams& p) { return p.sphpm - 1 >= 1; }, [](BuildParams& p) { p.sphpm = WrapInt16(p.sphpm - 1); }},
     {Key::H, [](const BuildParams& p) { return p.sphspn >= 0; }, [](BuildParams& p) { p.sphspn = std::max(p.sphspn - 0.01, 0.0); }},
-    {Key::G, [](const BuildParams& p) { return p.sphspn < 1000; }, [](BuildParams& p) { p.sphspn = std::min(p.sphspn + 0.01, 1000.0); }},
+    {Key::G, [](const BuildParams& p) { return p.sphspn < kMaxSuperExponent; }, [](BuildParams& p) { p.sphspn = std::min(p.sphspn + 0.01, kMaxSuperExponent); }},
     {Key::K, [](const BuildParams& p) { return p.sphspm >= 0; }, [](BuildParams& p) { p.sphspm = std::max(p.sphspm - 0.01, 0.0); }},
-    {Key::J, [](const BuildParams& p) { return p.sphspm < 1000; }, [](BuildParams& p) { p.sphspm = std::min(p.sphspm + 0.01, 1000.0); }},
+    {Key::J, [](const BuildParams& p) { return p.sphspm < kMaxSuperExponent; }, [](BuildParams& p) { p.sphspm = std::min(p.sphspm + 0.01, kMaxSuperExponent); }},
 };
 
 // At most one parameter change per pass: the first held key whose condition

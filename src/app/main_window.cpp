@@ -19,14 +19,16 @@
 #include <algorithm>
 #include <chrono>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/frame_step.h"
+#include "dialogs/family_dialogs.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
 #include "app/input.h"
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
 #include "state/dispatcher.h"
+#include "render/colouring.h"
 #include "render/render_frame.h"
 
 namespace gyro {
@@ -45,11 +47,6 @@ QColor ToQColor(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), i
 
 Colour FromQColor(const QColor& c) {
     return Colour(c.red()) | (Colour(c.green()) << 8) | (Colour(c.blue()) << 16);
-}
-
-Colour BackgroundColour(const DisplaySettings& d) {
-    if (d.bkmode == 2) return d.bkcol;
-    return d.bkmode == 0 ? 0x00000000 : 0x00FFFFFF;
 }
 
 }  // namespace
@@ -317,6 +314,17 @@ void MainWindow::runCommand(int id) {
         copyImage();
     } else if (id == cmd::kProjectedArea) {
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (id == cmd::kPyramidSettings) {
+        LoopPause pause(*this);
+        if (RunPrismDialog(this, state_.solid)) {
+            Rebuild(state_.solid);
+            // The dialog may have chosen another figure, with fewer colour patterns.
+            ClampDisplayToFigure(state_);
+        }
+    } else if (id == cmd::kHueCycle) {
+        LoopPause pause(*this);
+        RunHueCycleDialog(this, state_.solid.params);
+        Rebuild(state_.solid);  // the family colours are stored in the faces
     } else if (id >= cmd::kFigureFirst) {
         for (const FigureCommand& f : figureCommands_) {
             if (f.id == id) ChangeFigure(state_, f.figure);

@@ -1,6 +1,6 @@
 #include "app/menu_marks.h"
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 
 namespace gyro {
 
@@ -55,8 +55,8 @@ std::vector<MenuMark> MenuMarks(const AppState& state, const ShellState& shell,
     AddGroup(marks, kHiddenWidthMarks, d.urapenbold);
     AddGroup(marks, kHiddenColourMarks, d.urapencolmode);
     AddGroup(marks, kBackgroundMarks, d.bkmode);
-    marks.push_back({cmd::kShading, (d.lightmode & 1) != 0});
-    marks.push_back({cmd::kGloss, (d.lightmode & 2) != 0});
+    marks.push_back({cmd::kShading, (d.lightmode & kLightShading) != 0});
+    marks.push_back({cmd::kGloss, (d.lightmode & kLightGloss) != 0});
     marks.push_back({cmd::kPerspective, d.person != 0});
     marks.push_back({cmd::kStereo, d.stereoon != 0});
     marks.push_back({cmd::kInside, d.rezerse != 0});

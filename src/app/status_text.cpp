@@ -29,7 +29,7 @@ void FormatStatus(const AppState& state, const ShellState& shell, StatusText& ou
     out.line1Count = 0;
     int x = 0;
     AddPiece(out, x, "speed:%.0f ", shell.speed * 10);
-    if (d.facecolmode == 9) AddPiece(out, x, "pat:%d/%d ", d.orgcolpat + 1, int{solid.patternCount});
+    if (d.facecolmode == kFaceIntrinsic) AddPiece(out, x, "pat:%d/%d ", d.orgcolpat + 1, int{solid.patternCount});
     if (IsPyramidFamily(solid.zukei)) {
         AddPiece(out, x, "ang:%d/%d ", int{p.conn}, int{p.conpn});
     } else if (IsSphericalFamily(solid.zukei)) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "catalog/command_ids.h"
+
 namespace gyro {
 
 namespace {
@@ -63,7 +65,7 @@ constexpr FigureInfo kFigures[] = {
     {51, "切頂立方八面体 / 斜方切頂立方八面体 / 大菱形立方八面体", "Truncated cuboctahedron / Rhombitruncated cuboctahedron / Great rhombicuboctahedron", FigureFamily::Archimedean, 0},
     {52, "切頂二十・十二面体 / 斜方切頂二十・十二面体 / 大菱形二十・十二面体", "Truncated icosidodecahedron / Rhombitruncated icosidodecahedron / Great rhombicosidodecahedron", FigureFamily::Archimedean, 0},
     {53, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 0},
-    {54, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 0},
+    {54, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Archimedean, 53, MirroredInX()},
     {55, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Archimedean, 0},
     {56, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Archimedean, 55, MirroredInX()},
     {60, "菱形十二面体", "Rhombic dodecahedron", FigureFamily::Catalan, 0},
@@ -435,26 +437,26 @@ constexpr FigureInfo kFigures[] = {
     {484, "ねじれ立方八面体 / 変形立方八面体 / ねじれ立方体 / 変形立方体", "", FigureFamily::Excavated, 54, PyramidsSunk(1)},
     {485, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Excavated, 55, PyramidsSunk(1)},
     {486, "ねじれ二十・十二面体 / 変形二十・十二面体 / ねじれ十二面体 / 変形十二面体", "Snub icosidodecahedron / Snub dodecahedron", FigureFamily::Excavated, 56, PyramidsSunk(1)},
-    {500, "正四面体と正四面体の複合", "", FigureFamily::DualCompound, 0},
-    {501, "立方体と正八面体の複合", "", FigureFamily::DualCompound, 0},
-    {502, "正十二面体と正二十面体の複合", "", FigureFamily::DualCompound, 0},
-    {503, "立方八面体と菱形十二面体の複合", "", FigureFamily::DualCompound, 0},
-    {504, "二十・十二面体と菱形三十面体の複合", "", FigureFamily::DualCompound, 0},
-    {505, "斜方立方八面体と凧形二十四面体の複合", "", FigureFamily::DualCompound, 0},
-    {506, "擬斜方立方八面体と擬凧形二十四面体の複合", "", FigureFamily::DualCompound, 0},
-    {507, "斜方二十・十二面体と凧形六十面体の複合", "", FigureFamily::DualCompound, 0},
-    {508, "切頂四面体と三方四面体の複合", "", FigureFamily::DualCompound, 0},
-    {509, "切頂四面体と三方四面体の複合", "", FigureFamily::DualCompound, 0},
-    {510, "切頂立方体と三方八面体の複合", "", FigureFamily::DualCompound, 0},
-    {511, "切頂八面体と四方立方体の複合", "", FigureFamily::DualCompound, 0},
-    {512, "切頂十二面体と三方二十面体の複合", "", FigureFamily::DualCompound, 0},
-    {513, "切頂二十面体と五方十二面体の複合", "", FigureFamily::DualCompound, 0},
-    {514, "切頂立方八面体と四方菱形十二面体の複合", "", FigureFamily::DualCompound, 0},
-    {515, "切頂二十・十二面体と四方菱形三十面体の複合", "", FigureFamily::DualCompound, 0},
-    {516, "ねじれ立方八面体と五角二十四面体の複合", "", FigureFamily::DualCompound, 0},
-    {517, "ねじれ立方八面体と五角二十四面体の複合", "", FigureFamily::DualCompound, 0},
-    {518, "ねじれ二十・十二面体と五角六十面体の複合", "", FigureFamily::DualCompound, 0},
-    {519, "ねじれ二十・十二面体と五角六十面体の複合", "", FigureFamily::DualCompound, 0},
+    {500, "正四面体と正四面体の複合", "", FigureFamily::DualCompound, 1, CompoundWith(2)},
+    {501, "立方体と正八面体の複合", "", FigureFamily::DualCompound, 5, CompoundWith(7)},
+    {502, "正十二面体と正二十面体の複合", "", FigureFamily::DualCompound, 9, CompoundWith(11)},
+    {503, "立方八面体と菱形十二面体の複合", "", FigureFamily::DualCompound, 40, CompoundWith(60)},
+    {504, "二十・十二面体と菱形三十面体の複合", "", FigureFamily::DualCompound, 41, CompoundWith(61)},
+    {505, "斜方立方八面体と凧形二十四面体の複合", "", FigureFamily::DualCompound, 42, CompoundWith(64)},
+    {506, "擬斜方立方八面体と擬凧形二十四面体の複合", "", FigureFamily::DualCompound, 43, CompoundWith(65)},
+    {507, "斜方二十・十二面体と凧形六十面体の複合", "", FigureFamily::DualCompound, 44, CompoundWith(66)},
+    {508, "切頂四面体と三方四面体の複合", "", FigureFamily::DualCompound, 45, CompoundWith(68)},
+    {509, "切頂四面体と三方四面体の複合", "", FigureFamily::DualCompound, 46, CompoundWith(67)},
+    {510, "切頂立方体と三方八面体の複合", "", FigureFamily::DualCompound, 47, CompoundWith(70)},
+    {511, "切頂八面体と四方立方体の複合", "", FigureFamily::DualCompound, 48, CompoundWith(69)},
+    {512, "切頂十二面体と三方二十面体の複合", "", FigureFamily::DualCompound, 49, CompoundWith(72)},
+    {513, "切頂二十面体と五方十二面体の複合", "", FigureFamily::DualCompound, 50, CompoundWith(71)},
+    {514, "切頂立方八面体と四方菱形十二面体の複合", "", FigureFamily::DualCompound, 51, CompoundWith(73)},
+    {515, "切頂二十・十二面体と四方菱形三十面体の複合", "", FigureFamily::DualCompound, 52, CompoundWith(74)},
+    {516, "ねじれ立方八面体と五角二十四面体の複合", "", FigureFamily::DualCompound, 53, CompoundWith(75)},
+    {517, "ねじれ立方八面体と五角二十四面体の複合", "", FigureFamily::DualCompound, 54, CompoundWith(76)},
+    {518, "ねじれ二十・十二面体と五角六十面体の複合", "", FigureFamily::DualCompound, 55, CompoundWith(77)},
+    {519, "ねじれ二十・十二面体と五角六十面体の複合", "", FigureFamily::DualCompound, 56, CompoundWith(78)},
     {520, "八卦体", "", FigureFamily::Special, 0},
 };
 
@@ -652,13 +654,13 @@ FigureMenuItem MakeFigureMenu() {
         Entry("反双角錐", 410),
         Entry("角形", 414),
         Separator(),
-        Command("設定...", kMenuCommandPyramidSettings),
+        Command("設定...", cmd::kPyramidSettings),
     }));
     top.push_back(Submenu("球状系", {
         Entry("球状", 415),
         Entry("トーラス状（参考用）", 416),
         Separator(),
-        Command("設定...", kMenuCommandSphereSettings),
+        Command("設定...", cmd::kSphericalSettings),
     }));
     top.push_back(Submenu("フラクタル", {
         Entry("テトラフォース", 440),
@@ -705,9 +707,9 @@ FigureMenuItem MakeFigureMenu() {
         Entry("正二十面体÷６", 423),
     }));
     top.push_back(Submenu("正多面体系の大きさ規格", {
-        Command("内接的", kMenuCommandKikakuInscribed),
-        Command("中接的", kMenuCommandKikakuMidsphere),
-        Command("外接的", kMenuCommandKikakuCircumscribed),
+        Command("内接的", cmd::kKikakuInscribed),
+        Command("中接的", cmd::kKikakuMid),
+        Command("外接的", cmd::kKikakuCircumscribed),
     }));
     return Submenu("図形(&Z)", std::move(top));
 }

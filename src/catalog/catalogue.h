@@ -63,15 +63,8 @@ struct FigureMenuItem {
     ShapeId figure = 0;
     bool separator = false;
     std::vector<FigureMenuItem> children;
-    int32_t command = 0;  // non-figure entries only: one of the kMenuCommand values below
+    int32_t command = 0;  // non-figure entries only: a menu command id (catalog/command_ids.h)
 };
-
-// Non-figure commands inside the figure menu.
-inline constexpr int32_t kMenuCommandPyramidSettings = 32875;   // "設定..." of 角錐・角柱
-inline constexpr int32_t kMenuCommandSphereSettings = 32888;    // "設定..." of 球状系
-inline constexpr int32_t kMenuCommandKikakuInscribed = 32932;   // "内接的", kikaku -1
-inline constexpr int32_t kMenuCommandKikakuMidsphere = 32933;   // "中接的", kikaku 0
-inline constexpr int32_t kMenuCommandKikakuCircumscribed = 32934;  // "外接的", kikaku 1
 
 // The whole figure menu "図形(&Z)": the root's label is the menu title and its
 // children are the entries in order.

@@ -21,6 +21,7 @@
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
+#include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
 #include "render/raster_surface.h"
@@ -36,12 +37,12 @@ struct Size {
     int32_t height = 0;
 };
 
-// "WxH", each side 1..kMaxBackBufferSide.
+// "WxH", each side kMinViewSide..kMaxViewSide.
 std::optional<Size> ParseSize(std::string_view text) {
     const size_t x = text.find_first_of("xX");
     if (x == std::string_view::npos) return std::nullopt;
-    const auto w = ParseInt(text.substr(0, x), 1, kMaxBackBufferSide);
-    const auto h = ParseInt(text.substr(x + 1), 1, kMaxBackBufferSide);
+    const auto w = ParseInt(text.substr(0, x), kMinViewSide, kMaxViewSide);
+    const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
     if (!w || !h) return std::nullopt;
     return Size{*w, *h};
 }
@@ -81,7 +82,8 @@ int RunRender(const Args& args) {
             if (word == "--size") {
                 size = ParseSize(value);
                 if (!size) {
-                    return UsageError("render", "--size takes WxH with sides 1.." + std::to_string(kMaxBackBufferSide) + ", not '" +
+                    return UsageError("render", "--size takes WxH with sides 1.." + std::to_string(kMaxViewSide) +
+                                                    ", not '" +
                                 value + "'");
                 }
             } else if (word == "--settings") {
@@ -120,9 +122,16 @@ int RunBench(const Args& args) {
     std::vector<ShapeId> figures;
     Size area{512, 512};
     int frames = 50;
+    int fracn = 0;  // drawing depth of fractal figures; -1: each figure's deepest
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "--size" || word == "--frames") {
+        if (word == "--fracn") {
+            if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
+            const std::string& value = args[++i];
+            const auto depth = value == "max" ? std::optional<int>(-1) : ParseInt(value, 0, 127);
+            if (!depth) return UsageError("bench", "--fracn takes a depth from 0 or 'max', not '" + value + "'");
+            fracn = *depth;
+        } else if (word == "--size" || word == "--frames") {
             if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
             const std::string& value = args[++i];
             if (word == "--size") {
@@ -155,7 +164,8 @@ int RunBench(const Args& args) {
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
     std::printf("# %dx%d, %d frames per figure, auto-rotation as in the viewer\n", area.width, area.height, frames);
     // The fastest frame shows the cost on a quiet machine; the mean what a user sees.
-    std::printf("%6s %10s %12s %10s %9s  %s\n", "figure", "build ms", "ms/frame", "min ms", "faces", "name");
+    std::printf("%6s %10s %12s %10s %9s %5s  %s\n", "figure", "build ms", "ms/frame", "min ms", "faces", "level",
+                "name");
 
     int measured = 0;
     int failed = 0;
@@ -172,6 +182,8 @@ int RunBench(const Args& args) {
             }
             continue;
         }
+        const int8_t depthMax = state.solid.fractalDepthMax;
+        state.display.fracn = static_cast<int8_t>(fracn < 0 ? depthMax : std::min<int>(fracn, depthMax));
         // Turn the solid every frame as the viewer's automatic rotation does.
         state.view.autoroton = 1;
         RenderFrame(state);  // the first frame grows the buffers
@@ -187,8 +199,8 @@ int RunBench(const Args& args) {
         }
         const double frameMs = sumMs / frames;
         const std::string& name = state.solid.nameEn.empty() ? state.solid.nameJa : state.solid.nameEn;
-        std::printf("%6d %10.2f %12.3f %10.3f %9d  %s\n", figure, buildMs, frameMs, minMs, state.solid.faceCount(),
-                    name.c_str());
+        std::printf("%6d %10.2f %12.3f %10.3f %9d %5d  %s\n", figure, buildMs, frameMs, minMs,
+                    state.solid.faceCount(), state.display.fracn, name.c_str());
         ++measured;
         totalBuild += buildMs;
         totalFrames += frameMs;

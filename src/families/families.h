@@ -9,4 +9,11 @@ namespace gyro {
 int BuildParametricFamily(Solid& solid, ShapeId figure);  // pyramids, prisms, spheres, tori
 int BuildKochSurface(Solid& solid, ShapeId figure);       // 451
 
+// Pyramids, prisms, bipyramids, antiprisms, anti-bipyramids and the polygon
+// (400-414, 417, 418) from the con... parameters. A figure that cannot exist
+// with the parameters given (or whose coordinates would run off to infinity)
+// is named but left empty; the result is still 1.
+bool IsPrismFamilyFigure(ShapeId figure);
+int BuildPrismFamily(Solid& solid, ShapeId figure);
+
 }  // namespace gyro

@@ -12,14 +12,13 @@
 #include <variant>
 
 #include "io/atomic_write.h"
+#include "model/limits.h"
 #include "state/dispatcher.h"
 
 namespace gyro {
 
 namespace {
 
-// The widest view the viewer will try to allocate a back buffer for.
-constexpr int32_t kMaxViewSize = 8192;
 // fgets with a 200-byte buffer: a longer line is read as several lines.
 constexpr size_t kPieceLength = 199;
 
@@ -32,7 +31,7 @@ struct KeyDef {
     int dims;               // 0, 1 or 2 bracketed indices
     int extent;             // each index runs over 0 .. extent-1
     FieldRef (*field)(AppState&, int, int);
-    bool exponent = false;  // super-quadric exponent: clamped to 0..1000 on reading
+    bool exponent = false;  // super-quadric exponent: clamped to 0..kMaxSuperExponent on reading
 };
 
 #define GYRO_PARAM(f) [](AppState& s, int, int) -> FieldRef { return &s.solid.params.f; }
@@ -241,8 +240,10 @@ bool ScanHex(std::string_view& s, uint32_t& value) {
     return true;
 }
 
-// "%lf": a finite double. inf, nan and values beyond the double range are refused.
-bool ScanDouble(std::string_view& s, double& value) {
+// "%lf": a finite double. inf, nan and values beyond the double range are refused,
+// unless `nonFinite` lets them through (as infinities and NaN) for a caller that
+// clamps them.
+bool ScanDouble(std::string_view& s, double& value, bool nonFinite = false) {
     SkipSpace(s);
     std::string_view rest = s;
     const bool negative = ScanSign(rest);
@@ -255,7 +256,15 @@ bool ScanDouble(std::string_view& s, double& value) {
     if (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) return false;  // from_chars would take '-'
     double parsed = 0;
     const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), parsed, format);
-    if (result.ec != std::errc{} || !std::isfinite(parsed)) return false;
+    if (nonFinite && result.ec == std::errc::result_out_of_range) {
+        // Beyond the double range: an overflow is infinite, an underflow zero.
+        const std::string_view digits(rest.data(), static_cast<size_t>(result.ptr - rest.data()));
+        const size_t mark = digits.find_first_of(format == std::chars_format::hex ? "pP" : "eE");
+        const bool underflow = mark != std::string_view::npos && mark + 1 < digits.size() && digits[mark + 1] == '-';
+        parsed = underflow ? 0.0 : HUGE_VAL;
+    } else if (result.ec != std::errc{} || (!nonFinite && !std::isfinite(parsed))) {
+        return false;
+    }
     value = negative ? -parsed : parsed;
     s.remove_prefix(static_cast<size_t>(result.ptr - s.data()));
     return true;
@@ -269,12 +278,16 @@ void Store(const FieldRef& field, int32_t number, uint32_t colour, double real, 
         [&](auto* p) {
             using T = std::remove_pointer_t<decltype(p)>;
             if constexpr (std::is_same_v<T, double>) {
-                // "v <= 0 gives 0": a read -0 must not come back as -0.000000.
-                *p = !exponent ? real : real <= 0 ? 0.0 : std::min(real, 1000.0);
+                // "v <= 0 gives 0": a read -0 must not come back as -0.000000; a
+                // value that is not a number gives the top of the range.
+                if (!exponent) *p = real;
+                else if (std::isnan(real)) *p = kMaxSuperExponent;
+                else *p = real <= 0 ? 0.0 : std::min(real, kMaxSuperExponent);
             } else if constexpr (std::is_same_v<T, Colour>) {
                 *p = colour & 0x00FFFFFFu;
             } else {
-                *p = static_cast<T>(number);  // keeps the low bits
+                if constexpr (std::is_same_v<T, int16_t>) *p = WrapInt16(number);
+                else *p = static_cast<T>(number);  // keeps the low bits
             }
         },
         field);
@@ -299,7 +312,7 @@ LineResult TryKey(const KeyDef& key, std::string_view line, AppState& state) {
     const bool converted = std::visit(
         [&](auto* p) {
             using T = std::remove_pointer_t<decltype(p)>;
-            if constexpr (std::is_same_v<T, double>) return ScanDouble(line, real);
+            if constexpr (std::is_same_v<T, double>) return ScanDouble(line, real, key.exponent);
             else if constexpr (std::is_same_v<T, Colour>) return ScanHex(line, colour);
             else return ScanInt(line, number);
         },
@@ -460,22 +473,22 @@ void ValidateSettings(AppState& state) {
     DisplaySettings& d = state.display;
     ViewState& v = state.view;
 
-    p.viewx = std::clamp(p.viewx, 1, kMaxViewSize);
-    p.viewy = std::clamp(p.viewy, 1, kMaxViewSize);
+    p.viewx = std::clamp(p.viewx, kMinViewSide, kMaxViewSide);
+    p.viewy = std::clamp(p.viewy, kMinViewSide, kMaxViewSide);
 
     if (d.lightdep < -99) d.lightdep = -99;
     d.lightmax = std::clamp<int16_t>(d.lightmax, 0, 100);
     if (d.lightmin < 0) d.lightmin = 0;
     if (d.lightmin > d.lightmax) d.lightmin = d.lightmax;
 
-    p.conn = std::clamp<int16_t>(p.conn, 2, 4095);
+    p.conn = std::clamp<int16_t>(p.conn, 2, kMaxCorners);
     if (p.conpn > p.conn / 2) p.conpn = static_cast<int16_t>(p.conn / 2);
     if (p.conpn < 1) p.conpn = 1;
 
     if (p.sphn < 2) p.sphn = 2;
     if (p.sphm < 2) p.sphm = 2;
-    if (p.sphn > 8192) p.sphn = 8192;
-    if (p.sphn * p.sphm > 16384) p.sphm = static_cast<int16_t>(16384 / p.sphn);
+    if (p.sphn > kMaxSphereCount) p.sphn = kMaxSphereCount;
+    if (p.sphn * p.sphm > kMaxSphereCells) p.sphm = static_cast<int16_t>(kMaxSphereCells / p.sphn);
     if (p.sphpn > p.sphn / 2) p.sphpn = static_cast<int16_t>(p.sphn / 2);
     if (p.sphpn < 1) p.sphpn = 1;
     // The meridian step is bounded by its count just as the ring step is.
@@ -497,7 +510,9 @@ void ValidateSettings(AppState& state) {
     const BuildParams startParams{};
     const DisplaySettings start{};
     KeepMode(p.kikaku, -1, 1, startParams.kikaku);
-    KeepMode(d.facecolmode, 0, 11, start.facecolmode);
+    // A colouring mode above the last one is kept: it draws unfilled, like
+    // kFaceOpaque, and is saved again as read. A negative one goes back.
+    if (d.facecolmode < kFaceTransparent) d.facecolmode = start.facecolmode;
     KeepMode(d.penbold, 0, 2, start.penbold);
     KeepMode(d.pencolmode, 0, 4, start.pencolmode);
     KeepMode(d.urapenbold, 0, 3, start.urapenbold);

@@ -6,7 +6,8 @@ namespace gyro {
 
 void ApplyFinishing(Solid& solid, const Finishing& finishing) {
     switch (finishing.op) {
-        case FinishOp::None: break;
+        case FinishOp::None:
+        case FinishOp::CompoundWith: break;
         case FinishOp::MirrorThroughCentre: MirrorThroughCentre(solid); break;
         case FinishOp::MirrorX: MirrorX(solid); break;
         case FinishOp::Dual: MakeDual(solid, finishing.amount); break;

@@ -4,11 +4,17 @@
 
 namespace gyro {
 
-// Limits shared by the keys, the settings loader and the dialogs.
+// Limits shared by the keys, the settings loader, the renderer and the dialogs.
 inline constexpr int32_t kMaxCorners = 4095;        // corners of a pyramid or prism base (conn)
 inline constexpr int32_t kMaxSphereCells = 16384;   // faces of a sphere or torus mesh (sphn × sphm)
 inline constexpr int32_t kMaxSphereCount = 8192;    // one of the two sphere counts
-inline constexpr int32_t kMinViewSide = 1;          // drawing area in pixels, each side
+inline constexpr double kMaxSuperExponent = 1000.0; // super-quadric exponents sphspn, sphspm: 0 .. this
+
+// The drawing area in pixels, each side. The one ceiling for the settings
+// loader, the back buffer, the window and the headless tool's --size: a saved
+// viewx or viewy above it loads as this value, and a bigger window draws into
+// a buffer of this size. 8192 × 8192 pixels are 256 MiB.
+inline constexpr int32_t kMinViewSide = 1;
 inline constexpr int32_t kMaxViewSide = 8192;
 
 // The value a 16-bit signed field takes when v is stored into it: the low 16

@@ -25,63 +25,66 @@ inline constexpr std::array<Colour, kPaletteSize> kDefaultPalette = {
 };
 
 // Everything a builder reads. Copied wholesale into temporary solids so that
-// compounds and generated figures are built with the parameters on show.
+// compounds and generated figures are built with the parameters on show. The
+// field names are the settings file's keys: "con" fields belong to the pyramid
+// and prism family, "sph" fields to the sphere and torus family, "sikisou" is hue.
+// Flags are 0 or 1; lengths are model units (the reference size is 800).
 struct BuildParams {
-    int8_t kikaku = -1;  // size standard: -1 inscribed, 0 midsphere, 1 circumscribed
-    int32_t baseSizeA = 800;
+    int8_t kikaku = -1;       // size standard: -1 inscribed, 0 midsphere, 1 circumscribed
+    int32_t baseSizeA = 800;  // reference sizes builders scale from; never changed after start
     int32_t baseSizeB = 800;
     int32_t baseSizeC = 800;
 
     // Pyramid / prism family.
-    int16_t conn = 3;
-    int16_t conpn = 1;
-    int32_t conh = 800;
-    int32_t conwx = 600;
-    int32_t conwz = 600;
-    int32_t consx = 0;
-    int32_t consz = 0;
-    int16_t conarg = 0;
-    int8_t conhang = 1;
-    int8_t conzeqx = 1;
-    int8_t conyeqx = 0;
-    int8_t congais = 1;
-    int8_t conhensez = 0;
-    int8_t conarchi = 0;
-    int16_t conapm = 0;
+    int16_t conn = 3;         // corners of the base polygon, 2..kMaxCorners
+    int16_t conpn = 1;        // step of the base star polygon, 1..conn/2
+    int32_t conh = 800;       // half-height
+    int32_t conwx = 600;      // ring radius along x
+    int32_t conwz = 600;      // ring radius along z
+    int32_t consx = 0;        // shear of the top against the bottom along x
+    int32_t consz = 0;        // shear of the top against the bottom along z
+    int16_t conarg = 0;       // base angle, degrees
+    int8_t conhang = 1;       // flag: turn the ring by half a step
+    int8_t conzeqx = 1;       // flag: the z radius follows the x radius
+    int8_t conyeqx = 0;       // flag: the half-height follows the x radius
+    int8_t congais = 1;       // flag: radii are circumradii of the ring (0: inradii)
+    int8_t conhensez = 0;     // flag: edge-tangent correction
+    int8_t conarchi = 0;      // flag: Archimedean correction
+    int16_t conapm = 0;       // twist of the antiprisms, degrees, -360..360
 
     // Spherical and torus family.
-    int16_t sphn = 16;
-    int16_t sphpn = 1;
-    int16_t sphm = 16;
-    int16_t sphpm = 1;
-    int32_t sphwx = 800;
-    int32_t sphwy = 800;
-    int32_t sphwz = 800;
-    int32_t sphsx = 0;
-    int32_t sphsz = 0;
-    int32_t sphtx = 0;
-    int32_t sphtz = 0;
-    int32_t sphtwx = 200;
-    int32_t sphtwz = 200;
-    int16_t spharg = 0;
-    int8_t sphhang = 1;
-    int8_t sphzeqx = 0;
-    int8_t sphyeqx = 0;
-    int8_t sphgais = 1;
-    int8_t sphtei = 0;
-    double sphspn = 1.0;
-    double sphspm = 1.0;
-    int8_t sphspon = 1;
-    int8_t sphsphg = 0;
+    int16_t sphn = 16;        // corners of each latitude ring
+    int16_t sphpn = 1;        // step of the ring polygon, 1..sphn/2
+    int16_t sphm = 16;        // corners of the whole meridian circle
+    int16_t sphpm = 1;        // step along the meridian, 1..sphm/2
+    int32_t sphwx = 800;      // radius along x
+    int32_t sphwy = 800;      // radius along y
+    int32_t sphwz = 800;      // radius along z
+    int32_t sphsx = 0;        // shear along x, times the cosine of the latitude
+    int32_t sphsz = 0;        // shear along z, times the cosine of the latitude
+    int32_t sphtx = 0;        // bulge along x, times the sine of the latitude
+    int32_t sphtz = 0;        // bulge along z, times the sine of the latitude
+    int32_t sphtwx = 200;     // tube radius of the torus along x
+    int32_t sphtwz = 200;     // tube radius of the torus along z
+    int16_t spharg = 0;       // rotation of the rings, degrees
+    int8_t sphhang = 1;       // flag: turn the rings by half a step
+    int8_t sphzeqx = 0;       // flag: the z radius follows the x radius
+    int8_t sphyeqx = 0;       // flag: the y radius follows the x radius
+    int8_t sphgais = 1;       // flag: radii are circumradii of the ring (0: inradii)
+    int8_t sphtei = 0;        // flag: flat caps instead of poles (torus: tube rings half a step apart)
+    double sphspn = 1.0;      // super-quadric exponent around the rings, 0..kMaxSuperExponent
+    double sphspm = 1.0;      // super-quadric exponent along the meridian, 0..kMaxSuperExponent
+    int8_t sphspon = 1;       // flag: super-quadric shaping on
+    int8_t sphsphg = 0;       // flag: the special super-quadric shape
 
     // Drawing area in pixels; kept here so that it is saved with the parameters.
-    int32_t viewx = 256;
-    int32_t viewy = 256;
+    int32_t viewx = 256;      // width, kMinViewSide..kMaxViewSide
+    int32_t viewy = 256;      // height, kMinViewSide..kMaxViewSide
 
-    std::array<Colour, kPaletteSize> palette = kDefaultPalette;
-    int16_t sikisouhz = 1;  // hue revolutions
-    int16_t sikisoufq = 0;  // initial hue
-    int16_t sikisourt = 1;  // hue vortex of the spherical family
+    std::array<Colour, kPaletteSize> palette = kDefaultPalette;  // col[0]..col[9]
+    int16_t sikisouhz = 1;  // hue revolutions around the vertical axis
+    int16_t sikisoufq = 0;  // starting hue, 0..1529
+    int16_t sikisourt = 1;  // hue shift from top to bottom (the swirl of the spherical family)
 };
 
 struct Segment {

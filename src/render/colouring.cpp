@@ -64,20 +64,20 @@ Colour ByDirection(const Face& face, const Solid& solid, bool blendPoles) {
 }  // namespace
 
 int EffectiveFaceColMode(int8_t facecolmode) {
-    if (facecolmode > 11) return 1;
-    return facecolmode < 0 ? 2 : facecolmode;
+    if (facecolmode > kFaceSingleColour) return kFaceOpaque;
+    return facecolmode < 0 ? kFaceGrey : facecolmode;
 }
 int EffectiveLightMode(int8_t lightmode) { return InRangeOr(lightmode, 0, 3, 3); }
 int EffectivePenBold(int8_t penbold) { return InRangeOr(penbold, 0, 2, 1); }
-int EffectiveUraPenBold(int8_t urapenbold) { return InRangeOr(urapenbold, 0, 3, 3); }
+int EffectiveHiddenPenBold(int8_t urapenbold) { return InRangeOr(urapenbold, 0, 3, 3); }
 int EffectivePenColMode(int8_t pencolmode) { return InRangeOr(pencolmode, 0, 4, 3); }
-int EffectiveUraPenColMode(int8_t urapencolmode) { return InRangeOr(urapencolmode, 0, 7, 2); }
+int EffectiveHiddenPenColMode(int8_t urapencolmode) { return InRangeOr(urapencolmode, 0, 7, 2); }
 int EffectiveBkMode(int8_t bkmode) { return InRangeOr(bkmode, 0, 2, 0); }
 
 Colour BackgroundColour(const DisplaySettings& d) {
     switch (EffectiveBkMode(d.bkmode)) {
-        case 1: return kWhite;
-        case 2: return d.bkcol;
+        case kBkModeWhite: return kWhite;
+        case kBkModeColour: return d.bkcol;
         default: return kBlack;
     }
 }
@@ -93,7 +93,7 @@ Colour LineColour(const DisplaySettings& d) {
 }
 
 Colour HiddenColour(const DisplaySettings& d) {
-    switch (EffectiveUraPenColMode(d.urapencolmode)) {
+    switch (EffectiveHiddenPenColMode(d.urapencolmode)) {
         case 0: return kBlack;
         case 1: return kWhite;
         case 3: return BackgroundColour(d) ^ kWhite;
@@ -106,7 +106,7 @@ Colour HiddenColour(const DisplaySettings& d) {
 }
 
 int HiddenWidthMode(const DisplaySettings& d) {
-    const int hb = EffectiveUraPenBold(d.urapenbold);
+    const int hb = EffectiveHiddenPenBold(d.urapenbold);
     return hb == 3 ? EffectivePenBold(d.penbold) : hb;
 }
 
@@ -119,19 +119,19 @@ Colour FaceBaseColour(const Face& face, int32_t faceIndex, const Solid& solid, c
         case 6: return ByCornerCount(face, params);
         case 7: return ByDirection(face, solid, false);
         case 8: return ByDirection(face, solid, true);
-        case 9: {
+        case kFaceIntrinsic: {
             const int32_t slots = std::min<int32_t>(solid.patternCount, kColourSlots);
             const int32_t slot = d.orgcolpat >= 0 && d.orgcolpat < slots ? d.orgcolpat : 0;
             return face.colours[slot];
         }
         case 10: return params.palette[Mod(solid.fractalTopIndex, kPaletteSize)];
-        case 11: return d.facecol;
+        case kFaceSingleColour: return d.facecol;
         default:
             // Grey or white for shading: plain shading runs from the shadow to white,
             // plain gloss from black to the light colour.
             switch (EffectiveLightMode(d.lightmode)) {
-                case 1: return kWhite;
-                case 2: return kBlack;
+                case kLightShading: return kWhite;
+                case kLightGloss: return kBlack;
                 default: return kGrey;
             }
     }

@@ -13,9 +13,9 @@ namespace gyro {
 int EffectiveFaceColMode(int8_t facecolmode);
 int EffectiveLightMode(int8_t lightmode);
 int EffectivePenBold(int8_t penbold);
-int EffectiveUraPenBold(int8_t urapenbold);  // 3 (same as visible lines) is resolved by HiddenWidthMode
+int EffectiveHiddenPenBold(int8_t urapenbold);  // 3 (same as visible lines) is resolved by HiddenWidthMode
 int EffectivePenColMode(int8_t pencolmode);
-int EffectiveUraPenColMode(int8_t urapencolmode);
+int EffectiveHiddenPenColMode(int8_t urapencolmode);
 int EffectiveBkMode(int8_t bkmode);
 
 Colour BackgroundColour(const DisplaySettings& d);

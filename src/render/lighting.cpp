@@ -52,8 +52,8 @@ double FaceBrightness(const DisplaySettings& d, Vec3 light, Vec3 n, double lengt
 Colour ShadeColour(const DisplaySettings& d, Colour base, double b) {
     switch (EffectiveLightMode(d.lightmode)) {
         case 0: return base;
-        case 1: return BlendColour(base, d.shadowcol, Weight(b));
-        case 2: return BlendColour(d.lightcol, base, Weight(b));
+        case kLightShading: return BlendColour(base, d.shadowcol, Weight(b));
+        case kLightGloss: return BlendColour(d.lightcol, base, Weight(b));
         default:
             if (b < 0.5) return BlendColour(base, d.shadowcol, Weight(2 * b));
             return BlendColour(d.lightcol, base, Weight((b - 0.5) * 2));

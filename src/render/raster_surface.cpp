@@ -240,8 +240,8 @@ void WalkLine(int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t cx0, int64
 }  // namespace
 
 bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h) {
-    w = std::clamp(w, int32_t{1}, kMaxBackBufferSide);
-    h = std::clamp(h, int32_t{1}, kMaxBackBufferSide);
+    w = std::clamp(w, kMinViewSide, kMaxViewSide);
+    h = std::clamp(h, kMinViewSide, kMaxViewSide);
     try {
         buffer.pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0u);
     } catch (const std::bad_alloc&) {

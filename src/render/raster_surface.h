@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/display_settings.h"
+#include "model/limits.h"
 #include "render/surface.h"
 
 namespace gyro {
@@ -19,10 +20,8 @@ struct RasterEdge {
     int64_t frac = 0;    // remaining 1/den pixels per row
 };
 
-// The largest back buffer side we allocate; bigger requests are cut to it.
-inline constexpr int32_t kMaxBackBufferSide = 16384;
-
-// Gives `buffer` w x h pixels (each side at least 1 and at most kMaxBackBufferSide).
+// Gives `buffer` w x h pixels (each side kMinViewSide .. kMaxViewSide, bigger
+// requests cut to it).
 // The contents are undefined until the next frame. Returns false, leaving the
 // buffer without pixels (width and height 0), when the memory cannot be had.
 bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h);

@@ -83,8 +83,8 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid) {
 
 bool CreateBackBuffer(Solid& solid, DisplaySettings& display, int32_t width, int32_t height) {
     // The drawing area and the buffer keep the same size, within what we allocate.
-    width = std::clamp(width, int32_t{1}, kMaxBackBufferSide);
-    height = std::clamp(height, int32_t{1}, kMaxBackBufferSide);
+    width = std::clamp(width, kMinViewSide, kMaxViewSide);
+    height = std::clamp(height, kMinViewSide, kMaxViewSide);
     solid.params.viewx = width;
     solid.params.viewy = height;
     return ResizeBackBuffer(display.backBuffer, width, height);
@@ -102,7 +102,7 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
         if (index >= vertexCount || screen[index].x == kNoPixel) return view;
     }
     view.drawable = true;
-    if (ctx.style.facecolmode == 0) return view;  // no facing test: every face is drawn
+    if (ctx.style.facecolmode == kFaceTransparent) return view;  // no facing test: every face is drawn
 
     // The distinct corners by their view-space points, computed as the search needs them.
     const CopyProjector& copy = ctx.copy;
@@ -142,11 +142,11 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
               const FaceView& view, const Pen& pen) {
     if (!view.drawable) return;
     const FrameStyle& style = ctx.style;
-    if (style.facecolmode >= 1 && !FacesViewer(view.k, (drawmode & kDrawReversed) != 0)) return;
+    if (style.facecolmode >= kFaceOpaque && !FacesViewer(view.k, (drawmode & kDrawReversed) != 0)) return;
 
     const int32_t* c = face.corners.data();
     Brush brush;
-    if (!(drawmode & kDrawOutlineOnly) && style.facecolmode >= 2) {
+    if (!(drawmode & kDrawOutlineOnly) && style.facecolmode >= kFaceGrey) {
         const Vec3 n = view.normal;
         const double length = Length(n);
         if (length > 0) {  // a face without area is never filled
@@ -207,7 +207,7 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
-    const bool facingTest = style.facecolmode >= 1;
+    const bool facingTest = style.facecolmode >= kFaceOpaque;
     const Pen& fillPen = style.rezerse ? style.hiddenPen : style.visiblePen;
     const int fillMode = style.rezerse ? kDrawReversed : 0;
     for (int32_t i = 0; i < faceCount; ++i) {

@@ -75,7 +75,7 @@ struct FaceView {
 };
 
 // Sizes the drawing area and the back buffer alike, each side within
-// 1..kMaxBackBufferSide; the pixels are undefined until the next frame. False, with
+// kMinViewSide..kMaxViewSide; the pixels are undefined until the next frame. False, with
 // no buffer, when memory ran out.
 bool CreateBackBuffer(Solid& solid, DisplaySettings& display, int32_t width, int32_t height);
 

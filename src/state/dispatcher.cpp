@@ -1,5 +1,8 @@
 #include "state/dispatcher.h"
 
+#include <string>
+#include <string_view>
+
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
 #include "families/families.h"
@@ -18,6 +21,37 @@ constexpr Builder kBuilders[] = {
     BuildSnubDodecahedronFamily, BuildJohnsonFamily, BuildParametricFamily, BuildKochSurface,
 };
 
+int BuildMesh(Solid& solid, ShapeId figure, int depth);
+
+// The part of a name before its first alternative (" /").
+std::string_view FirstName(std::string_view name) { return name.substr(0, name.find(" /")); }
+
+// A solid and its dual as one figure. Both parts are built with the target's
+// parameters, edge-tangent (conhensez) so that their edges cross; the first
+// part's faces carry palette[0] in colour slot 6, the second's palette[1]. A
+// part that builds nothing adds nothing, but its (empty) name still counts.
+int BuildCompound(Solid& target, ShapeId first, ShapeId second, int depth) {
+    Solid part;
+    std::string name;
+    int result = 0;
+    for (int i = 0; i < 2; ++i) {
+        const ShapeId figure = i == 0 ? first : second;
+        part.params = target.params;
+        part.params.conhensez = 1;
+        ClearMesh(part);
+        part.nameJa.clear();
+        part.patternCount = 1;
+        part.fractalDepthMax = 0;
+        if (BuildMesh(part, figure, depth + 1) != 0) result = 1;
+        AppendSolid(target, part, target.params.palette[static_cast<size_t>(i)], -1);
+        name += FirstName(part.nameJa);
+        name += i == 0 ? "と" : "の複合";
+    }
+    SetName(target.nameJa, name);
+    target.nameEn.clear();
+    return result;
+}
+
 // A derived figure (a catalogue row with a finishing operation) is its base
 // built in full and finished; anything else goes to the first builder that
 // claims the number. Derived figures may stand on derived figures.
@@ -26,6 +60,9 @@ int BuildMesh(Solid& solid, ShapeId figure, int depth) {
     if (info != nullptr && info->finish.op != FinishOp::None) {
         // A row that names itself, directly or through others, would never end.
         if (depth > 8 || info->base == figure) return 0;
+        if (info->finish.op == FinishOp::CompoundWith) {
+            return BuildCompound(solid, info->base, info->finish.partner, depth);
+        }
         const int result = BuildMesh(solid, info->base, depth + 1);
         if (result == 0) return 0;
         ApplyFinishing(solid, info->finish);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/commands.h"
 
 namespace gyro {

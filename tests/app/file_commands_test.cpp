@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "io/bmp_file.h"
 #include "io/settings_file.h"

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/menu_marks.h"
 
 namespace gyro {

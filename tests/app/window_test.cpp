@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 
-#include "app/command_ids.h"
+#include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "state/dispatcher.h"
 #include "view/view_state.h"
@@ -247,7 +247,8 @@ TEST_F(Window, ExactlyOneFigureEntryIsChecked) {
 }
 
 TEST_F(Window, FigureMenuSettingsAndSizeStandard) {
-    EXPECT_FALSE(window->action(cmd::kPyramidSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kPyramidSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kHueCycle)->isEnabled());
     EXPECT_FALSE(window->action(cmd::kSphericalSettings)->isEnabled());
     EXPECT_TRUE(IsChecked(cmd::kKikakuInscribed));
 }

@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "catalog/command_ids.h"
+
 namespace gyro {
 namespace {
 
@@ -87,8 +89,9 @@ TEST(Catalogue, DerivedFiguresStandOnNamedBases) {
         const FigureInfo* base = FindFigure(info.base);
         ASSERT_NE(base, nullptr) << info.number;
         EXPECT_NE(base->number, info.number);
-        // Only a dual has names of its own; mirrors, pyramids and fractals repeat their base's.
-        if (info.finish.op == FinishOp::Dual) continue;
+        // Duals and compounds have names of their own; mirrors, pyramids and
+        // fractals repeat their base's.
+        if (info.finish.op == FinishOp::Dual || info.finish.op == FinishOp::CompoundWith) continue;
         EXPECT_EQ(info.nameJa, base->nameJa) << info.number;
         EXPECT_EQ(info.nameEn, base->nameEn) << info.number;
     }
@@ -237,7 +240,7 @@ TEST(FigureMenu, NonFigureItems) {
     EXPECT_EQ(kikaku.label, "正多面体系の大きさ規格");
     ASSERT_EQ(kikaku.children.size(), 3u);
     EXPECT_EQ(kikaku.children[0].label, "内接的");
-    EXPECT_EQ(kikaku.children[2].command, kMenuCommandKikakuCircumscribed);
+    EXPECT_EQ(kikaku.children[2].command, cmd::kKikakuCircumscribed);
 
     std::vector<const FigureMenuItem*> items;
     CollectMenu(root, items);
@@ -246,7 +249,7 @@ TEST(FigureMenu, NonFigureItems) {
     ASSERT_GE(pyramids->children.size(), 2u);
     EXPECT_TRUE(pyramids->children[pyramids->children.size() - 2].separator);
     EXPECT_EQ(pyramids->children.back().label, "設定...");
-    EXPECT_EQ(pyramids->children.back().command, kMenuCommandPyramidSettings);
+    EXPECT_EQ(pyramids->children.back().command, cmd::kPyramidSettings);
 }
 
 }  // namespace

@@ -87,5 +87,18 @@ TEST_F(PictureCliTest, BenchReportsEachFigureAndATotal) {
     EXPECT_NE(RunCli("bench --frames 0").status, 0);
 }
 
+TEST_F(PictureCliTest, BenchDrawsFractalsAtTheAskedDepth) {
+    // The tetrahedron fractal: level column is the depth drawn, clamped to the figure's limit.
+    const CliResult deepest = RunCli("bench 440 --size 16x16 --frames 1 --fracn max");
+    ASSERT_EQ(deepest.status, 0);
+    EXPECT_NE(deepest.out.find("     7  "), std::string::npos) << deepest.out;
+    const CliResult two = RunCli("bench 440 5 --size 16x16 --frames 1 --fracn 2");
+    ASSERT_EQ(two.status, 0);
+    EXPECT_NE(two.out.find("     2  "), std::string::npos) << two.out;
+    EXPECT_NE(two.out.find("     0  "), std::string::npos) << two.out;  // the cube is no fractal
+    EXPECT_NE(RunCli("bench 440 --fracn deep").status, 0);
+    EXPECT_NE(RunCli("bench 440 --fracn").status, 0);
+}
+
 }  // namespace
 }  // namespace gyro

@@ -19,34 +19,14 @@
 #include <string>
 #include <vector>
 
+#include "render/render_frame.h"
+#include "support/temp_dir.h"
+
 namespace gyro {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh directory under the system temporary directory, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "gyro-settings-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    const fs::path& path() const { return path_; }
-    // Every name in the directory, to catch left-over temporary files.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
+using test_support::TempDir;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -227,9 +207,60 @@ TEST(SettingsFile, ReadsValuesAsDescribed) {
     EXPECT_EQ(s.view.nax, (std::array<double, 3>{-1.5, 0, 45}));
     EXPECT_EQ(s.view.rad, 1.0);
     EXPECT_EQ(s.view.nang, 22.5);
-    EXPECT_EQ(s.solid.params.sphspm, 1.0);
+    EXPECT_EQ(s.solid.params.sphspm, 1000.0);  // not a number: the top of the range
     EXPECT_NE(SaveSettings(s).find("kikaku:-1\r\n"), std::string::npos);
     EXPECT_NE(SaveSettings(s).find("sphspn:0.000000\r\n"), std::string::npos);
+}
+
+TEST(SettingsFile, SuperQuadricExponentsThatAreNotNumbersLoadAsTheTop) {
+    struct Case {
+        const char* value;
+        double expected;
+    };
+    const Case cases[] = {
+        {"nan", 1000}, {"-nan", 1000}, {"NAN", 1000}, {"inf", 1000}, {"infinity", 1000}, {"1e400", 1000},
+        {"0x1p2000", 1000}, {"-inf", 0}, {"-1e400", 0}, {"1e-400", 0}, {"999.5", 999.5},
+    };
+    for (const Case& c : cases) {
+        for (const char* key : {"sphspn", "sphspm"}) {
+            AppState s;
+            const std::string line = std::string(key) + ":" + c.value + "\n";
+            EXPECT_EQ(LoadSettingsFromText(line, s), 1) << line;
+            EXPECT_EQ(key[5] == 'n' ? s.solid.params.sphspn : s.solid.params.sphspm, c.expected) << line;
+        }
+    }
+    // Words that are not numbers at all are still no setting.
+    AppState s;
+    EXPECT_EQ(LoadSettingsFromText("sphspn:abc\nsphspm:\n", s), 0);
+    EXPECT_EQ(s.solid.params.sphspn, 1.0);
+
+    // A file holding only such a line is a settings file, and saves the clamped value.
+    TempDir dir;
+    WriteFile(dir / "s.txt", "sphspn:nan\r\n");
+    ASSERT_TRUE(LoadSettings(dir / "s.txt", s).ok());
+    EXPECT_NE(SaveSettings(s).find("sphspn:1000.000000\r\n"), std::string::npos);
+}
+
+TEST(SettingsFile, AColouringModeAboveTheMenuIsKeptAndDrawsUnfilled) {
+    AppState s;
+    InitAppState(s);
+    for (int8_t mode : {int8_t{12}, int8_t{127}}) {
+        const std::string line = "facecolmode:" + std::to_string(mode) + "\r\n";
+        LoadSettingsFromText(line, s);
+        EXPECT_EQ(s.display.facecolmode, mode);
+        EXPECT_NE(SaveSettings(s).find(line), std::string::npos);
+
+        // The picture is the one of "不透明" (outlines of the faces in front).
+        CreateBackBuffer(s, 64, 64);
+        RenderFrame(s);
+        const std::vector<uint32_t> stray = s.display.backBuffer.pixels;
+        s.display.facecolmode = kFaceOpaque;
+        RenderFrame(s);
+        EXPECT_EQ(stray, s.display.backBuffer.pixels);
+        s.display.facecolmode = kFaceGrey;
+        RenderFrame(s);
+        EXPECT_NE(stray, s.display.backBuffer.pixels);
+    }
 }
 
 TEST(SettingsFile, LongLinesAreReadIn199CharacterPieces) {
@@ -247,7 +278,7 @@ TEST(SettingsFile, ValidationKeepsEverythingInRange) {
     LoadSettingsFromText(
         "viewx:0\nviewy:100000\nlightmin:80\nlightmax:60\nlightdep:-200\nconn:1\nconpn:5\n"
         "sphn:9000\nsphm:3\nsphpn:0\nsphpm:7\nrad:-2\nperson:5\nsymmet:-1\nnjim:2\n"
-        "facecolmode:12\npenbold:-1\nurapencolmode:8\nbkmode:3\nlightmode:4\nkikaku:2\n",
+        "facecolmode:-1\npenbold:-1\nurapencolmode:8\nbkmode:3\nlightmode:4\nkikaku:2\n",
         s);
     EXPECT_EQ(s.solid.params.viewx, 1);
     EXPECT_EQ(s.solid.params.viewy, 8192);
@@ -318,7 +349,7 @@ TEST(SettingsFile, FailedLoadLeavesTheStateAlone) {
     const std::string foreign = dir / "picture.bmp", big = dir / "big.txt";
     WriteFile(foreign, "BM\x36\x00\nnot a settings file\nax[5][5]:1\n");
     WriteFile(big, std::string(kMaxSettingsFileBytes, '\n') + "zukei:1\n");
-    for (const std::string& path : {dir / "missing.txt", dir.path().string(), foreign, big}) {
+    for (const std::string& path : std::vector<std::string>{dir / "missing.txt", dir.path().string(), foreign, big}) {
         AppState s = ChangedState();
         s.display.lightmin = 99;  // out of range: a failed load must not even validate
         const Status status = LoadSettingsFile(path, s);
@@ -364,7 +395,7 @@ TEST(SettingsFile, FailedSaveKeepsTheOldFile) {
 
     // The folder does not exist / is a regular file: nothing can be created.
     WriteFile(dir / "plain", "x");
-    for (const std::string& path : {dir / "plain/settings.txt", dir / "no/such/settings.txt", std::string()}) {
+    for (const std::string& path : std::vector<std::string>{dir / "plain/settings.txt", dir / "no/such/settings.txt", std::string()}) {
         EXPECT_FALSE(SaveSettings(ChangedState(), path).ok()) << path;
     }
 
@@ -426,7 +457,7 @@ void ExpectInRange(const AppState& s, const std::string& input) {
         ASSERT_TRUE(flag == 0 || flag == 1);
     }
     ASSERT_TRUE(p.kikaku >= -1 && p.kikaku <= 1);
-    ASSERT_TRUE(d.facecolmode >= 0 && d.facecolmode <= 11 && d.penbold >= 0 && d.penbold <= 2);
+    ASSERT_TRUE(d.facecolmode >= 0 && d.penbold >= 0 && d.penbold <= 2);  // above 11 draws like 1
     ASSERT_TRUE(d.pencolmode >= 0 && d.pencolmode <= 4 && d.urapenbold >= 0 && d.urapenbold <= 3);
     ASSERT_TRUE(d.urapencolmode >= 0 && d.urapencolmode <= 7 && d.bkmode >= 0 && d.bkmode <= 2);
     ASSERT_TRUE(d.lightmode >= 0 && d.lightmode <= 3);

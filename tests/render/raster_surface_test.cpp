@@ -313,7 +313,7 @@ TEST(RasterSurface, BackBufferSizeIsAtLeastOnePixelAndDrawingFollowsResizes) {
     s.FillRect(0, 0, 1000, 1000, kRed);
     EXPECT_EQ(PixelsOf(buf, kRed).size(), 60000u);
     EXPECT_TRUE(ResizeBackBuffer(buf, INT32_MAX, 2));
-    EXPECT_EQ(buf.width, kMaxBackBufferSide);
+    EXPECT_EQ(buf.width, kMaxViewSide);
 }
 
 }  // namespace

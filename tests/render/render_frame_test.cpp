@@ -285,9 +285,9 @@ TEST(CreateBackBuffer, SizesTheAreaAndTheBuffer) {
     EXPECT_EQ(state.solid.params.viewx, 1);
     EXPECT_EQ(state.solid.params.viewy, 1);
     EXPECT_EQ(state.display.backBuffer.pixels.size(), 1u);
-    EXPECT_TRUE(CreateBackBuffer(state, 4, kMaxBackBufferSide + 5));
-    EXPECT_EQ(state.solid.params.viewy, kMaxBackBufferSide);
-    EXPECT_EQ(state.display.backBuffer.height, kMaxBackBufferSide);
+    EXPECT_TRUE(CreateBackBuffer(state, 4, kMaxViewSide + 5));
+    EXPECT_EQ(state.solid.params.viewy, kMaxViewSide);
+    EXPECT_EQ(state.display.backBuffer.height, kMaxViewSide);
 }
 
 TEST(RenderFrame, DrawsIntoTheBackBufferOnlyOnceItExists) {

@@ -44,6 +44,11 @@ bool InRanges(const Ranges& ranges, int n) {
     return false;
 }
 
+// Figures that cannot exist with the default parameters: the crossed
+// Archimedean antiprism and its dual over a triangle would be infinitely tall.
+// They are named and empty until a wider star base is chosen.
+bool IsEmptyAtDefaults(ShapeId n) { return n == 409 || n == 413; }
+
 bool IsDerived(ShapeId n) {
     const FigureInfo* info = FindFigure(n);
     return info != nullptr && info->finish.op != FinishOp::None;
@@ -67,14 +72,20 @@ TEST(FigureClaims, EachBuilderMakesExactlyItsOwnNumbers) {
 
 // Every number the catalogue lists (and `gyrosolid-cli list` prints) builds a
 // solid with its catalogue names, unless it is still pending; a pending figure
-// that starts to build must leave the pending list.
+// that starts to build must leave the pending list. A compound whose parts
+// are not all built yet builds what it can and stays pending.
 TEST(FigureClaims, EveryListedFigureBuildsWithItsNames) {
     for (const FigureInfo& info : AllFigures()) {
+        if (info.finish.op == FinishOp::CompoundWith && test::IsPendingFigure(info.number)) {
+            EXPECT_TRUE(test::IsPendingFigure(info.base) || test::IsPendingFigure(info.finish.partner))
+                << info.number << " builds both parts: take it off the pending list";
+            continue;
+        }
         Solid solid;
         const int result = BuildFigure(solid, info.number);
         const bool built = result != 0 && (solid.faceCount() > 0 || solid.segmentCount() > 0);
-        EXPECT_EQ(built, !test::IsPendingFigure(info.number)) << info.number;
-        if (!built) continue;
+        EXPECT_EQ(built, !test::IsPendingFigure(info.number) && !IsEmptyAtDefaults(info.number)) << info.number;
+        if (!built && !(IsEmptyAtDefaults(info.number) && result != 0)) continue;
         EXPECT_EQ(solid.zukei, info.number);
         EXPECT_EQ(solid.nameJa, info.nameJa) << info.number;
         EXPECT_EQ(solid.nameEn, info.nameEn) << info.number;

@@ -13,8 +13,20 @@ namespace {
 
 // Inclusive ranges of figure numbers still to be built.
 constexpr std::pair<int, int> kPendingFigures[] = {
-    {27, 27},   {32, 38},   {40, 56},   {60, 87},   {92, 105},  {109, 185}, {202, 215}, {219, 267},
-    {300, 397}, {400, 418}, {445, 450}, {453, 453}, {468, 476}, {478, 486}, {500, 519},
+    // One range a line, so that families landing side by side touch different lines.
+    {32, 38},    // compounds of prisms and of octahedra
+    {60, 87},    // Catalan and related solids
+    {92, 105},   // uniform polyhedra, octahedral
+    {109, 185},  // uniform polyhedra, icosahedral
+    {203, 204},  // duals of the uniform polyhedra
+    {207, 215},  // duals of the uniform polyhedra
+    {220, 227},  // duals of the uniform polyhedra
+    {229, 267},  // duals of the uniform polyhedra
+    {348, 392},  // Johnson solids J49-J92 and 392
+    {415, 416},  // spheres and tori
+    {447, 448},  // Catalan fractals
+    {453, 453},  // blob tree
+    {503, 519},  // compounds of Archimedean and Catalan solids
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
-// Menu command ids. Settings files and dialogs do not see these; they are kept
+// Menu command ids: the one set for the window's menus and the figure menu tree
+// of the catalogue. Settings files and dialogs do not see these; they are kept
 // stable so that commands not built yet can be switched on later by id.
 
 namespace gyro::cmd {

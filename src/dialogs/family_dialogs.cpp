@@ -1,0 +1,197 @@
+#include "dialogs/family_dialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/family_dialog_values.h"
+#include "dialogs/run_dialog.h"
+
+namespace gyro {
+
+namespace {
+
+constexpr int kFieldChars = 10;
+
+QLineEdit* NumberField(QWidget* parent, const char* key, const std::string& text) {
+    auto* field = new QLineEdit(QString::fromStdString(text), parent);
+    field->setObjectName(QString::fromLatin1(key));
+    field->setMaxLength(kFieldChars);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+QDialogButtonBox* OkCancel(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+// Writes the corrected texts back and puts the cursor in the first field to fix.
+template <size_t N>
+void ShowCorrections(const std::array<std::optional<std::string>, N>& rewrite, int focus,
+                     const std::array<QLineEdit*, N>& fields) {
+    for (size_t i = 0; i < N; ++i) {
+        if (rewrite[i]) fields[i]->setText(QString::fromStdString(*rewrite[i]));
+    }
+    if (focus >= 0) {
+        fields[size_t(focus)]->setFocus();
+        fields[size_t(focus)]->selectAll();
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+class PrismDialog : public QDialog {
+public:
+    PrismDialog(QWidget* parent, Solid& solid) : QDialog(parent), solid_(solid) {
+        using namespace prism_dialog;
+        setWindowTitle(QStringLiteral("角錐・角柱"));
+        setObjectName(QStringLiteral("prismDialog"));
+        const Values v = FromSolid(solid);
+
+        static const char* const kKeys[kFieldCount] = {"conn", "conpn", "conh",   "conwx", "conwz",
+                                                       "consx", "consz", "conarg", "conapm"};
+        for (int i = 0; i < kFieldCount; ++i) fields_[size_t(i)] = NumberField(this, kKeys[i], v.text[size_t(i)]);
+
+        auto* grid = new QGridLayout;
+        auto row = [&](int r, const char* label1, int field1, const char* label2 = nullptr, int field2 = -1) {
+            grid->addWidget(new QLabel(QString::fromUtf8(label1), this), r, 0);
+            grid->addWidget(fields_[size_t(field1)], r, 1);
+            if (label2) grid->addWidget(new QLabel(QString::fromUtf8(label2), this), r, 2);
+            if (field2 >= 0) grid->addWidget(fields_[size_t(field2)], r, 3);
+        };
+        row(0, "角数", kCorners, "/", kStep);
+        row(1, "高さ", kHeight);
+        row(2, "幅ｘ", kWidthX, "幅ｚ", kWidthZ);
+        row(3, "上下ずれｘ", kShearX, "上下ずれｚ", kShearZ);
+        row(4, "底面角度", kBaseAngle, "ねじれ率", kTwist);
+
+        static const char* const kFlagKeys[kFlagCount] = {"conhang", "conzeqx", "conyeqx",
+                                                          "congais", "conhensez", "conarchi"};
+        static const char* const kFlagLabels[kFlagCount] = {"半角ずらす", "幅ｚ＝幅ｘ",  "幅ｙ＝幅ｘ",
+                                                            "幅＝外接円径", "辺接補正", "アルキメデス補正"};
+        auto* checks = new QGridLayout;
+        for (int i = 0; i < kFlagCount; ++i) {
+            auto* box = new QCheckBox(QString::fromUtf8(kFlagLabels[i]), this);
+            box->setObjectName(QString::fromLatin1(kFlagKeys[i]));
+            box->setChecked(v.flags[size_t(i)]);
+            flags_[size_t(i)] = box;
+            checks->addWidget(box, i / 2, i % 2);
+        }
+        // A width that follows the x width is not typed.
+        auto follow = [](QCheckBox* box, QLineEdit* field) {
+            field->setEnabled(!box->isChecked());
+            QObject::connect(box, &QCheckBox::toggled, field, [field](bool on) { field->setEnabled(!on); });
+        };
+        follow(flags_[kZEqualsX], fields_[kWidthZ]);
+        follow(flags_[kYEqualsX], fields_[kHeight]);
+
+        auto* shapes = new QGroupBox(QStringLiteral("形"), this);
+        auto* shapeLayout = new QGridLayout(shapes);
+        static const char* const kShapeLabels[] = {"角錐", "角錐(対配置)", "角柱", "双角錐", "反角柱", "反双角錐", "角形"};
+        for (size_t i = 0; i < kFigures.size(); ++i) {
+            auto* radio = new QRadioButton(QString::fromUtf8(kShapeLabels[i]), shapes);
+            radio->setObjectName(QStringLiteral("figure%1").arg(kFigures[i]));
+            radio->setChecked(kFigures[i] == v.figure);
+            shapeGroup_.addButton(radio, kFigures[i]);
+            shapeLayout->addWidget(radio, int(i) / 4, int(i) % 4);
+        }
+
+        auto* layout = new QVBoxLayout(this);
+        layout->addLayout(grid);
+        layout->addLayout(checks);
+        layout->addWidget(shapes);
+        layout->addWidget(new QLabel(QStringLiteral("Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
+        layout->addWidget(OkCancel(this));
+    }
+
+    void accept() override {
+        using namespace prism_dialog;
+        Values v;
+        for (int i = 0; i < kFieldCount; ++i) v.text[size_t(i)] = fields_[size_t(i)]->text().toStdString();
+        for (int i = 0; i < kFlagCount; ++i) v.flags[size_t(i)] = flags_[size_t(i)]->isChecked();
+        const int chosen = shapeGroup_.checkedId();
+        v.figure = chosen > 0 ? static_cast<ShapeId>(chosen) : kFigures[0];
+
+        const Check c = CheckValues(v, solid_.params);
+        ShowCorrections(c.rewrite, c.focus, fields_);
+        if (c.tooManyCorners) {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("リミッター"), QStringLiteral("角数が多過ぎるかも。"),
+                            QMessageBox::Ok, this);
+            RunDialog(box);
+        }
+        if (!c.accepted) return;
+        Store(v, solid_);
+        QDialog::accept();
+    }
+
+private:
+    Solid& solid_;
+    std::array<QLineEdit*, prism_dialog::kFieldCount> fields_{};
+    std::array<QCheckBox*, prism_dialog::kFlagCount> flags_{};
+    QButtonGroup shapeGroup_;
+};
+
+// ---------------------------------------------------------------------------
+
+class HueCycleDialog : public QDialog {
+public:
+    HueCycleDialog(QWidget* parent, BuildParams& params) : QDialog(parent), params_(params) {
+        using namespace hue_dialog;
+        setWindowTitle(QStringLiteral("色相循環"));
+        setObjectName(QStringLiteral("hueCycleDialog"));
+        const Values v = FromParams(params);
+        static const char* const kKeys[kFieldCount] = {"sikisouhz", "sikisoufq", "sikisourt"};
+        static const char* const kLabels[kFieldCount] = {"色相周回数", "初期色相", "渦（球状用）"};
+        auto* grid = new QGridLayout;
+        for (int i = 0; i < kFieldCount; ++i) {
+            fields_[size_t(i)] = NumberField(this, kKeys[i], v.text[size_t(i)]);
+            grid->addWidget(new QLabel(QString::fromUtf8(kLabels[i]), this), i, 0);
+            grid->addWidget(fields_[size_t(i)], i, 1);
+        }
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(new QLabel(QStringLiteral("〔「角錐・角柱」「球状」で「固有配色」時に使用〕"), this));
+        layout->addLayout(grid);
+        layout->addWidget(new QLabel(QStringLiteral("0：赤　255：黄　510：緑　1020：青"), this));
+        layout->addWidget(OkCancel(this));
+    }
+
+    void accept() override {
+        using namespace hue_dialog;
+        Values v;
+        for (int i = 0; i < kFieldCount; ++i) v.text[size_t(i)] = fields_[size_t(i)]->text().toStdString();
+        const Check c = CheckValues(v, params_);
+        ShowCorrections(c.rewrite, c.focus, fields_);
+        if (!c.accepted) return;
+        Store(v, params_);
+        QDialog::accept();
+    }
+
+private:
+    BuildParams& params_;
+    std::array<QLineEdit*, hue_dialog::kFieldCount> fields_{};
+};
+
+}  // namespace
+
+bool RunPrismDialog(QWidget* parent, Solid& solid) {
+    PrismDialog dialog(parent, solid);
+    return RunDialog(dialog) == QDialog::Accepted;
+}
+
+bool RunHueCycleDialog(QWidget* parent, BuildParams& params) {
+    HueCycleDialog dialog(parent, params);
+    return RunDialog(dialog) == QDialog::Accepted;
+}
+
+}  // namespace gyro

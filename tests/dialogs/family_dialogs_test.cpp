@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "catalog/command_ids.h"
+#include "app/frame_step.h"
+#include "app/main_window.h"
+#include "dialogs/family_dialog_values.h"
+#include "dialogs/run_dialog.h"
+#include "model/colour.h"
+#include "state/dispatcher.h"
+
+namespace gyro {
+namespace {
+
+// ---- The checks, without a window ------------------------------------------
+
+struct CountRow {
+    const char* corners;
+    const char* step;
+    bool accepted;
+    bool tooMany;
+    const char* cornersAfter;  // nullptr: the field is left as typed
+    const char* stepAfter;
+};
+
+const CountRow kCountRows[] = {
+    {"1", "1", false, false, "2", "0"},  // half of the count as typed
+    {"2", "0", false, false, nullptr, "1"},
+    {"2", "1", true, false, nullptr, nullptr},
+    {"7", "5", false, false, nullptr, "3"},
+    {"5000", "1", false, true, "5000", nullptr},
+    {"65538", "1", false, true, "65538", nullptr},  // judged whole, not as its low 16 bits (2)
+    {"4096", "1", false, true, "4096", nullptr},
+    {"4095", "2047", true, false, nullptr, nullptr},
+    {"12", "x", false, false, nullptr, "1"},   // not a number: the step in force
+    {"", "1", false, false, "3", nullptr},     // an empty count: the count in force
+    {" +12 ", "5", true, false, nullptr, nullptr},
+    {"１２", "５", true, false, nullptr, nullptr},  // typed full-width
+};
+
+TEST(PrismDialogValues, CountsAreCheckedAsTyped) {
+    const Solid solid;  // conn 3, conpn 1
+    for (const CountRow& row : kCountRows) {
+        SCOPED_TRACE(::testing::Message() << row.corners << " / " << row.step);
+        prism_dialog::Values v = prism_dialog::FromSolid(solid);
+        v.text[prism_dialog::kCorners] = row.corners;
+        v.text[prism_dialog::kStep] = row.step;
+        const prism_dialog::Check c = prism_dialog::CheckValues(v, solid.params);
+        EXPECT_EQ(c.accepted, row.accepted);
+        EXPECT_EQ(c.tooManyCorners, row.tooMany);
+        EXPECT_EQ(c.rewrite[prism_dialog::kCorners].value_or("-"), row.cornersAfter ? row.cornersAfter : "-");
+        EXPECT_EQ(c.rewrite[prism_dialog::kStep].value_or("-"), row.stepAfter ? row.stepAfter : "-");
+        EXPECT_EQ(c.focus < 0, row.accepted);
+    }
+}
+
+TEST(PrismDialogValues, WidthsAnglesAndFigureAreStored) {
+    Solid solid;
+    solid.zukei = 5;
+    prism_dialog::Values v = prism_dialog::FromSolid(solid);
+    EXPECT_EQ(v.figure, 400);  // the cube has no button of its own
+    EXPECT_EQ(v.text[prism_dialog::kWidthX], "600");
+
+    // A width beyond 32 bits is put back to the one in force.
+    v.text[prism_dialog::kHeight] = "3000000000";
+    prism_dialog::Check c = prism_dialog::CheckValues(v, solid.params);
+    EXPECT_FALSE(c.accepted);
+    EXPECT_EQ(c.rewrite[prism_dialog::kHeight], "800");
+    EXPECT_EQ(c.focus, prism_dialog::kHeight);
+
+    v.text[prism_dialog::kHeight] = "-2147483648";
+    v.text[prism_dialog::kBaseAngle] = "370";
+    v.text[prism_dialog::kTwist] = "-370";
+    v.flags[prism_dialog::kEdgeTangent] = true;
+    v.flags[prism_dialog::kHalfStep] = false;
+    v.figure = 410;
+    c = prism_dialog::CheckValues(v, solid.params);
+    ASSERT_TRUE(c.accepted);
+    prism_dialog::Store(v, solid);
+    EXPECT_EQ(solid.params.conh, -2147483647 - 1);
+    EXPECT_EQ(solid.params.conarg, 10);
+    EXPECT_EQ(solid.params.conapm, -10);
+    EXPECT_EQ(solid.params.conhensez, 1);
+    EXPECT_EQ(solid.params.conhang, 0);
+    EXPECT_EQ(solid.zukei, 410);
+    EXPECT_EQ(prism_dialog::FromSolid(solid).figure, 410);
+}
+
+TEST(HueDialogValues, StartHueGoesRoundTheCircle) {
+    struct Row {
+        const char* typed;
+        int16_t stored;
+    };
+    for (const Row& row : {Row{"-1", 1529}, Row{"3060", 0}, Row{"1530", 0}, Row{"-1530", 0}, Row{"9999999999", 1089},
+                           Row{"765", 765}}) {
+        BuildParams p;
+        hue_dialog::Values v = hue_dialog::FromParams(p);
+        v.text[hue_dialog::kStartHue] = row.typed;
+        ASSERT_TRUE(hue_dialog::CheckValues(v, p).accepted) << row.typed;
+        hue_dialog::Store(v, p);
+        EXPECT_EQ(p.sikisoufq, row.stored) << row.typed;
+    }
+    // Revolutions and swirl must fit their 16-bit fields.
+    BuildParams p;
+    p.sikisouhz = 4;
+    hue_dialog::Values v = hue_dialog::FromParams(p);
+    v.text[hue_dialog::kRevolutions] = "40000";
+    v.text[hue_dialog::kSwirl] = "-32768";
+    const hue_dialog::Check c = hue_dialog::CheckValues(v, p);
+    EXPECT_FALSE(c.accepted);
+    EXPECT_EQ(c.rewrite[hue_dialog::kRevolutions], "4");
+    EXPECT_FALSE(c.rewrite[hue_dialog::kSwirl].has_value());
+}
+
+// ---- The dialogs in the window ----------------------------------------------
+
+// Runs each shown dialog through the next step of a script; message boxes are
+// recorded and acknowledged.
+struct Script {
+    std::vector<std::function<void(QDialog&)>> steps;
+    std::vector<QString> messages;
+    size_t next = 0;
+};
+
+template <class W>
+W* Child(QDialog& d, const char* name) {
+    W* w = d.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+void Type(QDialog& d, const char* field, const char* text) { Child<QLineEdit>(d, field)->setText(QString::fromUtf8(text)); }
+QString Text(QDialog& d, const char* field) { return Child<QLineEdit>(d, field)->text(); }
+void PressOk(QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }
+void PressCancel(QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click(); }
+
+struct FamilyDialogs : ::testing::Test {
+    AppState state;
+    ShellState shell;
+    std::unique_ptr<MainWindow> window;
+    Script script;
+    DialogAnswerer previous;
+
+    void SetUp() override {
+        InitAppState(state);
+        window = std::make_unique<MainWindow>(state, shell);
+        window->show();
+        QApplication::processEvents();
+        previous = SetDialogAnswerer([this](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+                script.messages.push_back(box->windowTitle() + QStringLiteral(": ") + box->text());
+                box->accept();
+                return;
+            }
+            ASSERT_LT(script.next, script.steps.size()) << "an unexpected dialog";
+            script.steps[script.next++](d);
+        });
+    }
+    void TearDown() override { SetDialogAnswerer(previous); }
+
+    void Open(int command, std::function<void(QDialog&)> step) {
+        script.steps = {std::move(step)};
+        script.next = 0;
+        window->action(command)->trigger();
+        EXPECT_EQ(script.next, 1u);
+    }
+    std::string Line1() { return StatusLine1(window->statusText()); }
+};
+
+TEST_F(FamilyDialogs, PrismDialogCorrectsTheCountsUntilTheyFit) {
+    Open(cmd::kPyramidSettings, [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("角錐・角柱"));
+        EXPECT_TRUE(Child<QRadioButton>(d, "figure400")->isChecked());
+        EXPECT_EQ(Text(d, "conn"), "3");
+        Type(d, "conn", "1");
+        Type(d, "conpn", "1");
+        PressOk(d);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Text(d, "conn"), "2");
+        EXPECT_EQ(Text(d, "conpn"), "0");
+        PressOk(d);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Text(d, "conpn"), "1");
+        PressOk(d);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(script.messages.empty());
+    EXPECT_EQ(state.solid.zukei, 400);
+    EXPECT_EQ(state.solid.params.conn, 2);
+    EXPECT_EQ(state.solid.params.conpn, 1);
+    EXPECT_EQ(state.solid.vertexCount(), 3);  // rebuilt: apex and a digon
+    EXPECT_EQ(state.solid.nameJa, "角錐");
+    window->canvas()->repaint();
+    EXPECT_EQ(Line1(), "speed:50 ang:2/1 ");
+}
+
+TEST_F(FamilyDialogs, PrismDialogLimitAndCancel) {
+    Open(cmd::kPyramidSettings, [this](QDialog& d) {
+        Type(d, "conn", "7");
+        Type(d, "conpn", "5");
+        PressOk(d);
+        EXPECT_EQ(Text(d, "conpn"), "3");
+        Type(d, "conn", "5000");
+        PressOk(d);
+        ASSERT_EQ(script.messages.size(), 1u);
+        EXPECT_EQ(script.messages[0], QStringLiteral("リミッター: 角数が多過ぎるかも。"));
+        EXPECT_EQ(Text(d, "conn"), "5000");  // left for the user to change
+        EXPECT_TRUE(d.isVisible());
+        Child<QRadioButton>(d, "figure406")->setChecked(true);
+        PressCancel(d);
+    });
+    EXPECT_EQ(state.solid.zukei, 5);
+    EXPECT_EQ(state.solid.params.conn, 3);
+    EXPECT_EQ(state.solid.params.conpn, 1);
+    EXPECT_EQ(state.solid.faceCount(), 6);  // still the cube
+}
+
+TEST_F(FamilyDialogs, PrismDialogChoosesTheFigureAndItsFlags) {
+    ChangeFigure(state, 406);
+    state.display.facecolmode = 9;
+    state.display.orgcolpat = 5;  // the antiprism's sixth pattern
+    Open(cmd::kPyramidSettings, [](QDialog& d) {
+        EXPECT_TRUE(Child<QRadioButton>(d, "figure406")->isChecked());
+        QCheckBox* zFollowsX = Child<QCheckBox>(d, "conzeqx");
+        EXPECT_TRUE(zFollowsX->isChecked());
+        EXPECT_FALSE(Child<QLineEdit>(d, "conwz")->isEnabled());
+        zFollowsX->setChecked(false);
+        EXPECT_TRUE(Child<QLineEdit>(d, "conwz")->isEnabled());
+        Child<QCheckBox>(d, "conyeqx")->setChecked(true);
+        EXPECT_FALSE(Child<QLineEdit>(d, "conh")->isEnabled());
+        Type(d, "conwz", "300");
+        Type(d, "conarg", "-370");
+        Child<QRadioButton>(d, "figure400")->setChecked(true);
+        PressOk(d);
+    });
+    EXPECT_EQ(state.solid.zukei, 400);
+    EXPECT_EQ(state.solid.params.conzeqx, 0);
+    EXPECT_EQ(state.solid.params.conyeqx, 1);
+    EXPECT_EQ(state.solid.params.conwz, 300);
+    EXPECT_EQ(state.solid.params.conarg, -10);
+    EXPECT_EQ(state.solid.faceCount(), 4);
+    // The pyramid has two colour patterns: the sixth is gone with the antiprism.
+    EXPECT_EQ(state.display.orgcolpat, 0);
+    window->canvas()->repaint();
+    EXPECT_EQ(Line1(), "speed:50 pat:1/2 ang:3/1 ");
+}
+
+TEST_F(FamilyDialogs, HueCycleDialogRebuildsWhateverItsResult) {
+    ChangeFigure(state, 402);
+    Open(cmd::kHueCycle, [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("色相循環"));
+        EXPECT_EQ(Text(d, "sikisoufq"), "0");
+        Type(d, "sikisoufq", "-1");
+        Type(d, "sikisouhz", "70000");
+        PressOk(d);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Text(d, "sikisouhz"), "1");
+        PressOk(d);
+    });
+    EXPECT_EQ(state.solid.params.sikisoufq, 1529);
+    EXPECT_EQ(state.solid.params.sikisouhz, 1);
+    // Side l of the triangular prism at half step 1: hue 1529 + 2l * 765 / 3.
+    EXPECT_EQ(state.solid.faces[3].colours[1], HueColour(1529 + 510));
+
+    Open(cmd::kHueCycle, [](QDialog& d) {
+        Type(d, "sikisoufq", "3060");
+        PressOk(d);
+    });
+    EXPECT_EQ(state.solid.params.sikisoufq, 0);
+    EXPECT_EQ(state.solid.faces[3].colours[1], HueColour(510));
+
+    // Cancel stores nothing but rebuilds: a palette change made meanwhile shows.
+    state.solid.params.palette[0] = 0x00123456;
+    Open(cmd::kHueCycle, [](QDialog& d) {
+        Type(d, "sikisoufq", "100");
+        PressCancel(d);
+    });
+    EXPECT_EQ(state.solid.params.sikisoufq, 0);
+    EXPECT_EQ(state.solid.faces[3].colours[0], 0x00123456u);
+}
+
+TEST_F(FamilyDialogs, FamilyKeysRebuildLive) {
+    ChangeFigure(state, 400);
+    struct Step {
+        Qt::Key key;
+        int corners, step, twist;
+    };
+    state.solid.params.conn = 5;
+    for (const Step& s : {Step{Qt::Key_R, 6, 1, 0}, Step{Qt::Key_Y, 6, 2, 0}, Step{Qt::Key_Y, 6, 3, 0},
+                          Step{Qt::Key_E, 6, 3, 0},  // 5 corners cannot hold a step of 3
+                          Step{Qt::Key_T, 6, 2, 0}, Step{Qt::Key_G, 6, 2, 10}, Step{Qt::Key_H, 6, 2, 0}}) {
+        QKeyEvent press(QEvent::KeyPress, s.key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->canvas(), &press);
+        window->runPass();
+        QKeyEvent release(QEvent::KeyRelease, s.key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->canvas(), &release);
+        EXPECT_EQ(state.solid.params.conn, s.corners);
+        EXPECT_EQ(state.solid.params.conpn, s.step);
+        EXPECT_EQ(state.solid.params.conapm, s.twist);
+        EXPECT_EQ(state.solid.vertexCount(), s.corners + 1);
+        ASSERT_GT(state.solid.faceCount(), 0);
+        EXPECT_EQ(state.solid.faces.back().polygonCount, s.step == 2 ? 2 : s.step == 3 ? 3 : 1);
+    }
+    EXPECT_EQ(Line1(), "speed:50 ang:6/2 ");
+}
+
+}  // namespace
+}  // namespace gyro
