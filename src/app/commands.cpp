@@ -52,15 +52,10 @@ void ChooseColourThenMode(const ColourChooser& choose, Colour& slot, int8_t& mod
     if (choose(slot)) mode = value;
 }
 
-constexpr int kPending[] = {
-    cmd::kAutoRotation, cmd::kScreenSize,    cmd::kArbitraryAxis,  cmd::kSizeAndDirection,
-    cmd::kSphericalSettings,
-    cmd::kLightDialog,  cmd::kPerspectiveDialog,
-};
-
 }  // namespace
 
-std::span<const int> PendingCommands() { return kPending; }
+// Every menu command is built now.
+std::span<const int> PendingCommands() { return {}; }
 
 bool RunStateCommand(AppState& state, ShellState& shell, int id, const ColourChooser& choose) {
     DisplaySettings& d = state.display;

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "io/atomic_write.h"
 #include "state/app_state.h"
 
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name, so that a Wayland compositor finds its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("gyrosolid"));
     QApplication::setWindowIcon(ViewerIcon());
+    gyro::InstallQtTranslations(app);
 
     gyro::AppState state;
     gyro::InitAppState(state);

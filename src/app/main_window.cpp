@@ -24,6 +24,7 @@
 #include "dialogs/family_dialogs.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
+#include "dialogs/sphere_dialog.h"
 #include "app/input.h"
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
@@ -314,6 +315,10 @@ void MainWindow::runCommand(int id) {
         copyImage();
     } else if (id == cmd::kProjectedArea) {
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (id == cmd::kSphericalSettings) {
+        editSphereParameters();
+    } else if (openViewDialog(id)) {
+        // stored by the dialog; marks and picture follow below
     } else if (id == cmd::kPyramidSettings) {
         LoopPause pause(*this);
         if (RunPrismDialog(this, state_.solid)) {
@@ -347,6 +352,17 @@ bool MainWindow::chooseColourDialog(Colour& colour) {
     if (!chosen.isValid()) return false;
     colour = FromQColor(chosen);
     return true;
+}
+
+void MainWindow::editSphereParameters() {
+    LoopPause pause(*this);
+    ShapeId figure = state_.solid.zukei;
+    if (!EditSphereParameters(this, state_.solid.params, figure)) return;
+    // The dialog may switch between the ellipsoid and the torus, which carry
+    // different numbers of colour patterns.
+    state_.solid.zukei = figure;
+    Rebuild(state_.solid);
+    ClampDisplayToFigure(state_);
 }
 
 void MainWindow::showInformation() {

@@ -108,7 +108,10 @@ private:
     QAction* addCommand(QMenu* menu, const QString& label, int id);
 
     bool chooseColourDialog(Colour& colour);
+    // The view, light and window dialogs; false when `id` is not one of them.
+    bool openViewDialog(int id);
     void showInformation();
+    void editSphereParameters();
     bool chooseFileDialog(FileKind kind, std::string& name);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);

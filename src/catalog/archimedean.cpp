@@ -11,6 +11,7 @@
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
+#include "catalog/uniform_faces.h"
 #include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
 
@@ -21,6 +22,9 @@ namespace {
 using namespace kit;
 
 // ---- Octahedral solids: every face written out ----------------------------
+
+// Faces over the numbering of each vertex set (vertex_sets.h), by kind; the
+// slot names the cube or octahedron face a face lies on, for the colours.
 
 constexpr TableFace kCuboctahedronFaces[] = {
     {3, Axis::Three, 3, {0, 3, 7}},
@@ -68,6 +72,7 @@ constexpr TableFace kRhombicuboctahedronFaces[] = {
     {4, Axis::Four, 1, {20, 23, 22, 21}},
 };
 
+// The bottom cupola turned 45 degrees against the rest (J37).
 constexpr TableFace kPseudoRhombicuboctahedronFaces[] = {
     {3, Axis::Three, 0, {0, 4, 5}},
     {3, Axis::Three, 1, {1, 6, 7}},
@@ -131,6 +136,7 @@ constexpr TableFace kTruncatedOctahedronFaces[] = {
     {6, Axis::Three, 7, {14, 19, 23, 20, 16, 15}},
 };
 
+// The 48-vertex set with the truncated cuboctahedron's a and b.
 constexpr TableFace kTruncatedCuboctahedronFaces[] = {
     {4, Axis::None, 0, {0, 7, 15, 8}},
     {4, Axis::None, 0, {1, 9, 10, 2}},
@@ -327,6 +333,10 @@ void BuildFiveOctahedra(Solid& solid) {
 }  // namespace
 
 int BuildArchimedeanFamily(Solid& solid, ShapeId figure) {
+    if (BuildUniformOctahedral(solid, figure) || BuildUniformIcosahedral(solid, figure) ||
+        BuildPrismCompound(solid, figure)) {
+        return 1;
+    }
     switch (figure) {
         case 27: BuildFiveOctahedra(solid); break;
         case 40:

@@ -34,6 +34,7 @@ public:
     // Vertex slots that stay unused (the solid keeps its fixed vertex layout).
     void ReserveSlots(int32_t count) { vertices_.resize(vertices_.size() + static_cast<size_t>(count)); }
     Vec3& At(int32_t v) { return vertices_[static_cast<size_t>(v)]; }
+    const Vec3& Point(int32_t v) const { return vertices_[static_cast<size_t>(v)]; }
     int32_t VertexCount() const { return static_cast<int32_t>(vertices_.size()); }
 
     // A face with its colour per pattern (pattern p takes colours[min(p, size-1)]).
@@ -90,7 +91,23 @@ void BuildCupolaStack(Solid& solid, const CupolaStack& stack);
 
 void BuildAugmentedPrism(Solid& solid, int32_t n, std::span<const int32_t> augmentedSides);  // J49-J57
 void BuildAugmentedDodecahedron(Solid& solid, std::span<const int32_t> augmentedFaces);        // J58-J61
-void BuildDiminishedIcosahedron(Solid& solid, std::span<const int32_t> removed, bool augmented);  // J62-J64
+void BuildDiminishedIcosahedron(Solid& solid, int32_t j);  // J62-J64
+void BuildAugmentedTruncated(Solid& solid, int32_t j);     // J65-J67
+
+// A cupola on a regular 2n-gon face whose corners run clockwise from outside:
+// its triangles over the edges (2j + offset, 2j + 1 + offset). The small
+// polygon's vertices are appended, or written into `slots` when given. Colour
+// slot 0 is the polygon's own colour, the others come from `colours`.
+void WriteCupolaOn(MeshBuilder& m, std::span<const int32_t> base, int32_t offset, std::span<const int32_t> slots,
+                   const FaceColours& colours);
+
+// J68-J71: the truncated dodecahedron with cupolae on the given decagons.
+void BuildAugmentedTruncatedDodecahedron(Solid& solid, std::span<const int32_t> decagons);
+
+// J72-J83 and 392: each of the rhombicosidodecahedron's twelve pentagonal
+// cupolae kept, turned by 36 degrees, or removed (leaving a decagon).
+enum class CupolaState : uint8_t { Kept, Turned, Removed };
+void BuildRhombicosidodecahedral(Solid& solid, const std::array<CupolaState, 12>& cupolae);
 
 // J84-J92, by Johnson number.
 void BuildSpecialJohnson(Solid& solid, int32_t j);

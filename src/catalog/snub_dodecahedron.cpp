@@ -7,6 +7,7 @@
 
 #include "catalog/build_kit.h"
 #include "catalog/builders.h"
+#include "catalog/catalan_builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
 #include "catalog/vertex_sets.h"
@@ -58,6 +59,7 @@ void BuildSnubDodecahedron(Solid& solid) {
 int BuildSnubDodecahedronFamily(Solid& solid, ShapeId figure) {
     switch (figure) {
         case 55: BuildSnubDodecahedron(solid); break;
+        case 77: catalan::BuildPentagonalHexecontahedron(solid); break;
         default: return 0;
     }
     WriteFigureNames(solid, figure);

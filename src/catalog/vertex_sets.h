@@ -199,6 +199,13 @@ struct SnubDerived {
     double eta;
 };
 SnubIcosahedral SnubDodecahedronMember();  // kappa by Cardano's formula, epsilon from it
+// The chiral non-convex members.
+inline constexpr SnubIcosahedral kSnubDodecadodecahedron{0.5116257065330503, 0.11702900065796454};
+inline constexpr SnubIcosahedral kInvertedSnubDodecadodecahedron{0.5911652042460505, 0.25653065596038355};
+inline constexpr SnubIcosahedral kSnubIcosidodecadodecahedron{0.6102789036946745, 0.17314745893545447};
+inline constexpr SnubIcosahedral kGreatSnubIcosidodecahedron{0.5418018128094723, 0.20919524790238347};
+inline constexpr SnubIcosahedral kGreatInvertedSnubIcosidodecahedron{0.5357617603294994, 0.23727365379544027};
+inline constexpr SnubIcosahedral kGreatRetrosnubIcosidodecahedron{0.3618855410048834, 0.11163073756378705};
 SnubDerived SnubDerivedConstants(SnubIcosahedral member);
 SizeRatio SnubIcosahedralRatio(SnubIcosahedral member);
 void WriteSnubIcosahedral(std::vector<Vec3>& vertices, int32_t first, double s, SnubIcosahedral member);

@@ -16,4 +16,10 @@ int BuildKochSurface(Solid& solid, ShapeId figure);       // 451
 bool IsPrismFamilyFigure(ShapeId figure);
 int BuildPrismFamily(Solid& solid, ShapeId figure);
 
+// The ellipsoid (415) and the torus (416) of the solid's sphere parameters,
+// with their names. Writes into the arrays the solid already holds, so that a
+// solid rebuilt at the same or a smaller size allocates nothing; does not need
+// the mesh cleared first. Returns 0 for any other number.
+int BuildSphereFamily(Solid& solid, ShapeId figure);
+
 }  // namespace gyro

@@ -249,7 +249,7 @@ TEST_F(Window, ExactlyOneFigureEntryIsChecked) {
 TEST_F(Window, FigureMenuSettingsAndSizeStandard) {
     EXPECT_TRUE(window->action(cmd::kPyramidSettings)->isEnabled());
     EXPECT_TRUE(window->action(cmd::kHueCycle)->isEnabled());
-    EXPECT_FALSE(window->action(cmd::kSphericalSettings)->isEnabled());
+    EXPECT_TRUE(window->action(cmd::kSphericalSettings)->isEnabled());
     EXPECT_TRUE(IsChecked(cmd::kKikakuInscribed));
 }
 

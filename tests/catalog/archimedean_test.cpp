@@ -127,6 +127,25 @@ Solid Build(ShapeId figure, int8_t kikaku = -1, int8_t conhensez = 0) {
     return solid;
 }
 
+// The size standard scales the whole solid and changes nothing else: the same
+// faces, corners and colours, every vertex moved out by one factor.
+TEST(Archimedean, KikakuOnlyScales) {
+    for (const FigureFacts& row : kArchimedean) {
+        if (row.figure < 40 || row.figure > 56) continue;
+        const Solid small = Build(row.figure, -1);
+        const Solid large = Build(row.figure, 1);
+        ASSERT_EQ(small.vertexCount(), large.vertexCount()) << row.figure;
+        ASSERT_EQ(small.faceCount(), large.faceCount()) << row.figure;
+        for (int32_t i = 0; i < small.vertexCount(); ++i) {
+            EXPECT_NEAR(Length(large.vertices[i] - small.vertices[i] * row.sizeRatio), 0.0, 1e-9) << row.figure;
+        }
+        for (int32_t f = 0; f < small.faceCount(); ++f) {
+            EXPECT_EQ(small.faces[f].corners, large.faces[f].corners) << row.figure;
+            EXPECT_EQ(small.faces[f].colours, large.faces[f].colours) << row.figure;
+        }
+    }
+}
+
 // At kikaku 1 the largest faces touch the reference sphere.
 TEST(Archimedean, CircumscribedSizeStandardPutsTheLargestFacesOnTheSphere) {
     for (ShapeId figure : {40, 41, 42, 43, 44, 45, 47, 48, 49, 50, 51, 52, 53, 55}) {

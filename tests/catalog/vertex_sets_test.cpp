@@ -194,12 +194,15 @@ TEST(VertexSets, EveryMemberOfTheIcosahedralFamiliesIsOneSphereOfDistinctPoints)
         EXPECT_GT(s.closest, 1.0);
     }
     // The non-convex snubs' own constants.
-    for (SnubIcosahedral m : {SnubDodecahedronMember(), SnubIcosahedral{0.5116257065330503, 0.11702900065796454},
-                              SnubIcosahedral{0.3618855410048834, 0.11163073756378705}}) {
+    for (SnubIcosahedral m : {SnubDodecahedronMember(), kSnubDodecadodecahedron, kInvertedSnubDodecadodecahedron,
+                              kSnubIcosidodecadodecahedron, kGreatSnubIcosidodecahedron,
+                              kGreatInvertedSnubIcosidodecahedron, kGreatRetrosnubIcosidodecahedron}) {
         WriteSnubIcosahedral(v, 0, 800.0, m);
         const Spread s = Measure(v, 0, 60);
         EXPECT_NEAR(s.rmax, s.rmin, 1e-9 * s.rmax) << m.kappa;
         EXPECT_GT(s.closest, 1.0) << m.kappa;
+        const SizeRatio r = SnubIcosahedralRatio(m);
+        EXPECT_TRUE(std::isfinite(r.q) && std::isfinite(r.qEdge) && r.q > 1.0 && r.qEdge > 1.0) << m.kappa;
     }
 }
 

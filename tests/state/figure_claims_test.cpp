@@ -49,6 +49,11 @@ bool InRanges(const Ranges& ranges, int n) {
 // They are named and empty until a wider star base is chosen.
 bool IsEmptyAtDefaults(ShapeId n) { return n == 409 || n == 413; }
 
+// Figures whose builder names them by their parameters (the sphere and torus
+// take the super-quadric name only when an exponent is not 1); the catalogue
+// lists one of their names, and their own tests check the rest.
+bool IsNamedByParameters(ShapeId n) { return n == 415 || n == 416; }
+
 bool IsDerived(ShapeId n) {
     const FigureInfo* info = FindFigure(n);
     return info != nullptr && info->finish.op != FinishOp::None;
@@ -87,6 +92,7 @@ TEST(FigureClaims, EveryListedFigureBuildsWithItsNames) {
         EXPECT_EQ(built, !test::IsPendingFigure(info.number) && !IsEmptyAtDefaults(info.number)) << info.number;
         if (!built && !(IsEmptyAtDefaults(info.number) && result != 0)) continue;
         EXPECT_EQ(solid.zukei, info.number);
+        if (IsNamedByParameters(info.number)) continue;
         EXPECT_EQ(solid.nameJa, info.nameJa) << info.number;
         EXPECT_EQ(solid.nameEn, info.nameEn) << info.number;
     }

@@ -1,0 +1,52 @@
+#include "dialogs/auto_rotation_dialog.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "dialogs/auto_rotation_values.h"
+#include "dialogs/dialog_widgets.h"
+#include "dialogs/run_dialog.h"
+
+namespace gyro {
+
+namespace {
+
+class AutoRotationDialog : public QDialog {
+public:
+    AutoRotationDialog(const AutoRotationForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+        setWindowTitle(QStringLiteral("自動回転"));
+        auto* layout = new QVBoxLayout(this);
+        auto* grid = new QGridLayout;
+        AddFieldRow(grid, 0, QStringLiteral("横速度"), fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
+        AddFieldRow(grid, 1, QStringLiteral("縦速度"), fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
+        on_ = MakeCheck(QStringLiteral("ON"), QStringLiteral("autoroton"), form_.autoroton);
+        grid->addWidget(on_, 2, 0, 1, 2);
+        layout->addLayout(grid);
+        layout->addWidget(AddOkCancel(*this));
+    }
+
+    AutoRotationForm form() {
+        fields_.read();
+        form_.autoroton = on_->isChecked();
+        return form_;
+    }
+
+private:
+    AutoRotationForm form_;
+    FieldBinder fields_;
+    QCheckBox* on_ = nullptr;
+};
+
+}  // namespace
+
+bool EditAutoRotation(QWidget* parent, ViewState& view) {
+    AutoRotationDialog dialog(FillAutoRotationForm(view), parent);
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    StoreAutoRotationForm(dialog.form(), view);
+    return true;
+}
+
+}  // namespace gyro

@@ -1,0 +1,67 @@
+#include "dialogs/perspective_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_widgets.h"
+#include "dialogs/perspective_values.h"
+#include "dialogs/run_dialog.h"
+
+namespace gyro {
+
+namespace {
+
+class PerspectiveDialog : public QDialog {
+public:
+    PerspectiveDialog(const PerspectiveForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+        setWindowTitle(QStringLiteral("遠近＆立体視の設定"));
+        auto* layout = new QVBoxLayout(this);
+        auto* grid = new QGridLayout;
+        AddFieldRow(grid, 0, QStringLiteral("距離Ｚ"), fields_.add(form_.persdz, QStringLiteral("persdz")));
+        AddFieldRow(grid, 1, QStringLiteral("Ｘ方向ズレ"), fields_.add(form_.perssx, QStringLiteral("perssx")));
+        AddFieldRow(grid, 2, QStringLiteral("Ｙ方向ズレ"), fields_.add(form_.perssy, QStringLiteral("perssy")));
+        layout->addLayout(grid);
+
+        auto* stereo = new QGroupBox(QStringLiteral("立体視用"));
+        auto* stereoGrid = new QGridLayout(stereo);
+        AddFieldRow(stereoGrid, 0, QStringLiteral("立体度"), fields_.add(form_.stereodip, QStringLiteral("stereodip")));
+        AddFieldRow(stereoGrid, 1, QStringLiteral("表示間隔"),
+                    fields_.add(form_.stereodist, QStringLiteral("stereodist")));
+        layout->addWidget(stereo);
+
+        QDialogButtonBox* buttons = AddOkCancel(*this);
+        QPushButton* reset = buttons->addButton(QStringLiteral("デフォルト値"), QDialogButtonBox::ResetRole);
+        reset->setObjectName(QStringLiteral("defaults"));
+        reset->setAutoDefault(false);
+        connect(reset, &QPushButton::clicked, this, [this] {
+            fields_.read();
+            ResetPerspectiveForm(form_);
+            fields_.show();
+        });
+        layout->addWidget(buttons);
+    }
+
+    PerspectiveForm form() {
+        fields_.read();
+        return form_;
+    }
+
+private:
+    PerspectiveForm form_;
+    FieldBinder fields_;
+};
+
+}  // namespace
+
+bool EditPerspective(QWidget* parent, DisplaySettings& display) {
+    PerspectiveDialog dialog(FillPerspectiveForm(display), parent);
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    StorePerspectiveForm(dialog.form(), display);
+    return true;
+}
+
+}  // namespace gyro

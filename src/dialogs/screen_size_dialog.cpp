@@ -1,0 +1,55 @@
+#include "dialogs/screen_size_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_widgets.h"
+#include "dialogs/run_dialog.h"
+
+namespace gyro {
+
+namespace {
+
+class ScreenSizeDialog : public QDialog {
+public:
+    ScreenSizeDialog(ViewSize current, QWidget* parent) : QDialog(parent), form_(FillScreenSizeForm(current)) {
+        setWindowTitle(QStringLiteral("画面サイズ"));
+        auto* layout = new QVBoxLayout(this);
+        auto* grid = new QGridLayout;
+        AddFieldRow(grid, 0, QStringLiteral("ｘ"), fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
+        AddFieldRow(grid, 1, QStringLiteral("ｙ"), fields_.add(form_.viewheight, QStringLiteral("viewheight")));
+        layout->addLayout(grid);
+        QDialogButtonBox* buttons = AddOkCancel(*this);
+        QPushButton* reset = buttons->addButton(QStringLiteral("初期値"), QDialogButtonBox::ResetRole);
+        reset->setObjectName(QStringLiteral("defaults"));
+        reset->setAutoDefault(false);
+        connect(reset, &QPushButton::clicked, this, [this] {
+            fields_.read();
+            ResetScreenSizeForm(form_);
+            fields_.show();
+        });
+        layout->addWidget(buttons);
+    }
+
+    ScreenSizeForm form() {
+        fields_.read();
+        return form_;
+    }
+
+private:
+    ScreenSizeForm form_;
+    FieldBinder fields_;
+};
+
+}  // namespace
+
+std::optional<ViewSize> EditScreenSize(QWidget* parent, ViewSize current) {
+    ScreenSizeDialog dialog(current, parent);
+    if (RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    return ReadScreenSizeForm(dialog.form());
+}
+
+}  // namespace gyro

@@ -1,0 +1,72 @@
+#include "dialogs/size_direction_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_widgets.h"
+#include "dialogs/run_dialog.h"
+#include "dialogs/size_direction_values.h"
+
+namespace gyro {
+
+namespace {
+
+class SizeDirectionDialog : public QDialog {
+public:
+    SizeDirectionDialog(const SizeDirectionForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+        setWindowTitle(QStringLiteral("図形サイズ＆方向"));
+        auto* layout = new QVBoxLayout(this);
+        auto* size = new QGridLayout;
+        AddFieldRow(size, 0, QStringLiteral("サイズ"), fields_.add(form_.rad, QStringLiteral("rad")),
+                    QStringLiteral("（デフォルト＝1.0）"));
+        size->setColumnStretch(3, 1);
+        layout->addLayout(size);
+
+        auto* matrix = new QGridLayout;
+        static const char* const kRows[] = {"Ｘ方向", "Ｙ方向", "Ｚ方向"};
+        for (int r = 0; r < 3; ++r) {
+            matrix->addWidget(new QLabel(QString::fromUtf8(kRows[r])), r, 0);
+            for (int k = 0; k < 3; ++k) {
+                const QString name = QStringLiteral("ax%1%2").arg(r).arg(k);
+                matrix->addWidget(fields_.add(form_.ax[size_t(r)][size_t(k)], name), r, k + 1);
+            }
+        }
+        layout->addLayout(matrix);
+
+        QDialogButtonBox* buttons = AddOkCancel(*this);
+        QPushButton* normalise = buttons->addButton(QStringLiteral("規格化"), QDialogButtonBox::ResetRole);
+        normalise->setObjectName(QStringLiteral("normalise"));
+        normalise->setAutoDefault(false);
+        connect(normalise, &QPushButton::clicked, this, [this] {
+            fields_.read();
+            NormaliseSizeDirectionForm(form_);
+            fields_.show();
+        });
+        layout->addWidget(buttons);
+    }
+
+    SizeDirectionForm form() {
+        fields_.read();
+        return form_;
+    }
+
+private:
+    SizeDirectionForm form_;
+    FieldBinder fields_;
+};
+
+}  // namespace
+
+bool EditSizeAndDirection(QWidget* parent, ViewState& view) {
+    SizeDirectionDialog dialog(FillSizeDirectionForm(view), parent);
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    StoreSizeDirectionForm(dialog.form(), view);
+    return true;
+}
+
+}  // namespace gyro

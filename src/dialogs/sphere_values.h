@@ -1,0 +1,58 @@
+#pragma once
+
+// The sphere and torus dialog's fields, checked and stored without a window.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "dialogs/field_text.h"
+#include "model/solid.h"
+
+namespace gyro {
+
+inline constexpr int kSphereFieldLimit = 10;
+inline constexpr int kSphereExponentFieldLimit = 15;
+
+inline constexpr std::string_view kSphereLimitCaption = "リミッター";
+inline constexpr std::string_view kSphereLimitText =
+    "角数が多過ぎるかも。\n「現在の緯×経≦最大の緯×経」になるようにしてください。";
+
+struct SphereForm {
+    EditField sphn, sphpn, sphm, sphpm;
+    EditField sphwx, sphwy, sphwz, spharg;
+    EditField sphsx, sphsz, sphtx, sphtz;
+    EditField sphspn, sphspm;  // exponents in thousandths
+    EditField sphtwx, sphtwz;
+    bool sphhang = false, sphtei = false, sphgais = false, torus = false;
+    bool sphzeqx = false, sphyeqx = false, sphspon = false, sphsphg = false;
+
+    // The exponents when the dialog opened and the text shown for them: a
+    // field left as shown keeps its exponent exactly.
+    double openedSpn = 1.0, openedSpm = 1.0;
+    std::string shownSpn, shownSpm;
+};
+
+SphereForm FillSphereForm(const BuildParams& params, ShapeId zukei);
+
+// "現在の緯×経：", the product of the two counts as typed, in full (the same
+// values that OK checks).
+std::string SphereCellsText(const EditField& sphn, const EditField& sphm);
+
+enum class SphereCheck {
+    Accept,        // the counts are acceptable: store and close
+    Corrected,     // a count or step was corrected in the form: stay open
+    TooManyCells,  // the product is above the limit: show the limit message, stay open
+};
+
+// OK's checks on the values as typed, before any cut to 16 bits: a count below
+// 2 becomes 2, a step outside 1 .. count/2 its nearest bound (half the count as
+// typed), and a product above kMaxSphereCells is reported with the counts left
+// as typed. Several corrections may come from one press.
+SphereCheck CheckSphereForm(SphereForm& form);
+
+// Stores every field and check box; `zukei` becomes 416 with "トーラス", else
+// 415. Only for a form that CheckSphereForm accepted.
+void StoreSphereForm(const SphereForm& form, BuildParams& params, ShapeId& zukei);
+
+}  // namespace gyro
