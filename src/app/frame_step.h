@@ -16,7 +16,9 @@ namespace gyro {
 bool IsPyramidFamily(ShapeId figure);
 bool IsSphericalFamily(ShapeId figure);
 
-// Steps 2 to 10 of a pass. Returns true when the figure was rebuilt.
+// One pass's work on the state between the events and the drawing: held turning
+// keys and inertia, Return, C, the family or fractal-depth keys, zoom, speed, the
+// light keys and the periodic motion. Returns true when the figure was rebuilt.
 bool StepFrame(AppState& state, ShellState& shell);
 
 // Frame counting after a pass: `lastMs` is the clock when the previous pass

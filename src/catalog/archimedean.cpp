@@ -11,6 +11,7 @@
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
+#include "catalog/uniform_builders.h"
 #include "catalog/uniform_faces.h"
 #include "catalog/vertex_sets.h"
 #include "model/solid_ops.h"
@@ -337,6 +338,7 @@ int BuildArchimedeanFamily(Solid& solid, ShapeId figure) {
         BuildPrismCompound(solid, figure)) {
         return 1;
     }
+    if (BuildIcosahedral60Uniform(solid, figure) || BuildIcosahedral120Uniform(solid, figure)) return 1;
     switch (figure) {
         case 27: BuildFiveOctahedra(solid); break;
         case 40:

@@ -10,6 +10,7 @@
 #include "catalog/catalan_builders.h"
 #include "catalog/catalogue.h"
 #include "catalog/face_tables.h"
+#include "catalog/uniform_builders.h"
 #include "catalog/vertex_sets.h"
 
 namespace gyro {
@@ -57,6 +58,7 @@ void BuildSnubDodecahedron(Solid& solid) {
 }  // namespace
 
 int BuildSnubDodecahedronFamily(Solid& solid, ShapeId figure) {
+    if (BuildIcosahedralSnubUniform(solid, figure)) return 1;
     switch (figure) {
         case 55: BuildSnubDodecahedron(solid); break;
         case 77: catalan::BuildPentagonalHexecontahedron(solid); break;

@@ -66,6 +66,29 @@ int32_t TurnInBlocks(int32_t v, int32_t k, const BlockAt (&blocks)[N], int32_t h
     return v;
 }
 
+// The half turn about the x axis on a set numbered in blocks: a ring of five
+// (vertex 0 on +y) and a ring of pairs (2i and 2i + 1 mirror images about the
+// plane x = 0 through the pair's axis) each go to the opposite half, read backwards.
+template <size_t N>
+int32_t HalfTurnInBlocks(int32_t v, const BlockAt (&blocks)[N], int32_t half) {
+    const int32_t offset = v >= half ? 0 : half;
+    const int32_t w = v >= half ? v - half : v;
+    for (size_t b = N; b-- > 0;) {
+        if (w < blocks[b].start) continue;
+        const int32_t r = w - blocks[b].start;
+        if (blocks[b].kind == Block::Five) return offset + blocks[b].start + (5 - r) % 5;
+        return offset + blocks[b].start + 2 * ((4 - r / 2) % 5) + 1 - r % 2;
+    }
+    return v;
+}
+
+constexpr BlockAt kRhombicosidodecahedronBlocks[] = {
+    {0, Block::Five}, {5, Block::Pairs}, {15, Block::Pairs}, {25, Block::Five}};
+constexpr BlockAt kTruncatedDodecahedronBlocks[] = {
+    {0, Block::Pairs}, {10, Block::Five}, {15, Block::Five}, {20, Block::Pairs}};
+constexpr BlockAt kTruncatedIcosahedronBlocks[] = {
+    {0, Block::Five}, {5, Block::Five}, {10, Block::Pairs}, {20, Block::Pairs}};
+
 }  // namespace
 
 // ---- Cuboctahedron ---------------------------------------------------------
@@ -274,10 +297,8 @@ void WriteRhombicosidodecahedronFamily(std::vector<Vec3>& v, int32_t first, doub
     WriteNegatives(v, first, 30);
 }
 
-int32_t RhombicosidodecahedronTurn(int32_t v, int32_t k) {
-    static constexpr BlockAt kBlocks[] = {{0, Block::Five}, {5, Block::Pairs}, {15, Block::Pairs}, {25, Block::Five}};
-    return TurnInBlocks(v, k, kBlocks, 30);
-}
+int32_t RhombicosidodecahedronTurn(int32_t v, int32_t k) { return TurnInBlocks(v, k, kRhombicosidodecahedronBlocks, 30); }
+int32_t RhombicosidodecahedronHalfTurn(int32_t v) { return HalfTurnInBlocks(v, kRhombicosidodecahedronBlocks, 30); }
 
 // ---- Truncated dodecahedron family ------------------------------------------------------------
 
@@ -313,10 +334,8 @@ void WriteTruncatedDodecahedronFamily(std::vector<Vec3>& v, int32_t first, doubl
     WriteNegatives(v, first, 30);
 }
 
-int32_t TruncatedDodecahedronTurn(int32_t v, int32_t k) {
-    static constexpr BlockAt kBlocks[] = {{0, Block::Pairs}, {10, Block::Five}, {15, Block::Five}, {20, Block::Pairs}};
-    return TurnInBlocks(v, k, kBlocks, 30);
-}
+int32_t TruncatedDodecahedronTurn(int32_t v, int32_t k) { return TurnInBlocks(v, k, kTruncatedDodecahedronBlocks, 30); }
+int32_t TruncatedDodecahedronHalfTurn(int32_t v) { return HalfTurnInBlocks(v, kTruncatedDodecahedronBlocks, 30); }
 
 // ---- Truncated icosahedron family ----------------------------------------------------------------
 
@@ -356,10 +375,8 @@ void WriteTruncatedIcosahedronFamily(std::vector<Vec3>& v, int32_t first, double
     WriteNegatives(v, first, 30);
 }
 
-int32_t TruncatedIcosahedronTurn(int32_t v, int32_t k) {
-    static constexpr BlockAt kBlocks[] = {{0, Block::Five}, {5, Block::Five}, {10, Block::Pairs}, {20, Block::Pairs}};
-    return TurnInBlocks(v, k, kBlocks, 30);
-}
+int32_t TruncatedIcosahedronTurn(int32_t v, int32_t k) { return TurnInBlocks(v, k, kTruncatedIcosahedronBlocks, 30); }
+int32_t TruncatedIcosahedronHalfTurn(int32_t v) { return HalfTurnInBlocks(v, kTruncatedIcosahedronBlocks, 30); }
 
 // ---- Truncated icosidodecahedron family --------------------------------------------------------------
 
@@ -373,6 +390,23 @@ Icosahedral120 TruncatedIcosidodecahedronMember() {
 Icosahedral120 IcositruncatedDodecadodecahedronMember() {
     return {(3.0 - kS5) / (8.0 * CosDeg(72.0)), (3.0 - kS5) / (8.0 * SinDeg(72.0))};
 }
+
+namespace {
+// Every member puts the top decagon's corners 18 degrees either side of the
+// mirror planes through the z axis, on a circle of radius rho d; a top face
+// {10/3} of edge 2 rho d sin 54 and a circumradius of c edges give
+// rho^2 + 1 = c^2 (2 rho sin 54)^2.
+Icosahedral120 DecagramTopMember(double c2) {
+    const double s54 = SinDeg(54.0);
+    const double rho = 1.0 / std::sqrt(4.0 * c2 * s54 * s54 - 1.0);
+    return {rho * CosDeg(18.0), rho * SinDeg(18.0)};
+}
+}  // namespace
+
+// The truncated dodecadodecahedron's circumradius is sqrt 11 / 2 edges.
+Icosahedral120 TruncatedDodecadodecahedronMember() { return DecagramTopMember(11.0 / 4.0); }
+// The great truncated icosidodecahedron's is sqrt(31 - 12 sqrt 5) / 2 edges.
+Icosahedral120 GreatTruncatedIcosidodecahedronMember() { return DecagramTopMember((31.0 - 12.0 * kS5) / 4.0); }
 
 void WriteIcosahedral120(std::vector<Vec3>& v, int32_t first, double d, Icosahedral120 member) {
     const double beta = member.beta * d;

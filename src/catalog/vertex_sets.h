@@ -147,6 +147,12 @@ void WriteTruncatedIcosahedronFamily(std::vector<Vec3>& vertices, int32_t first,
 int32_t RhombicosidodecahedronTurn(int32_t v, int32_t k);
 int32_t TruncatedDodecahedronTurn(int32_t v, int32_t k);
 int32_t TruncatedIcosahedronTurn(int32_t v, int32_t k);
+// The partner of a vertex under the half turn about the x axis (a two-fold
+// axis of each set): the chiral figures on these sets need a partner map that
+// keeps the hand, which the opposite vertex does not.
+int32_t RhombicosidodecahedronHalfTurn(int32_t v);
+int32_t TruncatedDodecahedronHalfTurn(int32_t v);
+int32_t TruncatedIcosahedronHalfTurn(int32_t v);
 constexpr int32_t Icosahedral60Antipode(int32_t v) { return v < 30 ? v + 30 : v - 30; }
 
 // ---- Truncated icosidodecahedron family (120) -----------------------------------
@@ -162,6 +168,8 @@ struct Icosahedral120 {
 };
 Icosahedral120 TruncatedIcosidodecahedronMember();
 Icosahedral120 IcositruncatedDodecadodecahedronMember();
+Icosahedral120 TruncatedDodecadodecahedronMember();
+Icosahedral120 GreatTruncatedIcosidodecahedronMember();
 void WriteIcosahedral120(std::vector<Vec3>& vertices, int32_t first, double d, Icosahedral120 member);
 int32_t Icosahedral120Turn(int32_t v, int32_t k);
 constexpr int32_t Icosahedral120Antipode(int32_t v) { return v < 60 ? v + 60 : v - 60; }

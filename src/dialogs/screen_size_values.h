@@ -5,12 +5,12 @@
 #include <cstdint>
 
 #include "dialogs/field_text.h"
+#include "model/limits.h"
 
 namespace gyro {
 
 inline constexpr int kScreenSizeFieldLimit = 10;
 inline constexpr int32_t kDefaultViewSide = 256;  // "初期値"
-inline constexpr int32_t kMaxDialogViewSide = 2048;
 
 struct ScreenSizeForm {
     EditField viewwidth, viewheight;

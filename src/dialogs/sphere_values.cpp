@@ -10,16 +10,14 @@ namespace gyro {
 
 namespace {
 
-constexpr double kMaxExponent = 1000.0;
-
 EditField Field(int64_t value) { return MakeField(FormatInt(value), kSphereFieldLimit); }
 
 // The exponent in thousandths. A value the keys have stepped by hundredths
 // (0.99 is 989.99999... thousandths) shows as the whole number it stands for,
 // not one below it.
 std::string ExponentText(double v) {
-    if (std::isnan(v)) v = kMaxExponent;
-    const double t = std::clamp(v, -kMaxExponent, kMaxExponent) * 1000.0;
+    if (std::isnan(v)) v = kMaxSuperExponent;
+    const double t = std::clamp(v, -kMaxSuperExponent, kMaxSuperExponent) * 1000.0;
     const double nearest = std::round(t);
     return FormatInt(static_cast<int64_t>(std::abs(t - nearest) < 1e-6 ? nearest : std::trunc(t)));
 }
@@ -27,7 +25,7 @@ std::string ExponentText(double v) {
 double ReadExponent(const EditField& field, const std::string& shown, double opened) {
     if (field.text == shown) return opened;
     // Text that is not a finite number reads as 0.
-    return std::clamp(ReadDouble(field) / 1000.0, 0.0, kMaxExponent);
+    return std::clamp(ReadDouble(field) / 1000.0, 0.0, kMaxSuperExponent);
 }
 
 // n × m without overflow, however long the typed numbers.

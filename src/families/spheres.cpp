@@ -44,8 +44,8 @@ struct SphereShape {
 
 int32_t Flag(int8_t v) { return v != 0 ? 1 : 0; }
 
-// As the settings loader reads an exponent: 0..1000, and 1000 for a value that is not a number.
-double Exponent(double v) { return std::isnan(v) ? 1000.0 : std::clamp(v, 0.0, 1000.0); }
+// As the settings loader reads an exponent: 0..kMaxSuperExponent, and the top for a value that is not a number.
+double Exponent(double v) { return std::isnan(v) ? kMaxSuperExponent : std::clamp(v, 0.0, kMaxSuperExponent); }
 
 SphereShape ReadShape(const BuildParams& b) {
     SphereShape s;

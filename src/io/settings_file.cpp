@@ -19,7 +19,7 @@ namespace gyro {
 
 namespace {
 
-// fgets with a 200-byte buffer: a longer line is read as several lines.
+// A line longer than this is read as several lines, each piece on its own.
 constexpr size_t kPieceLength = 199;
 
 // A settings field, typed by its storage width; the type decides how the value is
@@ -177,9 +177,9 @@ void AppendValue(std::string& out, const FieldRef& field) {
 }
 
 // ---- Reading -------------------------------------------------------------
-// Each scanner follows its scanf conversion: leading white space is skipped, the
-// longest valid prefix is converted and the rest of the line is left alone.
-// Unlike scanf, a value that does not fit its type is a failed conversion.
+// Each scanner skips leading white space, converts the longest valid prefix and
+// leaves the rest of the line alone. A value that does not fit its type is a
+// failed conversion.
 
 void SkipSpace(std::string_view& s) {
     size_t i = 0;
@@ -234,7 +234,7 @@ bool ScanHex(std::string_view& s, uint32_t& value) {
     uint64_t magnitude = 0;
     const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, 16);
     if (result.ec != std::errc{} || magnitude > 0xFFFFFFFFu) return false;
-    // As strtoul: a minus sign negates modulo 2^32.
+    // A minus sign negates modulo 2^32, so "-1" is ffffffff.
     value = static_cast<uint32_t>(negative ? (0 - magnitude) : magnitude);
     s.remove_prefix(static_cast<size_t>(result.ptr - s.data()));
     return true;
@@ -343,8 +343,8 @@ int ApplyText(std::string_view text, AppState& state) {
     int applied = 0;
     size_t pos = 0;
     while (pos < text.size()) {
-        // One piece as fgets reads it: up to 199 characters, a CR LF or LF ending
-        // it early and counting as one character.
+        // One piece: up to kPieceLength characters, a CR LF or LF ending it
+        // early and counting as one character.
         const size_t start = pos;
         size_t length = 0;
         while (pos < text.size() && length < kPieceLength) {

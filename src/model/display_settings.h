@@ -25,6 +25,12 @@ inline constexpr int8_t kFaceGrey = 2;          // "灰色／白陰影": first f
 inline constexpr int8_t kFaceIntrinsic = 9;     // "固有配色": the builder's colours, pattern orgcolpat
 inline constexpr int8_t kFaceSingleColour = 11; // "任意単色": facecol; the last menu mode
 
+// Values of `penbold` and `urapenbold` (line widths).
+inline constexpr int8_t kLineThick = 0;          // three pixels
+inline constexpr int8_t kLineThin = 1;           // one pixel
+inline constexpr int8_t kLineNone = 2;
+inline constexpr int8_t kLineAsVisible = 3;      // urapenbold only: the width of the visible lines
+
 // Values of `bkmode`.
 inline constexpr int8_t kBkModeBlack = 0;
 inline constexpr int8_t kBkModeWhite = 1;

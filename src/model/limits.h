@@ -16,6 +16,9 @@ inline constexpr double kMaxSuperExponent = 1000.0; // super-quadric exponents s
 // a buffer of this size. 8192 × 8192 pixels are 256 MiB.
 inline constexpr int32_t kMinViewSide = 1;
 inline constexpr int32_t kMaxViewSide = 8192;
+// The screen-size dialog stores at most this; bigger areas come only from a
+// settings file or from resizing the window.
+inline constexpr int32_t kMaxDialogViewSide = 2048;
 
 // The value a 16-bit signed field takes when v is stored into it: the low 16
 // bits, read as two's complement (65538 becomes 2, 32768 becomes -32768).

@@ -145,6 +145,55 @@ struct FanWalk {
     }
 };
 
+// Splices the faces at walk.v not yet taken into the closed ring
+// ring[head .. tail), whose first face leaves over the edge (v, firstExit) and
+// each later one over the edge it shares with the next: from every edge end
+// along the ring, a walk over unused faces that comes back to that edge end is
+// inserted there. Returns the new tail. `exits` is scratch space.
+int32_t SpliceLoops(const std::vector<Face>& faces, FanWalk& walk, std::vector<int32_t>& ring, int32_t head,
+                    int32_t tail, std::vector<int32_t>& exits, int32_t firstExit) {
+    // The edge end each ring face leaves by: the first face by firstExit, each
+    // later one by its other neighbour of v after the edge it came in over.
+    exits.assign(static_cast<size_t>(tail - head), 0);
+    int32_t end = firstExit;
+    exits[0] = end;
+    for (int32_t i = head + 1; i < tail; ++i) {
+        int32_t other = 0;
+        if (FindEdgeAt(faces[ring[i]], walk.v, end, other)) end = other;
+        exits[i - head] = end;
+    }
+    std::vector<int32_t> loop;
+    for (int32_t i = head; i < tail; ++i) {
+        const int32_t at = exits[i - head];
+        loop.clear();
+        for (int32_t k = 0; k < walk.incidentCount; ++k) {
+            const int32_t f = walk.incident[k];
+            int32_t other = 0;
+            if (walk.stamp[f] == walk.v + 1 || !FindEdgeAt(faces[f], walk.v, at, other)) continue;
+            walk.stamp[f] = walk.v + 1;
+            loop.push_back(f);
+            const int32_t back = walk.Walk(other, at, [&](int32_t g) { loop.push_back(g); });
+            if (back != at) return tail;  // not a closed loop: leave the ring as it was walked
+            break;
+        }
+        if (loop.empty()) continue;
+        const auto count = static_cast<int32_t>(loop.size());
+        std::copy_backward(ring.begin() + i + 1, ring.begin() + tail, ring.begin() + tail + count);
+        std::copy(loop.begin(), loop.end(), ring.begin() + i + 1);
+        // The inserted faces' exits: recomputed as the loop is walked again.
+        std::vector<int32_t> added;
+        int32_t e = at;
+        for (int32_t f : loop) {
+            int32_t other = 0;
+            if (FindEdgeAt(faces[f], walk.v, e, other)) e = other;
+            added.push_back(e);
+        }
+        exits.insert(exits.begin() + (i - head) + 1, added.begin(), added.end());
+        tail += count;
+    }
+    return tail;
+}
+
 // ---- Koch subdivision -------------------------------------------------------
 
 // 6^d, held below a bound so that block offsets cannot overflow; a block that
@@ -229,7 +278,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
     double far = 0.0;
     for (const Vec3& p : points) far = std::max(far, Length(p));
 
-    // 1. Which faces have a pole, which pass through the centre (pole at
+    // Which faces have a pole, which pass through the centre (pole at
     // infinity), and which have no plane at all.
     std::vector<DualRole> role;
     std::vector<Vec3> pole;
@@ -259,7 +308,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
         if (centre) b = std::max(b, StoredCorners(face));
     }
 
-    // 2-4. New vertices: every old face owns s slots o + n * j.
+    // The new vertices: every old face owns s slots o + n * j.
     const int64_t slots = std::max(1, 2 * b);
     const int64_t newVertexCount = int64_t{n} * slots;
     std::vector<Vec3> newVertices;
@@ -330,7 +379,8 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
     for (int32_t v = oldVertexCount; v > 0; --v) rowStart[v] = rowStart[v - 1];
     rowStart[0] = 0;
 
-    // 5-8. Old vertex v becomes face v: the old faces around v, in order across
+    std::vector<int32_t> exits;  // scratch of SpliceLoops
+    // Old vertex v becomes face v: the old faces around v, in order across
     // their shared edges, each taken once.
     for (int32_t v = 0; v < oldVertexCount; ++v) {
         Face& face = newFaces[v];
@@ -349,6 +399,14 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
             stamp[first] = v + 1;
             const int32_t reached =
                 walk.Walk(CornerAfter(firstFace, q, total), closing, [&](int32_t f) { ringBuffer[tail++] = f; });
+            if (reached == closing && tail - head < aroundCount) {
+                // Edges in more than two faces (four at the great disnub
+                // dirhombidodecahedron's vertices) let the walk close before it
+                // has been round every face. The faces left over form closed
+                // loops through the edge ends already reached; each is spliced
+                // in where it starts, so that every face at v is taken once.
+                tail = SpliceLoops(faces, walk, ringBuffer, head, tail, exits, CornerAfter(firstFace, q, total));
+            }
             if (reached != closing) {
                 // An open fan: pick up the faces on the other side of the first one.
                 walk.Walk(closing, reached, [&](int32_t f) { ringBuffer[--head] = f; });
@@ -390,7 +448,7 @@ void MakeDual(Solid& solid, int32_t colourModulus) {
         face.colours.fill(solid.params.palette[static_cast<size_t>((v % modulus) % kPaletteSize)]);
     }
 
-    // 9. The old mesh goes; its segments named old vertices and go with it.
+    // The old mesh goes; its segments named old vertices and go with it.
     solid.vertices.swap(newVertices);
     solid.faces.swap(newFaces);
     std::vector<Segment>().swap(solid.segments);

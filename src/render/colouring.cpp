@@ -107,7 +107,7 @@ Colour HiddenColour(const DisplaySettings& d) {
 
 int HiddenWidthMode(const DisplaySettings& d) {
     const int hb = EffectiveHiddenPenBold(d.urapenbold);
-    return hb == 3 ? EffectivePenBold(d.penbold) : hb;
+    return hb == kLineAsVisible ? EffectivePenBold(d.penbold) : hb;
 }
 
 Colour FaceBaseColour(const Face& face, int32_t faceIndex, const Solid& solid, const DisplaySettings& d) {

@@ -55,8 +55,8 @@ FaceView ViewOfSide(int8_t side) {
 }
 
 Pen MakePen(int widthMode, Colour colour) {
-    if (widthMode == 2) return Pen{};
-    return Pen{false, colour, widthMode == 0 ? 3 : 1};
+    if (widthMode == kLineNone) return Pen{};
+    return Pen{false, colour, widthMode == kLineThick ? 3 : 1};
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid) {
     s.hidden = HiddenColour(d);
     // With "no lines" a solid that has segments still shows them, one pixel wide,
     // and with them its face outlines in the fill pass.
-    if (s.penbold == 2 && solid.segmentCount() > 0) {
+    if (s.penbold == kLineNone && solid.segmentCount() > 0) {
         s.visiblePen = Pen{false, s.line, 1};
     } else {
         s.visiblePen = MakePen(s.penbold, s.line);
@@ -221,7 +221,7 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     if (faceCount == 0 || !facingTest) return;
 
     // Back edges over the filled front faces, then the front edges over those.
-    if (style.hiddenWidthMode != 2 && !(style.penbold == 2 && style.rezerse)) {
+    if (style.hiddenWidthMode != kLineNone && !(style.penbold == kLineNone && style.rezerse)) {
         for (int32_t i = 0; i < faceCount; ++i) {
             const int8_t side = scratch.sides[i];
             if (side == kSideBack || side == kSideEdgeOn) {  // decided here, without touching the face
@@ -230,8 +230,8 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
             }
         }
     }
-    if (style.penbold == 2) return;
-    if (style.hiddenWidthMode == 2 && !style.rezerse) return;  // the fill pass drew them last already
+    if (style.penbold == kLineNone) return;
+    if (style.hiddenWidthMode == kLineNone && !style.rezerse) return;  // the fill pass drew them last already
     for (int32_t i = 0; i < faceCount; ++i) {
         const int8_t side = scratch.sides[i];
         if (side == kSideFront || side == kSideEdgeOn) {

@@ -22,6 +22,7 @@
 #include "io/bmp_file.h"
 #include "io/settings_file.h"
 #include "state/dispatcher.h"
+#include "support/temp_dir.h"
 
 namespace gyro {
 namespace {
@@ -65,7 +66,8 @@ struct FileCommands : ::testing::Test {
     AppState state;
     ShellState shell;
     std::unique_ptr<MainWindow> window;
-    fs::path dir;
+    test_support::TempDir temp;
+    const fs::path dir = temp.path();
 
     std::vector<std::pair<FileKind, std::string>> asked;  // kind and the name the chooser started from
     std::string answer;                                   // empty: cancel
@@ -74,11 +76,6 @@ struct FileCommands : ::testing::Test {
     bool yes = true;
 
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("gyro_filecmd_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         InitAppState(state);
         window = std::make_unique<MainWindow>(state, shell);
         window->setFileChooser([this](FileKind kind, std::string& name) {
@@ -99,7 +96,6 @@ struct FileCommands : ::testing::Test {
     }
     void TearDown() override {
         window.reset();
-        fs::remove_all(dir);
     }
 
     static void Settle() {

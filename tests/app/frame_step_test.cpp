@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 #include "app/frame_step.h"
 #include "view/motion.h"
 #include "view/view_state.h"
@@ -243,12 +246,108 @@ TEST_F(Frame, ZoomKeysScaleEveryPassAndLightKeysWrap) {
     EXPECT_EQ(state.display.lightang1, 70);
 }
 
-TEST_F(Frame, PeriodicMotionAdvancesOncePerPass) {
+TEST_F(Frame, PeriodicMotionAdvancesEachAngleByItsOwnSpeed) {
     state.view.autoroton = 1;
+    state.view.autorotarg1v = 30;
+    state.view.autorotarg2v = 10;
+    state.display.lightang1v = 15;
+    state.display.lightang2v = -4;
     Pass();
-    Pass();
-    EXPECT_EQ(state.view.autorotarg1, 60);
-    EXPECT_EQ(state.display.lightang1ofs, 30);
+    EXPECT_EQ(state.view.autorotarg1, 30);
+    EXPECT_EQ(state.view.autorotarg2, 10);
+    EXPECT_EQ(state.display.lightang1ofs, 15);
+    EXPECT_EQ(state.display.lightang2ofs, -4);
+    for (int i = 1; i < 400; ++i) Pass();
+    EXPECT_EQ(state.view.autorotarg1, 1200);  // 12000 wrapped into 0..3599
+    EXPECT_EQ(state.view.autorotarg2, 400);
+    EXPECT_EQ(state.display.lightang1ofs, 2400);
+    EXPECT_EQ(state.display.lightang2ofs, -1600);
+}
+
+// Where a turning key sends a point: `front` is the point facing the viewer
+// (view z), `up` the one at the top of the picture (view y).
+enum class Moves { FrontRight, FrontLeft, FrontUp, FrontDown, UpRight, UpLeft, AboutAxis, AgainstAxis };
+
+struct TurnKey {
+    Key key;
+    Moves moves;
+};
+
+// Every turning key and what it does to the picture.
+constexpr TurnKey kTurnKeys[] = {
+    {Key::Numpad9, Moves::UpRight},     {Key::Insert, Moves::UpRight},    // clockwise on screen
+    {Key::Numpad7, Moves::UpLeft},      {Key::Delete, Moves::UpLeft},     // anticlockwise
+    {Key::Numpad6, Moves::FrontRight},  {Key::Right, Moves::FrontRight},
+    {Key::Numpad4, Moves::FrontLeft},   {Key::Left, Moves::FrontLeft},
+    {Key::Numpad8, Moves::FrontUp},     {Key::Up, Moves::FrontUp},
+    {Key::Numpad2, Moves::FrontDown},   {Key::Down, Moves::FrontDown},
+    {Key::Multiply, Moves::AboutAxis},  {Key::B, Moves::AboutAxis},
+    {Key::Divide, Moves::AgainstAxis},  {Key::V, Moves::AgainstAxis},
+};
+
+TEST_F(Frame, EachTurningKeyTurnsItsWay) {
+    // Start from a skew orientation so that rows and columns cannot be confused.
+    RotateInPlane(state.view, 0, 1, 20);
+    RotateInPlane(state.view, 1, 2, 35);
+    state.view.nax = {1, 2, 2};
+    const Matrix3 start = state.view.ax;
+    const double step = shell.speed;
+    const double s = std::sin(step * std::acos(-1.0) / 180), c = std::cos(step * std::acos(-1.0) / 180);
+    for (const TurnKey& t : kTurnKeys) {
+        SCOPED_TRACE(static_cast<int>(t.key));
+        state.view.ax = start;
+        shell.keys.press(t.key);
+        Pass();
+        shell.keys.release(t.key);
+        // Row r of ax is where model axis r shows; a turn of the picture turns
+        // every row alike, view axis `from` towards `to` (z front, y up, x right).
+        Matrix3 expected = start;
+        auto turn = [&](int from, int to) {  // the view axis `from` turns towards `to`
+            for (auto& row : expected) {
+                const double a = row[from], b = row[to];
+                row[from] = a * c - b * s;
+                row[to] = a * s + b * c;
+            }
+        };
+        switch (t.moves) {
+            case Moves::FrontRight: turn(2, 0); break;
+            case Moves::FrontLeft: turn(0, 2); break;
+            case Moves::FrontUp: turn(2, 1); break;
+            case Moves::FrontDown: turn(1, 2); break;
+            case Moves::UpRight: turn(1, 0); break;
+            case Moves::UpLeft: turn(0, 1); break;
+            case Moves::AboutAxis:
+            case Moves::AgainstAxis: {
+                ViewState v;
+                v.ax = start;
+                RotateAboutAxis(v, {1, 2, 2}, t.moves == Moves::AboutAxis ? step : -step);
+                expected = v.ax;
+                break;
+            }
+        }
+        ExpectMatrixNear(state.view.ax, expected);
+    }
+
+    // Each key and its opposite, one pass each, give the start back.
+    const std::pair<Key, Key> opposites[] = {
+        {Key::Numpad9, Key::Numpad7}, {Key::Insert, Key::Delete}, {Key::Numpad6, Key::Numpad4},
+        {Key::Right, Key::Left},      {Key::Numpad8, Key::Numpad2}, {Key::Up, Key::Down},
+        {Key::Multiply, Key::Divide}, {Key::B, Key::V},
+    };
+    for (const auto& [one, other] : opposites) {
+        SCOPED_TRACE(static_cast<int>(one));
+        state.view.ax = start;
+        shell.keys.press(one);
+        Pass();
+        shell.keys.release(one);
+        EXPECT_GT(std::abs(state.view.ax[0][0] - start[0][0]) + std::abs(state.view.ax[2][1] - start[2][1]) +
+                      std::abs(state.view.ax[1][2] - start[1][2]),
+                  1e-3);
+        shell.keys.press(other);
+        Pass();
+        shell.keys.release(other);
+        ExpectMatrixNear(state.view.ax, start);
+    }
 }
 
 TEST(CountFrame, CountsThePassesOfThePreviousSecond) {

@@ -158,7 +158,6 @@ TEST_F(Window, StartStatus) {
     ASSERT_EQ(text.line1Count, 1);
     EXPECT_EQ(text.line1[0].text, "speed:50 ");
     EXPECT_EQ(text.nameLabel.text, "name:");
-    if (state.solid.faces.empty()) GTEST_SKIP() << "the cube is not built yet";
     EXPECT_EQ(text.name.text, "立方体 / 正六面体");
 }
 
@@ -320,7 +319,7 @@ TEST_F(Window, MaximisingKeepsTheDrawingSize) {
     window->showMaximized();
     QApplication::processEvents();
     QApplication::processEvents();
-    if (!window->isMaximized()) GTEST_SKIP() << "this platform does not maximise";
+    ASSERT_TRUE(window->isMaximized());
     EXPECT_EQ(shell.viewwidth, 256);
     EXPECT_EQ(shell.viewheight, 256);
     window->showNormal();

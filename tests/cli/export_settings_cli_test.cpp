@@ -10,6 +10,7 @@
 #include "state/app_state.h"
 #include "state/dispatcher.h"
 #include "support/cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace gyro {
 namespace {
@@ -18,14 +19,8 @@ using namespace test_support;
 
 namespace fs = std::filesystem;
 
-class ExportSettings : public ::testing::Test {
+class ExportSettings : public TempFolderTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("gyro_export_settings_" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     std::string File(const char* name, const std::string& text) {
         const fs::path path = dir_ / name;
         std::ofstream(path, std::ios::binary) << text;
@@ -38,7 +33,6 @@ protected:
         BuildFigure(state.solid, figure);
         return MeshToString(state.solid, MeshFormat::Off);
     }
-    fs::path dir_;
 };
 
 TEST_F(ExportSettings, TheFileIsLoadedBeforeTheFigureIsBuilt) {

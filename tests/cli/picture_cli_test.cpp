@@ -9,6 +9,7 @@
 
 #include "state/dispatcher.h"
 #include "support/cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace gyro {
 namespace {
@@ -17,32 +18,11 @@ using namespace test_support;
 
 namespace fs = std::filesystem;
 
-// A figure that something builds already, smallest first.
-ShapeId SomeBuiltFigure() {
-    Solid solid;
-    for (ShapeId candidate : {ShapeId{5}, ShapeId{1}, ShapeId{300}, ShapeId{400}, ShapeId{451}}) {
-        if (BuildFigure(solid, candidate) != 0) return candidate;
-    }
-    return 0;
-}
-
-class PictureCliTest : public ::testing::Test {
+class PictureCliTest : public TempFolderTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("gyro_picture_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        figure_ = SomeBuiltFigure();
-        if (figure_ == 0) GTEST_SKIP() << "no figure is built yet";
-        n_ = std::to_string(figure_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Out(const char* name) const { return " -o '" + (dir_ / name).string() + "'"; }
+    std::string Out(const char* name) const { return " -o " + Quoted(dir_ / name); }
 
-    fs::path dir_;
-    ShapeId figure_ = 0;
-    std::string n_;
+    const std::string n_ = "5";  // the cube
 };
 
 TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
@@ -75,6 +55,22 @@ TEST_F(PictureCliTest, RenderWritesBmpAndPngOfTheRequestedSize) {
     EXPECT_EQ(png.substr(1, 3), "PNG");
     EXPECT_EQ(static_cast<unsigned char>(png[19]), 32);  // IHDR width and height, big-endian
     EXPECT_EQ(static_cast<unsigned char>(png[23]), 16);
+}
+
+TEST_F(PictureCliTest, RenderWithoutSizeTakesTheViewOfTheSettingsFile) {
+    std::ofstream(dir_ / "view.txt", std::ios::binary) << "viewx:40\r\nviewy:20\r\n";
+    const std::string settings = " --settings " + Quoted(dir_ / "view.txt");
+    ASSERT_EQ(RunCli("render " + n_ + settings + Out("v.bmp")).status, 0);
+    const std::string bmp = ReadFileBytes(dir_ / "v.bmp");
+    ASSERT_EQ(bmp.size(), 54u + 20 * 120);  // 40 pixels of 3 bytes a row, 20 rows
+    EXPECT_EQ(static_cast<unsigned char>(bmp[18]), 40);
+    EXPECT_EQ(static_cast<unsigned char>(bmp[22]), 20);
+
+    ASSERT_EQ(RunCli("render " + n_ + settings + Out("v.png")).status, 0);
+    const std::string png = ReadFileBytes(dir_ / "v.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(static_cast<unsigned char>(png[19]), 40);
+    EXPECT_EQ(static_cast<unsigned char>(png[23]), 20);
 }
 
 TEST_F(PictureCliTest, BenchReportsEachFigureAndATotal) {

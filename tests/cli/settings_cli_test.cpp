@@ -9,6 +9,7 @@
 #include "io/settings_file.h"
 #include "state/app_state.h"
 #include "support/cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace gyro {
 namespace {
@@ -22,12 +23,10 @@ TEST(SettingsCommand, PrintsTheStartStateOrTheLoadedFile) {
     EXPECT_EQ(plain.status, 0);
     EXPECT_EQ(plain.out, SaveSettings(state));
 
-    // Unique per process: other checkouts may run this test at the same time.
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("gyro-cli-settings-" + std::to_string(::getpid()) + ".txt")).string();
+    const TempDir dir;
+    const std::filesystem::path path = dir / "settings.txt";
     std::ofstream(path, std::ios::binary) << "bkmode:2\nviewx:0\n";
-    const CliResult loaded = RunCli("settings --settings '" + path + "'");
-    std::filesystem::remove(path);
+    const CliResult loaded = RunCli("settings --settings " + Quoted(path));
     EXPECT_EQ(loaded.status, 0);
     ASSERT_TRUE(LoadSettingsFromText("bkmode:2\nviewx:1\n", state) == 2);
     EXPECT_EQ(loaded.out, SaveSettings(state));

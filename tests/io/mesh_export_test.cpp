@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_dir.h"
+
 namespace gyro {
 namespace {
 
@@ -155,20 +157,7 @@ TEST(MeshExport, FormatNames) {
     EXPECT_FALSE(ParseMeshFormat(""));
 }
 
-class MeshFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("gyro_mesh_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    size_t EntriesInDir() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
-    fs::path dir_;
-};
+using MeshFileTest = test_support::TempFolderTest;
 
 TEST_F(MeshFileTest, WritesTheFileAndNothingElse) {
     const Solid solid = SmallSolid();

@@ -1,0 +1,112 @@
+#include "dialogs/run_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+#include <vector>
+
+#include "app/main_window.h"
+#include "catalog/command_ids.h"
+
+namespace gyro {
+namespace {
+
+// Restores exec() after each test, whatever the test left installed.
+struct DialogRunner : ::testing::Test {
+    void TearDown() override { SetDialogAnswerer({}); }
+};
+
+TEST_F(DialogRunner, TheAnswerersChoiceIsTheResultAndAnOpenDialogCountsAsCancelled) {
+    QDialog dialog;
+    SetDialogAnswerer([](QDialog& d) {
+        EXPECT_TRUE(d.isVisible());
+        d.accept();
+    });
+    EXPECT_EQ(RunDialog(dialog), QDialog::Accepted);
+    EXPECT_FALSE(dialog.isVisible());
+
+    SetDialogAnswerer([](QDialog& d) { d.reject(); });
+    EXPECT_EQ(RunDialog(dialog), QDialog::Rejected);
+
+    // Accepted last time, left open this time: rejected and closed, not the old result.
+    SetDialogAnswerer([](QDialog& d) { d.accept(); });
+    RunDialog(dialog);
+    SetDialogAnswerer([](QDialog&) {});
+    EXPECT_EQ(RunDialog(dialog), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(DialogRunner, ANestedDialogGetsTheAnswererInstalledForIt) {
+    std::vector<int> seen;
+    const DialogAnswerer inner = [&seen](QDialog& d) {
+        seen.push_back(2);
+        d.accept();
+    };
+    SetDialogAnswerer([&seen, inner](QDialog& outer) {
+        seen.push_back(1);
+        const DialogAnswerer previous = SetDialogAnswerer(inner);
+        QDialog box(&outer);
+        EXPECT_EQ(RunDialog(box), QDialog::Accepted);
+        SetDialogAnswerer(previous);
+        outer.reject();
+    });
+    QDialog dialog;
+    EXPECT_EQ(RunDialog(dialog), QDialog::Rejected);
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    EXPECT_FALSE(SetDialogAnswerer({}) == nullptr);  // the outer one is back in place
+}
+
+// The information box, opened from its menu entry as a user would.
+TEST_F(DialogRunner, TheInformationBoxShowsTheHelpAndClosesOnOkOrEscape) {
+    AppState state;
+    ShellState shell;
+    InitAppState(state);
+    auto window = std::make_unique<MainWindow>(state, shell);
+    window->show();
+    window->startLoop();
+    QApplication::processEvents();
+
+    int opened = 0;
+    QStringList lines;
+    SetDialogAnswerer([&](QDialog& d) {
+        ++opened;
+        EXPECT_FALSE(window->loopRunning());  // the frames wait while the box is open
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("情報・操作方法"));
+        for (const QLabel* label : d.findChildren<QLabel*>()) lines << label->text();
+        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
+    QAction* entry = window->action(cmd::kInformation);
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isEnabled());
+    EXPECT_EQ(entry->text(), QStringLiteral("情報・操作方法(&A) ..."));
+    entry->trigger();
+    EXPECT_EQ(opened, 1);
+    ASSERT_EQ(lines.size(), 12);  // the version line and eleven lines of key help
+    EXPECT_EQ(lines.front(), QStringLiteral("Gyrosolid　Ver 1.12"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("「Ｑ・Ｗ（PgUp・PgDn）」で図形変更")));
+    EXPECT_EQ(lines.back(), QStringLiteral("「リターン」で任意軸で指定した角度だけ回転"));
+
+    // Escape closes it too.
+    SetDialogAnswerer([&](QDialog& d) {
+        ++opened;
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&d, &escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    entry->trigger();
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(window->isVisible());  // the window is still there, and runs on
+    EXPECT_TRUE(window->loopRunning());
+}
+
+}  // namespace
+}  // namespace gyro
