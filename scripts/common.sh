@@ -3,6 +3,9 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${GYRO_BUILD_DIR:-$ROOT/build}
+# The checking build: AddressSanitizer and UndefinedBehaviorSanitizer, with
+# clang (and then the settings fuzzer too) when it is installed.
+SAN_BUILD_DIR=${GYRO_SAN_BUILD_DIR:-$ROOT/build-san}
 JOBS=${GYRO_JOBS:-2}
 
 install_packages() {
@@ -37,4 +40,19 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
   fi
   cmake --build "$BUILD_DIR" -j "$JOBS"
+}
+
+configure_and_build_checking() {
+  local generator=() compiler=()
+  if command -v ninja >/dev/null 2>&1; then
+    generator=(-G Ninja)
+  fi
+  if command -v clang++ >/dev/null 2>&1; then
+    compiler=(-DCMAKE_CXX_COMPILER=clang++ -DGYRO_FUZZ=ON)
+  fi
+  if [[ ! -f "$SAN_BUILD_DIR/CMakeCache.txt" ]]; then
+    cmake -S "$ROOT" -B "$SAN_BUILD_DIR" "${generator[@]}" "${compiler[@]}" \
+      -DCMAKE_BUILD_TYPE=Release -DGYRO_SANITIZE=ON
+  fi
+  cmake --build "$SAN_BUILD_DIR" -j "$JOBS" "$@"
 }

@@ -116,6 +116,15 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     resizeWindowToView(shell_.viewwidth, shell_.viewheight);
 }
 
+MainWindow::~MainWindow() {
+    // The canvas calls back into this window (a focus-out while it is torn
+    // down, a paint); it goes first, while every member is still alive, rather
+    // than with the children that QWidget's destructor removes after ours ran.
+    passTimer_.stop();
+    delete canvas_;
+    canvas_ = nullptr;
+}
+
 void MainWindow::startLoop() {
     lastPassMs_ = ClockMs();
     passTimer_.start();

@@ -53,6 +53,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(AppState& state, ShellState& shell, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Starts the frame loop: one pass every 10 ms at most.
     void startLoop();

@@ -9,6 +9,7 @@
 #include "catalog/catalogue.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "cli/start_state.h"
 #include "io/mesh_export.h"
 #include "state/app_state.h"
@@ -71,7 +72,7 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
 }  // namespace
 
 int RunList(const Args& args) {
-    if (!args.empty()) return Fail("list takes no arguments");
+    if (!args.empty()) return UsageError("list", "list takes no arguments");
     for (const FigureInfo& info : AllFigures()) {
         std::printf("%d\t%.*s\t%.*s\n", info.number, static_cast<int>(info.nameJa.size()), info.nameJa.data(),
                     static_cast<int>(info.nameEn.size()), info.nameEn.data());
@@ -82,7 +83,7 @@ int RunList(const Args& args) {
 
 int RunExport(const Args& args) {
     ExportOptions options;
-    if (const auto error = ParseExportArgs(args, options)) return Fail(*error);
+    if (const auto error = ParseExportArgs(args, options)) return UsageError("export", *error);
 
     // The figure is built with the viewer's parameters: its start values, or a
     // settings file loaded over them.

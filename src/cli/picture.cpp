@@ -17,6 +17,7 @@
 #include "catalog/catalogue.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
@@ -76,12 +77,13 @@ int RunRender(const Args& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word == "-o" || word == "--output" || word == "--size" || word == "--settings") {
-            if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
+            if (i + 1 >= args.size()) return UsageError("render", "option " + word + " needs a value");
             const std::string& value = args[++i];
             if (word == "--size") {
                 size = ParseSize(value);
                 if (!size) {
-                    return Fail("--size takes WxH with sides 1.." + std::to_string(kMaxViewSide) + ", not '" +
+                    return UsageError("render", "--size takes WxH with sides 1.." + std::to_string(kMaxViewSide) +
+                                                    ", not '" +
                                 value + "'");
                 }
             } else if (word == "--settings") {
@@ -90,17 +92,17 @@ int RunRender(const Args& args) {
                 output = value;
             }
         } else if (IsOption(word)) {
-            return Fail("unknown option '" + word + "'");
+            return UsageError("render", "unknown option '" + word + "'");
         } else {
-            if (figure) return Fail("more than one figure number given");
+            if (figure) return UsageError("render", "more than one figure number given");
             figure = ParseFigure(word);
-            if (!figure) return Fail("'" + word + "' is not a figure number");
+            if (!figure) return UsageError("render", "'" + word + "' is not a figure number");
         }
     }
-    if (!figure) return Fail("render needs a figure number (see 'gyrosolid-cli list')");
-    if (output.empty()) return Fail("render needs an output file: -o FILE.bmp or -o FILE.png");
+    if (!figure) return UsageError("render", "render needs a figure number (see 'gyrosolid-cli list')");
+    if (output.empty()) return UsageError("render", "render needs an output file: -o FILE.bmp or -o FILE.png");
     const bool png = EndsWithNoCase(output, ".png");
-    if (!png && !EndsWithNoCase(output, ".bmp")) return Fail("the output file must end in .bmp or .png");
+    if (!png && !EndsWithNoCase(output, ".bmp")) return UsageError("render", "the output file must end in .bmp or .png");
 
     AppState state;
     if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
@@ -124,28 +126,28 @@ int RunBench(const Args& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word == "--fracn") {
-            if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
+            if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
             const std::string& value = args[++i];
             const auto depth = value == "max" ? std::optional<int>(-1) : ParseInt(value, 0, 127);
-            if (!depth) return Fail("--fracn takes a depth from 0 or 'max', not '" + value + "'");
+            if (!depth) return UsageError("bench", "--fracn takes a depth from 0 or 'max', not '" + value + "'");
             fracn = *depth;
         } else if (word == "--size" || word == "--frames") {
-            if (i + 1 >= args.size()) return Fail("option " + word + " needs a value");
+            if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
             const std::string& value = args[++i];
             if (word == "--size") {
                 const auto s = ParseSize(value);
-                if (!s) return Fail("--size takes WxH, not '" + value + "'");
+                if (!s) return UsageError("bench", "--size takes WxH, not '" + value + "'");
                 area = *s;
             } else {
                 const auto k = ParseInt(value, 1, 1000000);
-                if (!k) return Fail("--frames takes a count from 1, not '" + value + "'");
+                if (!k) return UsageError("bench", "--frames takes a count from 1, not '" + value + "'");
                 frames = *k;
             }
         } else if (IsOption(word)) {
-            return Fail("unknown option '" + word + "'");
+            return UsageError("bench", "unknown option '" + word + "'");
         } else {
             const auto figure = ParseFigure(word);
-            if (!figure) return Fail("'" + word + "' is not a figure number");
+            if (!figure) return UsageError("bench", "'" + word + "' is not a figure number");
             figures.push_back(*figure);
         }
     }

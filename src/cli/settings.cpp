@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "cli/start_state.h"
 #include "io/settings_file.h"
 #include "state/app_state.h"
@@ -16,14 +17,10 @@ int RunSettings(const Args& args) {
     std::optional<std::string> settingsPath;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--settings") {
-            if (i + 1 >= args.size()) {
-                std::fputs("gyrosolid-cli settings: --settings needs a file name\n", stderr);
-                return 2;
-            }
+            if (i + 1 >= args.size()) return UsageError("settings", "--settings needs a file name");
             settingsPath = args[++i];
         } else {
-            std::fprintf(stderr, "gyrosolid-cli settings: unexpected argument '%s'\n", args[i].c_str());
-            return 2;
+            return UsageError("settings", "unexpected argument '" + args[i] + "'");
         }
     }
 

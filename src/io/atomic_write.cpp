@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -75,7 +76,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+WriteAccessCheck writeAccessCheck = &MayWriteFile;
+
 }  // namespace
+
+bool MayWriteFile(const std::string& path) {
+    // The effective user decides, as it would for an open() for writing.
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+WriteAccessCheck SetWriteAccessCheck(WriteAccessCheck check) {
+    const WriteAccessCheck previous = writeAccessCheck;
+    writeAccessCheck = check != nullptr ? check : &MayWriteFile;
+    return previous;
+}
+
+void IgnoreFileSizeLimitSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 Status WriteFileAtomically(const std::string& path, std::string_view bytes, WriteStep* failedStep) {
     WriteStep step = WriteStep::Open;
@@ -91,6 +107,15 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes, Writ
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) return Failure(path, EISDIR);
     if (exists && !S_ISREG(old.st_mode)) return Status::Error(path + ": not a regular file");
+    // Renaming needs only the folder's permission; a file the user may not write
+    // is refused as opening it for writing would be.
+    if (exists) {
+        errno = 0;
+        if (!writeAccessCheck(target)) {
+            const int error = errno;
+            return Failure(path, error != 0 ? error : EACCES);
+        }
+    }
 
     std::string tempPath;
     const int fd = CreateTemporary(target, tempPath);

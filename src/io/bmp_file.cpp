@@ -2,8 +2,6 @@
 
 #include "io/atomic_write.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 
 namespace gyro {
@@ -68,11 +66,6 @@ Status WriteBmpFile(const std::string& path, const BackBuffer& buffer) {
     const std::vector<uint8_t> bytes = EncodeBmp(buffer);
     if (bytes.empty()) return Status::Error(kBmpNoPictureMessage);
 
-    // Replacing by rename would get round a write-protected old file; refuse as
-    // opening it for writing would.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-        return Status::Error(kBmpBadNameMessage);
-    }
     WriteStep failedStep = WriteStep::Open;
     const Status written = WriteFileAtomically(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &failedStep);

@@ -406,5 +406,40 @@ TEST_F(Window, StatusBandIsRedrawnWholeEveryFrame) {
     EXPECT_EQ(without.pixelColor(10, 10), QColor(Qt::black));
 }
 
+// Records whether the canvas ever got an event while its window was no longer
+// a whole MainWindow (that is, during the window's base-class destruction).
+class TeardownWatch : public QObject {
+public:
+    bool sawHalfDestroyedOwner = false;
+    int focusOuts = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            ++focusOuts;
+            auto* canvas = static_cast<QWidget*>(watched);
+            if (qobject_cast<MainWindow*>(canvas->window()) == nullptr) sawHalfDestroyedOwner = true;
+        }
+        return false;
+    }
+};
+
+TEST_F(Window, ClosingWithTheCanvasFocusedCallsNothingBackIntoTheClosedWindow) {
+    window->activateWindow();
+    window->canvas()->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), window->canvas());
+    Press(Qt::Key_Left);
+    window->startLoop();
+
+    TeardownWatch watch;
+    window->canvas()->installEventFilter(&watch);
+    window.reset();
+    EXPECT_FALSE(watch.sawHalfDestroyedOwner);
+    // The state outlives the window and is still whole.
+    QApplication::processEvents();
+    EXPECT_EQ(state.solid.zukei, 5);
+}
+
 }  // namespace
 }  // namespace gyro

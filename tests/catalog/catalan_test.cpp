@@ -197,7 +197,10 @@ TEST(CatalanSolids, EdgesCrossThePartnersInTheDualCompounds) {
             const auto archimedean = tangents(Built(info->base, kikaku, 1));
             const auto catalan = tangents(Built(info->finish.partner, kikaku, 1));
             ASSERT_EQ(archimedean.size(), catalan.size()) << compound;
-            for (const auto& [point, direction] : catalan) {
+            for (const auto& tangent : catalan) {
+                // Named apart, not bound: clang 14 cannot capture a structured binding.
+                const auto& point = tangent.first;
+                const auto& direction = tangent.second;
                 const auto match = std::find_if(archimedean.begin(), archimedean.end(), [&](const auto& other) {
                     return Length(other.first - point) < 1e-6 * 800;
                 });

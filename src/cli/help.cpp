@@ -1,0 +1,79 @@
+#include "cli/help.h"
+
+#include <array>
+
+namespace gyro::cli {
+
+namespace {
+
+struct CommandHelp {
+    std::string_view name;
+    std::string_view synopsis;
+    std::string_view description;
+};
+
+constexpr std::array<CommandHelp, 5> kCommands{{
+    {"list", "list",
+     "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
+     "name and its English name, separated by tabs.\n"},
+    {"export", "export N [--format json|off|obj] [-o FILE] [--kikaku K] [--settings FILE]",
+     "Builds figure N and writes its mesh to FILE (standard output without -o or\n"
+     "with -o -). json is the whole built solid; off and obj are the usual polyhedron\n"
+     "formats. --kikaku sets the size standard of the regular solids (-1 inscribed,\n"
+     "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
+     "An existing FILE is replaced only once the new one is complete, and a file\n"
+     "you may not write is left alone.\n"},
+    {"render", "render N -o FILE.bmp|.png [--size WxH] [--settings FILE]",
+     "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
+     "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
+     "settings file's, without it).\n"},
+    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max]",
+     "Builds each figure N (every figure without a list), draws K frames (50) at\n"
+     "WxH (512x512) with automatic rotation, and prints the build time and the\n"
+     "time per frame in milliseconds. --fracn draws fractal figures at depth D or\n"
+     "at their deepest level.\n"},
+    {"settings", "settings [--settings FILE]",
+     "Prints the settings file the viewer would save at start, or after loading\n"
+     "FILE.\n"},
+}};
+
+const CommandHelp* Find(std::string_view command) {
+    for (const CommandHelp& c : kCommands) {
+        if (c.name == command) return &c;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void PrintUsage(std::FILE* out) {
+    std::fputs("usage: gyrosolid-cli <command> [options]\n", out);
+    for (const CommandHelp& c : kCommands) std::fprintf(out, "  %.*s\n", int(c.synopsis.size()), c.synopsis.data());
+    std::fputs(
+        "  help [COMMAND]\n"
+        "options: -h, --help (also after a command), --version\n",
+        out);
+}
+
+bool PrintCommandHelp(std::string_view command, std::FILE* out) {
+    const CommandHelp* c = Find(command);
+    if (c == nullptr) return false;
+    std::fprintf(out, "usage: gyrosolid-cli %.*s\n\n%.*s", int(c->synopsis.size()), c->synopsis.data(),
+                 int(c->description.size()), c->description.data());
+    return true;
+}
+
+void PrintVersion(std::FILE* out) { std::fprintf(out, "gyrosolid-cli %s\n", GYRO_VERSION); }
+
+int UsageError(std::string_view command, const std::string& message) {
+    std::fprintf(stderr, "gyrosolid-cli: %s\n", message.c_str());
+    const CommandHelp* c = Find(command);
+    if (c == nullptr) {
+        PrintUsage(stderr);
+    } else {
+        std::fprintf(stderr, "usage: gyrosolid-cli %.*s\n", int(c->synopsis.size()), c->synopsis.data());
+    }
+    return 2;
+}
+
+}  // namespace gyro::cli
