@@ -497,6 +497,17 @@ void ValidateSettings(AppState& state) {
 
     // A zoom that is not a positive number would make every frame empty or garbage.
     if (!(std::isfinite(v.rad) && v.rad > 0)) v.rad = 1.0;
+    // Doubles are saved in fixed notation on lines that are read back 199 bytes at
+    // a time; beyond 1e100 a value would no longer fit its line and a saved file
+    // would not load as saved. Nothing on screen changes that far out.
+    static constexpr double kMaxSavedMagnitude = 1e100;
+    auto keepSavable = [](double& x) { x = std::clamp(x, -kMaxSavedMagnitude, kMaxSavedMagnitude); };
+    for (auto& row : v.ax) {
+        for (double& x : row) keepSavable(x);
+    }
+    for (double& x : v.nax) keepSavable(x);
+    keepSavable(v.nang);
+    keepSavable(v.rad);
 
     // Flags are tested both as "nonzero" and as "== 1"; keep them unambiguous.
     for (int8_t* flag : {&p.conhang, &p.conzeqx, &p.conyeqx, &p.congais, &p.conhensez, &p.conarchi,

@@ -273,6 +273,29 @@ TEST(SettingsFile, LongLinesAreReadIn199CharacterPieces) {
     EXPECT_EQ(s.solid.zukei, 9);  // the value falls into the next piece
 }
 
+TEST(SettingsFile, HugeOrientationValuesStillReloadAsSaved) {
+    // Fixed notation of 1e199 would not fit a 199-byte line: such values are
+    // kept within +-1e100, so the saved file reads back as itself.
+    AppState s;
+    LoadSettingsFromText("ax[1][1]:1e199\nax[0][2]:-1e300\nnax[0]:1e250\nnang:-1e120\nrad:1e150\n", s);
+    EXPECT_EQ(s.view.ax[1][1], 1e100);
+    EXPECT_EQ(s.view.ax[0][2], -1e100);
+    EXPECT_EQ(s.view.nax[0], 1e100);
+    EXPECT_EQ(s.view.nang, -1e100);
+    EXPECT_EQ(s.view.rad, 1e100);
+    const std::string text = SaveSettings(s);
+    for (const std::string& line : Lines(text)) EXPECT_LT(line.size(), 199u) << line.substr(0, 40);
+    AppState back;
+    LoadSettingsFromText(text, back);
+    EXPECT_EQ(SaveSettings(back), text);
+    // Ordinary values are untouched.
+    AppState plain;
+    LoadSettingsFromText("ax[1][1]:-0.5\nnang:720\nrad:3.25\n", plain);
+    EXPECT_EQ(plain.view.ax[1][1], -0.5);
+    EXPECT_EQ(plain.view.nang, 720.0);
+    EXPECT_EQ(plain.view.rad, 3.25);
+}
+
 TEST(SettingsFile, ValidationKeepsEverythingInRange) {
     AppState s;
     LoadSettingsFromText(
