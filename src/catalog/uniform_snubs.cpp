@@ -104,7 +104,8 @@ constexpr StarOrbit k183Faces[] = {
     {5, 1, 2, 6, Spread::OnZAxis, {9, 19, 29, 14, 24}},
 };
 
-// The convex hull of the snub dodecadodecahedron's vertices.
+// The convex hull of the snub dodecadodecahedron's vertices; the snub
+// icosidodecadodecahedron's hull has the same faces over its own vertices.
 constexpr OrbitFace k162Frame[] = {
     {3, Axis::Three, false, {17, 23, 0}},
     {3, Axis::None, false, {18, 17, 0}},
@@ -132,36 +133,9 @@ constexpr OrbitFace k166Frame[] = {
     {3, Axis::None, false, {14, 13, 7}},
 };
 
-// The convex hull of the snub icosidodecadodecahedron's vertices.
-constexpr OrbitFace k170Frame[] = {
-    {3, Axis::Three, false, {17, 23, 0}},
-    {3, Axis::None, false, {18, 17, 0}},
-    {3, Axis::None, false, {23, 1, 0}},
-    {5, Axis::Five, true, {2, 3, 4, 0, 1}},
-    {3, Axis::Three, false, {54, 46, 5}},
-    {3, Axis::None, false, {46, 6, 5}},
-    {3, Axis::None, false, {50, 54, 5}},
-    {5, Axis::Five, false, {7, 8, 9, 5, 6}},
-    {3, Axis::None, false, {14, 7, 6}},
-    {3, Axis::None, false, {14, 13, 7}},
-};
-
-// The convex hull of the great snub icosidodecahedron's vertices.
+// The convex hull of the great snub icosidodecahedron's vertices; the great
+// inverted snub icosidodecahedron's hull has the same faces over its own.
 constexpr OrbitFace k174Frame[] = {
-    {3, Axis::None, false, {4, 18, 0}},
-    {3, Axis::None, false, {18, 17, 0}},
-    {5, Axis::Five, true, {2, 3, 4, 0, 1}},
-    {3, Axis::Three, false, {17, 23, 0}},
-    {3, Axis::None, false, {9, 50, 5}},
-    {5, Axis::Five, false, {7, 8, 9, 5, 6}},
-    {3, Axis::None, false, {46, 6, 5}},
-    {3, Axis::Three, false, {54, 46, 5}},
-    {3, Axis::None, false, {14, 7, 6}},
-    {3, Axis::None, false, {14, 13, 7}},
-};
-
-// The convex hull of the great inverted snub icosidodecahedron's vertices.
-constexpr OrbitFace k178Frame[] = {
     {3, Axis::None, false, {4, 18, 0}},
     {3, Axis::None, false, {18, 17, 0}},
     {5, Axis::Five, true, {2, 3, 4, 0, 1}},
@@ -217,11 +191,11 @@ int BuildIcosahedralSnubUniform(Solid& solid, ShapeId figure) {
         case 163: BuildStar(solid, kSnubDodecadodecahedron, k163Faces); break;
         case 166: BuildFrame(solid, kInvertedSnubDodecadodecahedron, k166Frame); break;
         case 167: BuildStar(solid, kInvertedSnubDodecadodecahedron, k167Faces); break;
-        case 170: BuildFrame(solid, kSnubIcosidodecadodecahedron, k170Frame); break;
+        case 170: BuildFrame(solid, kSnubIcosidodecadodecahedron, k162Frame); break;
         case 171: BuildStar(solid, kSnubIcosidodecadodecahedron, k171Faces); break;
         case 174: BuildFrame(solid, kGreatSnubIcosidodecahedron, k174Frame); break;
         case 175: BuildStar(solid, kGreatSnubIcosidodecahedron, k175Faces); break;
-        case 178: BuildFrame(solid, kGreatInvertedSnubIcosidodecahedron, k178Frame); break;
+        case 178: BuildFrame(solid, kGreatInvertedSnubIcosidodecahedron, k174Frame); break;
         case 179: BuildStar(solid, kGreatInvertedSnubIcosidodecahedron, k179Faces); break;
         case 182: BuildFrame(solid, kGreatRetrosnubIcosidodecahedron, k182Frame); break;
         case 183: BuildStar(solid, kGreatRetrosnubIcosidodecahedron, k183Faces); break;
