@@ -315,6 +315,29 @@ inline void ThickLineInside(uint32_t* pixels, int32_t w, Point a, Point b, uint3
 
 }  // namespace
 
+bool FillCoversPixel(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t x, int32_t y) {
+    // A row is filled between the 1st and 2nd crossing, the 3rd and 4th, ...: a
+    // pixel is covered when an odd number of crossings lie at or left of it.
+    bool covered = false;
+    const Point* poly = points;
+    for (int32_t k = 0; k < polygonCount; ++k) {
+        const int32_t n = counts[k];
+        if (n <= 0) continue;
+        for (int32_t i = 0; i < n; ++i) {
+            Point a = poly[i];
+            Point b = poly[i + 1 == n ? 0 : i + 1];
+            if (a.y > b.y) std::swap(a, b);
+            if (y < a.y || y >= b.y) continue;  // also every horizontal edge
+            const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
+            RasterEdge e;
+            SetUpEdge(e, a.x, a.y, b.x, b.y, y, huge);
+            if (e.x <= x) covered = !covered;
+        }
+        poly += n;
+    }
+    return covered;
+}
+
 bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h) {
     w = std::clamp(w, kMinViewSide, kMaxViewSide);
     h = std::clamp(h, kMinViewSide, kMaxViewSide);

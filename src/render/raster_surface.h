@@ -26,6 +26,10 @@ struct RasterEdge {
 // buffer without pixels (width and height 0), when the memory cannot be had.
 bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h);
 
+// Whether RasterSurface::FillPolygons with these polygons sets pixel (x, y),
+// the pixel being inside the buffer: the same arithmetic for one pixel.
+bool FillCoversPixel(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t x, int32_t y);
+
 // Our own rasterizer over a BackBuffer. It draws exactly, with integer arithmetic,
 // so pictures are the same on every machine.
 //

@@ -69,31 +69,41 @@ bool FillCanSetPixels(const Point* points, int32_t n, int32_t w, int32_t h) {
     return minY < maxY && maxX > 0 && maxY > 0 && minX < w && minY < h;
 }
 
+// The box of the pixels of a copy's vertices, and whether every vertex has one.
+struct PixelBox {
+    int32_t minX = std::numeric_limits<int32_t>::max();
+    int32_t minY = std::numeric_limits<int32_t>::max();
+    int32_t maxX = std::numeric_limits<int32_t>::min();
+    int32_t maxY = std::numeric_limits<int32_t>::min();
+    bool any = false;
+    bool allPixels = true;
+};
+
+PixelBox BoxOf(const std::vector<Point>& screen) {
+    PixelBox box;
+    for (const Point& p : screen) {
+        if (p.x == kNoPixel) {
+            box.allPixels = false;
+            continue;
+        }
+        box.any = true;
+        box.minX = std::min(box.minX, p.x);
+        box.maxX = std::max(box.maxX, p.x);
+        box.minY = std::min(box.minY, p.y);
+        box.maxY = std::max(box.maxY, p.y);
+    }
+    return box;
+}
+
 // False when nothing of a copy whose vertices have these pixels can reach a
 // w x h surface. Faces and segments are drawn only between vertices that have
 // pixels; fills stay within the box of their corners, one-pixel lines within
 // the box of their ends and three-pixel lines within one pixel beyond it. When
 // every vertex falls on one pixel, every line has equal ends and draws nothing,
 // and every fill has all its corners on one row.
-// `allPixels` tells whether every vertex has a pixel.
-bool CopyCanSetPixels(const std::vector<Point>& screen, int32_t w, int32_t h, bool& allPixels) {
-    int32_t minX = std::numeric_limits<int32_t>::max(), minY = minX;
-    int32_t maxX = std::numeric_limits<int32_t>::min(), maxY = maxX;
-    bool any = false;
-    allPixels = true;
-    for (const Point& p : screen) {
-        if (p.x == kNoPixel) {
-            allPixels = false;
-            continue;
-        }
-        any = true;
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
-    }
-    if (!any || (minX == maxX && minY == maxY)) return false;
-    return maxX >= -1 && maxY >= -1 && minX <= w && minY <= h;
+bool CopyCanSetPixels(const PixelBox& box, int32_t w, int32_t h) {
+    if (!box.any || (box.minX == box.maxX && box.minY == box.maxY)) return false;
+    return box.maxX >= -1 && box.maxY >= -1 && box.minX <= w && box.minY <= h;
 }
 
 // True when every corner of every face with two corners or more names a vertex.
@@ -209,6 +219,92 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     return view;
 }
 
+namespace {
+
+Colour FillColour(const RenderContext& ctx, const Face& face, int32_t faceIndex, Vec3 normal) {
+    const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
+    return ShadeColour(ctx.display, base, FaceBrightness(ctx.display, ctx.light, normal, Length(normal)));
+}
+
+// Whether a copy may be drawn by DrawTinyCopy: the frame's passes are the fill
+// pass without lines, then the hidden and the visible edges, each one pixel wide.
+bool TinyCopiesPossible(const RenderContext& ctx) {
+    const FrameStyle& style = ctx.style;
+    return ctx.onlyPixels && ctx.cornersInRange && ctx.solid.segments.empty() &&
+           style.facecolmode >= kFaceOpaque && !style.rezerse && style.penbold == kLineThin &&
+           style.hiddenWidthMode == kLineThin;
+}
+
+// Draws a copy whose vertices all have pixels within one 2 x 2 block inside the
+// surface, giving exactly the pixels of the three passes in DrawSolidCopy (under
+// the conditions of TinyCopiesPossible) with far less work:
+// - a one-pixel line between corners at most one pixel apart sets its first
+//   pixel only, so an outline sets each of its corners' pixels when it has two
+//   different ones, and nothing otherwise;
+// - a fill of corners within the block can only set its top-left pixel.
+// The visible edges come last, the hidden ones before them and the fills first,
+// so a pixel takes the visible line colour when it is a corner of an outlined
+// face turned towards the viewer (or edge-on), else the hidden line colour when
+// it is one of a face turned away, else the colour of the last face whose fill
+// covers it.
+void DrawTinyCopy(Surface& surface, RenderContext& ctx, const PixelBox& box) {
+    const Solid& solid = ctx.solid;
+    const Point* screen = ctx.scratch.screen.data();
+    const int32_t faceCount = solid.faceCount();
+    auto bitOf = [&box](Point p) { return 1u << ((p.y - box.minY) * 2 + (p.x - box.minX)); };
+    uint32_t front = 0;   // pixels of the visible edges
+    uint32_t hidden = 0;  // pixels of the hidden edges
+    for (int32_t i = 0; i < faceCount; ++i) {
+        const Face& face = solid.faces[i];
+        const int32_t size = face.polygonSize;
+        const int32_t total = TotalCorners(face);
+        if (total < 2 || face.corners.size() < static_cast<size_t>(total)) continue;  // never drawn
+        uint32_t outline = 0;  // the pixels this face's outlines set
+        const int32_t* c = face.corners.data();
+        for (int32_t k = 0; k < face.polygonCount; ++k, c += size) {
+            uint32_t m = 0;
+            for (int32_t j = 0; j < size; ++j) m |= bitOf(screen[c[j]]);
+            if ((m & (m - 1)) != 0) outline |= m;  // two different pixels at least
+        }
+        if ((outline & ~front) == 0) continue;  // nothing this face can change
+        const int8_t side = SideOf(ViewFace(ctx, face));
+        if (side == kSideFront || side == kSideEdgeOn) front |= outline;
+        if (side == kSideBack || side == kSideEdgeOn) hidden |= outline;
+    }
+    const FrameStyle& style = ctx.style;
+    for (uint32_t b = 0; b < 4; ++b) {
+        const uint32_t bit = 1u << b;
+        const int32_t x = box.minX + static_cast<int32_t>(b & 1);
+        const int32_t y = box.minY + static_cast<int32_t>(b >> 1);
+        if (front & bit)
+            surface.SetPixel(x, y, style.visiblePen.colour);
+        else if (hidden & bit)
+            surface.SetPixel(x, y, style.hiddenPen.colour);
+    }
+    if (style.facecolmode < kFaceGrey || box.maxX == box.minX || box.maxY == box.minY || ((front | hidden) & 1u))
+        return;
+    // The top-left pixel, drawn by no line: the last fill that covers it wins.
+    RenderScratch& scratch = ctx.scratch;
+    for (int32_t i = faceCount - 1; i >= 0; --i) {
+        const Face& face = solid.faces[i];
+        const FaceView view = ViewFace(ctx, face);
+        if (!view.drawable || !FacesViewer(view.k, false) || !(Length(view.normal) > 0)) continue;
+        const int32_t size = face.polygonSize;
+        const int32_t polygons = face.polygonCount;
+        const int32_t total = size * polygons;
+        if (scratch.points.size() < static_cast<size_t>(total)) scratch.points.resize(static_cast<size_t>(total));
+        if (scratch.counts.size() < static_cast<size_t>(polygons)) scratch.counts.resize(static_cast<size_t>(polygons));
+        for (int32_t j = 0; j < total; ++j) scratch.points[j] = screen[face.corners[j]];
+        std::fill_n(scratch.counts.begin(), polygons, size);
+        if (FillCoversPixel(scratch.points.data(), scratch.counts.data(), polygons, box.minX, box.minY)) {
+            surface.SetPixel(box.minX, box.minY, FillColour(ctx, face, i, view.normal));
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t faceIndex, int drawmode,
               const FaceView& view, const Pen& pen) {
     if (!view.drawable) return;
@@ -230,9 +326,7 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     for (int32_t i = 0; i < total; ++i) points[i] = screen[c[i]];
 
     if (filled && (!ctx.onlyPixels || FillCanSetPixels(points, total, ctx.width, ctx.height))) {
-        const Vec3 n = view.normal;
-        const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
-        const Colour colour = ShadeColour(ctx.display, base, FaceBrightness(ctx.display, ctx.light, n, Length(n)));
+        const Colour colour = FillColour(ctx, face, faceIndex, view.normal);
         if (scratch.counts.size() < static_cast<size_t>(polygons)) scratch.counts.resize(static_cast<size_t>(polygons));
         std::fill_n(scratch.counts.begin(), polygons, size);
         surface.FillPolygons(points, scratch.counts.data(), polygons, colour);
@@ -269,10 +363,15 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     ctx.viewCache = viewCache;
     ctx.planeCache = planeCache;
     ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache, planeCache);
-    bool allPixels = false;
-    if (ctx.onlyPixels && !CopyCanSetPixels(scratch.screen, ctx.width, ctx.height, allPixels)) return;
+    const PixelBox box = BoxOf(scratch.screen);
+    if (ctx.onlyPixels && !CopyCanSetPixels(box, ctx.width, ctx.height)) return;
     // With every vertex on a pixel and every corner a vertex, ViewFace need not look.
-    ctx.allCornersDrawable = allPixels && ctx.cornersInRange;
+    ctx.allCornersDrawable = box.allPixels && ctx.cornersInRange;
+    if (ctx.tinyCopies && ctx.allCornersDrawable && box.maxX - box.minX <= 1 && box.maxY - box.minY <= 1 &&
+        box.minX >= 0 && box.minY >= 0 && box.maxX < ctx.width && box.maxY < ctx.height) {
+        DrawTinyCopy(surface, ctx, box);
+        return;
+    }
 
     const FrameStyle& style = ctx.style;
     const int32_t faceCount = solid.faceCount();
@@ -349,6 +448,7 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     ctx.cornersInRange = topLevel > 0 && CornersInRange(solid);
     ctx.width = surface.Width();
     ctx.height = surface.Height();
+    ctx.tinyCopies = TinyCopiesPossible(ctx);
 
     if (topLevel > 0) {
         OrderCopies(ctx.projection, solid, scratch.order, scratch.orderKeys);

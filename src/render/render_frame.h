@@ -76,6 +76,7 @@ struct RenderContext {
     bool onlyPixels = false;
     bool cornersInRange = false;      // every face's corners name vertices (worked out for fractals)
     bool allCornersDrawable = false;  // and every vertex of the current copy has a pixel
+    bool tinyCopies = false;          // copies within 2 x 2 pixels may take the short way
     int32_t width = 0;  // the surface's size
     int32_t height = 0;
 };

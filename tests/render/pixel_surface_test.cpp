@@ -65,6 +65,14 @@ const FrameCase kCases[] = {
      [](AppState& s) { TurnedView(s); s.display.persdz = 40; s.view.rad = 4; }},
     // Zoomed far out, whole copies shrink to a pixel.
     {"octahedra, tiny", 442, 6, [](AppState& s) { TurnedView(s); s.view.rad = 0.03; }},
+    // At the deepest levels most copies fall within two by two pixels.
+    {"dodecahedra, deepest", 443, 4, TurnedView},
+    {"dodecahedra, deepest, face on", 443, 4, [](AppState&) {}},
+    {"icosahedra, deepest, stereo", 444, 4, [](AppState& s) { TurnedView(s); s.display.stereoon = 1; }},
+    {"icosahedra, deepest, opaque", 444, 4, [](AppState& s) { TurnedView(s); s.display.facecolmode = 1; }},
+    {"octahedra, deepest, own colours", 442, 6,
+     [](AppState& s) { TurnedView(s); s.display.facecolmode = 9; s.display.urapencolmode = 5; }},
+    {"tetrahedra, deepest, parallel view", 440, 7, [](AppState& s) { TurnedView(s); s.display.person = 0; }},
     {"cube", 5, 0, [](AppState& s) { TurnedView(s); s.display.penbold = 0; }},
     {"ellipsoid, coloured", 415, 0, [](AppState& s) { TurnedView(s); s.display.facecolmode = 9; }},
 };

@@ -145,8 +145,35 @@ TEST(RasterFill, RandomShapesMatchTheCentreRule) {
             counts.push_back(n);
             for (int32_t i = 0; i < n; ++i) pts.push_back({coord(rng), coord(rng)});
         }
-        ASSERT_EQ(Fill(40, 30, pts, counts), ReferenceFill(pts, counts, 40, 30)) << "trial " << trial;
+        const PixelSet filled = Fill(40, 30, pts, counts);
+        ASSERT_EQ(filled, ReferenceFill(pts, counts, 40, 30)) << "trial " << trial;
+        // The one-pixel question gives the same answer everywhere.
+        for (int32_t y = 0; y < 30; ++y)
+            for (int32_t x = 0; x < 40; ++x)
+                ASSERT_EQ(FillCoversPixel(pts.data(), counts.data(), polygons, x, y), filled.count({x, y}) == 1)
+                    << "trial " << trial << " pixel " << x << "," << y;
     }
+}
+
+TEST(RasterFill, ShapesWithinTwoByTwoPixelsFillAtMostTheirTopLeftPixel) {
+    // Every triangle and quadrilateral with corners on the four points of a
+    // 2 x 2 block, the only pixel it can fill being the block's first.
+    const Point block[4] = {{3, 5}, {4, 5}, {3, 6}, {4, 6}};
+    int32_t filledShapes = 0;
+    for (int32_t n = 3; n <= 4; ++n) {
+        const int32_t shapes = n == 3 ? 64 : 256;
+        for (int32_t code = 0; code < shapes; ++code) {
+            std::vector<Point> pts;
+            for (int32_t i = 0, c = code; i < n; ++i, c /= 4) pts.push_back(block[c % 4]);
+            const std::vector<int32_t> counts = {n};
+            const PixelSet filled = Fill(8, 8, pts, counts);
+            const bool covers = FillCoversPixel(pts.data(), counts.data(), 1, 3, 5);
+            const PixelSet expected = covers ? PixelSet{{3, 5}} : PixelSet{};
+            EXPECT_EQ(filled, expected) << "n " << n << " code " << code;
+            filledShapes += covers;
+        }
+    }
+    EXPECT_GT(filledShapes, 0);
 }
 
 TEST(RasterFill, FacesSharingAnEdgeCoverTheirUnionExactlyOnce) {
