@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -141,6 +142,44 @@ struct CopyProjector {
 };
 
 CopyProjector MakeCopyProjector(const Projection& p, double scale, Vec3 offset, int eye);
+
+// ToScreen for one eye with its common case inline: a finite point well inside
+// the limits. {kNoPixel, kNoPixel} where ToScreen fails.
+class PixelMapper {
+public:
+    PixelMapper(const Projection& p, int eye)
+        : p_(p),
+          eye_(eye),
+          symmet_(p.symmet),
+          shift_(static_cast<double>(int64_t{eye} * p.stereodist)),
+          hx_(p.hx),
+          hy_(p.hy),
+          addX_(p.symmet ? p.hx : 0),
+          addY_(p.symmet ? p.hy : 0),
+          fast_(std::abs(addX_) < kPixelLimit / 2 && std::abs(addY_) < kPixelLimit / 2) {}
+
+    Point Map(PlanePoint q) const {
+        constexpr double limit = static_cast<double>(kPixelLimit / 2);
+        const double sx = symmet_ ? shift_ + q.x : hx_ + shift_ + q.x;
+        const double sy = symmet_ ? -q.y : hy_ - q.y;
+        if (fast_ && std::fabs(sx) < limit && std::fabs(sy) < limit) {
+            return {static_cast<int32_t>(static_cast<int64_t>(sx) + addX_),
+                    static_cast<int32_t>(static_cast<int64_t>(sy) + addY_)};
+        }
+        Point out;
+        if (!ToScreen(p_, q, eye_, out)) return {kNoPixel, kNoPixel};
+        return out;
+    }
+
+private:
+    const Projection& p_;
+    int eye_;
+    bool symmet_;
+    double shift_;
+    double hx_, hy_;
+    int64_t addX_, addY_;
+    bool fast_;
+};
 
 // The pixel of every vertex of one copy for one eye; {kNoPixel, kNoPixel} where a
 // vertex has no image. `screen` holds vertices.size() entries already. On a large

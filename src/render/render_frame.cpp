@@ -80,19 +80,21 @@ struct PixelBox {
 };
 
 PixelBox BoxOf(const std::vector<Point>& screen) {
-    PixelBox box;
+    // Locals, so that the loop keeps them in registers.
+    int32_t minX = std::numeric_limits<int32_t>::max(), minY = minX;
+    int32_t maxX = std::numeric_limits<int32_t>::min(), maxY = maxX;
+    bool allPixels = true;
     for (const Point& p : screen) {
         if (p.x == kNoPixel) {
-            box.allPixels = false;
+            allPixels = false;
             continue;
         }
-        box.any = true;
-        box.minX = std::min(box.minX, p.x);
-        box.maxX = std::max(box.maxX, p.x);
-        box.minY = std::min(box.minY, p.y);
-        box.maxY = std::max(box.maxY, p.y);
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
     }
-    return box;
+    return {minX, minY, maxX, maxY, minX <= maxX, allPixels};
 }
 
 // False when nothing of a copy whose vertices have these pixels can reach a
@@ -247,7 +249,7 @@ bool TinyCopiesPossible(const RenderContext& ctx) {
 // face turned towards the viewer (or edge-on), else the hidden line colour when
 // it is one of a face turned away, else the colour of the last face whose fill
 // covers it.
-void DrawTinyCopy(Surface& surface, RenderContext& ctx, const PixelBox& box) {
+[[gnu::noinline]] void DrawTinyCopy(Surface& surface, RenderContext& ctx, const PixelBox& box) {
     const Solid& solid = ctx.solid;
     const Point* screen = ctx.scratch.screen.data();
     const int32_t faceCount = solid.faceCount();
