@@ -164,20 +164,49 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     const Point* screen = ctx.scratch.screen.data();
     const size_t vertexCount = ctx.scratch.screen.size();
     const int32_t* c = face.corners.data();
+    // On a surface that keeps only pixels, a face with all its corners on one
+    // pixel draws nothing: lines between equal ends set no pixel, and a fill
+    // with all its corners on one row fills none.
+    bool onePixel = ctx.onlyPixels;
     if (!ctx.allCornersDrawable) {
+        const auto first = static_cast<size_t>(static_cast<uint32_t>(c[0]));
+        if (first >= vertexCount) return view;
+        const Point p = screen[first];
         for (int32_t i = 0; i < total; ++i) {
             const auto index = static_cast<size_t>(static_cast<uint32_t>(c[i]));
             if (index >= vertexCount || screen[index].x == kNoPixel) return view;
+            onePixel = onePixel && screen[index].x == p.x && screen[index].y == p.y;
         }
+    } else if (onePixel) {
+        const Point p = screen[c[0]];
+        for (int32_t i = 1; i < total && onePixel; ++i) onePixel = screen[c[i]].x == p.x && screen[c[i]].y == p.y;
     }
+    if (onePixel) return view;
     view.drawable = true;
     if (ctx.style.facecolmode == kFaceTransparent) return view;  // no facing test: every face is drawn
 
-    // The distinct corners by their view-space points, computed as the search needs
-    // them, or read from the copy's cache where ProjectVertices kept them.
     const CopyProjector& copy = ctx.copy;
     const std::vector<Vec3>& v = ctx.solid.vertices;
     const Vec3* cache = ctx.viewCache;
+    const PlanePoint* planes = ctx.planeCache;
+    if (cache == nullptr && planes != nullptr && total >= 3) {
+        // A large mesh keeps only the view-plane points. When corners 0 and 1 and
+        // corners 1 and 2 have different view-plane points, they have different
+        // view-space points as well, so the search below would take corners 0, 1
+        // and 2: the facing test needs no view-space point, and the normal is
+        // worked out only for a face the fill pass fills.
+        const PlanePoint q0 = planes[c[0]], q1 = planes[c[1]], q2 = planes[c[2]];
+        if (!(q1.x == q0.x && q1.y == q0.y) && !(q2.x == q1.x && q2.y == q1.y)) {
+            view.corners = {0, 1, 2};
+            view.k = FacingValue(q0, q1, q2);
+            if (ctx.style.facecolmode >= kFaceGrey && FacesViewer(view.k, ctx.style.rezerse))
+                view.normal = CornerNormal(copy.View(v[c[0]]), copy.View(v[c[1]]), copy.View(v[c[2]]));
+            return view;
+        }
+    }
+
+    // The distinct corners by their view-space points, computed as the search needs
+    // them, or read from the copy's cache where ProjectVertices kept them.
     auto viewOf = [&](int32_t corner) { return cache != nullptr ? cache[c[corner]] : copy.View(v[c[corner]]); };
     CornerTriple& t = view.corners;
     const Vec3 s0 = viewOf(0);
@@ -459,10 +488,11 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     }
     solid.fractalTopIndex = 0;
     FitBuffer(scratch.screen, solid.vertices.size());
-    // A small mesh keeps its view-space points for the facing tests; a large one
-    // computes the few a face needs again (memory traffic costs more there).
+    // A small mesh keeps its view-space and view-plane points for the facing
+    // tests; a large one only the view-plane points, and computes the view-space
+    // points a filled face needs again (memory traffic costs more there).
     FitBuffer(scratch.view, solid.vertices.size() <= kViewCacheVertices ? solid.vertices.size() : 0);
-    FitBuffer(scratch.plane, scratch.view.size());
+    FitBuffer(scratch.plane, solid.vertices.size());
     FitBuffer(scratch.sides, solid.faces.size());
 
     const int firstEye = display.stereoon ? -1 : 0;

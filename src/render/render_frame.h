@@ -51,7 +51,7 @@ inline constexpr size_t kViewCacheVertices = 4096;
 struct RenderScratch {
     std::vector<Point> screen;              // vertex pixels of the current copy and eye
     std::vector<Vec3> view;                 // their view-space points (small meshes only)
-    std::vector<PlanePoint> plane;          // and their view-plane points (likewise)
+    std::vector<PlanePoint> plane;          // and their view-plane points (every mesh)
     std::vector<int8_t> sides;              // facing result per face of the current copy
     std::vector<Point> points;              // corners of the face being drawn
     std::vector<int32_t> counts;            // its polygon sizes
@@ -83,10 +83,12 @@ struct RenderContext {
 
 // The facing test of one face in the current copy, shared by the three passes.
 struct FaceView {
-    bool drawable = false;  // every corner has an image and the face has at least two
+    bool drawable = false;  // every corner has an image and the face has at least two; on a surface
+                            // that keeps only pixels, also not all on one pixel (nothing to draw)
     double k = 0.0;         // FacingValue of the three distinct corners (NaN: never drawn)
     CornerTriple corners;
-    Vec3 normal;            // CornerNormal of the same corners (view space)
+    Vec3 normal;            // CornerNormal of the same corners (view space); may be left 0 unless the
+                            // face is filled (filled modes, facing the fill pass's way)
 };
 
 // Sizes the drawing area and the back buffer alike, each side within

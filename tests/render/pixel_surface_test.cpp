@@ -110,5 +110,45 @@ INSTANTIATE_TEST_SUITE_P(Frames, PixelSurface, ::testing::ValuesIn(kCases), [](c
     return name;
 });
 
+// A mesh too large to keep its view-space points takes another way to the
+// facing tests; the same faces must come out the same. The large mesh is the
+// small one with unused vertices added, and both carry degenerate faces: a
+// repeated corner and two vertices at one place.
+TEST(PixelSurface, LargeMeshesFaceAndShadeLikeSmallOnes) {
+    AppState state;
+    ASSERT_NE(ChangeFigure(state, 55), 0);  // snub dodecahedron: triangles and pentagons
+    ASSERT_TRUE(CreateBackBuffer(state, 203, 151));
+    TurnedView(state);
+    Solid& solid = state.solid;
+    const int32_t n = solid.vertexCount();
+    ASSERT_LT(static_cast<size_t>(n), kViewCacheVertices);
+    const Face first = solid.faces[0];
+    Face repeated = first;
+    repeated.corners = {first.corners[0], first.corners[0], first.corners[1], first.corners[2]};
+    repeated.polygonSize = 4;
+    Face coincident = solid.faces[1];
+    solid.vertices.push_back(solid.vertices[coincident.corners[0]]);  // vertex n
+    coincident.corners[1] = n;
+    solid.faces.push_back(repeated);
+    solid.faces.push_back(coincident);
+    const Solid small = solid;
+
+    struct Setting {
+        int8_t facecolmode, rezerse, stereoon, person;
+    };
+    for (const Setting& st : {Setting{2, 0, 0, 1}, Setting{9, 1, 0, 1}, Setting{1, 0, 1, 1}, Setting{6, 0, 0, 0}}) {
+        state.display.facecolmode = st.facecolmode;
+        state.display.rezerse = st.rezerse;
+        state.display.stereoon = st.stereoon;
+        state.display.person = st.person;
+        state.solid = small;
+        RenderFrame(state);
+        const std::vector<Colour> expected = state.display.backBuffer.pixels;
+        state.solid.vertices.resize(kViewCacheVertices + 10, Vec3{5000, 5000, 5000});
+        RenderFrame(state);
+        EXPECT_EQ(state.display.backBuffer.pixels, expected) << "facecolmode " << int{st.facecolmode};
+    }
+}
+
 }  // namespace
 }  // namespace gyro
