@@ -27,11 +27,12 @@ constexpr std::array<CommandHelp, 5> kCommands{{
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
      "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
      "settings file's, without it).\n"},
-    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max]",
+    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"
      "time per frame in milliseconds. --fracn draws fractal figures at depth D or\n"
-     "at their deepest level.\n"},
+     "at their deepest level. --settings starts from FILE (its view, colours and\n"
+     "fractal depth) instead of the viewer's start values.\n"},
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},

@@ -122,10 +122,14 @@ int RunBench(const Args& args) {
     std::vector<ShapeId> figures;
     Size area{512, 512};
     int frames = 50;
-    int fracn = 0;  // drawing depth of fractal figures; -1: each figure's deepest
+    std::optional<int> fracn;  // drawing depth of fractal figures; -1: each figure's deepest
+    std::optional<std::string> settingsPath;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "--fracn") {
+        if (word == "--settings") {
+            if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
+            settingsPath = args[++i];
+        } else if (word == "--fracn") {
             if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
             const std::string& value = args[++i];
             const auto depth = value == "max" ? std::optional<int>(-1) : ParseInt(value, 0, 127);
@@ -160,7 +164,9 @@ int RunBench(const Args& args) {
     auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
 
     AppState state;
-    InitAppState(state);
+    if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
+    // Without --fracn, the depth of the settings file (0 without one).
+    const int depth = fracn ? *fracn : settingsPath ? state.display.fracn : 0;
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
     std::printf("# %dx%d, %d frames per figure, auto-rotation as in the viewer\n", area.width, area.height, frames);
     // The fastest frame shows the cost on a quiet machine; the mean what a user sees.
@@ -183,7 +189,7 @@ int RunBench(const Args& args) {
             continue;
         }
         const int8_t depthMax = state.solid.fractalDepthMax;
-        state.display.fracn = static_cast<int8_t>(fracn < 0 ? depthMax : std::min<int>(fracn, depthMax));
+        state.display.fracn = static_cast<int8_t>(depth < 0 ? depthMax : std::clamp<int>(depth, 0, depthMax));
         // Turn the solid every frame as the viewer's automatic rotation does.
         state.view.autoroton = 1;
         RenderFrame(state);  // the first frame grows the buffers

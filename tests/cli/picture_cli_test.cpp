@@ -94,6 +94,16 @@ TEST_F(PictureCliTest, BenchDrawsFractalsAtTheAskedDepth) {
     EXPECT_NE(two.out.find("     0  "), std::string::npos) << two.out;  // the cube is no fractal
     EXPECT_NE(RunCli("bench 440 --fracn deep").status, 0);
     EXPECT_NE(RunCli("bench 440 --fracn").status, 0);
+
+    // A settings file gives the depth unless --fracn is there too.
+    std::ofstream(dir_ / "deep.txt", std::ios::binary) << "fracn:3\r\n";
+    const std::string settings = " --settings " + Quoted(dir_ / "deep.txt");
+    const CliResult three = RunCli("bench 440 --size 16x16 --frames 1" + settings);
+    ASSERT_EQ(three.status, 0);
+    EXPECT_NE(three.out.find("     3  "), std::string::npos) << three.out;
+    const CliResult one = RunCli("bench 440 --size 16x16 --frames 1 --fracn 1" + settings);
+    EXPECT_NE(one.out.find("     1  "), std::string::npos) << one.out;
+    EXPECT_NE(RunCli("bench 440 --frames 1 --settings " + Quoted(dir_ / "missing.txt")).status, 0);
 }
 
 }  // namespace
