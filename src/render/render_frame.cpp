@@ -54,11 +54,15 @@ FaceView ViewOfSide(int8_t side) {
     return v;
 }
 
-// False when a fill of these corners can set no pixel of a w x h surface: a
-// pixel is filled only when its centre lies inside the shape, so a shape with
-// all its corners on one row, or wholly at or beyond a border, fills none.
-bool FillCanSetPixels(const Point* points, int32_t n, int32_t w, int32_t h) {
-    if (n < 3) return false;
+// What a fill of these corners can set on a w x h surface. A pixel is filled
+// only when its centre lies inside the shape, so a shape with all its corners
+// on one row, or wholly at or beyond a border, fills none; one with its corners
+// within a 2 x 2 block of pixels can fill only the block's top-left pixel.
+enum class FillReach { kNothing, kOnePixel, kAny };
+
+// `corner` is set to the top-left pixel of the block for kOnePixel.
+FillReach ReachOfFill(const Point* points, int32_t n, int32_t w, int32_t h, Point& corner) {
+    if (n < 3) return FillReach::kNothing;
     int32_t minX = points[0].x, maxX = points[0].x, minY = points[0].y, maxY = points[0].y;
     for (int32_t i = 1; i < n; ++i) {
         minX = std::min(minX, points[i].x);
@@ -66,7 +70,12 @@ bool FillCanSetPixels(const Point* points, int32_t n, int32_t w, int32_t h) {
         minY = std::min(minY, points[i].y);
         maxY = std::max(maxY, points[i].y);
     }
-    return minY < maxY && maxX > 0 && maxY > 0 && minX < w && minY < h;
+    if (!(minY < maxY && maxX > 0 && maxY > 0 && minX < w && minY < h)) return FillReach::kNothing;
+    if (maxX - minX <= 1 && maxY - minY <= 1 && minX >= 0 && minY >= 0) {
+        corner = {minX, minY};
+        return FillReach::kOnePixel;
+    }
+    return FillReach::kAny;
 }
 
 // The box of the pixels of a copy's vertices, and whether every vertex has one.
@@ -356,11 +365,20 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
     const Point* screen = scratch.screen.data();
     for (int32_t i = 0; i < total; ++i) points[i] = screen[c[i]];
 
-    if (filled && (!ctx.onlyPixels || FillCanSetPixels(points, total, ctx.width, ctx.height))) {
-        const Colour colour = FillColour(ctx, face, faceIndex, view.normal);
+    Point corner;
+    const FillReach reach = !filled          ? FillReach::kNothing
+                            : ctx.onlyPixels ? ReachOfFill(points, total, ctx.width, ctx.height, corner)
+                                             : FillReach::kAny;
+    if (reach != FillReach::kNothing) {
         if (scratch.counts.size() < static_cast<size_t>(polygons)) scratch.counts.resize(static_cast<size_t>(polygons));
         std::fill_n(scratch.counts.begin(), polygons, size);
-        surface.FillPolygons(points, scratch.counts.data(), polygons, colour);
+        if (reach == FillReach::kAny) {
+            surface.FillPolygons(points, scratch.counts.data(), polygons, FillColour(ctx, face, faceIndex, view.normal));
+        } else if (FillCoversPixel(points, scratch.counts.data(), polygons, corner.x, corner.y)) {
+            // A face of a pixel or so: whether it covers its one pixel is cheaper to
+            // ask than its shading.
+            surface.SetPixel(corner.x, corner.y, FillColour(ctx, face, faceIndex, view.normal));
+        }
     }
     if (!pen.none) surface.DrawOutlines(points, size, polygons, pen.width, pen.colour);
 }
