@@ -147,6 +147,26 @@ inline void FillRow(uint32_t* row, int64_t xl, int64_t xr, int32_t w, uint32_t c
     if (xl < xr) FillSpan(row + xl, static_cast<std::size_t>(xr - xl), colour);
 }
 
+// Calls edge(a, b) for every edge of the polygons that crosses a row centre,
+// with a the upper end (a.y < b.y).
+template <class Edge>
+void ForEachDownwardEdge(const Point* points, const int32_t* counts, int32_t polygonCount, Edge edge) {
+    const Point* poly = points;
+    for (int32_t k = 0; k < polygonCount; ++k) {
+        const int32_t n = counts[k];
+        if (n <= 0) continue;
+        for (int32_t i = 0; i < n; ++i) {
+            const Point a = poly[i];
+            const Point b = poly[i + 1 == n ? 0 : i + 1];
+            if (a.y < b.y)
+                edge(a, b);
+            else if (b.y < a.y)
+                edge(b, a);  // a horizontal edge crosses no row centre
+        }
+        poly += n;
+    }
+}
+
 // True when every row crosses the polygon's outline at most twice: its edges go
 // down once and up once around the cycle. Such a polygon fills from two chains.
 bool IsMonotone(const Point* p, int32_t n) {
@@ -319,22 +339,13 @@ bool FillCoversPixel(const Point* points, const int32_t* counts, int32_t polygon
     // A row is filled between the 1st and 2nd crossing, the 3rd and 4th, ...: a
     // pixel is covered when an odd number of crossings lie at or left of it.
     bool covered = false;
-    const Point* poly = points;
-    for (int32_t k = 0; k < polygonCount; ++k) {
-        const int32_t n = counts[k];
-        if (n <= 0) continue;
-        for (int32_t i = 0; i < n; ++i) {
-            Point a = poly[i];
-            Point b = poly[i + 1 == n ? 0 : i + 1];
-            if (a.y > b.y) std::swap(a, b);
-            if (y < a.y || y >= b.y) continue;  // also every horizontal edge
-            const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
-            RasterEdge e;
-            SetUpEdge(e, a.x, a.y, b.x, b.y, y, huge);
-            if (e.x <= x) covered = !covered;
-        }
-        poly += n;
-    }
+    ForEachDownwardEdge(points, counts, polygonCount, [&covered, x, y](Point a, Point b) {
+        if (y < a.y || y >= b.y) return;
+        const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
+        RasterEdge e;
+        SetUpEdge(e, a.x, a.y, b.x, b.y, y, huge);
+        if (e.x <= x) covered = !covered;
+    });
     return covered;
 }
 
@@ -590,25 +601,15 @@ void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t w, int32_t h
 void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t w,
                                 int32_t h, bool huge, uint32_t colour) {
     edges_.clear();
-    const Point* poly = points;
-    for (int32_t k = 0; k < polygonCount; ++k) {
-        const int32_t n = counts[k];
-        if (n <= 0) continue;
-        for (int32_t i = 0; i < n; ++i) {
-            Point a = poly[i];
-            Point b = poly[i + 1 == n ? 0 : i + 1];
-            if (a.y == b.y) continue;  // crosses no row centre
-            if (a.y > b.y) std::swap(a, b);
-            const int32_t ys = std::max(a.y, int32_t{0});
-            const int32_t ye = std::min(b.y, h);
-            if (ys >= ye) continue;
-            RasterEdge& e = edges_.emplace_back();
-            SetUpEdge(e, a.x, a.y, b.x, b.y, ys, huge);
-            e.yStart = ys;
-            e.yEnd = ye;
-        }
-        poly += n;
-    }
+    ForEachDownwardEdge(points, counts, polygonCount, [this, h, huge](Point a, Point b) {
+        const int32_t ys = std::max(a.y, int32_t{0});
+        const int32_t ye = std::min(b.y, h);
+        if (ys >= ye) return;
+        RasterEdge& e = edges_.emplace_back();
+        SetUpEdge(e, a.x, a.y, b.x, b.y, ys, huge);
+        e.yStart = ys;
+        e.yEnd = ye;
+    });
     if (edges_.empty()) return;
     std::sort(edges_.begin(), edges_.end(),
               [](const RasterEdge& a, const RasterEdge& b) { return a.yStart < b.yStart; });
