@@ -182,13 +182,13 @@ private:
 };
 
 // The pixel of every vertex of one copy for one eye; {kNoPixel, kNoPixel} where a
-// vertex has no image. `screen` holds vertices.size() entries already. On a large
-// mesh only the pixels are kept: the frame's time goes into memory traffic there,
-// and the few view-space points a face needs are cheaper to compute again. A
-// small mesh drawn many times over (a fractal's copies) also keeps each vertex's
-// view-space point and view-plane point when `view` and `plane` are given (each
-// of vertices.size() entries); the plane point is meaningful only where the
-// vertex has a pixel.
+// vertex has no image. `screen` holds vertices.size() entries already. Each
+// vertex's view-space point and view-plane point are kept too where `view` and
+// `plane` are given (each of vertices.size() entries); the plane point is
+// meaningful only where the vertex has a pixel. The renderer keeps both for a
+// small mesh drawn many times over (a fractal's copies) and only the plane
+// points for a large one, where memory traffic costs more than working out
+// again the few view-space points a filled face needs.
 void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
                      Point* screen, Vec3* view = nullptr, PlanePoint* plane = nullptr);
 
