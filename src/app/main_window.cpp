@@ -286,6 +286,7 @@ QMenu* MainWindow::buildViewMenu() {
     addCommand(m, QStringLiteral("内側表示"), cmd::kInside);
     addCommand(m, QStringLiteral("シンメトリー補正"), cmd::kSymmetry);
     addCommand(m, QStringLiteral("中心点の表示"), cmd::kCentrePoint);
+    addCommand(m, QStringLiteral("正確な前後関係"), cmd::kExactDepth);
     QMenu* background = m->addMenu(QStringLiteral("背景"));
     addCommand(background, QStringLiteral("黒背景"), cmd::kBackgroundBlack);
     addCommand(background, QStringLiteral("白背景"), cmd::kBackgroundWhite);

@@ -88,6 +88,7 @@ inline constexpr int kHiddenColour = 32918;
 inline constexpr int kInside = 32913;
 inline constexpr int kSymmetry = 32958;
 inline constexpr int kCentrePoint = 32959;
+inline constexpr int kExactDepth = 32990;  // exact (checked) or stored-order drawing
 inline constexpr int kBackgroundBlack = 32808;
 inline constexpr int kBackgroundWhite = 32809;
 inline constexpr int kBackgroundColour = 32872;

@@ -23,16 +23,21 @@ constexpr std::array<CommandHelp, 5> kCommands{{
      "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png [--size WxH] [--settings FILE]",
+    {"render", "render N -o FILE.bmp|.png [--size WxH] [--settings FILE] [--exact-depth on|off]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
      "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
-     "settings file's, without it).\n"},
-    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE]",
+     "settings file's, without it). --exact-depth on shows at every pixel the\n"
+     "surface nearest the eye (the viewer's start); off draws the faces in their\n"
+     "stored order with the facing test only. Without it the settings file\n"
+     "decides.\n"},
+    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"
      "time per frame in milliseconds. --fracn draws fractal figures at depth D or\n"
      "at their deepest level. --settings starts from FILE (its view, colours and\n"
-     "fractal depth) instead of the viewer's start values.\n"},
+     "fractal depth) instead of the viewer's start values. --exact-depth picks the\n"
+     "drawing mode; both times the same frames in stored order and exactly and\n"
+     "prints the ratio of their fastest frames.\n"},
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},

@@ -127,6 +127,7 @@ constexpr KeyDef kKeys[] = {
     {"rezerse", 0, 1, GYRO_DISPLAY(rezerse)},
     {"symmet", 0, 1, GYRO_DISPLAY(symmet)},
     {"ctpix", 0, 1, GYRO_DISPLAY(ctpix)},
+    {"exactdepth", 0, 1, GYRO_DISPLAY(exactdepth)},
     {"autoroton", 0, 1, GYRO_VIEW(autoroton)},
     {"autorotarg1v", 0, 1, GYRO_VIEW(autorotarg1v)},
     {"autorotarg2v", 0, 1, GYRO_VIEW(autorotarg2v)},
@@ -449,8 +450,22 @@ Status SaveSettings(const AppState& state, const std::string& path) {
     return written;
 }
 
-int LoadSettingsFromText(std::string_view text, AppState& state) {
+namespace {
+
+// Files written before the drawing mode was saved draw exactly, whatever the
+// viewer showed before; a file that holds no setting changes nothing.
+int ApplySettingsText(std::string_view text, AppState& state) {
+    const int8_t before = state.display.exactdepth;
+    state.display.exactdepth = 1;
     const int applied = ApplyText(text, state);
+    if (applied == 0) state.display.exactdepth = before;
+    return applied;
+}
+
+}  // namespace
+
+int LoadSettingsFromText(std::string_view text, AppState& state) {
+    const int applied = ApplySettingsText(text, state);
     ValidateSettings(state);
     return applied;
 }
@@ -461,7 +476,7 @@ Status LoadSettings(const std::string& path, AppState& state) {
     std::string text;
     const Status read = ReadSettingsText(path, text);
     if (!read.ok()) return read;
-    if (ApplyText(text, state) == 0) {
+    if (ApplySettingsText(text, state) == 0) {
         return Status::Error(Describe("設定が見つかりません。", path, 0));
     }
     ValidateSettings(state);
@@ -513,7 +528,7 @@ void ValidateSettings(AppState& state) {
     for (int8_t* flag : {&p.conhang, &p.conzeqx, &p.conyeqx, &p.congais, &p.conhensez, &p.conarchi,
                          &p.sphhang, &p.sphzeqx, &p.sphyeqx, &p.sphgais, &p.sphtei, &p.sphspon,
                          &p.sphsphg, &v.njim, &v.autoroton, &d.lightsquare, &d.lightmirror,
-                         &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix}) {
+                         &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix, &d.exactdepth}) {
         KeepFlag(*flag);
     }
 

@@ -80,6 +80,7 @@ struct DisplaySettings {
     int8_t rezerse = 0;           // flag: inside view, the facing test reversed
     int8_t symmet = 1;            // flag: symmetric pixel rounding
     int8_t ctpix = 0;             // flag: draw the centre point
+    int8_t exactdepth = 1;        // flag: every pixel shows the nearest surface (0: faces in stored order)
     int8_t fracn = 1;             // drawing depth of a fractal figure, 0..fractalDepthMax
 
     BackBuffer backBuffer;  // not saved

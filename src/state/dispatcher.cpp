@@ -6,6 +6,7 @@
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
 #include "families/families.h"
+#include "model/face_shape.h"
 #include "model/finishing.h"
 #include "model/solid_ops.h"
 
@@ -85,7 +86,10 @@ int BuildFigure(Solid& solid, ShapeId figure) {
     solid.fractalDepthMax = 0;
     solid.nameJa.clear();
     solid.nameEn.clear();
-    return BuildMesh(solid, figure, 0);
+    const int result = BuildMesh(solid, figure, 0);
+    MendFaceStarts(solid);
+    solid.convex = IsConvexSolid(solid);
+    return result;
 }
 
 void InitSolid(Solid& solid) {

@@ -81,11 +81,11 @@ TEST(SettingsFile, WritesEveryKeyInOrderWithCrLf) {
         "nax[1] nax[2] nang njim lightmode lightang1 lightang2 lightang1v lightang2v lightdep lightmin "
         "lightmax lightsquare lightmirror lightmove shadowcol lightcol col[0] col[1] col[2] col[3] col[4] "
         "col[5] col[6] col[7] col[8] col[9] sikisouhz sikisourt sikisoufq person persdz perssx perssy "
-        "stereoon stereodip stereodist rezerse symmet ctpix autoroton autorotarg1v autorotarg2v");
+        "stereoon stereodip stereodist rezerse symmet ctpix exactdepth autoroton autorotarg1v autorotarg2v");
     const std::vector<std::string> keys{std::istream_iterator<std::string>(order), {}};
     const std::vector<std::string> lines = Lines(text);
-    ASSERT_EQ(lines.size(), 108u);
-    ASSERT_EQ(keys.size(), 108u);
+    ASSERT_EQ(lines.size(), 109u);
+    ASSERT_EQ(keys.size(), 109u);
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].substr(0, keys[i].size() + 1), keys[i] + ":") << i;
         EXPECT_EQ(lines[i].back(), '\r') << i;
@@ -99,7 +99,7 @@ TEST(SettingsFile, WritesEveryKeyInOrderWithCrLf) {
 TEST(SettingsFile, RoundTripGivesTheSameFile) {
     const std::string text = SaveSettings(ChangedState());
     AppState loaded;
-    EXPECT_EQ(LoadSettingsFromText(text, loaded), 108);
+    EXPECT_EQ(LoadSettingsFromText(text, loaded), 109);
     EXPECT_EQ(SaveSettings(loaded), text);
     EXPECT_EQ(loaded.solid.params.kikaku, 1);
     EXPECT_EQ(loaded.display.lightang1, -3599);
@@ -119,6 +119,22 @@ TEST(SettingsFile, RoundTripGivesTheSameFile) {
     AppState back;
     LoadSettingsFromText(SaveSettings(rotated), back);
     EXPECT_EQ(back.view.ax[0][0], 0.707107);
+}
+
+// The drawing mode is saved; files from before it was saved draw exactly, and a
+// file that sets nothing leaves it alone.
+TEST(SettingsFile, ExactDepthIsSavedAndFilesWithoutItDrawExactly) {
+    AppState state;
+    state.display.exactdepth = 0;
+    EXPECT_NE(SaveSettings(state).find("exactdepth:0\r\n"), std::string::npos);
+    EXPECT_EQ(LoadSettingsFromText("zukei:21\r\n", state), 1);
+    EXPECT_EQ(state.display.exactdepth, 1);
+    EXPECT_EQ(LoadSettingsFromText("zukei:21\r\nexactdepth:0\r\n", state), 2);
+    EXPECT_EQ(state.display.exactdepth, 0);
+    EXPECT_EQ(LoadSettingsFromText("no settings here\r\n", state), 0);
+    EXPECT_EQ(state.display.exactdepth, 0);
+    EXPECT_EQ(LoadSettingsFromText("exactdepth:7\r\n", state), 1);
+    EXPECT_EQ(state.display.exactdepth, 1);
 }
 
 TEST(SettingsFile, FormatIgnoresTheProcessLocale) {
@@ -476,7 +492,7 @@ void ExpectInRange(const AppState& s, const std::string& input) {
     SCOPED_TRACE(input);
     for (int8_t flag : {p.conhang, p.conzeqx, p.conyeqx, p.congais, p.conhensez, p.conarchi, p.sphhang, p.sphzeqx,
                         p.sphyeqx, p.sphgais, p.sphtei, p.sphspon, p.sphsphg, v.njim, v.autoroton, d.lightsquare,
-                        d.lightmirror, d.lightmove, d.person, d.stereoon, d.rezerse, d.symmet, d.ctpix}) {
+                        d.lightmirror, d.lightmove, d.person, d.stereoon, d.rezerse, d.symmet, d.ctpix, d.exactdepth}) {
         ASSERT_TRUE(flag == 0 || flag == 1);
     }
     ASSERT_TRUE(p.kikaku >= -1 && p.kikaku <= 1);
