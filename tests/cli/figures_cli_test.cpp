@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalog/catalogue.h"
+#include "catalog/english_names.h"
 #include "io/mesh_export.h"
 #include "state/dispatcher.h"
 #include "support/cli_runner.h"
@@ -37,6 +38,24 @@ TEST_F(CliTest, ListHasOneLinePerFigure) {
         EXPECT_EQ(lines[i], expected);
     }
     EXPECT_NE(RunCli("list extra").status, 0);
+}
+
+TEST_F(CliTest, ListWithAllNamesAddsTheEnglishNameShownAsFourthColumn) {
+    const CliResult run = RunCli("list --all-names");
+    ASSERT_EQ(run.status, 0);
+    std::istringstream in(run.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const auto figures = AllFigures();
+    ASSERT_EQ(lines.size(), figures.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string expected = std::to_string(figures[i].number) + "\t" + std::string(figures[i].nameJa) +
+                                     "\t" + std::string(figures[i].nameEn) + "\t" +
+                                     EnglishFigureName(figures[i].number);
+        EXPECT_EQ(lines[i], expected);
+    }
+    EXPECT_EQ(RunCli("list --all-names extra").status, 2);
+    EXPECT_EQ(RunCli("list --all").status, 2);
 }
 
 TEST_F(CliTest, ExportOfUnknownNumberOrBadOptionsWritesNothing) {
