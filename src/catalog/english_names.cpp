@@ -224,8 +224,12 @@ std::string EnglishJohnsonMenuLabel(ShapeId figure) {
     if (!(figure >= 300 && figure <= 391) && !mirror) return {};
     const int j = mirror ? figure - 349 : figure - 299;
     const std::string name(TableName(mirror ? static_cast<ShapeId>(figure - 50) : figure));
-    const std::string suffix = " (J" + std::to_string(j) + ")";
-    std::string label = "J" + std::to_string(j) + " / ";
+    // Built by appending: g++ 12 warns falsely about "J" + std::to_string(j).
+    std::string number = "J";
+    number += std::to_string(j);
+    const std::string suffix = " (" + number + ")";
+    std::string label = number;
+    label += " / ";
     label += name.ends_with(suffix) ? name.substr(0, name.size() - suffix.size()) : name;
     if (mirror) label += " (mirror)";
     return label;
