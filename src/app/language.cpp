@@ -18,6 +18,11 @@ std::optional<UiLanguage> ParseLanguage(std::string_view code) {
 
 const char* LanguageCode(UiLanguage language) { return language == UiLanguage::English ? "en" : "ja"; }
 
+UiLanguage StartLanguage(std::optional<UiLanguage> commandLine, std::string_view remembered) {
+    if (commandLine) return *commandLine;
+    return ParseLanguage(remembered).value_or(UiLanguage::Japanese);
+}
+
 std::string WindowTitleText(const Solid& solid) {
     const std::string english = EnglishDisplayName(solid);
     std::string names = solid.nameJa;

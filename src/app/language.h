@@ -19,6 +19,10 @@ std::optional<UiLanguage> ParseLanguage(std::string_view code);
 // "ja" or "en".
 const char* LanguageCode(UiLanguage language);
 
+// The language a run starts in: the command line's, else the remembered
+// preference's ("ja" or "en"; anything else is ignored), else Japanese.
+UiLanguage StartLanguage(std::optional<UiLanguage> commandLine, std::string_view remembered);
+
 // "Gyrosolid — 大十二面体 / Great dodecahedron": the full names, so that a
 // name cut in the status band can still be read. Only "Gyrosolid" when the
 // figure has no name at all.

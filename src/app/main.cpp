@@ -55,12 +55,12 @@ int main(int argc, char* argv[]) {
     // The language: --lang for this run, else the one chosen in the menu last
     // time (a Qt preference of its own; settings files do not hold it).
     QSettings preferences(QStringLiteral("Gyrosolid"), QStringLiteral("gyrosolid"));
-    const auto remembered = gyro::ParseLanguage(preferences.value(QStringLiteral("language")).toString().toStdString());
+    const std::string remembered = preferences.value(QStringLiteral("language")).toString().toStdString();
 
     gyro::AppState state;
     gyro::InitAppState(state);
     gyro::ShellState shell;
-    shell.language = line.language.value_or(remembered.value_or(gyro::UiLanguage::Japanese));
+    shell.language = gyro::StartLanguage(line.language, remembered);
     gyro::MainWindow window(state, shell);
     window.setLanguageSaver([&preferences](gyro::UiLanguage language) {
         preferences.setValue(QStringLiteral("language"), QString::fromLatin1(gyro::LanguageCode(language)));

@@ -230,6 +230,20 @@ TEST_F(Language, TheFinderNarrowsAsOneTypesAndEnterShowsTheFigure) {
     EXPECT_EQ(state.solid.zukei, 451);
 }
 
+TEST(StartLanguage, CommandLineThenPreferenceThenJapanese) {
+    struct Row {
+        std::optional<UiLanguage> commandLine;
+        const char* remembered;
+        UiLanguage start;
+    };
+    const Row rows[] = {
+        {std::nullopt, "", UiLanguage::Japanese},         {std::nullopt, "en", UiLanguage::English},
+        {std::nullopt, "ja", UiLanguage::Japanese},       {std::nullopt, "fr", UiLanguage::Japanese},
+        {UiLanguage::Japanese, "en", UiLanguage::Japanese}, {UiLanguage::English, "", UiLanguage::English},
+    };
+    for (const Row& row : rows) EXPECT_EQ(StartLanguage(row.commandLine, row.remembered), row.start) << row.remembered;
+}
+
 TEST(TranslatedMessages, CoreMessagesInEitherLanguage) {
     struct Row {
         std::string text;
