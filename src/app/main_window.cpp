@@ -418,7 +418,8 @@ void MainWindow::editSphereParameters() {
 void MainWindow::findFigure() {
     LoopPause pause(*this);
     // As a menu entry would: a new figure, its patterns and depth brought into range.
-    if (const auto figure = RunFinderDialog(this, shell_.language == UiLanguage::English)) ChangeFigure(state_, *figure);
+    const auto figure = RunFinderDialog(this, shell_.language == UiLanguage::English);
+    if (figure) ChangeFigure(state_, *figure);
 }
 
 void MainWindow::showInformation() {

@@ -21,8 +21,10 @@ public:
         setWindowTitle(QCoreApplication::translate("AutoRotationDialog", "自動回転"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QCoreApplication::translate("AutoRotationDialog", "横速度"), fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
-        AddFieldRow(grid, 1, QCoreApplication::translate("AutoRotationDialog", "縦速度"), fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
+        AddFieldRow(grid, 0, QCoreApplication::translate("AutoRotationDialog", "横速度"),
+                    fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
+        AddFieldRow(grid, 1, QCoreApplication::translate("AutoRotationDialog", "縦速度"),
+                    fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
         on_ = MakeCheck(QStringLiteral("ON"), QStringLiteral("autoroton"), form_.autoroton);
         grid->addWidget(on_, 2, 0, 1, 2);
         layout->addLayout(grid);

@@ -27,7 +27,8 @@ public:
         AddFieldRow(grid, 0, QStringLiteral("x(y-z)"), fields_.add(form_.nax[0], QStringLiteral("nax0")));
         AddFieldRow(grid, 1, QStringLiteral("y(z-x)"), fields_.add(form_.nax[1], QStringLiteral("nax1")));
         AddFieldRow(grid, 2, QStringLiteral("z(x-y)"), fields_.add(form_.nax[2], QStringLiteral("nax2")));
-        angleGiven_ = MakeCheck(QCoreApplication::translate("AxisDialog", "角度指定"), QStringLiteral("njim"), form_.njim);
+        angleGiven_ =
+            MakeCheck(QCoreApplication::translate("AxisDialog", "角度指定"), QStringLiteral("njim"), form_.njim);
         angle_ = fields_.add(form_.nang, QStringLiteral("nang"));
         angle_->setEnabled(form_.njim);
         grid->addWidget(angleGiven_, 3, 0);
@@ -43,9 +44,12 @@ public:
             AxisPreset preset;
         };
         static constexpr Preset kPresets[] = {
-            {QT_TRANSLATE_NOOP("AxisDialog", "立体X軸"), "solidX", AxisPreset::SolidX},   {QT_TRANSLATE_NOOP("AxisDialog", "立体Y軸"), "solidY", AxisPreset::SolidY},
-            {QT_TRANSLATE_NOOP("AxisDialog", "立体Z軸"), "solidZ", AxisPreset::SolidZ},   {QT_TRANSLATE_NOOP("AxisDialog", "画面X軸"), "screenX", AxisPreset::ScreenX},
-            {QT_TRANSLATE_NOOP("AxisDialog", "画面Y軸"), "screenY", AxisPreset::ScreenY}, {QT_TRANSLATE_NOOP("AxisDialog", "画面Z軸"), "screenZ", AxisPreset::ScreenZ},
+            {QT_TRANSLATE_NOOP("AxisDialog", "立体X軸"), "solidX", AxisPreset::SolidX},
+            {QT_TRANSLATE_NOOP("AxisDialog", "立体Y軸"), "solidY", AxisPreset::SolidY},
+            {QT_TRANSLATE_NOOP("AxisDialog", "立体Z軸"), "solidZ", AxisPreset::SolidZ},
+            {QT_TRANSLATE_NOOP("AxisDialog", "画面X軸"), "screenX", AxisPreset::ScreenX},
+            {QT_TRANSLATE_NOOP("AxisDialog", "画面Y軸"), "screenY", AxisPreset::ScreenY},
+            {QT_TRANSLATE_NOOP("AxisDialog", "画面Z軸"), "screenZ", AxisPreset::ScreenZ},
         };
         for (int i = 0; i < 6; ++i) {
             const Preset& p = kPresets[i];

@@ -67,14 +67,19 @@ public:
         };
         row(0, QT_TRANSLATE_NOOP("FamilyDialogs", "角数"), kCorners, "/", kStep);
         row(1, QT_TRANSLATE_NOOP("FamilyDialogs", "高さ"), kHeight);
-        row(2, QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｘ"), kWidthX, QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｚ"), kWidthZ);
-        row(3, QT_TRANSLATE_NOOP("FamilyDialogs", "上下ずれｘ"), kShearX, QT_TRANSLATE_NOOP("FamilyDialogs", "上下ずれｚ"), kShearZ);
-        row(4, QT_TRANSLATE_NOOP("FamilyDialogs", "底面角度"), kBaseAngle, QT_TRANSLATE_NOOP("FamilyDialogs", "ねじれ率"), kTwist);
+        row(2, QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｘ"), kWidthX, QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｚ"),
+            kWidthZ);
+        row(3, QT_TRANSLATE_NOOP("FamilyDialogs", "上下ずれｘ"), kShearX,
+            QT_TRANSLATE_NOOP("FamilyDialogs", "上下ずれｚ"), kShearZ);
+        row(4, QT_TRANSLATE_NOOP("FamilyDialogs", "底面角度"), kBaseAngle,
+            QT_TRANSLATE_NOOP("FamilyDialogs", "ねじれ率"), kTwist);
 
         static const char* const kFlagKeys[kFlagCount] = {"conhang", "conzeqx", "conyeqx",
                                                           "congais", "conhensez", "conarchi"};
-        static const char* const kFlagLabels[kFlagCount] = {QT_TRANSLATE_NOOP("FamilyDialogs", "半角ずらす"), QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｚ＝幅ｘ"),  QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｙ＝幅ｘ"),
-                                                            QT_TRANSLATE_NOOP("FamilyDialogs", "幅＝外接円径"), QT_TRANSLATE_NOOP("FamilyDialogs", "辺接補正"), QT_TRANSLATE_NOOP("FamilyDialogs", "アルキメデス補正")};
+        static const char* const kFlagLabels[kFlagCount] = {
+            QT_TRANSLATE_NOOP("FamilyDialogs", "半角ずらす"), QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｚ＝幅ｘ"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｙ＝幅ｘ"), QT_TRANSLATE_NOOP("FamilyDialogs", "幅＝外接円径"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "辺接補正"),   QT_TRANSLATE_NOOP("FamilyDialogs", "アルキメデス補正")};
         auto* checks = new QGridLayout;
         for (int i = 0; i < kFlagCount; ++i) {
             auto* box = new QCheckBox(QCoreApplication::translate("FamilyDialogs", kFlagLabels[i]), this);
@@ -93,7 +98,11 @@ public:
 
         auto* shapes = new QGroupBox(QCoreApplication::translate("FamilyDialogs", "形"), this);
         auto* shapeLayout = new QGridLayout(shapes);
-        static const char* const kShapeLabels[] = {QT_TRANSLATE_NOOP("FamilyDialogs", "角錐"), QT_TRANSLATE_NOOP("FamilyDialogs", "角錐(対配置)"), QT_TRANSLATE_NOOP("FamilyDialogs", "角柱"), QT_TRANSLATE_NOOP("FamilyDialogs", "双角錐"), QT_TRANSLATE_NOOP("FamilyDialogs", "反角柱"), QT_TRANSLATE_NOOP("FamilyDialogs", "反双角錐"), QT_TRANSLATE_NOOP("FamilyDialogs", "角形")};
+        static const char* const kShapeLabels[] = {
+            QT_TRANSLATE_NOOP("FamilyDialogs", "角錐"),   QT_TRANSLATE_NOOP("FamilyDialogs", "角錐(対配置)"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "角柱"),   QT_TRANSLATE_NOOP("FamilyDialogs", "双角錐"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "反角柱"), QT_TRANSLATE_NOOP("FamilyDialogs", "反双角錐"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "角形")};
         for (size_t i = 0; i < kFigures.size(); ++i) {
             auto* radio = new QRadioButton(QCoreApplication::translate("FamilyDialogs", kShapeLabels[i]), shapes);
             radio->setObjectName(QStringLiteral("figure%1").arg(kFigures[i]));
@@ -106,7 +115,8 @@ public:
         layout->addLayout(grid);
         layout->addLayout(checks);
         layout->addWidget(shapes);
-        layout->addWidget(new QLabel(QCoreApplication::translate("FamilyDialogs", "Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
+        layout->addWidget(new QLabel(
+            QCoreApplication::translate("FamilyDialogs", "Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -121,8 +131,9 @@ public:
         const Check c = CheckValues(v, solid_.params);
         ShowCorrections(c.rewrite, c.focus, fields_);
         if (c.tooManyCorners) {
-            QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("FamilyDialogs", "リミッター"), QCoreApplication::translate("FamilyDialogs", "角数が多過ぎるかも。"),
-                            QMessageBox::Ok, this);
+            QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("FamilyDialogs", "リミッター"),
+                            QCoreApplication::translate("FamilyDialogs", "角数が多過ぎるかも。"), QMessageBox::Ok,
+                            this);
             RunDialog(box);
         }
         if (!c.accepted) return;
@@ -147,7 +158,9 @@ public:
         setObjectName(QStringLiteral("hueCycleDialog"));
         const Values v = FromParams(params);
         static const char* const kKeys[kFieldCount] = {"sikisouhz", "sikisoufq", "sikisourt"};
-        static const char* const kLabels[kFieldCount] = {QT_TRANSLATE_NOOP("FamilyDialogs", "色相周回数"), QT_TRANSLATE_NOOP("FamilyDialogs", "初期色相"), QT_TRANSLATE_NOOP("FamilyDialogs", "渦（球状用）")};
+        static const char* const kLabels[kFieldCount] = {QT_TRANSLATE_NOOP("FamilyDialogs", "色相周回数"),
+                                                         QT_TRANSLATE_NOOP("FamilyDialogs", "初期色相"),
+                                                         QT_TRANSLATE_NOOP("FamilyDialogs", "渦（球状用）")};
         auto* grid = new QGridLayout;
         for (int i = 0; i < kFieldCount; ++i) {
             fields_[size_t(i)] = NumberField(this, kKeys[i], v.text[size_t(i)]);
@@ -155,9 +168,11 @@ public:
             grid->addWidget(fields_[size_t(i)], i, 1);
         }
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(QCoreApplication::translate("FamilyDialogs", "〔「角錐・角柱」「球状」で「固有配色」時に使用〕"), this));
+        layout->addWidget(new QLabel(
+            QCoreApplication::translate("FamilyDialogs", "〔「角錐・角柱」「球状」で「固有配色」時に使用〕"), this));
         layout->addLayout(grid);
-        layout->addWidget(new QLabel(QCoreApplication::translate("FamilyDialogs", "0：赤　255：黄　510：緑　1020：青"), this));
+        layout->addWidget(
+            new QLabel(QCoreApplication::translate("FamilyDialogs", "0：赤　255：黄　510：緑　1020：青"), this));
         layout->addWidget(AddOkCancel(*this));
     }
 

@@ -27,8 +27,8 @@ QString Translate(const char* text) { return QCoreApplication::translate("Finder
 // "43  擬斜方立方八面体 / ... — Pseudorhombicuboctahedron / ..."
 QString ListText(ShapeId figure, bool english) {
     const FigureInfo* info = FindFigure(figure);
-    const QString ja = info ? QString::fromUtf8(info->nameJa.data(), static_cast<qsizetype>(info->nameJa.size()))
-                            : QString();
+    const QString ja =
+        info ? QString::fromUtf8(info->nameJa.data(), static_cast<qsizetype>(info->nameJa.size())) : QString();
     const QString en = QString::fromStdString(EnglishFigureName(figure));
     QString names = english ? en : ja;
     const QString other = english ? ja : en;
@@ -43,7 +43,8 @@ public:
         setObjectName(QStringLiteral("finderDialog"));
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(new QLabel(
-            Translate(QT_TRANSLATE_NOOP("FinderDialog", "番号、J番号（J27など）、名前の一部（日本語・英語）：")), this));
+            Translate(QT_TRANSLATE_NOOP("FinderDialog", "番号、J番号（J27など）、名前の一部（日本語・英語）：")),
+            this));
         query_ = new QLineEdit(this);
         query_->setObjectName(QStringLiteral("query"));
         query_->installEventFilter(this);

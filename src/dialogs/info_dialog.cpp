@@ -28,7 +28,8 @@ void ShowInformationDialog(QWidget* parent) {
         QT_TRANSLATE_NOOP("InformationDialog", "「／・＊（Ｖ・Ｂ）」で任意軸を中心に回転"),
         QT_TRANSLATE_NOOP("InformationDialog", "「リターン」で任意軸で指定した角度だけ回転"),
     };
-    for (const char* line : kHelp) layout->addWidget(new QLabel(QCoreApplication::translate("InformationDialog", line)));
+    for (const char* line : kHelp)
+        layout->addWidget(new QLabel(QCoreApplication::translate("InformationDialog", line)));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     layout->addWidget(buttons);

@@ -20,11 +20,14 @@ public:
         setWindowTitle(QCoreApplication::translate("ScreenSizeDialog", "画面サイズ"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QCoreApplication::translate("ScreenSizeDialog", "ｘ"), fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
-        AddFieldRow(grid, 1, QCoreApplication::translate("ScreenSizeDialog", "ｙ"), fields_.add(form_.viewheight, QStringLiteral("viewheight")));
+        AddFieldRow(grid, 0, QCoreApplication::translate("ScreenSizeDialog", "ｘ"),
+                    fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
+        AddFieldRow(grid, 1, QCoreApplication::translate("ScreenSizeDialog", "ｙ"),
+                    fields_.add(form_.viewheight, QStringLiteral("viewheight")));
         layout->addLayout(grid);
         QDialogButtonBox* buttons = AddOkCancel(*this);
-        QPushButton* reset = buttons->addButton(QCoreApplication::translate("ScreenSizeDialog", "初期値"), QDialogButtonBox::ResetRole);
+        QPushButton* reset =
+            buttons->addButton(QCoreApplication::translate("ScreenSizeDialog", "初期値"), QDialogButtonBox::ResetRole);
         reset->setObjectName(QStringLiteral("defaults"));
         reset->setAutoDefault(false);
         connect(reset, &QPushButton::clicked, this, [this] {

@@ -23,13 +23,16 @@ public:
         setWindowTitle(QCoreApplication::translate("SizeDirectionDialog", "図形サイズ＆方向"));
         auto* layout = new QVBoxLayout(this);
         auto* size = new QGridLayout;
-        AddFieldRow(size, 0, QCoreApplication::translate("SizeDirectionDialog", "サイズ"), fields_.add(form_.rad, QStringLiteral("rad")),
+        AddFieldRow(size, 0, QCoreApplication::translate("SizeDirectionDialog", "サイズ"),
+                    fields_.add(form_.rad, QStringLiteral("rad")),
                     QCoreApplication::translate("SizeDirectionDialog", "（デフォルト＝1.0）"));
         size->setColumnStretch(3, 1);
         layout->addLayout(size);
 
         auto* matrix = new QGridLayout;
-        static const char* const kRows[] = {QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｘ方向"), QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｙ方向"), QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｚ方向")};
+        static const char* const kRows[] = {QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｘ方向"),
+                                            QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｙ方向"),
+                                            QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｚ方向")};
         for (int r = 0; r < 3; ++r) {
             matrix->addWidget(new QLabel(QCoreApplication::translate("SizeDirectionDialog", kRows[r])), r, 0);
             for (int k = 0; k < 3; ++k) {
@@ -40,7 +43,8 @@ public:
         layout->addLayout(matrix);
 
         QDialogButtonBox* buttons = AddOkCancel(*this);
-        QPushButton* normalise = buttons->addButton(QCoreApplication::translate("SizeDirectionDialog", "規格化"), QDialogButtonBox::ResetRole);
+        QPushButton* normalise = buttons->addButton(QCoreApplication::translate("SizeDirectionDialog", "規格化"),
+                                                    QDialogButtonBox::ResetRole);
         normalise->setObjectName(QStringLiteral("normalise"));
         normalise->setAutoDefault(false);
         connect(normalise, &QPushButton::clicked, this, [this] {
