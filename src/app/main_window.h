@@ -66,6 +66,12 @@ public:
     // Sets the drawing area to w x h and fits the window around it.
     void resizeWindowToView(int w, int h);
 
+    // Switches every text to `language` at once (Japanese when its translation
+    // is missing); the figure and the view stay as they are.
+    void setLanguage(UiLanguage language);
+    // Called with the language the user chose, to remember it (main: a Qt preference).
+    void setLanguageSaver(std::function<void(UiLanguage)> saver) { languageSaver_ = std::move(saver); }
+
     QAction* action(int id) const;
     Canvas* canvas() const { return canvas_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
@@ -105,6 +111,10 @@ private:
     QMenu* buildFigureMenu();
     void addFigureItems(QMenu* menu, const FigureMenuItem& parent);
     QMenu* buildViewMenu();
+    QMenu* buildLanguageMenu();
+    QString figureMenuLabel(const FigureMenuItem& item) const;
+    void findFigure();
+    void updateTitle();
     QAction* addCommand(QMenu* menu, const QString& label, int id);
 
     bool chooseColourDialog(Colour& colour);
@@ -129,7 +139,10 @@ private:
     Canvas* canvas_ = nullptr;
     QTimer passTimer_;
     uint64_t lastPassMs_ = 0;
+    std::vector<QMenu*> menus_;
     std::map<int, QAction*> actions_;
+    std::function<void(UiLanguage)> languageSaver_;
+    std::string title_;
     std::vector<FigureCommand> figureCommands_;
     ColourChooser chooser_;
     FileUi fileUi_;

@@ -42,7 +42,7 @@ void FormatStatus(const AppState& state, const ShellState& shell, StatusText& ou
     out.nameLabel.x = 0;
     out.nameLabel.text.assign("name:");
     out.name.x = kStatusCellWidth * 5;
-    out.name.text.assign(solid.nameJa);
+    out.name.text.assign(StatusNameText(solid, shell.language));
 }
 
 std::string StatusLine1(const StatusText& text) {

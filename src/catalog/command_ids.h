@@ -93,6 +93,13 @@ inline constexpr int kBackgroundBlack = 32808;
 inline constexpr int kBackgroundWhite = 32809;
 inline constexpr int kBackgroundColour = 32872;
 
+// 図形(&Z): the figure finder
+inline constexpr int kFindFigure = 33001;  // dialog
+
+// 言語 / Language
+inline constexpr int kLanguageJapanese = 33010;
+inline constexpr int kLanguageEnglish = 33011;
+
 // Figure entries of the figure menu get ids from here on, one per entry.
 inline constexpr int kFigureFirst = 40000;
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "catalog/catalogue.h"
+#include "catalog/english_names.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
@@ -72,10 +73,17 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
 }  // namespace
 
 int RunList(const Args& args) {
-    if (!args.empty()) return UsageError("list", "list takes no arguments");
+    bool allNames = false;
+    for (const std::string& word : args) {
+        if (word != "--all-names") return UsageError("list", "list takes no arguments but --all-names, not '" + word + "'");
+        allNames = true;
+    }
     for (const FigureInfo& info : AllFigures()) {
-        std::printf("%d\t%.*s\t%.*s\n", info.number, static_cast<int>(info.nameJa.size()), info.nameJa.data(),
+        std::printf("%d\t%.*s\t%.*s", info.number, static_cast<int>(info.nameJa.size()), info.nameJa.data(),
                     static_cast<int>(info.nameEn.size()), info.nameEn.data());
+        // The English name the English interface shows, filled where the figure has none.
+        if (allNames) std::printf("\t%s", EnglishFigureName(info.number).c_str());
+        std::printf("\n");
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Fail("writing to standard output failed");
     return 0;

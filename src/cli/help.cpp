@@ -13,9 +13,11 @@ struct CommandHelp {
 };
 
 constexpr std::array<CommandHelp, 5> kCommands{{
-    {"list", "list",
+    {"list", "list [--all-names]",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
-     "name and its English name, separated by tabs.\n"},
+     "name and its English name, separated by tabs. --all-names adds a fourth\n"
+     "column: the English name the viewer's English interface shows, which is\n"
+     "never empty.\n"},
     {"export", "export N [--format json|off|obj] [-o FILE] [--kikaku K] [--settings FILE]",
      "Builds figure N and writes its mesh to FILE (standard output without -o or\n"
      "with -o -). json is the whole built solid; off and obj are the usual polyhedron\n"

@@ -1,5 +1,6 @@
 #include "dialogs/auto_rotation_dialog.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -17,11 +18,13 @@ namespace {
 class AutoRotationDialog : public QDialog {
 public:
     AutoRotationDialog(const AutoRotationForm& form, QWidget* parent) : QDialog(parent), form_(form) {
-        setWindowTitle(QStringLiteral("自動回転"));
+        setWindowTitle(QCoreApplication::translate("AutoRotationDialog", "自動回転"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QStringLiteral("横速度"), fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
-        AddFieldRow(grid, 1, QStringLiteral("縦速度"), fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
+        AddFieldRow(grid, 0, QCoreApplication::translate("AutoRotationDialog", "横速度"),
+                    fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
+        AddFieldRow(grid, 1, QCoreApplication::translate("AutoRotationDialog", "縦速度"),
+                    fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
         on_ = MakeCheck(QStringLiteral("ON"), QStringLiteral("autoroton"), form_.autoroton);
         grid->addWidget(on_, 2, 0, 1, 2);
         layout->addLayout(grid);

@@ -1,5 +1,6 @@
 #include "dialogs/dialog_widgets.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -65,7 +66,7 @@ QCheckBox* MakeCheck(const QString& label, const QString& name, bool checked) {
 QDialogButtonBox* AddOkCancel(QDialog& dialog) {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    box->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("DialogButtons", "ｷｬﾝｾﾙ"));
     box->button(QDialogButtonBox::Ok)->setDefault(true);
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

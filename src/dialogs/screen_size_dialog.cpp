@@ -1,5 +1,6 @@
 #include "dialogs/screen_size_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -16,14 +17,17 @@ namespace {
 class ScreenSizeDialog : public QDialog {
 public:
     ScreenSizeDialog(ViewSize current, QWidget* parent) : QDialog(parent), form_(FillScreenSizeForm(current)) {
-        setWindowTitle(QStringLiteral("画面サイズ"));
+        setWindowTitle(QCoreApplication::translate("ScreenSizeDialog", "画面サイズ"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QStringLiteral("ｘ"), fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
-        AddFieldRow(grid, 1, QStringLiteral("ｙ"), fields_.add(form_.viewheight, QStringLiteral("viewheight")));
+        AddFieldRow(grid, 0, QCoreApplication::translate("ScreenSizeDialog", "ｘ"),
+                    fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
+        AddFieldRow(grid, 1, QCoreApplication::translate("ScreenSizeDialog", "ｙ"),
+                    fields_.add(form_.viewheight, QStringLiteral("viewheight")));
         layout->addLayout(grid);
         QDialogButtonBox* buttons = AddOkCancel(*this);
-        QPushButton* reset = buttons->addButton(QStringLiteral("初期値"), QDialogButtonBox::ResetRole);
+        QPushButton* reset =
+            buttons->addButton(QCoreApplication::translate("ScreenSizeDialog", "初期値"), QDialogButtonBox::ResetRole);
         reset->setObjectName(QStringLiteral("defaults"));
         reset->setAutoDefault(false);
         connect(reset, &QPushButton::clicked, this, [this] {

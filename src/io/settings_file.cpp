@@ -13,6 +13,7 @@
 
 #include "io/atomic_write.h"
 #include "model/limits.h"
+#include "model/translate_mark.h"
 #include "state/dispatcher.h"
 
 namespace gyro {
@@ -379,21 +380,21 @@ struct FileCloser {
 Status ReadSettingsText(const std::string& path, std::string& text) {
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return Status::Error(Describe("設定ファイルを開けません。", path, errno));
+    if (!file) return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルを開けません。"), path, errno));
     text.clear();
     char buffer[65536];
     for (;;) {
         const size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
         if (n > 0) {
             if (text.size() + n > kMaxSettingsFileBytes) {
-                return Status::Error(Describe("設定ファイルとしては大き過ぎます。", path, 0));
+                return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルとしては大き過ぎます。"), path, 0));
             }
             text.append(buffer, n);
         }
         if (n < sizeof buffer) break;
     }
     if (std::ferror(file.get())) {
-        return Status::Error(Describe("設定ファイルを読み込めません。", path, errno));
+        return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルを読み込めません。"), path, errno));
     }
     return Status::Ok();
 }
@@ -446,7 +447,7 @@ std::string SaveSettings(const AppState& state) {
 
 Status SaveSettings(const AppState& state, const std::string& path) {
     const Status written = WriteFileAtomically(path, SaveSettings(state));
-    if (!written.ok()) return Status::Error("設定ファイルを保存できません。\n" + written.message);
+    if (!written.ok()) return Status::Error(std::string(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルを保存できません。")) + "\n" + written.message);
     return written;
 }
 
@@ -477,7 +478,7 @@ Status LoadSettings(const std::string& path, AppState& state) {
     const Status read = ReadSettingsText(path, text);
     if (!read.ok()) return read;
     if (ApplySettingsText(text, state) == 0) {
-        return Status::Error(Describe("設定が見つかりません。", path, 0));
+        return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定が見つかりません。"), path, 0));
     }
     ValidateSettings(state);
     return Status::Ok();

@@ -23,9 +23,12 @@ TEST(MenuMarks, StartState) {
         cmd::kMouse,       cmd::kFaceGrey,      cmd::kKikakuInscribed, cmd::kPenThin,
         cmd::kPenOppositeBackground, cmd::kHiddenWidthAsVisible, cmd::kHiddenAsBackground,
         cmd::kBackgroundBlack, cmd::kShading,   cmd::kGloss,           cmd::kPerspective, cmd::kSymmetry,
-        cmd::kExactDepth,
+        cmd::kExactDepth,      cmd::kLanguageJapanese,
     };
     EXPECT_EQ(Checked(state, shell), expected);
+    shell.language = UiLanguage::English;
+    EXPECT_TRUE(Checked(state, shell).contains(cmd::kLanguageEnglish));
+    EXPECT_FALSE(Checked(state, shell).contains(cmd::kLanguageJapanese));
 }
 
 TEST(MenuMarks, EveryItemListedOnceAndEachGroupFollowsItsField) {

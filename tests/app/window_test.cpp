@@ -55,10 +55,11 @@ struct Window : ::testing::Test {
 };
 
 TEST_F(Window, TitleMenusAndClientSize) {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Gyrosolid"));
+    // The title carries the figure's full names, so a name cut in the status band can be read.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Gyrosolid — 立方体 / 正六面体 / Cube / Regular hexahedron"));
     QStringList titles;
     for (QAction* a : window->menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"操作(&F)", "図形(&Z)", "表示(&V)"}));
+    EXPECT_EQ(titles, (QStringList{"操作(&F)", "図形(&Z)", "表示(&V)", "言語 / Language"}));
     EXPECT_EQ(window->canvas()->size(), QSize(256, 256 + 32));
     EXPECT_EQ(shell.viewwidth, 256);
     EXPECT_EQ(shell.viewheight, 256);
