@@ -8,6 +8,7 @@
 #include "families/families.h"
 #include "model/finishing.h"
 #include "model/solid_ops.h"
+#include "state/framing.h"
 
 namespace gyro {
 
@@ -97,10 +98,15 @@ void InitSolid(Solid& solid) {
     BuildFigure(solid, 5);
 }
 
-int Rebuild(Solid& solid) { return BuildFigure(solid, solid.zukei); }
+int Rebuild(Solid& solid) {
+    const int result = BuildFigure(solid, solid.zukei);
+    FrameForStartView(solid);
+    return result;
+}
 
 int ChangeFigure(AppState& state, ShapeId figure) {
     const int result = BuildFigure(state.solid, figure);
+    FrameForStartView(state.solid);
     ClampDisplayToFigure(state);
     return result;
 }
