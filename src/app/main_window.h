@@ -156,6 +156,13 @@ private:
         int clientWidth, clientHeight, viewWidth, viewHeight;
     };
     std::optional<RequestedView> requested_;
+    // On a screen with a device-pixel ratio above 1 the window draws a finer
+    // picture here; the back buffer then holds the last frame only after
+    // freshLogicalFrame() (exports, the clipboard and the area count read it).
+    BackBuffer devicePicture_;
+    bool drewDevicePixels_ = false;
+    void freshLogicalFrame();
+    static QString refusalText(Refusal refusal);
 };
 
 }  // namespace gyro

@@ -81,6 +81,7 @@ struct DisplaySettings {
     int8_t symmet = 1;            // flag: symmetric pixel rounding
     int8_t ctpix = 0;             // flag: draw the centre point
     int8_t fracn = 1;             // drawing depth of a fractal figure, 0..fractalDepthMax
+    int8_t fitwindow = 0;         // flag: the picture follows the window's size ("窓に合わせる")
 
     BackBuffer backBuffer;  // not saved
 };
