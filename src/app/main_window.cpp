@@ -507,7 +507,7 @@ void MainWindow::applyClientSize() {
         shell_.viewwidth = requested_->viewWidth;
         shell_.viewheight = requested_->viewHeight;
     } else {
-        const ViewSize view = ViewForClient(cw, ch);
+        const ClientView view = ViewForClient(cw, ch);
         shell_.viewwidth = view.width;
         shell_.viewheight = view.height;
     }
@@ -571,15 +571,12 @@ void MainWindow::freshLogicalFrame() {
 }
 
 QString MainWindow::refusalText(Refusal refusal) {
+    // Short enough for the 256-pixel band: 32 half-width cells.
     switch (refusal) {
-        case Refusal::PyramidFamily:
-            return tr("この値ではこの図形はできません（R・E・Y・Tキーか 角錐・角柱の設定... で変更）");
-        case Refusal::PrismDialog:
-            return tr("この値ではこの図形はできません（角錐・角柱の設定... で変更）");
-        case Refusal::SphericalFamily:
-            return tr("この値ではこの図形はできません（R・E・Y・T・I・U・P・Oキーか 球状系の設定... で変更）");
-        case Refusal::Other:
-            return tr("この値ではこの図形はできません（設定を変えるか別の図形を選んでください）");
+        case Refusal::PyramidFamily: return tr("図形なし：R/E/Y/T か 設定...");
+        case Refusal::PrismDialog: return tr("図形なし：角錐・角柱→設定...");
+        case Refusal::SphericalFamily: return tr("図形なし：球状系→設定...");
+        case Refusal::Other: return tr("この値では図形ができません");
         case Refusal::None: break;
     }
     return {};

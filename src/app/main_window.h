@@ -70,6 +70,8 @@ public:
     Canvas* canvas() const { return canvas_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
     const StatusText& statusText() const { return status_; }
+    // Line 2 of the band for a figure that does not exist for its parameters.
+    static QString refusalText(Refusal refusal);
     const QFont& statusFont() const { return statusFont_; }
 
     // Replaces the colour chooser (tests answer without a dialog).
@@ -162,7 +164,6 @@ private:
     BackBuffer devicePicture_;
     bool drewDevicePixels_ = false;
     void freshLogicalFrame();
-    static QString refusalText(Refusal refusal);
 };
 
 }  // namespace gyro

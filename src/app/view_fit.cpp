@@ -7,7 +7,7 @@
 
 namespace gyro {
 
-ViewSize ViewForClient(int64_t clientWidth, int64_t clientHeight) {
+ClientView ViewForClient(int64_t clientWidth, int64_t clientHeight) {
     const auto side = [](int64_t v) {
         return static_cast<int32_t>(std::clamp<int64_t>(v, kMinViewSide, kMaxViewSide));
     };

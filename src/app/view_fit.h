@@ -11,15 +11,15 @@
 
 namespace gyro {
 
-struct ViewSize {
+struct ClientView {
     int32_t width = 0;
     int32_t height = 0;
-    bool operator==(const ViewSize&) const = default;
+    bool operator==(const ClientView&) const = default;
 };
 
 // The drawing area a client area holds: all of it above the status band,
 // within the shared view limits.
-ViewSize ViewForClient(int64_t clientWidth, int64_t clientHeight);
+ClientView ViewForClient(int64_t clientWidth, int64_t clientHeight);
 
 enum class WindowShape : uint8_t { Normal, Maximised, Minimised };
 

@@ -11,7 +11,7 @@ namespace {
 TEST(ViewFit, TheClientAreaAboveTheBandWithinTheLimits) {
     struct Row {
         int64_t w, h;
-        ViewSize expected;
+        ClientView expected;
     };
     const Row rows[] = {
         {256, 288, {256, 256}},

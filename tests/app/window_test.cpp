@@ -421,6 +421,23 @@ TEST_F(Window, HiDpiPictureAtDevicePixels) {
     EXPECT_EQ(state.display.backBuffer.width, shell.viewwidth);
 }
 
+// A figure that does not exist for its parameters says so in line 2 of the
+// band, short enough for the narrowest window, in place of its name.
+TEST_F(Window, AnEmptyFigureSaysSoInTheBand) {
+    for (const ShapeId figure : {409, 413, 400}) {
+        SCOPED_TRACE(figure);
+        ChangeFigure(state, figure);
+        window->canvas()->repaint();
+        EXPECT_EQ(window->statusText().refusal, figure == 400 ? Refusal::None : Refusal::PrismDialog);
+    }
+    const QFontMetrics metrics(window->statusFont());
+    for (const Refusal refusal : {Refusal::PyramidFamily, Refusal::PrismDialog, Refusal::SphericalFamily, Refusal::Other}) {
+        const QString text = MainWindow::refusalText(refusal);
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_LE(metrics.horizontalAdvance(text), 256) << text.toStdString();
+    }
+}
+
 TEST_F(Window, AKeyLetGoWhileCtrlIsDownStopsActing) {
     Press(Qt::Key_Right);
     window->runPass();
