@@ -23,15 +23,15 @@ public:
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
         const QString tenths = QStringLiteral("/10");
-        AddFieldRow(grid, 0, QStringLiteral("経度"), fields_.add(form_.lightang1, QStringLiteral("lightang1")), tenths);
-        AddFieldRow(grid, 1, QStringLiteral("緯度"), fields_.add(form_.lightang2, QStringLiteral("lightang2")), tenths);
-        AddFieldRow(grid, 2, QStringLiteral("経速度"), fields_.add(form_.lightang1v, QStringLiteral("lightang1v")));
-        AddFieldRow(grid, 3, QStringLiteral("緯速度"), fields_.add(form_.lightang2v, QStringLiteral("lightang2v")));
-        AddFieldRow(grid, 4, QStringLiteral("回り込み"), fields_.add(form_.lightdep, QStringLiteral("lightdep")),
+        AddFieldRow(grid, 0, QStringLiteral("経度"), fields_.add(form_.lightang1, QStringLiteral("lightang1"), kTenthsRange), tenths);
+        AddFieldRow(grid, 1, QStringLiteral("緯度"), fields_.add(form_.lightang2, QStringLiteral("lightang2"), kTenthsRange), tenths);
+        AddFieldRow(grid, 2, QStringLiteral("経速度"), fields_.add(form_.lightang1v, QStringLiteral("lightang1v"), kTenthsRange));
+        AddFieldRow(grid, 3, QStringLiteral("緯速度"), fields_.add(form_.lightang2v, QStringLiteral("lightang2v"), kTenthsRange));
+        AddFieldRow(grid, 4, QStringLiteral("回り込み"), fields_.add(form_.lightdep, QStringLiteral("lightdep"), kLightDepthRange),
                     QStringLiteral("（-99～）"));
-        AddFieldRow(grid, 5, QStringLiteral("最大明度"), fields_.add(form_.lightmax, QStringLiteral("lightmax")),
+        AddFieldRow(grid, 5, QStringLiteral("最大明度"), fields_.add(form_.lightmax, QStringLiteral("lightmax"), kBrightnessRange),
                     QStringLiteral("（最小～100）"));
-        AddFieldRow(grid, 6, QStringLiteral("最小明度"), fields_.add(form_.lightmin, QStringLiteral("lightmin")),
+        AddFieldRow(grid, 6, QStringLiteral("最小明度"), fields_.add(form_.lightmin, QStringLiteral("lightmin"), kBrightnessRange),
                     QStringLiteral("（0～最大）"));
         layout->addLayout(grid);
 
@@ -42,6 +42,7 @@ public:
         for (QCheckBox* box : {square_, mirror_, move_}) flags->addWidget(box);
         layout->addLayout(flags);
         layout->addWidget(new QLabel(QStringLiteral("緯度・経度はＡ・Ｓ・Ｄ・Ｆでも変更可能")));
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -54,7 +55,13 @@ public:
         return f;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     LightForm form_;
     FieldBinder fields_;
     QCheckBox* square_ = nullptr;

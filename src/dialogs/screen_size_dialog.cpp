@@ -1,6 +1,7 @@
 #include "dialogs/screen_size_dialog.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QPushButton>
@@ -19,8 +20,8 @@ public:
         setWindowTitle(QStringLiteral("画面サイズ"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QStringLiteral("ｘ"), fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
-        AddFieldRow(grid, 1, QStringLiteral("ｙ"), fields_.add(form_.viewheight, QStringLiteral("viewheight")));
+        AddFieldRow(grid, 0, QStringLiteral("ｘ"), fields_.add(form_.viewwidth, QStringLiteral("viewwidth"), kScreenSideRange));
+        AddFieldRow(grid, 1, QStringLiteral("ｙ"), fields_.add(form_.viewheight, QStringLiteral("viewheight"), kScreenSideRange));
         layout->addLayout(grid);
         QDialogButtonBox* buttons = AddOkCancel(*this);
         QPushButton* reset = buttons->addButton(QStringLiteral("初期値"), QDialogButtonBox::ResetRole);
@@ -31,6 +32,7 @@ public:
             ResetScreenSizeForm(form_);
             fields_.show();
         });
+        message_ = AddFieldMessage(layout);
         layout->addWidget(buttons);
     }
 
@@ -39,7 +41,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     ScreenSizeForm form_;
     FieldBinder fields_;
 };
