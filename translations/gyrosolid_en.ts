@@ -194,6 +194,29 @@
     </message>
 </context>
 <context>
+    <name>FieldRule</name>
+    <message>
+        <source>%1 より大きい数を入れてください</source>
+        <translation>Enter a number above %1</translation>
+    </message>
+    <message>
+        <source>数を入れてください</source>
+        <translation>Enter a number</translation>
+    </message>
+    <message>
+        <source>%1 より大きく %2 以下の数を入れてください</source>
+        <translation>Enter a number above %1 and at most %2</translation>
+    </message>
+    <message>
+        <source>%1～%2 の整数を入れてください</source>
+        <translation>Enter a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1～%2 の数を入れてください</source>
+        <translation>Enter a number from %1 to %2</translation>
+    </message>
+</context>
+<context>
     <name>FigureMenu</name>
     <message>
         <source>正四面体(&amp;4)</source>
@@ -706,18 +729,6 @@
         <translation>8 / 2 (Up / Down): turn in the y-z plane</translation>
     </message>
     <message>
-        <source>「７・９（Ins・Del）」でｘ－ｙ回転</source>
-        <translation>7 / 9 (Ins / Del): turn in the x-y plane</translation>
-    </message>
-    <message>
-        <source>「１・３（Home・End）」で拡大／縮小</source>
-        <translation>1 / 3 (Home / End): zoom in / out</translation>
-    </message>
-    <message>
-        <source>「＋・－（Ｚ・Ｘ）」で回転速度調整</source>
-        <translation>+ / - (Z / X): turning speed</translation>
-    </message>
-    <message>
         <source>「５（Space）」で自動回転時の停止</source>
         <translation>5 (Space): stop the automatic rotation</translation>
     </message>
@@ -740,6 +751,18 @@
     <message>
         <source>「リターン」で任意軸で指定した角度だけ回転</source>
         <translation>Return: turn by the set angle about the arbitrary axis</translation>
+    </message>
+    <message>
+        <source>「７・９（Del・Ins）」でｘ－ｙ回転</source>
+        <translation>7 / 9 (Del / Ins): turn in the x-y plane</translation>
+    </message>
+    <message>
+        <source>「３・１（Home・End）」で拡大／縮小</source>
+        <translation>3 / 1 (Home / End): zoom in / out</translation>
+    </message>
+    <message>
+        <source>「＋・－（Ｘ・Ｚ）」で回転速度調整</source>
+        <translation>+ / - (X / Z): turning speed</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1402,26 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     <message>
         <source>正確な前後関係</source>
         <translation>Exact depth</translation>
+    </message>
+    <message>
+        <source>窓に合わせる</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>図形なし：R/E/Y/T か 設定...</source>
+        <translation>No figure: R/E/Y/T or dialog</translation>
+    </message>
+    <message>
+        <source>図形なし：角錐・角柱→設定...</source>
+        <translation>No figure: pyramid dialog</translation>
+    </message>
+    <message>
+        <source>図形なし：球状系→設定...</source>
+        <translation>No figure: sphere dialog</translation>
+    </message>
+    <message>
+        <source>この値では図形ができません</source>
+        <translation>No figure for these values</translation>
     </message>
 </context>
 </TS>

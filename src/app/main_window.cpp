@@ -30,6 +30,8 @@
 #include "dialogs/run_dialog.h"
 #include "dialogs/sphere_dialog.h"
 #include "app/input.h"
+#include "app/view_fit.h"
+#include "state/scaled_frame.h"
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
 #include "state/dispatcher.h"
@@ -332,6 +334,7 @@ QMenu* MainWindow::buildViewMenu() {
     addCommand(m, tr("シンメトリー補正"), cmd::kSymmetry);
     addCommand(m, tr("中心点の表示"), cmd::kCentrePoint);
     addCommand(m, tr("正確な前後関係"), cmd::kExactDepth);
+    addCommand(m, tr("窓に合わせる"), cmd::kFitWindow);
     QMenu* background = m->addMenu(tr("背景"));
     addCommand(background, tr("黒背景"), cmd::kBackgroundBlack);
     addCommand(background, tr("白背景"), cmd::kBackgroundWhite);
@@ -361,11 +364,18 @@ void MainWindow::runCommand(int id) {
     } else if (id == cmd::kLoadSettings) {
         loadSettings();
     } else if (id == cmd::kExportImage) {
+        freshLogicalFrame();
         ExportImageCommand(state_, fileNames_, fileUi_);
     } else if (id == cmd::kCopyImage) {
+        freshLogicalFrame();
         copyImage();
     } else if (id == cmd::kProjectedArea) {
+        freshLogicalFrame();
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (id == cmd::kFitWindow) {
+        RunStateCommand(state_, shell_, id, chooser_);
+        // Switched on, the picture takes the window's size at once.
+        if (state_.display.fitwindow) applyClientSize();
     } else if (id == cmd::kSphericalSettings) {
         editSphereParameters();
     } else if (openViewDialog(id)) {
@@ -538,8 +548,13 @@ void MainWindow::clientResized() {
 
 void MainWindow::applyClientSize() {
     clientSizePending_ = false;
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
-        // Maximising shows more background, not a bigger picture.
+    const Qt::WindowStates ws = windowState();
+    const WindowShape shape = (ws & Qt::WindowMinimized)                              ? WindowShape::Minimised
+                              : (ws & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? WindowShape::Maximised
+                                                                                     : WindowShape::Normal;
+    if (!ClientSizeSetsView(state_.display, shape)) {
+        // Maximising shows more background, not a bigger picture (unless the
+        // picture follows the window).
         setBackBuffer(shell_.viewwidth, shell_.viewheight);
         return;
     }
@@ -549,8 +564,9 @@ void MainWindow::applyClientSize() {
         shell_.viewwidth = requested_->viewWidth;
         shell_.viewheight = requested_->viewHeight;
     } else {
-        shell_.viewwidth = std::max(cw, 1);
-        shell_.viewheight = std::max(ch - kStatusBandHeight, 1);
+        const ClientView view = ViewForClient(cw, ch);
+        shell_.viewwidth = view.width;
+        shell_.viewheight = view.height;
     }
     requested_.reset();
     setBackBuffer(shell_.viewwidth, shell_.viewheight);
@@ -589,18 +605,46 @@ void MainWindow::drawFrame(QWidget& target) {
         p.drawText(piece.x, vh + ascent, drawnText_[size_t(i)].get(piece.text));
     }
     const int y2 = vh + kStatusLineHeight + ascent;
-    p.drawText(status_.nameLabel.x, y2, drawnText_[4].get(status_.nameLabel.text));
-    p.drawText(status_.name.x, y2, drawnText_[5].get(status_.name.text));
+    if (status_.refusal != Refusal::None) {
+        p.drawText(0, y2, refusalText(status_.refusal));
+    } else {
+        p.drawText(status_.nameLabel.x, y2, drawnText_[4].get(status_.nameLabel.text));
+        p.drawText(status_.name.x, y2, drawnText_[5].get(status_.name.text));
+    }
 
-    RenderFrame(state_);
-    const BackBuffer& b = state_.display.backBuffer;
+    // At a device-pixel ratio above 1 the picture is drawn at device pixels,
+    // not at view pixels scaled up into blocks.
+    const qreal ratio = target.devicePixelRatioF();
+    drewDevicePixels_ = ratio > 1 && state_.display.backBuffer.exists() &&
+                        RenderFrameAtScale(state_, double(ratio), devicePicture_);
+    if (!drewDevicePixels_) RenderFrame(state_);
+    const BackBuffer& b = drewDevicePixels_ ? devicePicture_ : state_.display.backBuffer;
     if (!b.exists()) {
         p.fillRect(0, 0, vw, vh, ToQColor(BackgroundColour(state_.display)));
     } else {
-        const QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
-                             qsizetype(b.width) * 4, QImage::Format_RGBX8888);
+        QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                       qsizetype(b.width) * 4, QImage::Format_RGBX8888);
+        if (drewDevicePixels_) picture.setDevicePixelRatio(ratio);
         p.drawImage(0, 0, picture);
     }
+}
+
+void MainWindow::freshLogicalFrame() {
+    // The window drew its last frame at device pixels; the same frame again at
+    // view pixels for those who read the back buffer.
+    if (drewDevicePixels_ && state_.display.backBuffer.exists()) RenderFrame(state_);
+}
+
+QString MainWindow::refusalText(Refusal refusal) {
+    // Short enough for the 256-pixel band: 32 half-width cells.
+    switch (refusal) {
+        case Refusal::PyramidFamily: return tr("図形なし：R/E/Y/T か 設定...");
+        case Refusal::PrismDialog: return tr("図形なし：角錐・角柱→設定...");
+        case Refusal::SphericalFamily: return tr("図形なし：球状系→設定...");
+        case Refusal::Other: return tr("この値では図形ができません");
+        case Refusal::None: break;
+    }
+    return {};
 }
 
 }  // namespace gyro

@@ -76,6 +76,8 @@ public:
     Canvas* canvas() const { return canvas_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
     const StatusText& statusText() const { return status_; }
+    // Line 2 of the band for a figure that does not exist for its parameters.
+    static QString refusalText(Refusal refusal);
     const QFont& statusFont() const { return statusFont_; }
 
     // Replaces the colour chooser (tests answer without a dialog).
@@ -169,6 +171,12 @@ private:
         int clientWidth, clientHeight, viewWidth, viewHeight;
     };
     std::optional<RequestedView> requested_;
+    // On a screen with a device-pixel ratio above 1 the window draws a finer
+    // picture here; the back buffer then holds the last frame only after
+    // freshLogicalFrame() (exports, the clipboard and the area count read it).
+    BackBuffer devicePicture_;
+    bool drewDevicePixels_ = false;
+    void freshLogicalFrame();
 };
 
 }  // namespace gyro

@@ -92,6 +92,7 @@ inline constexpr int kExactDepth = 32990;  // exact (checked) or stored-order dr
 inline constexpr int kBackgroundBlack = 32808;
 inline constexpr int kBackgroundWhite = 32809;
 inline constexpr int kBackgroundColour = 32872;
+inline constexpr int kFitWindow = 32970;  // "窓に合わせる": the picture follows the window
 
 // 図形(&Z): the figure finder
 inline constexpr int kFindFigure = 33001;  // dialog

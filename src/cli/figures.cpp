@@ -99,7 +99,9 @@ int RunExport(const Args& args) {
     if (const Status start = MakeStartState(state, options.settings); !start.ok()) return Fail(start.message);
     Solid& solid = state.solid;
     if (options.kikaku) solid.params.kikaku = *options.kikaku;
-    if (BuildFigure(solid, options.figure) == 0) {
+    // Built as the window shows it: framed for the start view.
+    solid.zukei = options.figure;
+    if (Rebuild(solid) == 0) {
         return Fail("figure " + std::to_string(options.figure) + ": nothing built (no builder knows this number)");
     }
 

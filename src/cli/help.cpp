@@ -25,13 +25,14 @@ constexpr std::array<CommandHelp, 5> kCommands{{
      "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png [--size WxH] [--settings FILE] [--exact-depth on|off]",
+    {"render", "render N -o FILE.bmp|.png [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
      "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
-     "settings file's, without it). --exact-depth on shows at every pixel the\n"
-     "surface nearest the eye (the viewer's start); off draws the faces in their\n"
-     "stored order with the facing test only. Without it the settings file\n"
-     "decides.\n"},
+     "settings file's, without it). --scale draws the same picture with S times\n"
+     "the pixels each way, as the viewer does on a screen with that pixel ratio.\n"
+     "--exact-depth on shows at every pixel the surface nearest the eye (the\n"
+     "viewer's start); off draws the faces in their stored order with the facing\n"
+     "test only. Without it the settings file decides.\n"},
     {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"

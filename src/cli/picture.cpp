@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstddef>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -24,6 +25,7 @@
 #include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
+#include "state/scaled_frame.h"
 #include "render/raster_surface.h"
 #include "render/render_frame.h"
 #include "view/motion.h"
@@ -86,15 +88,24 @@ int RunRender(const Args& args) {
     std::optional<std::string> settingsPath;
     std::optional<Size> size;
     DepthChoice depthChoice = DepthChoice::kSettings;
+    std::optional<double> scale;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--exact-depth") {
+        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale" ||
+            word == "--exact-depth") {
             if (i + 1 >= args.size()) return UsageError("render", "option " + word + " needs a value");
             const std::string& value = args[++i];
             if (word == "--exact-depth") {
                 const auto choice = ParseDepthChoice(value, false);
                 if (!choice) return UsageError("render", "--exact-depth takes on or off, not '" + value + "'");
                 depthChoice = *choice;
+            } else if (word == "--scale") {
+                double s = 0;
+                const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), s);
+                if (ec != std::errc() || end != value.data() + value.size() || !(s > 0) || !std::isfinite(s)) {
+                    return UsageError("render", "--scale takes a number above 0, not '" + value + "'");
+                }
+                scale = s;
             } else if (word == "--size") {
                 size = ParseSize(value);
                 if (!size) {
@@ -128,10 +139,17 @@ int RunRender(const Args& args) {
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
     if (depthChoice != DepthChoice::kSettings) state.display.exactdepth = depthChoice == DepthChoice::kOn ? 1 : 0;
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
-    RenderFrame(state);
+    // --scale draws the same picture with S times the pixels each way, as the
+    // window does on a screen with that device-pixel ratio.
+    BackBuffer scaled;
+    if (scale && !RenderFrameAtScale(state, *scale, scaled)) {
+        return Fail("--scale " + std::to_string(*scale) + " gives a picture beyond " + std::to_string(kMaxViewSide) +
+                    " pixels a side or more than the memory at hand");
+    }
+    if (!scale) RenderFrame(state);
+    const BackBuffer& picture = scale ? scaled : state.display.backBuffer;
 
-    const Status written = png ? WritePng(output, state.display.backBuffer)
-                               : WriteBmpFile(output, state.display.backBuffer);
+    const Status written = png ? WritePng(output, picture) : WriteBmpFile(output, picture);
     return written.ok() ? 0 : Fail(written.message);
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -22,12 +23,13 @@ public:
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
         AddFieldRow(grid, 0, QCoreApplication::translate("AutoRotationDialog", "横速度"),
-                    fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
+                    fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v"), kTenthsRange));
         AddFieldRow(grid, 1, QCoreApplication::translate("AutoRotationDialog", "縦速度"),
-                    fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
+                    fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v"), kTenthsRange));
         on_ = MakeCheck(QStringLiteral("ON"), QStringLiteral("autoroton"), form_.autoroton);
         grid->addWidget(on_, 2, 0, 1, 2);
         layout->addLayout(grid);
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -37,7 +39,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     AutoRotationForm form_;
     FieldBinder fields_;
     QCheckBox* on_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,12 +25,12 @@ public:
         setWindowTitle(QCoreApplication::translate("AxisDialog", "任意回転軸"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QStringLiteral("x(y-z)"), fields_.add(form_.nax[0], QStringLiteral("nax0")));
-        AddFieldRow(grid, 1, QStringLiteral("y(z-x)"), fields_.add(form_.nax[1], QStringLiteral("nax1")));
-        AddFieldRow(grid, 2, QStringLiteral("z(x-y)"), fields_.add(form_.nax[2], QStringLiteral("nax2")));
+        AddFieldRow(grid, 0, QStringLiteral("x(y-z)"), fields_.add(form_.nax[0], QStringLiteral("nax0"), kCoordinateRange));
+        AddFieldRow(grid, 1, QStringLiteral("y(z-x)"), fields_.add(form_.nax[1], QStringLiteral("nax1"), kCoordinateRange));
+        AddFieldRow(grid, 2, QStringLiteral("z(x-y)"), fields_.add(form_.nax[2], QStringLiteral("nax2"), kCoordinateRange));
         angleGiven_ =
             MakeCheck(QCoreApplication::translate("AxisDialog", "角度指定"), QStringLiteral("njim"), form_.njim);
-        angle_ = fields_.add(form_.nang, QStringLiteral("nang"));
+        angle_ = fields_.add(form_.nang, QStringLiteral("nang"), kCoordinateRange);
         angle_->setEnabled(form_.njim);
         grid->addWidget(angleGiven_, 3, 0);
         grid->addWidget(angle_, 3, 1);
@@ -64,6 +65,7 @@ public:
             });
         }
         layout->addWidget(presets);
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -73,7 +75,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     const ViewState& view_;
     AxisForm form_;
     FieldBinder fields_;

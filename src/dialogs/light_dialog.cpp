@@ -25,21 +25,21 @@ public:
         auto* grid = new QGridLayout;
         const QString tenths = QStringLiteral("/10");
         AddFieldRow(grid, 0, QCoreApplication::translate("LightDialog", "経度"),
-                    fields_.add(form_.lightang1, QStringLiteral("lightang1")), tenths);
+                    fields_.add(form_.lightang1, QStringLiteral("lightang1"), kTenthsRange), tenths);
         AddFieldRow(grid, 1, QCoreApplication::translate("LightDialog", "緯度"),
-                    fields_.add(form_.lightang2, QStringLiteral("lightang2")), tenths);
+                    fields_.add(form_.lightang2, QStringLiteral("lightang2"), kTenthsRange), tenths);
         AddFieldRow(grid, 2, QCoreApplication::translate("LightDialog", "経速度"),
-                    fields_.add(form_.lightang1v, QStringLiteral("lightang1v")));
+                    fields_.add(form_.lightang1v, QStringLiteral("lightang1v"), kTenthsRange));
         AddFieldRow(grid, 3, QCoreApplication::translate("LightDialog", "緯速度"),
-                    fields_.add(form_.lightang2v, QStringLiteral("lightang2v")));
+                    fields_.add(form_.lightang2v, QStringLiteral("lightang2v"), kTenthsRange));
         AddFieldRow(grid, 4, QCoreApplication::translate("LightDialog", "回り込み"),
-                    fields_.add(form_.lightdep, QStringLiteral("lightdep")),
+                    fields_.add(form_.lightdep, QStringLiteral("lightdep"), kLightDepthRange),
                     QCoreApplication::translate("LightDialog", "（-99～）"));
         AddFieldRow(grid, 5, QCoreApplication::translate("LightDialog", "最大明度"),
-                    fields_.add(form_.lightmax, QStringLiteral("lightmax")),
+                    fields_.add(form_.lightmax, QStringLiteral("lightmax"), kBrightnessRange),
                     QCoreApplication::translate("LightDialog", "（最小～100）"));
         AddFieldRow(grid, 6, QCoreApplication::translate("LightDialog", "最小明度"),
-                    fields_.add(form_.lightmin, QStringLiteral("lightmin")),
+                    fields_.add(form_.lightmin, QStringLiteral("lightmin"), kBrightnessRange),
                     QCoreApplication::translate("LightDialog", "（0～最大）"));
         layout->addLayout(grid);
 
@@ -54,6 +54,7 @@ public:
         layout->addLayout(flags);
         layout->addWidget(
             new QLabel(QCoreApplication::translate("LightDialog", "緯度・経度はＡ・Ｓ・Ｄ・Ｆでも変更可能")));
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -66,7 +67,13 @@ public:
         return f;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     LightForm form_;
     FieldBinder fields_;
     QCheckBox* square_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,19 +24,19 @@ public:
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
         AddFieldRow(grid, 0, QCoreApplication::translate("PerspectiveDialog", "距離Ｚ"),
-                    fields_.add(form_.persdz, QStringLiteral("persdz")));
+                    fields_.add(form_.persdz, QStringLiteral("persdz"), kEyeDistanceRange));
         AddFieldRow(grid, 1, QCoreApplication::translate("PerspectiveDialog", "Ｘ方向ズレ"),
-                    fields_.add(form_.perssx, QStringLiteral("perssx")));
+                    fields_.add(form_.perssx, QStringLiteral("perssx"), kPixelShiftRange));
         AddFieldRow(grid, 2, QCoreApplication::translate("PerspectiveDialog", "Ｙ方向ズレ"),
-                    fields_.add(form_.perssy, QStringLiteral("perssy")));
+                    fields_.add(form_.perssy, QStringLiteral("perssy"), kPixelShiftRange));
         layout->addLayout(grid);
 
         auto* stereo = new QGroupBox(QCoreApplication::translate("PerspectiveDialog", "立体視用"));
         auto* stereoGrid = new QGridLayout(stereo);
         AddFieldRow(stereoGrid, 0, QCoreApplication::translate("PerspectiveDialog", "立体度"),
-                    fields_.add(form_.stereodip, QStringLiteral("stereodip")));
+                    fields_.add(form_.stereodip, QStringLiteral("stereodip"), kPixelShiftRange));
         AddFieldRow(stereoGrid, 1, QCoreApplication::translate("PerspectiveDialog", "表示間隔"),
-                    fields_.add(form_.stereodist, QStringLiteral("stereodist")));
+                    fields_.add(form_.stereodist, QStringLiteral("stereodist"), kPixelShiftRange));
         layout->addWidget(stereo);
 
         QDialogButtonBox* buttons = AddOkCancel(*this);
@@ -48,6 +49,7 @@ public:
             ResetPerspectiveForm(form_);
             fields_.show();
         });
+        message_ = AddFieldMessage(layout);
         layout->addWidget(buttons);
     }
 
@@ -56,7 +58,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     PerspectiveForm form_;
     FieldBinder fields_;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QPushButton>
@@ -21,9 +22,9 @@ public:
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
         AddFieldRow(grid, 0, QCoreApplication::translate("ScreenSizeDialog", "ｘ"),
-                    fields_.add(form_.viewwidth, QStringLiteral("viewwidth")));
+                    fields_.add(form_.viewwidth, QStringLiteral("viewwidth"), kScreenSideRange));
         AddFieldRow(grid, 1, QCoreApplication::translate("ScreenSizeDialog", "ｙ"),
-                    fields_.add(form_.viewheight, QStringLiteral("viewheight")));
+                    fields_.add(form_.viewheight, QStringLiteral("viewheight"), kScreenSideRange));
         layout->addLayout(grid);
         QDialogButtonBox* buttons = AddOkCancel(*this);
         QPushButton* reset =
@@ -35,6 +36,7 @@ public:
             ResetScreenSizeForm(form_);
             fields_.show();
         });
+        message_ = AddFieldMessage(layout);
         layout->addWidget(buttons);
     }
 
@@ -43,7 +45,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     ScreenSizeForm form_;
     FieldBinder fields_;
 };

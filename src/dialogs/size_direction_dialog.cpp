@@ -24,7 +24,7 @@ public:
         auto* layout = new QVBoxLayout(this);
         auto* size = new QGridLayout;
         AddFieldRow(size, 0, QCoreApplication::translate("SizeDirectionDialog", "サイズ"),
-                    fields_.add(form_.rad, QStringLiteral("rad")),
+                    fields_.add(form_.rad, QStringLiteral("rad"), kZoomRange),
                     QCoreApplication::translate("SizeDirectionDialog", "（デフォルト＝1.0）"));
         size->setColumnStretch(3, 1);
         layout->addLayout(size);
@@ -37,7 +37,7 @@ public:
             matrix->addWidget(new QLabel(QCoreApplication::translate("SizeDirectionDialog", kRows[r])), r, 0);
             for (int k = 0; k < 3; ++k) {
                 const QString name = QStringLiteral("ax%1%2").arg(r).arg(k);
-                matrix->addWidget(fields_.add(form_.ax[size_t(r)][size_t(k)], name), r, k + 1);
+                matrix->addWidget(fields_.add(form_.ax[size_t(r)][size_t(k)], name, kCoordinateRange), r, k + 1);
             }
         }
         layout->addLayout(matrix);
@@ -52,6 +52,7 @@ public:
             NormaliseSizeDirectionForm(form_);
             fields_.show();
         });
+        message_ = AddFieldMessage(layout);
         layout->addWidget(buttons);
     }
 
@@ -60,7 +61,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     SizeDirectionForm form_;
     FieldBinder fields_;
 };

@@ -9,6 +9,7 @@
 #include "model/face_shape.h"
 #include "model/finishing.h"
 #include "model/solid_ops.h"
+#include "state/framing.h"
 
 namespace gyro {
 
@@ -101,10 +102,15 @@ void InitSolid(Solid& solid) {
     BuildFigure(solid, 5);
 }
 
-int Rebuild(Solid& solid) { return BuildFigure(solid, solid.zukei); }
+int Rebuild(Solid& solid) {
+    const int result = BuildFigure(solid, solid.zukei);
+    FrameForStartView(solid);
+    return result;
+}
 
 int ChangeFigure(AppState& state, ShapeId figure) {
     const int result = BuildFigure(state.solid, figure);
+    FrameForStartView(state.solid);
     ClampDisplayToFigure(state);
     return result;
 }

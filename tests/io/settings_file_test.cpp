@@ -66,6 +66,7 @@ AppState ChangedState() {
     s.view.rad = 0.25;
     s.view.nax = {1.5, -2.25, 0};
     s.view.autorotarg2v = -17;
+    s.display.fitwindow = 1;
     return s;
 }
 
@@ -81,11 +82,11 @@ TEST(SettingsFile, WritesEveryKeyInOrderWithCrLf) {
         "nax[1] nax[2] nang njim lightmode lightang1 lightang2 lightang1v lightang2v lightdep lightmin "
         "lightmax lightsquare lightmirror lightmove shadowcol lightcol col[0] col[1] col[2] col[3] col[4] "
         "col[5] col[6] col[7] col[8] col[9] sikisouhz sikisourt sikisoufq person persdz perssx perssy "
-        "stereoon stereodip stereodist rezerse symmet ctpix exactdepth autoroton autorotarg1v autorotarg2v");
+        "stereoon stereodip stereodist rezerse symmet ctpix exactdepth autoroton autorotarg1v autorotarg2v fitwindow");
     const std::vector<std::string> keys{std::istream_iterator<std::string>(order), {}};
     const std::vector<std::string> lines = Lines(text);
-    ASSERT_EQ(lines.size(), 109u);
-    ASSERT_EQ(keys.size(), 109u);
+    ASSERT_EQ(lines.size(), 110u);
+    ASSERT_EQ(keys.size(), 110u);
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].substr(0, keys[i].size() + 1), keys[i] + ":") << i;
         EXPECT_EQ(lines[i].back(), '\r') << i;
@@ -99,8 +100,9 @@ TEST(SettingsFile, WritesEveryKeyInOrderWithCrLf) {
 TEST(SettingsFile, RoundTripGivesTheSameFile) {
     const std::string text = SaveSettings(ChangedState());
     AppState loaded;
-    EXPECT_EQ(LoadSettingsFromText(text, loaded), 109);
+    EXPECT_EQ(LoadSettingsFromText(text, loaded), 110);
     EXPECT_EQ(SaveSettings(loaded), text);
+    EXPECT_EQ(loaded.display.fitwindow, 1);  // "窓に合わせる" comes back on
     EXPECT_EQ(loaded.solid.params.kikaku, 1);
     EXPECT_EQ(loaded.display.lightang1, -3599);
     EXPECT_EQ(loaded.view.nax[1], -2.25);
@@ -183,7 +185,10 @@ TEST(SettingsFile, ReadsValuesAsDescribed) {
     auto facecol = [](const AppState& s) { return int64_t{s.display.facecol}; };
     auto lightang1 = [](const AppState& s) { return int64_t{s.display.lightang1}; };
     auto conh = [](const AppState& s) { return int64_t{s.solid.params.conh}; };
+    auto fitwindow = [](const AppState& s) { return int64_t{s.display.fitwindow}; };
     const Case cases[] = {
+        {"fitwindow:7", fitwindow, 1},               // a flag is 0 or 1
+        {"fitwindow:0", fitwindow, 0},
         {"facecol:00ffffff", facecol, 0xffffff},
         {"facecol:ffffff", facecol, 0xffffff},
         {"facecol:0xffffff", facecol, 0xffffff},
