@@ -91,6 +91,7 @@ inline constexpr int kCentrePoint = 32959;
 inline constexpr int kBackgroundBlack = 32808;
 inline constexpr int kBackgroundWhite = 32809;
 inline constexpr int kBackgroundColour = 32872;
+inline constexpr int kInfoPanel = 32990;  // the panel of the figure's numbers
 
 // Figure entries of the figure menu get ids from here on, one per entry.
 inline constexpr int kFigureFirst = 40000;

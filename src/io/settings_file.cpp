@@ -130,6 +130,7 @@ constexpr KeyDef kKeys[] = {
     {"autoroton", 0, 1, GYRO_VIEW(autoroton)},
     {"autorotarg1v", 0, 1, GYRO_VIEW(autorotarg1v)},
     {"autorotarg2v", 0, 1, GYRO_VIEW(autorotarg2v)},
+    {"infopanel", 0, 1, GYRO_DISPLAY(infopanel)},
 };
 
 #undef GYRO_PARAM
@@ -513,7 +514,8 @@ void ValidateSettings(AppState& state) {
     for (int8_t* flag : {&p.conhang, &p.conzeqx, &p.conyeqx, &p.congais, &p.conhensez, &p.conarchi,
                          &p.sphhang, &p.sphzeqx, &p.sphyeqx, &p.sphgais, &p.sphtei, &p.sphspon,
                          &p.sphsphg, &v.njim, &v.autoroton, &d.lightsquare, &d.lightmirror,
-                         &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix}) {
+                         &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix,
+                         &d.infopanel}) {
         KeepFlag(*flag);
     }
 

@@ -81,6 +81,7 @@ struct DisplaySettings {
     int8_t symmet = 1;            // flag: symmetric pixel rounding
     int8_t ctpix = 0;             // flag: draw the centre point
     int8_t fracn = 1;             // drawing depth of a fractal figure, 0..fractalDepthMax
+    int8_t infopanel = 0;         // flag: the panel of the figure's numbers is shown
 
     BackBuffer backBuffer;  // not saved
 };
