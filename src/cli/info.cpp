@@ -25,7 +25,7 @@ struct InfoOptions {
 };
 
 std::optional<std::string> ParseInfoArgs(const Args& args, InfoOptions& options) {
-    bool haveFigure = false;
+    std::optional<ShapeId> figure;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word == "--json") {
@@ -40,17 +40,12 @@ std::optional<std::string> ParseInfoArgs(const Args& args, InfoOptions& options)
             const auto kikaku = ParseInt(value, -1, 1);
             if (!kikaku) return "--kikaku takes -1, 0 or 1, not '" + value + "'";
             options.kikaku = static_cast<int8_t>(*kikaku);
-        } else if (word.size() > 1 && word[0] == '-' && !ParseInt(word, -32768, 32767)) {
-            return "unknown option '" + word + "'";
-        } else {
-            if (haveFigure) return "more than one figure number given";
-            const auto figure = ParseFigure(word);
-            if (!figure) return "'" + word + "' is not a figure number";
-            options.figure = *figure;
-            haveFigure = true;
+        } else if (auto error = TakeFigureWord(word, figure)) {
+            return error;
         }
     }
-    if (!haveFigure) return std::string("info needs a figure number (see 'gyrosolid-cli list')");
+    if (!figure) return std::string("info needs a figure number (see 'gyrosolid-cli list')");
+    options.figure = *figure;
     return std::nullopt;
 }
 
@@ -157,13 +152,9 @@ int RunInfo(const Args& args) {
     InfoOptions options;
     if (const auto error = ParseInfoArgs(args, options)) return UsageError("info", *error);
     AppState state;
-    if (const Status start = MakeStartState(state, options.settings); !start.ok()) return Fail(start.message);
-    Solid& solid = state.solid;
-    if (options.kikaku) solid.params.kikaku = *options.kikaku;
-    if (BuildFigure(solid, options.figure) == 0) {
-        return Fail("figure " + std::to_string(options.figure) + ": nothing built (no builder knows this number)");
-    }
-    const FigureNumbers numbers = ComputeFigureNumbers(solid);
+    const Status built = BuildStartFigure(state, options.settings, options.kikaku, options.figure);
+    if (!built.ok()) return Fail(built.message);
+    const FigureNumbers numbers = ComputeFigureNumbers(state.solid);
     const std::string text =
         options.json ? NumbersJson(numbers).dump(2) + "\n" : NumbersText(numbers, EnglishNumberWords());
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
