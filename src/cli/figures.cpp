@@ -13,7 +13,6 @@
 #include "cli/start_state.h"
 #include "io/mesh_export.h"
 #include "state/app_state.h"
-#include "state/dispatcher.h"
 #include "model/solid.h"
 
 namespace gyro::cli {

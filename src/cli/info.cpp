@@ -11,7 +11,6 @@
 #include "geometry/figure_numbers.h"
 #include "geometry/numbers_text.h"
 #include "state/app_state.h"
-#include "state/dispatcher.h"
 
 namespace gyro::cli {
 

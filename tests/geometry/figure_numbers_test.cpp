@@ -384,6 +384,33 @@ const Published kUniform[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Uniform, PublishedNumbers, ::testing::ValuesIn(kUniform));
 
+// Catalan solids have an insphere, so volume = inradius × area / 3 for each;
+// the two with equal edges also against their published measures for unit
+// edge: rhombic dodecahedron V = 16√3/9, A = 8√2; rhombic triacontahedron
+// V = 4√(5 + 2√5), A = 12√5.
+TEST(FigureNumbers, CatalanSolidsHaveAnInsphereAndPublishedMeasures) {
+    for (const Published& row : kCatalan) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.inradius.onSphere);
+        ASSERT_TRUE(n.area && n.volume);
+        EXPECT_NEAR(*n.volume, n.inradius.max * *n.area / 3.0, 1e-9 * *n.volume);
+        EXPECT_FALSE(n.volumeCountsDensity);
+    }
+    struct Measures {
+        ShapeId figure;
+        double volume, area;
+    };
+    for (const Measures& m : {Measures{60, 16.0 * kSqrt3 / 9.0, 8.0 * kSqrt2},
+                              Measures{61, 4.0 * std::sqrt(5.0 + 2.0 * kSqrt5), 12.0 * kSqrt5}}) {
+        const FigureNumbers n = NumbersOf(m.figure);
+        const double e = n.shortestEdge;
+        ASSERT_EQ(n.edgeLengths.size(), 1u);
+        EXPECT_NEAR(*n.volume / (e * e * e), m.volume, 1e-9 * m.volume);
+        EXPECT_NEAR(*n.area / (e * e), m.area, 1e-9 * m.area);
+    }
+}
+
 // Topology of figures whose surfaces are not plain spheres (same sources):
 // the regular star solids' genus and density, the hemipolyhedra's missing side,
 // and the edges of the great disnub dirhombidodecahedron (Skilling's figure)
