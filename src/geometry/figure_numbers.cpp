@@ -119,13 +119,14 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
     };
     for (int32_t f = 0; f < solid.faceCount(); ++f) {
         const Face& face = solid.faces[static_cast<size_t>(f)];
+        // Only whole polygons that the corner array really holds are read.
         const int32_t stored = StoredCorners(face);
-        if (stored == 0 || face.polygonSize <= 0) {
+        const int32_t count = face.polygonSize > 0 ? std::min(face.polygonCount, stored / face.polygonSize) : 0;
+        if (count <= 0) {
             ++out.emptyFaceSlots;
             continue;
         }
         ++out.faces;
-        const int32_t count = std::min(face.polygonCount, stored / face.polygonSize);
         for (int32_t k = 0; k < count; ++k) {
             Polygon polygon;
             polygon.face = out.faces - 1;
@@ -185,6 +186,7 @@ void CountFaceKinds(const Solid& solid, const Topology& t, FigureNumbers& out) {
     std::vector<CountedKind> kinds;
     size_t pi = 0;
     for (int32_t f = 0; f < out.faces; ++f) {
+        if (pi >= t.polygons.size()) break;
         FaceKind kind = t.polygons[pi].kind;
         size_t polygons = 0;
         while (pi < t.polygons.size() && t.polygons[pi].face == f) {

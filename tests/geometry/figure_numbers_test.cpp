@@ -505,6 +505,19 @@ TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
     ASSERT_EQ(crossed.faceKinds.size(), 1u);
     EXPECT_EQ(FaceKindName(crossed.faceKinds[0].kind), "crossed quadrilateral");
 
+    // Faces whose counts promise more corners than they hold, or corners that
+    // name no vertex, are read no further than they go.
+    Solid broken = Square(false, false);
+    broken.faces[0].polygonSize = 6;
+    broken.faces.push_back(broken.faces[0]);
+    broken.faces[1].polygonSize = 4;
+    broken.faces[1].corners = {0, 1, 7, -2};
+    const FigureNumbers brokenNumbers = ComputeFigureNumbers(broken);
+    EXPECT_EQ(brokenNumbers.emptyFaceSlots, 1);
+    EXPECT_EQ(brokenNumbers.faces, 1);
+    ASSERT_EQ(brokenNumbers.faceKinds.size(), 1u);
+    EXPECT_EQ(brokenNumbers.faceKinds[0].kind.shape, FaceKind::Shape::Degenerate);
+
     const FigureNumbers empty = ComputeFigureNumbers(Solid{});
     EXPECT_EQ(empty.vertices, 0);
     EXPECT_FALSE(empty.symmetry.has_value());
