@@ -1,6 +1,7 @@
 #include "geometry/figure_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -43,6 +44,7 @@ struct Topology {
     std::vector<std::array<int32_t, 2>> edges;
     std::vector<std::vector<Side>> sides;  // per edge
     std::unordered_map<uint64_t, int32_t> edgeIndex;
+    std::vector<std::array<int32_t, 2>> segments;  // the extra lines, as point pairs
 };
 
 uint64_t EdgeKey(int32_t a, int32_t b) {
@@ -142,12 +144,11 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
             t.polygons.push_back(std::move(polygon));
         }
     }
-    // A figure of segments only is counted by the ends of its segments.
-    if (out.faces == 0) {
-        for (const Segment& s : solid.segments) {
-            mergedOf(s.a);
-            mergedOf(s.b);
-        }
+    // The ends of the extra lines are vertices too (a figure may be lines only).
+    for (const Segment& s : solid.segments) {
+        const int32_t a = mergedOf(s.a);
+        const int32_t b = mergedOf(s.b);
+        if (a >= 0 && b >= 0 && a != b) t.segments.push_back({a, b});
     }
     t.points = index.points();
 
@@ -552,7 +553,9 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     // Symmetry.
     SymmetryFigure figure;
     figure.points = t.points;
+    // The extra lines are drawn like edges, so they must map onto each other too.
     figure.edges = t.edges;
+    figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
     for (const Polygon& p : t.polygons) figure.faces.push_back(p.corners);
     const SymmetryResult symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices);
     switch (symmetry.outcome) {

@@ -81,7 +81,7 @@ struct FigureNumbers {
     std::string nameJa;
     std::string nameEn;
 
-    int32_t vertices = 0;    // distinct positions of the corners of the faces
+    int32_t vertices = 0;    // distinct positions of the corners of the faces and the ends of the segments
     int32_t edges = 0;       // distinct vertex pairs joined by a face side
     int32_t faces = 0;       // faces with corners (empty slots left out)
     int32_t emptyFaceSlots = 0;

@@ -518,6 +518,16 @@ TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
     ASSERT_EQ(brokenNumbers.faceKinds.size(), 1u);
     EXPECT_EQ(brokenNumbers.faceKinds[0].kind.shape, FaceKind::Shape::Degenerate);
 
+    // Lines drawn beside the faces count in the symmetry: a flat square (D4h)
+    // with one diagonal drawn keeps only the isometries that fix or swap the
+    // diagonal's ends, D2h of order 8.
+    Solid diagonal = Square(false, false);
+    diagonal.segments.push_back({0, 2});
+    const FigureNumbers withDiagonal = ComputeFigureNumbers(diagonal);
+    EXPECT_EQ(withDiagonal.segments, 1);
+    EXPECT_EQ(withDiagonal.symmetry->name, "D2h");
+    EXPECT_EQ(withDiagonal.symmetry->order, 8);
+
     const FigureNumbers empty = ComputeFigureNumbers(Solid{});
     EXPECT_EQ(empty.vertices, 0);
     EXPECT_FALSE(empty.symmetry.has_value());
