@@ -206,12 +206,13 @@ const Published kPlatonic[] = {
 INSTANTIATE_TEST_SUITE_P(Platonic, PublishedNumbers, ::testing::ValuesIn(kPlatonic));
 
 // Kepler-Poinsot solids: star faces and vertex figures, and the tables'
-// dihedral angles arccos(±1/√5) for the two with pentagram faces.
+// dihedral angles arccos(±1/√5) for the two with pentagram faces and
+// arccos(√5/3) ≈ 41.81° for the great icosahedron.
 const Published kKeplerPoinsot[] = {
     {15, "Ih", {}, {{"5/2.5/2.5/2", 20}}, {Degrees(std::acos(1.0 / kSqrt5))}},
     {18, "Ih", {}, {{"5/2.5/2.5/2.5/2.5/2", 12}}, {kAcosMinusRoot5}},
     {21, "Ih", {}, {{"5.5.5.5.5", 12}}, {}},
-    {22, "Ih", {}, {{"3.3.3.3.3", 12}}, {}},
+    {22, "Ih", {}, {{"3.3.3.3.3", 12}}, {Degrees(std::acos(kSqrt5 / 3.0))}},
 };
 INSTANTIATE_TEST_SUITE_P(KeplerPoinsot, PublishedNumbers, ::testing::ValuesIn(kKeplerPoinsot));
 
