@@ -696,6 +696,13 @@
     </message>
 </context>
 <context>
+    <name>FigurePanel</name>
+    <message>
+        <source>図形の数値</source>
+        <translation>Figure numbers</translation>
+    </message>
+</context>
+<context>
     <name>FinderDialog</name>
     <message>
         <source>図形を探す</source>
@@ -1422,6 +1429,10 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     <message>
         <source>この値では図形ができません</source>
         <translation>No figure for these values</translation>
+    </message>
+    <message>
+        <source>図形の数値</source>
+        <translation>Figure numbers</translation>
     </message>
 </context>
 </TS>

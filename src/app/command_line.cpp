@@ -78,6 +78,8 @@ std::string ViewerUsage() {
            "Turn the solid with the keypad, the arrow keys or the mouse, step through the\n"
            "figures with Page Up / Page Down (or Q / W), and choose figures and colours\n"
            "from the menus; \"情報・操作方法\" in the first menu lists every key.\n"
+           "\"表示\" > \"図形の数値\" opens a panel beside the picture with the numbers of the\n"
+           "figure on show (faces, vertex configurations, symmetry, radii, angles, ...).\n"
            "\n"
            "  -h, --help     print this text and exit\n"
            "  --version      print the version and exit\n"

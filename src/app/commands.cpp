@@ -106,6 +106,7 @@ bool RunStateCommand(AppState& state, ShellState& shell, int id, const ColourCho
         case cmd::kCentrePoint: Toggle(d.ctpix); return true;
         case cmd::kExactDepth: Toggle(d.exactdepth); return true;
         case cmd::kFitWindow: Toggle(d.fitwindow); return true;
+        case cmd::kInfoPanel: Toggle(d.infopanel); return true;
         case cmd::kBackgroundColour: ChooseColourThenMode(choose, d.bkcol, d.bkmode, kBkModeColour); return true;
         default: return false;
     }

@@ -14,12 +14,15 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QLayout>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <chrono>
 
 #include "catalog/command_ids.h"
+#include "app/figure_panel.h"
 #include "app/frame_step.h"
 #include "dialogs/family_dialogs.h"
 #include "dialogs/finder_dialog.h"
@@ -107,6 +110,9 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setCentralWidget(canvas_);
     setFocusProxy(canvas_);
     canvas_->setFocus();
+    figurePanel_ = new FigurePanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, figurePanel_);
+    figurePanel_->hide();
 
     chooser_ = [this](Colour& c) { return chooseColourDialog(c); };
     setFileChooser({});
@@ -137,6 +143,7 @@ void MainWindow::startLoop() {
 
 void MainWindow::runPass() {
     StepFrame(state_, shell_);
+    syncFigurePanel();
     canvas_->repaint();
     const uint64_t now = ClockMs();
     CountFrame(shell_, lastPassMs_, now);
@@ -335,6 +342,7 @@ QMenu* MainWindow::buildViewMenu() {
     addCommand(m, tr("中心点の表示"), cmd::kCentrePoint);
     addCommand(m, tr("正確な前後関係"), cmd::kExactDepth);
     addCommand(m, tr("窓に合わせる"), cmd::kFitWindow);
+    addCommand(m, tr("図形の数値"), cmd::kInfoPanel);
     QMenu* background = m->addMenu(tr("背景"));
     addCommand(background, tr("黒背景"), cmd::kBackgroundBlack);
     addCommand(background, tr("白背景"), cmd::kBackgroundWhite);
@@ -528,14 +536,31 @@ void MainWindow::resizeWindowToView(int w, int h) {
     h = std::max(h, 1);
     if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
     const int clientWidth = std::max(kMinClientWidth, w);
+    // A shown numbers panel sits beside the picture and widens the window.
+    const int panelWidth = figurePanel_ != nullptr && !figurePanel_->isHidden()
+                               ? FigurePanel::kWidth + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this)
+                               : 0;
     const int clientHeight = h + kStatusBandHeight;
     requested_ = RequestedView{clientWidth, clientHeight, w, h};
     shell_.viewwidth = w;
     shell_.viewheight = h;
     setBackBuffer(w, h);
     const int menuHeight = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
-    resize(clientWidth, clientHeight + menuHeight);
+    resize(clientWidth + panelWidth, clientHeight + menuHeight);
     canvas_->update();
+}
+
+void MainWindow::syncFigurePanel() {
+    const bool wanted = state_.display.infopanel != 0;
+    if (wanted == figurePanel_->isHidden()) {
+        const int w = shell_.viewwidth;
+        const int h = shell_.viewheight;
+        figurePanel_->setVisible(wanted);
+        // The window's least size follows the panel only once the layout has seen it.
+        if (layout() != nullptr) layout()->activate();
+        resizeWindowToView(w, h);
+    }
+    if (wanted) figurePanel_->follow(state_.solid, shell_.language);
 }
 
 void MainWindow::clientResized() {

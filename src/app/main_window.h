@@ -27,6 +27,8 @@ class QMenu;
 
 namespace gyro {
 
+class FigurePanel;
+
 class MainWindow;
 
 // The client area: the picture on top, the two-line status band below it.
@@ -74,6 +76,7 @@ public:
 
     QAction* action(int id) const;
     Canvas* canvas() const { return canvas_; }
+    FigurePanel* figurePanel() const { return figurePanel_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
     const StatusText& statusText() const { return status_; }
     // Line 2 of the band for a figure that does not exist for its parameters.
@@ -135,9 +138,13 @@ private:
     void clientResized();
     void applyClientSize();
     void setBackBuffer(int w, int h);
+    // Shows or hides the numbers panel as the settings say, keeping the
+    // picture's size, and keeps a shown panel on the figure.
+    void syncFigurePanel();
 
     AppState& state_;
     ShellState& shell_;
+    FigurePanel* figurePanel_ = nullptr;
     Canvas* canvas_ = nullptr;
     QTimer passTimer_;
     uint64_t lastPassMs_ = 0;

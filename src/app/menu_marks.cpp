@@ -47,6 +47,7 @@ std::vector<MenuMark> MenuMarks(const AppState& state, const ShellState& shell,
     marks.push_back({cmd::kCentrePoint, d.ctpix != 0});
     marks.push_back({cmd::kExactDepth, d.exactdepth != 0});
     marks.push_back({cmd::kFitWindow, d.fitwindow != 0});
+    marks.push_back({cmd::kInfoPanel, d.infopanel != 0});
     marks.push_back({cmd::kShowFps, shell.fpson != 0});
     marks.push_back({cmd::kMouse, shell.mouseon != 0});
     marks.push_back({cmd::kLanguageJapanese, shell.language == UiLanguage::Japanese});

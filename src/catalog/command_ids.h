@@ -93,6 +93,7 @@ inline constexpr int kBackgroundBlack = 32808;
 inline constexpr int kBackgroundWhite = 32809;
 inline constexpr int kBackgroundColour = 32872;
 inline constexpr int kFitWindow = 32970;  // "窓に合わせる": the picture follows the window
+inline constexpr int kInfoPanel = 32991;  // the panel of the figure's numbers
 
 // 図形(&Z): the figure finder
 inline constexpr int kFindFigure = 33001;  // dialog

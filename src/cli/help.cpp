@@ -12,7 +12,7 @@ struct CommandHelp {
     std::string_view description;
 };
 
-constexpr std::array<CommandHelp, 5> kCommands{{
+constexpr std::array<CommandHelp, 6> kCommands{{
     {"list", "list [--all-names]",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
      "name and its English name, separated by tabs. --all-names adds a fourth\n"
@@ -41,6 +41,16 @@ constexpr std::array<CommandHelp, 5> kCommands{{
      "fractal depth) instead of the viewer's start values. --exact-depth picks the\n"
      "drawing mode; both times the same frames in stored order and exactly and\n"
      "prints the ratio of their fastest frames.\n"},
+    {"info", "info N [--kikaku K] [--settings FILE] [--json]",
+     "Builds figure N and prints its numbers, all worked out from the built mesh:\n"
+     "vertices, edges and faces, faces by kind in star notation, vertex\n"
+     "configurations, Euler characteristic, orientability, genus and density,\n"
+     "the point group found from the isometries that map the figure onto itself,\n"
+     "the radii, edge lengths, surface area, volume and dihedral angles (also in\n"
+     "units of the shortest edge) and the related figures of the catalogue. A\n"
+     "number that is not defined for the figure is left out with the reason.\n"
+     "Text is rounded to six significant digits; --json prints every number in\n"
+     "full. --kikaku and --settings work as for export.\n"},
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},

@@ -133,6 +133,7 @@ constexpr KeyDef kKeys[] = {
     {"autorotarg1v", 0, 1, GYRO_VIEW(autorotarg1v)},
     {"autorotarg2v", 0, 1, GYRO_VIEW(autorotarg2v)},
     {"fitwindow", 0, 1, GYRO_DISPLAY(fitwindow)},
+    {"infopanel", 0, 1, GYRO_DISPLAY(infopanel)},
 };
 
 #undef GYRO_PARAM
@@ -531,7 +532,7 @@ void ValidateSettings(AppState& state) {
                          &p.sphhang, &p.sphzeqx, &p.sphyeqx, &p.sphgais, &p.sphtei, &p.sphspon,
                          &p.sphsphg, &v.njim, &v.autoroton, &d.lightsquare, &d.lightmirror,
                          &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix, &d.exactdepth,
-                         &d.fitwindow}) {
+                         &d.fitwindow, &d.infopanel}) {
         KeepFlag(*flag);
     }
 

@@ -81,6 +81,7 @@ int BuildMesh(Solid& solid, ShapeId figure, int depth) {
 }  // namespace
 
 int BuildFigure(Solid& solid, ShapeId figure) {
+    ++solid.buildCount;
     ClearMesh(solid);
     solid.zukei = figure;
     solid.patternCount = 1;

@@ -58,6 +58,7 @@ AppState ChangedState() {
     s.solid.params.palette[9] = 0x00123456;
     s.solid.params.sikisoufq = -300;
     s.display.fracn = 3;
+    s.display.infopanel = 1;
     s.display.facecolmode = 11;
     s.display.bkcol = 0x00abcdef;
     s.display.lightang1 = -3599;
@@ -82,11 +83,12 @@ TEST(SettingsFile, WritesEveryKeyInOrderWithCrLf) {
         "nax[1] nax[2] nang njim lightmode lightang1 lightang2 lightang1v lightang2v lightdep lightmin "
         "lightmax lightsquare lightmirror lightmove shadowcol lightcol col[0] col[1] col[2] col[3] col[4] "
         "col[5] col[6] col[7] col[8] col[9] sikisouhz sikisourt sikisoufq person persdz perssx perssy "
-        "stereoon stereodip stereodist rezerse symmet ctpix exactdepth autoroton autorotarg1v autorotarg2v fitwindow");
+        "stereoon stereodip stereodist rezerse symmet ctpix exactdepth autoroton autorotarg1v autorotarg2v fitwindow "
+        "infopanel");
     const std::vector<std::string> keys{std::istream_iterator<std::string>(order), {}};
     const std::vector<std::string> lines = Lines(text);
-    ASSERT_EQ(lines.size(), 110u);
-    ASSERT_EQ(keys.size(), 110u);
+    ASSERT_EQ(lines.size(), 111u);
+    ASSERT_EQ(keys.size(), 111u);
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].substr(0, keys[i].size() + 1), keys[i] + ":") << i;
         EXPECT_EQ(lines[i].back(), '\r') << i;
@@ -100,7 +102,7 @@ TEST(SettingsFile, WritesEveryKeyInOrderWithCrLf) {
 TEST(SettingsFile, RoundTripGivesTheSameFile) {
     const std::string text = SaveSettings(ChangedState());
     AppState loaded;
-    EXPECT_EQ(LoadSettingsFromText(text, loaded), 110);
+    EXPECT_EQ(LoadSettingsFromText(text, loaded), kSettingsLineCount);
     EXPECT_EQ(SaveSettings(loaded), text);
     EXPECT_EQ(loaded.display.fitwindow, 1);  // "窓に合わせる" comes back on
     EXPECT_EQ(loaded.solid.params.kikaku, 1);
@@ -497,7 +499,8 @@ void ExpectInRange(const AppState& s, const std::string& input) {
     SCOPED_TRACE(input);
     for (int8_t flag : {p.conhang, p.conzeqx, p.conyeqx, p.congais, p.conhensez, p.conarchi, p.sphhang, p.sphzeqx,
                         p.sphyeqx, p.sphgais, p.sphtei, p.sphspon, p.sphsphg, v.njim, v.autoroton, d.lightsquare,
-                        d.lightmirror, d.lightmove, d.person, d.stereoon, d.rezerse, d.symmet, d.ctpix, d.exactdepth}) {
+                        d.lightmirror, d.lightmove, d.person, d.stereoon, d.rezerse, d.symmet, d.ctpix,
+                        d.exactdepth, d.infopanel}) {
         ASSERT_TRUE(flag == 0 || flag == 1);
     }
     ASSERT_TRUE(p.kikaku >= -1 && p.kikaku <= 1);
