@@ -73,6 +73,46 @@ int32_t MendFaceStarts(Solid& solid) {
     return mended;
 }
 
+bool IsClosedOriented(const Solid& solid) {
+    if (solid.faces.empty()) return false;
+    const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
+    const double extent = Extent(solid);
+    const double minArea = 1e-9 * extent * extent;
+    std::vector<std::pair<uint64_t, int32_t>> edges;  // (smaller << 32 | larger, +1 or -1)
+    std::vector<Vec3> p;
+    for (const Face& face : solid.faces) {
+        const int32_t size = face.polygonSize;
+        if (face.polygonCount <= 0 || size < 3 || StoredCorners(face) < TotalCorners(face)) return false;
+        for (int32_t k = 0; k < face.polygonCount; ++k) {
+            const int32_t* c = face.corners.data() + static_cast<ptrdiff_t>(k) * size;
+            // Every outline must turn at the face's first corners as it turns as a
+            // whole, so that the facing test tells its sides apart (not so for a
+            // crossed face, whose halves face opposite ways).
+            p.resize(static_cast<size_t>(size));
+            for (int32_t j = 0; j < size; ++j) p[static_cast<size_t>(j)] = VertexAt(solid.vertices, c[j]);
+            const Vec3 area = AreaVector(p);
+            if (!(Length(area) > minArea)) return false;
+            if (k == 0 && !(Dot(StartNormal(p, 0), area) > 0)) return false;
+            if (k > 0 && !(Dot(AreaVector(p), StartNormal(p, 0)) > 0)) return false;
+            for (int32_t j = 0; j < size; ++j) {
+                const auto a = static_cast<uint32_t>(c[j]), b = static_cast<uint32_t>(c[(j + 1) % size]);
+                if (a >= vertexCount || b >= vertexCount) return false;
+                if (a == b) continue;
+                edges.push_back({a < b ? uint64_t{a} << 32 | b : uint64_t{b} << 32 | a, a < b ? 1 : -1});
+            }
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    for (size_t i = 0; i < edges.size();) {
+        int32_t balance = 0;
+        size_t j = i;
+        for (; j < edges.size() && edges[j].first == edges[i].first; ++j) balance += edges[j].second;
+        if (balance != 0) return false;
+        i = j;
+    }
+    return true;
+}
+
 bool IsConvexSolid(const Solid& solid) {
     const size_t faceCount = solid.faces.size();
     const size_t vertexCount = solid.vertices.size();

@@ -22,4 +22,10 @@ int32_t MendFaceStarts(Solid& solid);
 // Fractal figures and solids with segments are never taken as convex.
 bool IsConvexSolid(const Solid& solid);
 
+// True when every edge of every face is met as often in one direction as in the
+// other: the faces close up into oriented surfaces (stars and compounds
+// included). Wound outwards, as every figure is, such a solid shows an eye
+// outside it only faces turned toward it.
+bool IsClosedOriented(const Solid& solid);
+
 }  // namespace gyro

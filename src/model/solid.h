@@ -123,6 +123,7 @@ struct Solid {
     // Set by the dispatcher after a build (IsConvexSolid): a convex solid wound
     // outwards, which the stored-order drawing already shows exactly.
     bool convex = false;
+    bool closed = false;  // IsClosedOriented, likewise: from outside only front faces can show
     uint32_t buildCount = 0;      // counts builds, so that views of the mesh know when it changed
 
     int32_t vertexCount() const { return static_cast<int32_t>(vertices.size()); }

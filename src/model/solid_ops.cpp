@@ -36,6 +36,7 @@ void ClearMesh(Solid& solid) {
     std::vector<Segment>().swap(solid.segments);
     std::vector<Face>().swap(solid.faces);
     solid.convex = false;
+    solid.closed = false;
 }
 
 bool SetFacePolygons(Face& face, int32_t n, int32_t k) {

@@ -188,6 +188,10 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
         for (size_t v = 0; v < solid.vertices.size(); ++v) keys[v] = -keys[v];
     }
     const bool paint = style.facecolmode >= kFaceGrey;  // unfilled modes hide without colour
+    // A closed solid seen from outside (every vertex in front of the eye, so the
+    // eye is outside its hull) shows only faces turned toward the eye: the others
+    // need no fill.
+    const bool frontOnly = solid.closed && !inside && allPixels;
 
     // Every face into the depth buffer, both sides.
     for (int32_t i = 0; i < faceCount; ++i) {
@@ -203,7 +207,7 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
         }
         scratch.sides[i] = kWhole;
         const int32_t total = TotalCorners(face);
-        if (total < 3 || std::isnan(view.k)) continue;
+        if (total < 3 || std::isnan(view.k) || (frontOnly && view.k < 0)) continue;
         const int32_t* c = face.corners.data();
         Vec3 normal = view.normal;
         if (!(Length(normal) > 0)) {

@@ -685,17 +685,19 @@ bool RasterSurface::ClearDepth() {
         }
         depthWidth_ = w;
         depthHeight_ = h;
-        dirtyTop_ = dirtyBottom_ = 0;
+        dirtyTop_ = dirtyBottom_ = dirtyLeft_ = dirtyRight_ = 0;
         return true;
     }
-    // Only the rows drawn since the last clear hold anything.
-    if (dirtyTop_ < dirtyBottom_) {
-        const std::size_t from = static_cast<std::size_t>(dirtyTop_) * w;
-        const std::size_t count = static_cast<std::size_t>(dirtyBottom_ - dirtyTop_) * w;
-        std::fill_n(depth_.begin() + static_cast<std::ptrdiff_t>(from), count, kFar);
-        std::fill_n(ids_.begin() + static_cast<std::ptrdiff_t>(from), count, 0u);
+    // Only the box drawn since the last clear holds anything.
+    if (dirtyTop_ < dirtyBottom_ && dirtyLeft_ < dirtyRight_) {
+        const std::size_t width = static_cast<std::size_t>(dirtyRight_ - dirtyLeft_);
+        for (int32_t y = dirtyTop_; y < dirtyBottom_; ++y) {
+            const std::size_t from = static_cast<std::size_t>(y) * w + static_cast<std::size_t>(dirtyLeft_);
+            std::fill_n(depth_.data() + from, width, kFar);
+            std::fill_n(ids_.data() + from, width, 0u);
+        }
     }
-    dirtyTop_ = dirtyBottom_ = 0;
+    dirtyTop_ = dirtyBottom_ = dirtyLeft_ = dirtyRight_ = 0;
     return true;
 }
 
@@ -716,13 +718,13 @@ void DepthRow(float* depth, uint32_t* ids, uint32_t* pixels, int64_t xl, int64_t
     depth += xl;
     ids += xl;
     pixels += xl;
+    // Stores on every pixel, so that the loop vectorises.
     for (int64_t i = 0; i < n; ++i) {
         const float k = std::min(std::max(k0 + step * static_cast<float>(i), lowest), highest);
-        if (k > depth[i]) {
-            depth[i] = k;
-            ids[i] = id;
-            if constexpr (kPaint) pixels[i] = colour;
-        }
+        const bool nearer = k > depth[i];
+        depth[i] = nearer ? k : depth[i];
+        ids[i] = nearer ? id : ids[i];
+        if constexpr (kPaint) pixels[i] = nearer ? colour : pixels[i];
     }
 }
 
@@ -750,15 +752,7 @@ void RasterSurface::FillPolygonsDepth(const Point* points, const int32_t* counts
     }
     if (maxX <= 0 || maxY <= 0 || minX >= w || minY >= h || minY == maxY) return;
     const bool huge = !IsSmall(minX) || !IsSmall(maxX) || !IsSmall(minY) || !IsSmall(maxY);
-    const int32_t top = std::max(minY, int32_t{0});
-    const int32_t bottom = std::min(maxY, h);
-    if (dirtyTop_ >= dirtyBottom_) {
-        dirtyTop_ = top;
-        dirtyBottom_ = bottom;
-    } else {
-        dirtyTop_ = std::min(dirtyTop_, top);
-        dirtyBottom_ = std::max(dirtyBottom_, bottom);
-    }
+    MarkDirty(std::max(minX, int32_t{0}), std::max(minY, int32_t{0}), std::min(maxX, w), std::min(maxY, h));
 
     float* const depth = depth_.data();
     uint32_t* const ids = ids_.data();
@@ -798,13 +792,21 @@ void RasterSurface::SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, 
     depth_[at] = key;
     ids_[at] = id;
     buffer_->pixels[at] = colour;
+    MarkDirty(x, y, x + 1, y + 1);
+}
+
+void RasterSurface::MarkDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     if (dirtyTop_ >= dirtyBottom_) {
-        dirtyTop_ = y;
-        dirtyBottom_ = y + 1;
-    } else {
-        dirtyTop_ = std::min(dirtyTop_, y);
-        dirtyBottom_ = std::max(dirtyBottom_, y + 1);
+        dirtyLeft_ = x0;
+        dirtyTop_ = y0;
+        dirtyRight_ = x1;
+        dirtyBottom_ = y1;
+        return;
     }
+    dirtyLeft_ = std::min(dirtyLeft_, x0);
+    dirtyTop_ = std::min(dirtyTop_, y0);
+    dirtyRight_ = std::max(dirtyRight_, x1);
+    dirtyBottom_ = std::max(dirtyBottom_, y1);
 }
 
 void RasterSurface::DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack,

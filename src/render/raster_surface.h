@@ -79,6 +79,7 @@ private:
     bool Usable(int32_t& w, int32_t& h) const;
     void DrawLineIn(Point a, Point b, int32_t width, uint32_t colour, int32_t w, int32_t h);
     bool HasDepth(int32_t w, int32_t h) const;
+    void MarkDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
     template <class Span>
     void FillMonotone(const Point* points, int32_t n, int32_t h, bool huge, Span span);
     template <bool kNonzero, class Span>
@@ -92,7 +93,9 @@ private:
     std::vector<uint32_t> ids_;         // face id per pixel, 0 where nothing is drawn
     int32_t depthWidth_ = 0;
     int32_t depthHeight_ = 0;
-    int32_t dirtyTop_ = 0;              // rows that depth-tested drawing touched since the last clear
+    int32_t dirtyLeft_ = 0;             // the box that depth-tested drawing touched since the last clear
+    int32_t dirtyTop_ = 0;
+    int32_t dirtyRight_ = 0;
     int32_t dirtyBottom_ = 0;
 };
 

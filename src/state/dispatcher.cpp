@@ -91,6 +91,7 @@ int BuildFigure(Solid& solid, ShapeId figure) {
     const int result = BuildMesh(solid, figure, 0);
     MendFaceStarts(solid);
     solid.convex = IsConvexSolid(solid);
+    solid.closed = IsClosedOriented(solid);
     return result;
 }
 
