@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <limits>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,8 +62,13 @@ Status WritePng(const std::string& path, const BackBuffer& buffer) {
                        static_cast<qsizetype>(buffer.width) * 4, QImage::Format_RGBX8888);
     QByteArray bytes;
     QBuffer device(&bytes);
-    if (!device.open(QIODevice::WriteOnly) || !image.save(&device, "PNG")) {
-        return Status::Error("cannot encode the picture as PNG");
+    // Qt reports a failed allocation of the growing bytes by throwing.
+    try {
+        if (!device.open(QIODevice::WriteOnly) || !image.save(&device, "PNG")) {
+            return Status::Error("cannot encode the picture as PNG");
+        }
+    } catch (const std::bad_alloc&) {
+        return Status::Error("not enough memory to encode the picture as PNG");
     }
     return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
@@ -111,7 +117,7 @@ int RunRender(const Args& args) {
     }
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
-    RenderFrame(state);
+    if (!RenderFrame(state)) return Fail("not enough memory to draw the picture");
 
     const Status written = png ? WritePng(output, state.display.backBuffer)
                                : WriteBmpFile(output, state.display.backBuffer);
