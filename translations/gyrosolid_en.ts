@@ -907,6 +907,10 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>設定が見つかりません。</source>
         <translation>No settings found.</translation>
     </message>
+    <message>
+        <source>画像を出力するメモリが足りません。</source>
+        <translation>Not enough memory to write the picture.</translation>
+    </message>
 </context>
 <context>
     <name>PerspectiveDialog</name>

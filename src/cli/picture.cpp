@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,8 +75,13 @@ Status WritePng(const std::string& path, const BackBuffer& buffer) {
                        static_cast<qsizetype>(buffer.width) * 4, QImage::Format_RGBX8888);
     QByteArray bytes;
     QBuffer device(&bytes);
-    if (!device.open(QIODevice::WriteOnly) || !image.save(&device, "PNG")) {
-        return Status::Error("cannot encode the picture as PNG");
+    // Qt reports a failed allocation of the growing bytes by throwing.
+    try {
+        if (!device.open(QIODevice::WriteOnly) || !image.save(&device, "PNG")) {
+            return Status::Error("cannot encode the picture as PNG");
+        }
+    } catch (const std::bad_alloc&) {
+        return Status::Error("not enough memory to encode the picture as PNG");
     }
     return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
@@ -146,7 +152,7 @@ int RunRender(const Args& args) {
         return Fail("--scale " + std::to_string(*scale) + " gives a picture beyond " + std::to_string(kMaxViewSide) +
                     " pixels a side or more than the memory at hand");
     }
-    if (!scale) RenderFrame(state);
+    if (!scale && !RenderFrame(state)) return Fail("not enough memory to draw the picture");
     const BackBuffer& picture = scale ? scaled : state.display.backBuffer;
 
     const Status written = png ? WritePng(output, picture) : WriteBmpFile(output, picture);

@@ -1,5 +1,9 @@
 #include "dialogs/axis_values.h"
 
+#include <algorithm>
+
+#include "model/limits.h"
+
 namespace gyro {
 
 namespace {
@@ -31,9 +35,11 @@ void ApplyAxisPreset(AxisForm& form, AxisPreset preset, const ViewState& view) {
 }
 
 void StoreAxisForm(const AxisForm& f, ViewState& view) {
-    for (size_t k = 0; k < 3; ++k) view.nax[k] = ReadDouble(f.nax[k]);
+    // Kept within what a settings file saves and loads back unchanged.
+    auto savable = [](double v) { return std::clamp(v, -kMaxSavedMagnitude, kMaxSavedMagnitude); };
+    for (size_t k = 0; k < 3; ++k) view.nax[k] = savable(ReadDouble(f.nax[k]));
     view.njim = f.njim ? 1 : 0;
-    if (f.njim) view.nang = ReadDouble(f.nang);
+    if (f.njim) view.nang = savable(ReadDouble(f.nang));
 }
 
 }  // namespace gyro

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/limits.h"
+
 namespace gyro {
 
 namespace {
@@ -46,9 +48,14 @@ void NormaliseSizeDirectionForm(SizeDirectionForm& f) {
 }
 
 void StoreSizeDirectionForm(const SizeDirectionForm& f, ViewState& view) {
+    // Typed values such as 1e300 are kept within what a settings file saves and
+    // loads back unchanged.
     const double rad = ReadDouble(f.rad);
-    view.rad = rad > 0.0 ? rad : 1.0;
+    view.rad = rad > 0.0 ? std::min(rad, kMaxSavedMagnitude) : 1.0;
     view.ax = ReadMatrix(f);
+    for (auto& row : view.ax) {
+        for (double& v : row) v = std::clamp(v, -kMaxSavedMagnitude, kMaxSavedMagnitude);
+    }
 }
 
 }  // namespace gyro

@@ -3,6 +3,7 @@
 #include "io/atomic_write.h"
 
 #include <cstdio>
+#include <new>
 
 namespace gyro {
 
@@ -63,7 +64,12 @@ std::vector<uint8_t> EncodeBmp(const BackBuffer& buffer) {
 
 Status WriteBmpFile(const std::string& path, const BackBuffer& buffer) {
     if (path.empty()) return Status::Error(kBmpBadNameMessage);
-    const std::vector<uint8_t> bytes = EncodeBmp(buffer);
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = EncodeBmp(buffer);
+    } catch (const std::bad_alloc&) {
+        return Status::Error(kBmpNoMemoryMessage);
+    }
     if (bytes.empty()) return Status::Error(kBmpNoPictureMessage);
 
     WriteStep failedStep = WriteStep::Open;

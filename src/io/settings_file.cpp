@@ -162,9 +162,12 @@ void AppendValue(std::string& out, const FieldRef& field) {
         [&out](auto* p) {
             using T = std::remove_pointer_t<decltype(p)>;
             if constexpr (std::is_same_v<T, double>) {
-                // "%lf": fixed notation, six decimals. Huge values need over 300 digits.
+                // "%lf": fixed notation, six decimals. A value past kMaxSavedMagnitude
+                // (a turn of rows typed at the edge can reach 1.7e100) is written at
+                // the edge, where its line still loads back as written.
+                const double v = std::isnan(*p) ? *p : std::clamp(*p, -kMaxSavedMagnitude, kMaxSavedMagnitude);
                 char buffer[400];
-                const auto result = std::to_chars(buffer, buffer + sizeof buffer, *p,
+                const auto result = std::to_chars(buffer, buffer + sizeof buffer, v,
                                                   std::chars_format::fixed, 6);
                 if (result.ec == std::errc{}) out.append(buffer, result.ptr);
             } else if constexpr (std::is_same_v<T, Colour>) {
@@ -515,10 +518,8 @@ void ValidateSettings(AppState& state) {
 
     // A zoom that is not a positive number would make every frame empty or garbage.
     if (!(std::isfinite(v.rad) && v.rad > 0)) v.rad = 1.0;
-    // Doubles are saved in fixed notation on lines that are read back 199 bytes at
-    // a time; beyond 1e100 a value would no longer fit its line and a saved file
-    // would not load as saved. Nothing on screen changes that far out.
-    static constexpr double kMaxSavedMagnitude = 1e100;
+    // Beyond kMaxSavedMagnitude a saved value would not load as saved. Nothing
+    // on screen changes that far out.
     auto keepSavable = [](double& x) { x = std::clamp(x, -kMaxSavedMagnitude, kMaxSavedMagnitude); };
     for (auto& row : v.ax) {
         for (double& x : row) keepSavable(x);

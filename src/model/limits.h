@@ -21,6 +21,12 @@ inline constexpr int32_t kMaxViewSide = 8192;
 // settings file or from resizing the window.
 inline constexpr int32_t kMaxDialogViewSide = 2048;
 
+// Doubles are saved in fixed notation on lines that are read back 199 bytes at a
+// time; beyond this magnitude a value would no longer fit its line and a saved
+// file would not load as saved. The orientation, the axis, its angle and the
+// zoom are kept within it wherever they are set (loader and dialogs).
+inline constexpr double kMaxSavedMagnitude = 1e100;
+
 // The value a 16-bit signed field takes when v is stored into it: the low 16
 // bits, read as two's complement (65538 becomes 2, 32768 becomes -32768).
 constexpr int16_t WrapInt16(int64_t v) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <new>
 #include <optional>
 
 #include "render/colouring.h"
@@ -482,9 +483,9 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     }
 }
 
-void RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display) {
+bool RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display) {
     BackBuffer& buffer = display.backBuffer;
-    if (!buffer.exists()) return;
+    if (!buffer.exists()) return true;
     // The surface keeps its edge lists between frames, so it lives as long as the
     // thread and is made anew only for another buffer.
     thread_local std::optional<RasterSurface> surface;
@@ -493,10 +494,12 @@ void RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display) {
         surface.emplace(buffer);
         target = &buffer;
     }
-    RenderFrame(solid, view, display, *surface);
+    return RenderFrame(solid, view, display, *surface);
 }
 
-void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface) {
+namespace {
+
+void DrawFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface) {
     const FrameStyle style = MakeFrameStyle(display, solid);
     surface.FillRect(0, 0, solid.params.viewx, solid.params.viewy, style.background);
 
@@ -553,6 +556,20 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
             surface.SetPixel(static_cast<int32_t>(std::clamp(x, -kPixelLimit, kPixelLimit)), ctx.projection.hy,
                              style.line);
         }
+    }
+}
+
+}  // namespace
+
+bool RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface) {
+    try {
+        DrawFrame(solid, view, display, surface);
+        return true;
+    } catch (const std::bad_alloc&) {
+        // The working arrays are given back, and no half-drawn picture is left.
+        FrameScratch() = RenderScratch{};
+        surface.FillRect(0, 0, solid.params.viewx, solid.params.viewy, MakeFrameStyle(display, solid).background);
+        return false;
     }
 }
 

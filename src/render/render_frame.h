@@ -107,9 +107,12 @@ struct FaceView {
 bool CreateBackBuffer(Solid& solid, DisplaySettings& display, int32_t width, int32_t height);
 
 // Draws one frame into the back buffer; nothing when there is no buffer yet.
-void RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display);
-// Draws one frame onto any surface of the drawing area's size.
-void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface);
+// False when the frame found no memory for its working arrays (a huge mesh on a
+// full machine): the picture is then the background alone, and the next frame
+// tries again.
+bool RenderFrame(Solid& solid, ViewState& view, DisplaySettings& display);
+// Draws one frame onto any surface of the drawing area's size; false as above.
+bool RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Surface& surface);
 
 // One copy of the solid (offset, scale) for one eye, recursing for fractal figures.
 void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double scale, int eye, int level);

@@ -21,9 +21,9 @@ void InitAppState(AppState& state);
 inline bool CreateBackBuffer(AppState& state, int32_t width, int32_t height) {
     return CreateBackBuffer(state.solid, state.display, width, height);
 }
-inline void RenderFrame(AppState& state) { RenderFrame(state.solid, state.view, state.display); }
-inline void RenderFrame(AppState& state, Surface& surface) {
-    RenderFrame(state.solid, state.view, state.display, surface);
+inline bool RenderFrame(AppState& state) { return RenderFrame(state.solid, state.view, state.display); }
+inline bool RenderFrame(AppState& state, Surface& surface) {
+    return RenderFrame(state.solid, state.view, state.display, surface);
 }
 
 }  // namespace gyro

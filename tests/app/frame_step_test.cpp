@@ -195,6 +195,50 @@ TEST_F(Frame, SphericalMeshRefusesMoreThan16384Cells) {
     EXPECT_EQ(p.sphspn, 0.0);
 }
 
+// Each count and step key checks its own limit against the other count: on a
+// mesh that is not square, mixing the two counts up lets a key pass 16,384
+// cells or a step pass half its count.
+TEST_F(Frame, SphericalKeysCheckTheirLimitsOnNonSquareMeshes) {
+    struct Row {
+        Key key;
+        int16_t n, kn, m, km;
+        int16_t BuildParams::*field;
+        int16_t after;  // the field after one pass with the key held
+    };
+    const Row kRows[] = {
+        {Key::Y, 256, 1, 64, 1, &BuildParams::sphm, 64},    // 256 x 65 would pass the cell limit
+        {Key::Y, 256, 1, 63, 1, &BuildParams::sphm, 64},    // 256 x 64 = 16,384 just fits
+        {Key::Y, 64, 1, 255, 1, &BuildParams::sphm, 256},
+        {Key::R, 64, 1, 256, 1, &BuildParams::sphn, 64},
+        {Key::R, 63, 1, 256, 1, &BuildParams::sphn, 64},
+        {Key::R, 255, 1, 64, 1, &BuildParams::sphn, 256},
+        {Key::E, 9, 4, 40, 1, &BuildParams::sphn, 8},
+        {Key::E, 8, 4, 40, 1, &BuildParams::sphn, 8},       // 7 corners cannot step by 4
+        {Key::T, 40, 1, 9, 4, &BuildParams::sphm, 8},
+        {Key::T, 40, 1, 8, 4, &BuildParams::sphm, 8},
+        {Key::I, 40, 1, 8, 1, &BuildParams::sphpn, 2},
+        {Key::I, 8, 4, 40, 1, &BuildParams::sphpn, 4},      // already half of 8
+        {Key::P, 8, 1, 40, 1, &BuildParams::sphpm, 2},
+        {Key::P, 40, 1, 8, 4, &BuildParams::sphpm, 4},
+        {Key::U, 40, 1, 8, 4, &BuildParams::sphpn, 1},
+        {Key::O, 8, 4, 40, 1, &BuildParams::sphpm, 1},
+    };
+    for (ShapeId figure : {415, 416}) {
+        for (const Row& row : kRows) {
+            state.solid.zukei = figure;
+            BuildParams& p = state.solid.params;
+            p.sphn = row.n, p.sphpn = row.kn, p.sphm = row.m, p.sphpm = row.km;
+            shell.keys = KeyState{};
+            shell.keys.press(row.key);
+            Pass();
+            EXPECT_EQ(p.*row.field, row.after)
+                << figure << ": " << row.n << "/" << row.kn << " x " << row.m << "/" << row.km << " key "
+                << static_cast<int>(row.key);
+            EXPECT_LE(int32_t{p.sphn} * p.sphm, 16384);
+        }
+    }
+}
+
 TEST_F(Frame, FractalDepthKeys) {
     state.solid.zukei = 443;
     state.solid.fractalDepthMax = 3;

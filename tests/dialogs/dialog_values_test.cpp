@@ -11,6 +11,7 @@
 #include "dialogs/perspective_values.h"
 #include "dialogs/screen_size_values.h"
 #include "dialogs/size_direction_values.h"
+#include "io/settings_file.h"
 #include "state/app_state.h"
 
 namespace gyro {
@@ -146,6 +147,39 @@ TEST(AxisValues, PresetsFillTheAxisAndTheAngleIsStoredOnlyWhenGiven) {
     StoreAxisForm(form, view);
     EXPECT_EQ(view.nang, 30.0);
     EXPECT_EQ(view.njim, 1);
+}
+
+// Values typed into the size and axis dialogs are saved in fixed notation: past
+// 1e100 a line would be longer than the loader reads, and the saved file would
+// no longer load as saved. Such values are kept at +-1e100, as the loader keeps them.
+TEST(ViewDialogValues, HugeTypedValuesStaySavableAndReloadAsSaved) {
+    struct Typed {
+        const char* text;
+        double stored;
+    };
+    const Typed kTyped[] = {{"1e308", 1e100}, {"-1e308", -1e100}, {"1e100", 1e100}, {"-2.5e99", -2.5e99}, {"7", 7}};
+    for (const Typed& t : kTyped) {
+        AppState state;
+        SizeDirectionForm size = FillSizeDirectionForm(state.view);
+        Rewrite(size.rad, t.text);
+        Rewrite(size.ax[1][2], t.text);
+        StoreSizeDirectionForm(size, state.view);
+        EXPECT_EQ(state.view.ax[1][2], t.stored) << t.text;
+        EXPECT_EQ(state.view.rad, t.stored > 0 ? t.stored : 1.0) << t.text;
+
+        AxisForm axis = FillAxisForm(state.view);
+        axis.njim = true;
+        Rewrite(axis.nax[0], t.text);
+        Rewrite(axis.nang, t.text);
+        StoreAxisForm(axis, state.view);
+        EXPECT_EQ(state.view.nax[0], t.stored) << t.text;
+        EXPECT_EQ(state.view.nang, t.stored) << t.text;
+
+        const std::string saved = SaveSettings(state);
+        AppState back;
+        LoadSettingsFromText(saved, back);
+        EXPECT_EQ(SaveSettings(back), saved) << t.text;
+    }
 }
 
 TEST(LightValues, StoredValuesAreCutTo16BitsAndBroughtIntoRange) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -237,6 +239,20 @@ TEST_F(FamilyDialogs, PrismDialogChoosesTheFigureAndItsFlags) {
     EXPECT_EQ(state.display.orgcolpat, 0);
     window->canvas()->repaint();
     EXPECT_EQ(Line1(), "speed:50 pat:1/2 ang:3/1 ");
+}
+
+// The pyramid's two patterns: the antiprism's second stays, its third goes.
+TEST_F(FamilyDialogs, PrismDialogKeepsOnlyPatternsBelowTheNewCount) {
+    for (const auto& [before, after] : {std::pair<int16_t, int16_t>{2, 0}, {1, 1}}) {
+        ChangeFigure(state, 406);
+        state.display.orgcolpat = before;
+        Open(cmd::kPyramidSettings, [](QDialog& d) {
+            Child<QRadioButton>(d, "figure400")->setChecked(true);
+            PressOk(d);
+        });
+        EXPECT_EQ(state.solid.zukei, 400);
+        EXPECT_EQ(state.display.orgcolpat, after) << "from pattern " << before;
+    }
 }
 
 TEST_F(FamilyDialogs, HueCycleDialogRebuildsWhateverItsResult) {

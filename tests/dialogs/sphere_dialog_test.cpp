@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -197,6 +199,20 @@ TEST_F(SphereDialogTest, TorusCheckedOnTheEllipsoidSelectsTheTorus) {
     EXPECT_EQ(state.solid.zukei, 415);
     EXPECT_EQ(state.solid.patternCount, 3);
     EXPECT_EQ(state.display.orgcolpat, 0);
+}
+
+// The ellipsoid's three patterns: the torus's third (index 2) stays, its fourth goes.
+TEST_F(SphereDialogTest, TorusToEllipsoidKeepsOnlyPatternsBelowThree) {
+    for (const auto& [before, after] : {std::pair<int16_t, int16_t>{3, 0}, {2, 2}}) {
+        ChangeFigure(state, 416);
+        state.display.orgcolpat = before;
+        Open([](QDialog& d) {
+            Check(d, "torus", false);
+            Ok(d);
+        });
+        EXPECT_EQ(state.solid.zukei, 415);
+        EXPECT_EQ(state.display.orgcolpat, after) << "from pattern " << before;
+    }
 }
 
 TEST_F(SphereDialogTest, TooManyCellsShowTheLimitMessageAndKeepTheDialogOpen) {

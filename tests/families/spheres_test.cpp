@@ -219,6 +219,36 @@ TEST(Spheres, LargeHueSettingsAreComputedWithoutOverflow) {
     EXPECT_EQ(torus.faces[14 + 3 * 16].colours[1], HueColour(573));
 }
 
+// The widths are the circumradius of each ring polygon, or with sphgais 0 its
+// inradius: a regular n-gon of inradius r has its corners at r / cos(180/n)
+// degrees, 100 * sqrt(2) for a square and 200 / sqrt(3) for a hexagon. The ring
+// corners are the vertices farthest from the axis (the torus's tube is shrunk
+// to nothing, so that every vertex is a ring corner).
+TEST(Spheres, RingWidthIsTheCircumradiusOrTheInradius) {
+    struct Row {
+        ShapeId figure;
+        int16_t n;
+        int8_t gais;
+        double corner;
+    };
+    const Row kRings[] = {
+        {415, 4, 1, 100.0}, {415, 4, 0, 141.42135623730951}, {415, 6, 0, 115.47005383792516},
+        {416, 4, 1, 100.0}, {416, 4, 0, 141.42135623730951}, {416, 6, 0, 115.47005383792516},
+        {415, 2, 0, 0.0},  // a 2-gon has no inradius: the ring closes up on the axis
+    };
+    for (const Row& row : kRings) {
+        SCOPED_TRACE(::testing::Message() << row.figure << ": " << row.n << " corners, sphgais " << int{row.gais});
+        Solid solid;
+        BuildParams& p = solid.params;
+        p.sphn = row.n, p.sphm = 4, p.sphgais = row.gais;
+        p.sphwx = p.sphwz = 100, p.sphwy = 50, p.sphtwx = p.sphtwz = 0;
+        ASSERT_NE(BuildFigure(solid, row.figure), 0);
+        double farthest = 0.0;
+        for (const Vec3& v : solid.vertices) farthest = std::max(farthest, std::hypot(v.x, v.z));
+        EXPECT_NEAR(farthest, row.corner, 1e-9);
+    }
+}
+
 // ---- Building into a solid that already holds a mesh ------------------------
 
 TEST(Spheres, BuildingOverAnotherMeshReusesItAndLeavesNothingBehind) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <clocale>
 #include <cmath>
 #include <filesystem>
@@ -286,6 +287,28 @@ TEST(SettingsFile, AColouringModeAboveTheMenuIsKeptAndDrawsUnfilled) {
     }
 }
 
+// Every mode a menu entry can set loads as written and is saved back as read,
+// the lowest and the highest included.
+TEST(SettingsFile, EveryMenuModeLoadsAndSavesAsWritten) {
+    struct Mode {
+        const char* key;
+        int lowest, highest;
+    };
+    const Mode kModes[] = {
+        {"facecolmode", 0, 11}, {"penbold", 0, 2},   {"pencolmode", 0, 4}, {"urapenbold", 0, 3},
+        {"urapencolmode", 0, 7}, {"bkmode", 0, 2},   {"lightmode", 0, 3},  {"kikaku", -1, 1},
+    };
+    for (const Mode& mode : kModes) {
+        for (int value = mode.lowest; value <= mode.highest; ++value) {
+            AppState s;
+            InitAppState(s);
+            const std::string line = std::string(mode.key) + ":" + std::to_string(value) + "\r\n";
+            EXPECT_EQ(LoadSettingsFromText(line, s), 1) << line;
+            EXPECT_NE(SaveSettings(s).find(line), std::string::npos) << mode.key << " " << value;
+        }
+    }
+}
+
 TEST(SettingsFile, LongLinesAreReadIn199CharacterPieces) {
     AppState s;
     LoadSettingsFromText(std::string(199, 'x') + "zukei:7\n", s);
@@ -317,6 +340,25 @@ TEST(SettingsFile, HugeOrientationValuesStillReloadAsSaved) {
     EXPECT_EQ(plain.view.ax[1][1], -0.5);
     EXPECT_EQ(plain.view.nang, 720.0);
     EXPECT_EQ(plain.view.rad, 3.25);
+}
+
+// Turning rows typed at +-1e100 gives entries up to sqrt(3) times that; they
+// are written at the edge, so the file still loads as saved.
+TEST(SettingsFile, ValuesPastTheSavedRangeAreWrittenAtItsEdge) {
+    AppState s;
+    s.view.ax[0] = {1.5e100, -1.7e100, 0.25};
+    s.view.nax = {-3e100, 2, 1e308};
+    s.view.nang = 1.2e100;
+    s.view.rad = 1e300;
+    const std::string text = SaveSettings(s);
+    for (const std::string& line : Lines(text)) EXPECT_LT(line.size(), 199u) << line.substr(0, 40);
+    AppState back;
+    LoadSettingsFromText(text, back);
+    EXPECT_EQ(SaveSettings(back), text);
+    EXPECT_EQ(back.view.ax[0], (std::array<double, 3>{1e100, -1e100, 0.25}));
+    EXPECT_EQ(back.view.nax, (std::array<double, 3>{-1e100, 2, 1e100}));
+    EXPECT_EQ(back.view.nang, 1e100);
+    EXPECT_EQ(back.view.rad, 1e100);
 }
 
 TEST(SettingsFile, ValidationKeepsEverythingInRange) {

@@ -85,6 +85,13 @@ const FrameCase kCases[] = {
     {"octahedra, deepest, own colours", 442, 6,
      [](AppState& s) { TurnedView(s); s.display.facecolmode = 9; s.display.urapencolmode = 5; }},
     {"tetrahedra, deepest, parallel view", 440, 7, [](AppState& s) { TurnedView(s); s.display.person = 0; }},
+    // Without lines nothing is drawn over the fills: at a deep level where
+    // faces are a few pixels across, each must fill just what the full fill
+    // does (a fill three pixels wide is more than its top-left pixel).
+    {"dodecahedra, level 3, no lines", 443, 3,
+     [](AppState& s) { TurnedView(s); s.display.penbold = 2; s.display.urapenbold = 2; }},
+    {"cuboctahedra, level 3, no lines", 445, 3,
+     [](AppState& s) { TurnedView(s); s.display.penbold = 2; s.display.urapenbold = 2; }},
     {"cube", 5, 0, [](AppState& s) { TurnedView(s); s.display.penbold = 0; }},
     {"ellipsoid, coloured", 415, 0, [](AppState& s) { TurnedView(s); s.display.facecolmode = 9; }},
 };

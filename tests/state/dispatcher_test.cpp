@@ -36,6 +36,30 @@ TEST(ChangeFigure, BringsThePatternBackIntoRangeWhereRebuildDoesNot) {
     EXPECT_EQ(state.display.orgcolpat, 0);
 }
 
+// A pattern is kept only below the new figure's count: the count itself is one
+// past the last pattern.
+TEST(ChangeFigure, KeepsAPatternOnlyBelowTheNewFiguresCount) {
+    struct Row {
+        ShapeId from;
+        int16_t orgcolpat;
+        ShapeId to;
+        int16_t kept;
+    };
+    const Row kRows[] = {
+        {5, 2, 400, 0},  // the pyramid has two patterns
+        {5, 1, 400, 1},
+        {416, 3, 415, 0},  // the torus has five, the ellipsoid three
+        {416, 2, 415, 2},
+        {5, 5, 9, 5},      // six and six
+    };
+    for (const Row& row : kRows) {
+        AppState state = Showing(row.from, row.orgcolpat, 0);
+        ChangeFigure(state, row.to);
+        EXPECT_EQ(state.display.orgcolpat, row.kept) << row.from << " pattern " << row.orgcolpat << " -> " << row.to;
+        EXPECT_LT(state.display.orgcolpat, state.solid.patternCount);
+    }
+}
+
 TEST(ChangeFigure, LowersTheFractalDepthToTheFiguresLimit) {
     AppState state = Showing(5, 0, 5);
     ChangeFigure(state, 441);  // depth limit 4

@@ -1,0 +1,40 @@
+#pragma once
+
+// The monkey: a seeded random user of the real main window. It presses, holds
+// and releases every key the window maps, drags and turns the mouse, runs every
+// command of the menu bar (found by walking the menus, so commands added later
+// are run too), answers every dialog with random field text and OK, Cancel or
+// Escape, resizes the window, loads settings files in the middle of a motion
+// and runs frames between events. After every event it checks the state
+// invariants (support/state_invariants.h). The same seed and event count give
+// the same run, so a failure can be replayed from the two numbers.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace gyro::test {
+
+struct MonkeyRun {
+    uint64_t seed = 1;
+    int64_t events = 1000;
+    std::string corpusDir;  // settings files loaded mid-motion
+    std::string workDir;    // where saved settings and pictures go
+    bool trace = false;     // print every event before it runs (for a replay)
+};
+
+struct MonkeyResult {
+    int64_t eventsRun = 0;
+    // Empty when every invariant held after every event; otherwise the seed,
+    // the event number, the broken invariant and the events before it.
+    std::string failure;
+    std::map<std::string, int64_t> counts;  // events by kind, dialogs answered, ...
+    std::map<std::string, double> milliseconds;  // time by kind of event, frames after it included
+    std::string finalSettings;              // the settings text at the end
+    uint64_t eventDigest = 0;               // a digest of every event description
+};
+
+MonkeyResult RunMonkey(const MonkeyRun& run);
+
+}  // namespace gyro::test
