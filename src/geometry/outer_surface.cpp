@@ -197,6 +197,63 @@ bool SplitIntoManifold(const outer::WalkOutput& walk, OuterSurface& surface) {
     return true;
 }
 
+// Points the exact step made a hair apart (where the builders' doubles missed
+// an intended coincidence) become one, and the slivers between them go. The
+// pairing across each edge is found again: the one triangle the other way, or
+// where shells touch, the one the walk paired it with.
+bool CollapseSlivers(outer::WalkOutput& walk, double tolerance) {
+    PointWelder welder(tolerance);
+    std::vector<int32_t> cluster(walk.points.size());
+    for (size_t i = 0; i < walk.points.size(); ++i) cluster[i] = welder.Add(walk.points[i]);
+    if (welder.points().size() == walk.points.size()) return true;  // nothing to collapse
+
+    std::vector<int32_t> newIndex(walk.triangles.size(), -1);
+    std::vector<std::array<int32_t, 3>> triangles;
+    std::vector<int32_t> faces;
+    for (size_t t = 0; t < walk.triangles.size(); ++t) {
+        const auto& o = walk.triangles[t];
+        const std::array<int32_t, 3> c{cluster[static_cast<size_t>(o[0])], cluster[static_cast<size_t>(o[1])],
+                                       cluster[static_cast<size_t>(o[2])]};
+        if (c[0] == c[1] || c[1] == c[2] || c[2] == c[0]) continue;
+        newIndex[t] = static_cast<int32_t>(triangles.size());
+        triangles.push_back(c);
+        faces.push_back(walk.face[t]);
+    }
+    auto key = [](int32_t a, int32_t b) {
+        return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b);
+    };
+    std::unordered_map<uint64_t, std::vector<int32_t>> byEdge;
+    for (size_t t = 0; t < triangles.size(); ++t) {
+        for (size_t i = 0; i < 3; ++i) byEdge[key(triangles[t][i], triangles[t][(i + 1) % 3])].push_back(static_cast<int32_t>(t));
+    }
+    std::vector<std::array<int32_t, 3>> next(triangles.size());
+    for (size_t old = 0; old < walk.triangles.size(); ++old) {
+        const int32_t t = newIndex[old];
+        if (t < 0) continue;
+        for (size_t i = 0; i < 3; ++i) {
+            const int32_t a = triangles[static_cast<size_t>(t)][i];
+            const int32_t b = triangles[static_cast<size_t>(t)][(i + 1) % 3];
+            const auto it = byEdge.find(key(b, a));
+            if (it == byEdge.end()) return false;
+            if (it->second.size() == 1) {
+                next[static_cast<size_t>(t)][i] = it->second[0];
+                continue;
+            }
+            // Several: the walk's own partner, if it is still there. The
+            // triangle's edge i keeps its place, as corners keep their order.
+            const int32_t partner = newIndex[static_cast<size_t>(walk.next[old][i])];
+            if (partner < 0 || std::find(it->second.begin(), it->second.end(), partner) == it->second.end()) return false;
+            next[static_cast<size_t>(t)][i] = partner;
+        }
+    }
+    std::vector<Vec3> points = welder.points();
+    walk.points = std::move(points);
+    walk.triangles = std::move(triangles);
+    walk.face = std::move(faces);
+    walk.next = std::move(next);
+    return true;
+}
+
 void Measure(OuterSurface& surface) {
     double volume = 0.0;
     double area = 0.0;
@@ -291,6 +348,12 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
 
     OuterResult result;
     OuterSurface& surface = result.surface;
+    // The surface with the slivers collapsed, when it stays sound; the exact one otherwise.
+    outer::WalkOutput collapsed = walk;
+    if (CollapseSlivers(collapsed, 1e-9 * std::max(extent, 1.0)) && SplitIntoManifold(collapsed, surface)) {
+        const SurfaceCheck check = CheckSurface(surface.points, surface.triangles);
+        if (check.closed && check.manifold && check.outward) walk = std::move(collapsed);
+    }
     if (!SplitIntoManifold(walk, surface)) return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
     surface.triangleFace = walk.face;
     surface.faceColours.reserve(figure.faces.size());
