@@ -89,10 +89,12 @@ std::string StlBytes(const OuterSurface& surface, double sizeMm, std::string_vie
     std::string out;
     out.reserve(84 + 50 * surface.triangles.size());
     // The 80-byte header must not begin with "solid", or readers take the file for ASCII STL.
-    std::string header = "Gyrosolid outer surface, mm: ";
-    header.append(name.substr(0, 80));
-    header.resize(80, ' ');
-    out += header;
+    char header[80];
+    std::memset(header, ' ', sizeof header);
+    const std::string_view lead = "Gyrosolid outer surface, mm: ";
+    std::memcpy(header, lead.data(), lead.size());
+    std::memcpy(header + lead.size(), name.data(), std::min(name.size(), sizeof header - lead.size()));
+    out.append(header, sizeof header);
     PutUint32(out, static_cast<uint32_t>(surface.triangles.size()));
     for (const auto& t : surface.triangles) {
         const Vec3 a = points[static_cast<size_t>(t[0])];
