@@ -5,6 +5,7 @@
 #include <CGAL/Projection_traits_xy_3.h>
 #include <CGAL/Projection_traits_xz_3.h>
 #include <CGAL/Projection_traits_yz_3.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
 #include <CGAL/box_intersection_d.h>
 #include <CGAL/intersections.h>
 
@@ -89,31 +90,55 @@ void AddIntersection(Cuts& first, Cuts& second, const Tri3& a, const Tri3& b) {
 // so that two coplanar triangles that overlap cut their common part into the
 // same pieces (it is closed off by the same constraints in both).
 template <class Traits>
-void CutTriangle(const Tri3& triangle, const Cuts& cuts, std::vector<std::array<P3, 3>>& pieces) {
+void CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, std::vector<std::array<P3, 3>>& pieces) {
     using CT = CGAL::Constrained_Delaunay_triangulation_2<Traits, CGAL::Default, CGAL::Exact_intersections_tag>;
     CT ct;
-    for (int i = 0; i < 3; ++i) ct.insert(triangle.vertex(i));
+    for (size_t i = 0; i < boundary.size(); ++i) {
+        const P3& a = boundary[i];
+        const P3& b = boundary[(i + 1) % boundary.size()];
+        if (a != b) ct.insert_constraint(a, b);
+    }
     for (const P3& p : cuts.points) ct.insert(p);
     for (const auto& [a, b] : cuts.segments) {
         if (a != b) ct.insert_constraint(a, b);
     }
+    // Keep the pieces inside the boundary (all of them, while every cut lies
+    // exactly within the triangle).
+    const auto orientation = Traits().orientation_2_object();
+    const auto compareY = Traits().compare_y_2_object();
+    auto inside = [&](const P3& p) {
+        int w = 0;
+        for (size_t i = 0; i < boundary.size(); ++i) {
+            const P3& a = boundary[i];
+            const P3& b = boundary[(i + 1) % boundary.size()];
+            if (compareY(a, p) != CGAL::LARGER) {
+                if (compareY(b, p) == CGAL::LARGER && orientation(a, b, p) == CGAL::LEFT_TURN) ++w;
+            } else if (compareY(b, p) != CGAL::LARGER && orientation(a, b, p) == CGAL::RIGHT_TURN) {
+                --w;
+            }
+        }
+        return w != 0;
+    };
     for (auto f = ct.finite_faces_begin(); f != ct.finite_faces_end(); ++f) {
+        const P3 centre = CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
+        if (!inside(centre)) continue;
         pieces.push_back({f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point()});
     }
 }
 
-void CutTriangleAnyPlane(const Tri3& triangle, const Cuts& cuts, std::vector<std::array<P3, 3>>& pieces) {
+void CutTriangleAnyPlane(const Tri3& triangle, const std::vector<P3>& boundary, const Cuts& cuts,
+                         std::vector<std::array<P3, 3>>& pieces) {
     const K::Vector_3 n = CGAL::cross_product(triangle.vertex(1) - triangle.vertex(0),
                                               triangle.vertex(2) - triangle.vertex(0));
     const double nx = std::abs(CGAL::to_double(n.x()));
     const double ny = std::abs(CGAL::to_double(n.y()));
     const double nz = std::abs(CGAL::to_double(n.z()));
     if (nz >= nx && nz >= ny) {
-        CutTriangle<CGAL::Projection_traits_xy_3<K>>(triangle, cuts, pieces);
+        CutTriangle<CGAL::Projection_traits_xy_3<K>>(boundary, cuts, pieces);
     } else if (ny >= nx) {
-        CutTriangle<CGAL::Projection_traits_xz_3<K>>(triangle, cuts, pieces);
+        CutTriangle<CGAL::Projection_traits_xz_3<K>>(boundary, cuts, pieces);
     } else {
-        CutTriangle<CGAL::Projection_traits_yz_3<K>>(triangle, cuts, pieces);
+        CutTriangle<CGAL::Projection_traits_yz_3<K>>(boundary, cuts, pieces);
     }
 }
 
@@ -324,7 +349,7 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
         if (cuts[i].points.empty() && cuts[i].segments.empty()) {
             pieces.push_back({tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)});
         } else {
-            CutTriangleAnyPlane(tris[i], cuts[i], pieces);
+            CutTriangleAnyPlane(tris[i], {tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)}, cuts[i], pieces);
         }
         for (const auto& piece : pieces) {
             std::array<int32_t, 3> v{index.Add(piece[0]), index.Add(piece[1]), index.Add(piece[2])};
@@ -340,7 +365,76 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
     return ExactOutcome::Done;
 }
 
+// Which caller's point a triangulation vertex is, plus one; crossings the
+// triangulation makes keep 0.
+struct PointTag {
+    int32_t index = 0;
+};
+
+// Winding number of p about a ring, decided exactly.
+int Winding(const K::Point_2& p, const std::vector<K::Point_2>& ring) {
+    int w = 0;
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const K::Point_2& a = ring[i];
+        const K::Point_2& b = ring[(i + 1) % ring.size()];
+        if (CGAL::compare_y(a, p) != CGAL::LARGER) {
+            if (CGAL::compare_y(b, p) == CGAL::LARGER && CGAL::orientation(a, b, p) == CGAL::LEFT_TURN) ++w;
+        } else if (CGAL::compare_y(b, p) != CGAL::LARGER && CGAL::orientation(a, b, p) == CGAL::RIGHT_TURN) {
+            --w;
+        }
+    }
+    return w;
+}
+
 }  // namespace
+
+void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
+                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out) {
+    using Vb = CGAL::Triangulation_vertex_base_with_info_2<PointTag, K>;
+    using Fb = CGAL::Constrained_triangulation_face_base_2<K>;
+    using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
+    using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_intersections_tag>;
+    using P2 = K::Point_2;
+    CDT cdt;
+    std::vector<CDT::Vertex_handle> handle(points.size());
+    for (size_t i = 0; i < points.size(); ++i) {
+        handle[i] = cdt.insert(P2(points[i].x, points[i].y));
+        handle[i]->info().index = static_cast<int32_t>(i) + 1;
+    }
+    std::vector<std::vector<P2>> ringPoints(rings.size());
+    for (size_t r = 0; r < rings.size(); ++r) {
+        const auto& ring = rings[r];
+        for (size_t i = 0; i < ring.size(); ++i) {
+            const auto a = static_cast<size_t>(ring[i]);
+            const auto b = static_cast<size_t>(ring[(i + 1) % ring.size()]);
+            ringPoints[r].push_back(handle[a]->point());
+            if (a != b && handle[a] != handle[b]) cdt.insert_constraint(handle[a], handle[b]);
+        }
+    }
+    for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v) {
+        if (v->info().index == 0) {
+            v->info().index = static_cast<int32_t>(points.size()) + 1;
+            points.push_back({CGAL::to_double(v->point().x()), CGAL::to_double(v->point().y()), -1});
+        }
+    }
+    // Owners in ring order: the first whose rings wind round a piece owns it.
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        const P2 centre = CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
+        int32_t owner = -1;
+        int winding = 0;
+        for (size_t r = 0; r < rings.size(); ++r) {
+            if (r > 0 && ringOwner[r] != ringOwner[r - 1]) {
+                if (winding != 0) break;
+                winding = 0;
+            }
+            winding += Winding(centre, ringPoints[r]);
+            owner = ringOwner[r];
+        }
+        if (winding == 0) continue;
+        out.push_back({{f->vertex(0)->info().index - 1, f->vertex(1)->info().index - 1, f->vertex(2)->info().index - 1},
+                       owner});
+    }
+}
 
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                            const OuterOptions& options, WalkOutput& out, std::string& detail) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <map>
 #include <numeric>
 #include <unordered_map>
 
@@ -114,45 +116,175 @@ double Extent(const std::vector<Vec3>& points) {
     return extent;
 }
 
-// Every face cut into triangles without moving its edges: convex polygons are
-// fanned from a corner, stars and other polygons from their centre, which
-// fills them by the nonzero rule.
-void TriangulateFaces(const Solid& solid, PointWelder& welder, std::vector<SoupTriangle>& soup) {
+struct Ring {
+    int32_t face = 0;
+    std::vector<int32_t> points;  // welded indices
+};
+
+// The rings of every face (one per polygon), by welded points, without
+// repeated corners.
+std::vector<Ring> FaceRings(const Solid& solid, PointWelder& welder) {
     std::vector<int32_t> welded(solid.vertices.size());
     for (size_t i = 0; i < solid.vertices.size(); ++i) welded[i] = welder.Add(solid.vertices[i]);
-    std::vector<int32_t> ring;
-    std::vector<Vec3> ringPoints;
+    std::vector<Ring> rings;
     for (int32_t f = 0; f < solid.faceCount(); ++f) {
         const Face& face = solid.faces[static_cast<size_t>(f)];
         const int32_t stored = StoredCorners(face);
         for (int32_t p = 0; face.polygonSize > 0 && (p + 1) * face.polygonSize <= stored; ++p) {
-            ring.clear();
+            Ring ring{f, {}};
             for (int32_t c = 0; c < face.polygonSize; ++c) {
                 const int32_t index = face.corners[static_cast<size_t>(p * face.polygonSize + c)];
                 if (index < 0 || index >= solid.vertexCount()) continue;
                 const int32_t w = welded[static_cast<size_t>(index)];
-                if (ring.empty() || ring.back() != w) ring.push_back(w);
+                if (ring.points.empty() || ring.points.back() != w) ring.points.push_back(w);
             }
-            while (ring.size() > 1 && ring.front() == ring.back()) ring.pop_back();
-            if (ring.size() < 3) continue;
-            if (ring.size() == 3) {
-                soup.push_back({{ring[0], ring[1], ring[2]}, f});
+            while (ring.points.size() > 1 && ring.points.front() == ring.points.back()) ring.points.pop_back();
+            if (ring.points.size() >= 3) rings.push_back(std::move(ring));
+        }
+    }
+    return rings;
+}
+
+struct Plane {
+    Vec3 normal;
+    double offset = 0.0;
+};
+
+// The plane of a face's rings (Newell's normal, through their mean), turned so
+// that its largest component is positive: both windings give one plane.
+bool FacePlane(const std::vector<Vec3>& points, const std::vector<const Ring*>& rings, Plane& plane) {
+    Vec3 n{};
+    Vec3 mean{};
+    double count = 0;
+    std::vector<Vec3> ringPoints;
+    for (const Ring* ring : rings) {
+        ringPoints.clear();
+        for (const int32_t i : ring->points) ringPoints.push_back(points[static_cast<size_t>(i)]);
+        const Vec3 rn = NewellNormal(ringPoints);
+        // Rings of one face may wind either way; their normals are summed alike.
+        n = Dot(n, rn) < 0 ? n - rn : n + rn;
+        for (const Vec3& q : ringPoints) mean = mean + q;
+        count += static_cast<double>(ringPoints.size());
+    }
+    const double length = Length(n);
+    if (!(length > 0.0)) return false;
+    n = n / length;
+    const double ax = std::abs(n.x), ay = std::abs(n.y), az = std::abs(n.z);
+    const double lead = ax >= ay && ax >= az ? n.x : (ay >= az ? n.y : n.z);
+    if (lead < 0) n = -n;
+    plane.normal = n;
+    plane.offset = Dot(n, mean / count);
+    return true;
+}
+
+// A point of the plane's region back in space: a ring corner is itself; a
+// crossing lies on a ring edge, and is put on that edge in space, so that
+// faces sharing the edge find the same point.
+Vec3 Lift(const outer::RegionPoint& q, const std::vector<outer::RegionPoint>& local, const std::vector<int32_t>& welded,
+          const std::vector<Vec3>& points, const std::vector<std::vector<int32_t>>& rings, const Plane& plane, Vec3 u,
+          Vec3 w) {
+    double bestDistance = std::numeric_limits<double>::infinity();
+    Vec3 best = plane.normal * plane.offset + u * q.x + w * q.y;
+    for (const auto& ring : rings) {
+        for (size_t i = 0; i < ring.size(); ++i) {
+            const auto a = static_cast<size_t>(ring[i]);
+            const auto b = static_cast<size_t>(ring[(i + 1) % ring.size()]);
+            const double ex = local[b].x - local[a].x, ey = local[b].y - local[a].y;
+            const double len2 = ex * ex + ey * ey;
+            if (!(len2 > 0.0)) continue;
+            const double t = std::clamp(((q.x - local[a].x) * ex + (q.y - local[a].y) * ey) / len2, 0.0, 1.0);
+            const double dx = local[a].x + t * ex - q.x, dy = local[a].y + t * ey - q.y;
+            const double distance = dx * dx + dy * dy;
+            if (distance < bestDistance) {
+                bestDistance = distance;
+                const Vec3 pa = points[static_cast<size_t>(welded[a])];
+                const Vec3 pb = points[static_cast<size_t>(welded[b])];
+                best = pa + (pb - pa) * t;
+            }
+        }
+    }
+    return best;
+}
+
+// Every face cut into triangles without moving its edges. Faces are taken
+// together by plane: the rings of one plane are filled by the nonzero rule
+// (each face's own rings together) and cut at their crossings, so no two
+// triangles of one plane overlap; the exact step would otherwise cut slivers
+// between copies of a plane a rounding error apart. A convex face alone in
+// its plane is fanned from a corner.
+void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, std::vector<SoupTriangle>& soup) {
+    const std::vector<Ring> rings = FaceRings(solid, welder);
+    // Faces by plane, a relative 1e-9 apart at most.
+    std::map<std::array<int64_t, 4>, std::vector<int32_t>> groups;  // plane key -> faces
+    std::map<int32_t, std::vector<const Ring*>> ringsOf;
+    for (const Ring& ring : rings) ringsOf[ring.face].push_back(&ring);
+    std::map<int32_t, Plane> planeOf;
+    const double scale = std::max(extent, 1.0);
+    for (const auto& [face, faceRings] : ringsOf) {
+        Plane plane;
+        if (!FacePlane(welder.points(), faceRings, plane)) {
+            // No plane at all (its corners on one line): nothing to fill.
+            continue;
+        }
+        planeOf[face] = plane;
+        const auto q = [](double v) { return static_cast<int64_t>(std::llround(v * 1e9)); };
+        groups[{q(plane.normal.x), q(plane.normal.y), q(plane.normal.z), q(plane.offset / scale)}].push_back(face);
+    }
+
+    for (const auto& [key, faces] : groups) {
+        if (faces.size() == 1 && ringsOf[faces[0]].size() == 1) {
+            const Ring& ring = *ringsOf[faces[0]][0];
+            std::vector<Vec3> ringPoints;
+            for (const int32_t i : ring.points) ringPoints.push_back(welder.points()[static_cast<size_t>(i)]);
+            if (ring.points.size() == 3 ||
+                (solid.faces[static_cast<size_t>(ring.face)].starStep <= 1 && IsConvex(ringPoints))) {
+                for (size_t i = 1; i + 1 < ring.points.size(); ++i) {
+                    soup.push_back({{ring.points[0], ring.points[i], ring.points[i + 1]}, ring.face});
+                }
                 continue;
             }
-            ringPoints.clear();
-            for (const int32_t i : ring) ringPoints.push_back(welder.points()[static_cast<size_t>(i)]);
-            if (face.starStep <= 1 && IsConvex(ringPoints)) {
-                for (size_t i = 1; i + 1 < ring.size(); ++i) soup.push_back({{ring[0], ring[i], ring[i + 1]}, f});
-                continue;
+        }
+        const Plane& plane = planeOf[faces[0]];
+        // A basis of the plane.
+        const Vec3 n = plane.normal;
+        Vec3 u = std::abs(n.x) < 0.6 ? Cross(n, Vec3{1, 0, 0}) : Cross(n, Vec3{0, 1, 0});
+        u = u / Length(u);
+        const Vec3 w = Cross(n, u);
+
+        std::vector<outer::RegionPoint> local;
+        std::vector<int32_t> welded;  // local point -> welded index
+        std::unordered_map<int32_t, int32_t> localOf;
+        std::vector<std::vector<int32_t>> localRings;
+        std::vector<int32_t> owners;
+        for (const int32_t face : faces) {
+            for (const Ring* ring : ringsOf[face]) {
+                std::vector<int32_t> r;
+                for (const int32_t i : ring->points) {
+                    const auto [it, inserted] = localOf.emplace(i, static_cast<int32_t>(local.size()));
+                    if (inserted) {
+                        const Vec3 p = welder.points()[static_cast<size_t>(i)];
+                        local.push_back({Dot(p, u), Dot(p, w), i});
+                        welded.push_back(i);
+                    }
+                    r.push_back(it->second);
+                }
+                localRings.push_back(std::move(r));
+                owners.push_back(face);
             }
-            Vec3 centre{};
-            for (const Vec3& q : ringPoints) centre = centre + q;
-            const int32_t c = welder.Add(centre / static_cast<double>(ringPoints.size()));
-            for (size_t i = 0; i < ring.size(); ++i) {
-                const int32_t a = ring[i];
-                const int32_t b = ring[(i + 1) % ring.size()];
-                if (a != c && b != c) soup.push_back({{c, a, b}, f});
-            }
+        }
+        std::vector<outer::RegionTriangle> pieces;
+        const size_t before = local.size();
+        outer::FillPlaneRegion(local, localRings, owners, pieces);
+        const std::vector<Vec3> points = welder.points();
+        for (size_t i = before; i < local.size(); ++i) {
+            welded.push_back(welder.Add(Lift(local[i], local, welded, points, localRings, plane, u, w)));
+        }
+        for (const outer::RegionTriangle& piece : pieces) {
+            const std::array<int32_t, 3> v{welded[static_cast<size_t>(piece.corner[0])],
+                                           welded[static_cast<size_t>(piece.corner[1])],
+                                           welded[static_cast<size_t>(piece.corner[2])]};
+            if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
+            soup.push_back({v, piece.owner});
         }
     }
 }
@@ -197,61 +329,201 @@ bool SplitIntoManifold(const outer::WalkOutput& walk, OuterSurface& surface) {
     return true;
 }
 
-// Points the exact step made a hair apart (where the builders' doubles missed
-// an intended coincidence) become one, and the slivers between them go. The
-// pairing across each edge is found again: the one triangle the other way, or
-// where shells touch, the one the walk paired it with.
-bool CollapseSlivers(outer::WalkOutput& walk, double tolerance) {
-    PointWelder welder(tolerance);
-    std::vector<int32_t> cluster(walk.points.size());
-    for (size_t i = 0; i < walk.points.size(); ++i) cluster[i] = welder.Add(walk.points[i]);
-    if (welder.points().size() == walk.points.size()) return true;  // nothing to collapse
-
-    std::vector<int32_t> newIndex(walk.triangles.size(), -1);
-    std::vector<std::array<int32_t, 3>> triangles;
-    std::vector<int32_t> faces;
-    for (size_t t = 0; t < walk.triangles.size(); ++t) {
-        const auto& o = walk.triangles[t];
-        const std::array<int32_t, 3> c{cluster[static_cast<size_t>(o[0])], cluster[static_cast<size_t>(o[1])],
-                                       cluster[static_cast<size_t>(o[2])]};
-        if (c[0] == c[1] || c[1] == c[2] || c[2] == c[0]) continue;
-        newIndex[t] = static_cast<int32_t>(triangles.size());
-        triangles.push_back(c);
-        faces.push_back(walk.face[t]);
+// Edges the exact step made a hair long (where the builders' doubles missed an
+// intended coincidence) are collapsed one by one on the manifold surface: the
+// two triangles beside the edge go, their outer neighbours become neighbours,
+// and one end takes the other's place. An edge whose ends share more
+// neighbours than the two opposite corners is left, so the surface stays a
+// 2-manifold. `next` pairs the triangles' edges as in the walk.
+void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
+                        double tolerance) {
+    auto& tris = surface.triangles;
+    const size_t n = tris.size();
+    std::vector<bool> alive(n, true);
+    std::vector<std::vector<int32_t>> incident(surface.points.size());
+    for (size_t t = 0; t < n; ++t) {
+        for (const int32_t v : tris[t]) incident[static_cast<size_t>(v)].push_back(static_cast<int32_t>(t));
     }
-    auto key = [](int32_t a, int32_t b) {
-        return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b);
+    auto edgeIndex = [&](int32_t t, int32_t a, int32_t b) {
+        const auto& v = tris[static_cast<size_t>(t)];
+        for (int i = 0; i < 3; ++i) {
+            if (v[static_cast<size_t>(i)] == a && v[static_cast<size_t>((i + 1) % 3)] == b) return i;
+        }
+        return -1;
     };
-    std::unordered_map<uint64_t, std::vector<int32_t>> byEdge;
-    for (size_t t = 0; t < triangles.size(); ++t) {
-        for (size_t i = 0; i < 3; ++i) byEdge[key(triangles[t][i], triangles[t][(i + 1) % 3])].push_back(static_cast<int32_t>(t));
-    }
-    std::vector<std::array<int32_t, 3>> next(triangles.size());
-    for (size_t old = 0; old < walk.triangles.size(); ++old) {
-        const int32_t t = newIndex[old];
-        if (t < 0) continue;
-        for (size_t i = 0; i < 3; ++i) {
-            const int32_t a = triangles[static_cast<size_t>(t)][i];
-            const int32_t b = triangles[static_cast<size_t>(t)][(i + 1) % 3];
-            const auto it = byEdge.find(key(b, a));
-            if (it == byEdge.end()) return false;
-            if (it->second.size() == 1) {
-                next[static_cast<size_t>(t)][i] = it->second[0];
-                continue;
+    auto neighbours = [&](int32_t p) {
+        std::vector<int32_t> out;
+        for (const int32_t t : incident[static_cast<size_t>(p)]) {
+            if (!alive[static_cast<size_t>(t)]) continue;
+            for (const int32_t v : tris[static_cast<size_t>(t)]) {
+                if (v != p) out.push_back(v);
             }
-            // Several: the walk's own partner, if it is still there. The
-            // triangle's edge i keeps its place, as corners keep their order.
-            const int32_t partner = newIndex[static_cast<size_t>(walk.next[old][i])];
-            if (partner < 0 || std::find(it->second.begin(), it->second.end(), partner) == it->second.end()) return false;
-            next[static_cast<size_t>(t)][i] = partner;
+        }
+        std::sort(out.begin(), out.end());
+        out.erase(std::unique(out.begin(), out.end()), out.end());
+        return out;
+    };
+    // Joins the two outer neighbours of a triangle that goes, across its edges j and k.
+    auto bridge = [&](int32_t t, int j, int k) {
+        const int32_t x = next[static_cast<size_t>(t)][static_cast<size_t>(j)];
+        const int32_t y = next[static_cast<size_t>(t)][static_cast<size_t>(k)];
+        for (auto& slot : next[static_cast<size_t>(x)]) {
+            if (slot == t) slot = y;
+        }
+        for (auto& slot : next[static_cast<size_t>(y)]) {
+            if (slot == t) slot = x;
+        }
+    };
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (size_t t = 0; t < n; ++t) {
+            if (!alive[t]) continue;
+            for (int i = 0; i < 3 && alive[t]; ++i) {
+                const int32_t a = tris[t][static_cast<size_t>(i)];
+                const int32_t b = tris[t][static_cast<size_t>((i + 1) % 3)];
+                const Vec3 d = surface.points[static_cast<size_t>(a)] - surface.points[static_cast<size_t>(b)];
+                if (std::max({std::abs(d.x), std::abs(d.y), std::abs(d.z)}) > tolerance) continue;
+                const int32_t u = next[t][static_cast<size_t>(i)];
+                if (u == static_cast<int32_t>(t) || !alive[static_cast<size_t>(u)]) continue;
+                const int32_t c = tris[t][static_cast<size_t>((i + 2) % 3)];
+                const int ui = edgeIndex(u, b, a);
+                if (ui < 0) continue;
+                const int32_t e = tris[static_cast<size_t>(u)][static_cast<size_t>((ui + 2) % 3)];
+                if (c == e) continue;
+                // The link condition.
+                const std::vector<int32_t> na = neighbours(a);
+                const std::vector<int32_t> nb = neighbours(b);
+                std::vector<int32_t> common;
+                std::set_intersection(na.begin(), na.end(), nb.begin(), nb.end(), std::back_inserter(common));
+                if (common.size() != 2) continue;
+                // Also the neighbours of the triangles that go must differ, or
+                // a pair of triangles would fold onto each other.
+                if (next[t][static_cast<size_t>((i + 1) % 3)] == next[t][static_cast<size_t>((i + 2) % 3)]) continue;
+                bridge(static_cast<int32_t>(t), (i + 1) % 3, (i + 2) % 3);
+                bridge(u, (ui + 1) % 3, (ui + 2) % 3);
+                alive[t] = false;
+                alive[static_cast<size_t>(u)] = false;
+                for (const int32_t s : incident[static_cast<size_t>(b)]) {
+                    if (!alive[static_cast<size_t>(s)]) continue;
+                    for (int32_t& v : tris[static_cast<size_t>(s)]) {
+                        if (v == b) v = a;
+                    }
+                    incident[static_cast<size_t>(a)].push_back(s);
+                }
+                incident[static_cast<size_t>(b)].clear();
+                changed = true;
+            }
         }
     }
-    std::vector<Vec3> points = welder.points();
-    walk.points = std::move(points);
-    walk.triangles = std::move(triangles);
-    walk.face = std::move(faces);
-    walk.next = std::move(next);
-    return true;
+    // Keep what is left, numbered afresh.
+    std::vector<int32_t> newIndex(n, -1);
+    int32_t count = 0;
+    for (size_t t = 0; t < n; ++t) {
+        if (alive[t]) newIndex[t] = count++;
+    }
+    if (count == static_cast<int32_t>(n)) return;
+    std::vector<std::array<int32_t, 3>> keptTris, keptNext;
+    std::vector<int32_t> keptFaces;
+    for (size_t t = 0; t < n; ++t) {
+        if (!alive[t]) continue;
+        keptTris.push_back(tris[t]);
+        keptFaces.push_back(faces[t]);
+        std::array<int32_t, 3> m{};
+        for (size_t i = 0; i < 3; ++i) m[i] = newIndex[static_cast<size_t>(next[t][i])];
+        keptNext.push_back(m);
+    }
+    std::vector<int32_t> pointIndex(surface.points.size(), -1);
+    std::vector<Vec3> points;
+    for (auto& tri : keptTris) {
+        for (int32_t& v : tri) {
+            int32_t& r = pointIndex[static_cast<size_t>(v)];
+            if (r < 0) {
+                r = static_cast<int32_t>(points.size());
+                points.push_back(surface.points[static_cast<size_t>(v)]);
+            }
+            v = r;
+        }
+    }
+    surface.points = std::move(points);
+    tris = std::move(keptTris);
+    next = std::move(keptNext);
+    faces = std::move(keptFaces);
+}
+
+// Hair-thin triangles whose corner lies on the opposite edge (no short edge to
+// collapse) go by flipping that edge: with the neighbour across it, the two
+// become two sound triangles in the neighbour's plane, with its face.
+void FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
+              double tolerance) {
+    auto& tris = surface.triangles;
+    std::vector<std::vector<int32_t>> incident(surface.points.size());
+    for (size_t t = 0; t < tris.size(); ++t) {
+        for (const int32_t v : tris[t]) incident[static_cast<size_t>(v)].push_back(static_cast<int32_t>(t));
+    }
+    auto has = [&](int32_t t, int32_t v) {
+        const auto& x = tris[static_cast<size_t>(t)];
+        return x[0] == v || x[1] == v || x[2] == v;
+    };
+    auto hasEdge = [&](int32_t c, int32_t d) {
+        for (const int32_t t : incident[static_cast<size_t>(c)]) {
+            if (has(t, c) && has(t, d)) return true;
+        }
+        return false;
+    };
+    auto pt = [&](int32_t v) { return surface.points[static_cast<size_t>(v)]; };
+    for (int round = 0; round < 8; ++round) {
+        bool changed = false;
+        for (size_t t = 0; t < tris.size(); ++t) {
+            // The longest edge a -> b, and the corner c.
+            int i = 0;
+            double longest = -1;
+            for (int k = 0; k < 3; ++k) {
+                const double l = Length(pt(tris[t][static_cast<size_t>((k + 1) % 3)]) - pt(tris[t][static_cast<size_t>(k)]));
+                if (l > longest) {
+                    longest = l;
+                    i = k;
+                }
+            }
+            const int32_t a = tris[t][static_cast<size_t>(i)];
+            const int32_t b = tris[t][static_cast<size_t>((i + 1) % 3)];
+            const int32_t c = tris[t][static_cast<size_t>((i + 2) % 3)];
+            const double height = Length(Cross(pt(b) - pt(a), pt(c) - pt(a))) / std::max(longest, 1e-300);
+            if (!(height < tolerance)) continue;
+            const int32_t u = next[t][static_cast<size_t>(i)];
+            if (u == static_cast<int32_t>(t)) continue;
+            const auto& uv = tris[static_cast<size_t>(u)];
+            int ui = -1;
+            for (int k = 0; k < 3; ++k) {
+                if (uv[static_cast<size_t>(k)] == b && uv[static_cast<size_t>((k + 1) % 3)] == a) ui = k;
+            }
+            if (ui < 0) continue;
+            const int32_t d = uv[static_cast<size_t>((ui + 2) % 3)];
+            if (d == c || hasEdge(c, d)) continue;
+            const int32_t x1 = next[t][static_cast<size_t>((i + 1) % 3)];  // across b -> c
+            const int32_t x2 = next[t][static_cast<size_t>((i + 2) % 3)];  // across c -> a
+            const int32_t y1 = next[static_cast<size_t>(u)][static_cast<size_t>((ui + 1) % 3)];  // across a -> d
+            const int32_t y2 = next[static_cast<size_t>(u)][static_cast<size_t>((ui + 2) % 3)];  // across d -> b
+            const auto tt = static_cast<int32_t>(t);
+            if (x1 == u || x2 == u || y1 == tt || y2 == tt) continue;
+            // t becomes (a, d, c), u becomes (d, b, c).
+            tris[t] = {a, d, c};
+            next[t] = {y1, u, x2};
+            tris[static_cast<size_t>(u)] = {d, b, c};
+            next[static_cast<size_t>(u)] = {y2, x1, tt};
+            for (auto& slot : next[static_cast<size_t>(x1)]) {
+                if (slot == tt) slot = u;
+            }
+            for (auto& slot : next[static_cast<size_t>(y1)]) {
+                if (slot == u) slot = tt;
+            }
+            faces[t] = faces[static_cast<size_t>(u)];
+            incident[static_cast<size_t>(d)].push_back(tt);
+            incident[static_cast<size_t>(c)].push_back(u);
+            changed = true;
+        }
+        if (!changed) break;
+    }
 }
 
 void Measure(OuterSurface& surface) {
@@ -331,7 +603,7 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
     if (!std::isfinite(extent)) return Refuse(OuterRefusal::Failed, "a vertex is not a finite number");
     PointWelder welder(1e-9 * std::max(extent, 1.0));
     std::vector<SoupTriangle> soup;
-    TriangulateFaces(solid, welder, soup);
+    TriangulateFaces(solid, welder, extent, soup);
     if (soup.empty()) return Refuse(OuterRefusal::Empty);
     if (static_cast<int64_t>(soup.size()) > options.triangleLimit) {
         return Refuse(OuterRefusal::TooLarge, "more than " + std::to_string(options.triangleLimit) + " triangles");
@@ -348,13 +620,20 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
 
     OuterResult result;
     OuterSurface& surface = result.surface;
-    // The surface with the slivers collapsed, when it stays sound; the exact one otherwise.
-    outer::WalkOutput collapsed = walk;
-    if (CollapseSlivers(collapsed, 1e-9 * std::max(extent, 1.0)) && SplitIntoManifold(collapsed, surface)) {
-        const SurfaceCheck check = CheckSurface(surface.points, surface.triangles);
-        if (check.closed && check.manifold && check.outward) walk = std::move(collapsed);
-    }
     if (!SplitIntoManifold(walk, surface)) return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
+    // The surface with its hair-thin slivers collapsed, when it stays sound.
+    {
+        OuterSurface collapsed = surface;
+        std::vector<std::array<int32_t, 3>> next = walk.next;
+        std::vector<int32_t> faces = walk.face;
+        CollapseShortEdges(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
+        FlipCaps(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
+        const SurfaceCheck check = CheckSurface(collapsed.points, collapsed.triangles);
+        if (check.closed && check.manifold && check.outward) {
+            surface = std::move(collapsed);
+            walk.face = std::move(faces);
+        }
+    }
     surface.triangleFace = walk.face;
     surface.faceColours.reserve(figure.faces.size());
     for (const Face& face : figure.faces) surface.faceColours.push_back(face.colours);
@@ -431,18 +710,9 @@ SurfaceCheck CheckSurface(const std::vector<Vec3>& points, const std::vector<std
 }
 
 bool SurfaceSelfIntersects(const OuterSurface& surface) {
-    // Shells may touch each other (their points were duplicated): each is checked on its own.
-    UnionFind shells(surface.points.size());
-    for (const auto& t : surface.triangles) {
-        shells.Join(static_cast<size_t>(t[0]), static_cast<size_t>(t[1]));
-        shells.Join(static_cast<size_t>(t[1]), static_cast<size_t>(t[2]));
-    }
-    std::unordered_map<size_t, std::vector<std::array<int32_t, 3>>> byShell;
-    for (const auto& t : surface.triangles) byShell[shells.Find(static_cast<size_t>(t[0]))].push_back(t);
-    for (const auto& [root, triangles] : byShell) {
-        if (outer::MeshSelfIntersects(surface.points, triangles)) return true;
-    }
-    return false;
+    // Points duplicated where the surface touches itself count as one: the
+    // pieces may meet there, and nowhere else.
+    return outer::MeshSelfIntersects(surface.points, surface.triangles);
 }
 
 }  // namespace gyro
