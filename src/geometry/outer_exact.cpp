@@ -245,7 +245,11 @@ struct Walker {
 // A triangle reached from far away, and which of its sides faces out: the
 // last triangle a segment from far away to a point inside some triangle
 // crosses in its interior, before any other.
-bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t& seed, int& side) {
+bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t& seed, int& side, std::string& why) {
+    if (std::all_of(removed.begin(), removed.end(), [](bool r) { return r; })) {
+        why = "the outside reaches every face from both sides";
+        return false;
+    }
     // A far point beyond every point's box.
     double maxAbs = 1.0;
     for (const P3& p : complex.points) {
@@ -295,9 +299,10 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t&
             seed = first;
             side = Side(complex.points[static_cast<size_t>(v[0])], complex.points[static_cast<size_t>(v[1])],
                         complex.points[static_cast<size_t>(v[2])], farPoint);
-            return side != 0;
+            if (side != 0) return true;
         }
     }
+    why = "no ray from outside met a face cleanly";
     return false;
 }
 
@@ -453,7 +458,7 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
         if (Cancelled(options)) return ExactOutcome::Cancelled;
         int32_t seed = -1;
         int seedSide = 0;
-        if (!FindSeed(complex, removed, seed, seedSide)) return ExactOutcome::NoVolume;
+        if (!FindSeed(complex, removed, seed, seedSide, detail)) return ExactOutcome::NoVolume;
         const Walker walker(complex, removed);
 
         // Visited (triangle, side) states: index into the output, by 2 t + (side > 0).

@@ -119,6 +119,7 @@ double Extent(const std::vector<Vec3>& points) {
 struct Ring {
     int32_t face = 0;
     std::vector<int32_t> points;  // welded indices
+    bool split = false;           // points of other faces' crossings were put on its edges
 };
 
 // The rings of every face (one per polygon), by welded points, without
@@ -182,7 +183,7 @@ bool FacePlane(const std::vector<Vec3>& points, const std::vector<const Ring*>& 
 // faces sharing the edge find the same point.
 Vec3 Lift(const outer::RegionPoint& q, const std::vector<outer::RegionPoint>& local, const std::vector<int32_t>& welded,
           const std::vector<Vec3>& points, const std::vector<std::vector<int32_t>>& rings, const Plane& plane, Vec3 u,
-          Vec3 w) {
+          Vec3 w, int32_t& edgeA, int32_t& edgeB, double& along) {
     double bestDistance = std::numeric_limits<double>::infinity();
     Vec3 best = plane.normal * plane.offset + u * q.x + w * q.y;
     for (const auto& ring : rings) {
@@ -200,6 +201,9 @@ Vec3 Lift(const outer::RegionPoint& q, const std::vector<outer::RegionPoint>& lo
                 const Vec3 pa = points[static_cast<size_t>(welded[a])];
                 const Vec3 pb = points[static_cast<size_t>(welded[b])];
                 best = pa + (pb - pa) * t;
+                edgeA = welded[a];
+                edgeB = welded[b];
+                along = t;
             }
         }
     }
@@ -212,79 +216,126 @@ Vec3 Lift(const outer::RegionPoint& q, const std::vector<outer::RegionPoint>& lo
 // triangles of one plane overlap; the exact step would otherwise cut slivers
 // between copies of a plane a rounding error apart. A convex face alone in
 // its plane is fanned from a corner.
-void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, std::vector<SoupTriangle>& soup) {
-    const std::vector<Ring> rings = FaceRings(solid, welder);
-    // Faces by plane, a relative 1e-9 apart at most.
-    std::map<std::array<int64_t, 4>, std::vector<int32_t>> groups;  // plane key -> faces
-    std::map<int32_t, std::vector<const Ring*>> ringsOf;
-    for (const Ring& ring : rings) ringsOf[ring.face].push_back(&ring);
-    std::map<int32_t, Plane> planeOf;
-    const double scale = std::max(extent, 1.0);
-    for (const auto& [face, faceRings] : ringsOf) {
-        Plane plane;
-        if (!FacePlane(welder.points(), faceRings, plane)) {
-            // No plane at all (its corners on one line): nothing to fill.
-            continue;
-        }
-        planeOf[face] = plane;
-        const auto q = [](double v) { return static_cast<int64_t>(std::llround(v * 1e9)); };
-        groups[{q(plane.normal.x), q(plane.normal.y), q(plane.normal.z), q(plane.offset / scale)}].push_back(face);
-    }
+uint64_t UndirectedKey(int32_t a, int32_t b) {
+    if (a > b) std::swap(a, b);
+    return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b);
+}
 
-    for (const auto& [key, faces] : groups) {
-        if (faces.size() == 1 && ringsOf[faces[0]].size() == 1) {
-            const Ring& ring = *ringsOf[faces[0]][0];
-            std::vector<Vec3> ringPoints;
-            for (const int32_t i : ring.points) ringPoints.push_back(welder.points()[static_cast<size_t>(i)]);
-            if (ring.points.size() == 3 ||
-                (solid.faces[static_cast<size_t>(ring.face)].starStep <= 1 && IsConvex(ringPoints))) {
-                for (size_t i = 1; i + 1 < ring.points.size(); ++i) {
-                    soup.push_back({{ring.points[0], ring.points[i], ring.points[i + 1]}, ring.face});
+void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, std::vector<SoupTriangle>& soup) {
+    std::vector<Ring> rings = FaceRings(solid, welder);
+    // Crossings found on a ring edge, by undirected edge: (place from the
+    // lower-numbered end, point). A second pass puts them on every ring with
+    // that edge, so that faces sharing an edge are cut at the same points.
+    std::unordered_map<uint64_t, std::vector<std::pair<double, int32_t>>> onEdge;
+    const double scale = std::max(extent, 1.0);
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            if (onEdge.empty()) return;
+            soup.clear();
+            for (auto& [key, list] : onEdge) {
+                std::sort(list.begin(), list.end());
+                list.erase(std::unique(list.begin(), list.end(),
+                                       [](const auto& x, const auto& y) { return x.second == y.second; }),
+                           list.end());
+            }
+            for (Ring& ring : rings) {
+                std::vector<int32_t> out;
+                for (size_t i = 0; i < ring.points.size(); ++i) {
+                    const int32_t a = ring.points[i];
+                    const int32_t b = ring.points[(i + 1) % ring.points.size()];
+                    out.push_back(a);
+                    const auto it = onEdge.find(UndirectedKey(a, b));
+                    if (it == onEdge.end()) continue;
+                    std::vector<int32_t> between;
+                    for (const auto& [t, q] : it->second) {
+                        if (q != a && q != b) between.push_back(q);
+                    }
+                    if (a > b) std::reverse(between.begin(), between.end());
+                    for (const int32_t q : between) {
+                        if (out.back() != q) out.push_back(q);
+                    }
+                    ring.split = ring.split || !between.empty();
                 }
+                ring.points = std::move(out);
+            }
+        }
+        // Faces by plane, a relative 1e-9 apart at most.
+        std::map<std::array<int64_t, 4>, std::vector<int32_t>> groups;  // plane key -> faces
+        std::map<int32_t, std::vector<const Ring*>> ringsOf;
+        for (const Ring& ring : rings) ringsOf[ring.face].push_back(&ring);
+        std::map<int32_t, Plane> planeOf;
+        for (const auto& [face, faceRings] : ringsOf) {
+            Plane plane;
+            if (!FacePlane(welder.points(), faceRings, plane)) {
+                // No plane at all (its corners on one line): nothing to fill.
                 continue;
             }
+            planeOf[face] = plane;
+            const auto q = [](double v) { return static_cast<int64_t>(std::llround(v * 1e9)); };
+            groups[{q(plane.normal.x), q(plane.normal.y), q(plane.normal.z), q(plane.offset / scale)}].push_back(face);
         }
-        const Plane& plane = planeOf[faces[0]];
-        // A basis of the plane.
-        const Vec3 n = plane.normal;
-        Vec3 u = std::abs(n.x) < 0.6 ? Cross(n, Vec3{1, 0, 0}) : Cross(n, Vec3{0, 1, 0});
-        u = u / Length(u);
-        const Vec3 w = Cross(n, u);
 
-        std::vector<outer::RegionPoint> local;
-        std::vector<int32_t> welded;  // local point -> welded index
-        std::unordered_map<int32_t, int32_t> localOf;
-        std::vector<std::vector<int32_t>> localRings;
-        std::vector<int32_t> owners;
-        for (const int32_t face : faces) {
-            for (const Ring* ring : ringsOf[face]) {
-                std::vector<int32_t> r;
-                for (const int32_t i : ring->points) {
-                    const auto [it, inserted] = localOf.emplace(i, static_cast<int32_t>(local.size()));
-                    if (inserted) {
-                        const Vec3 p = welder.points()[static_cast<size_t>(i)];
-                        local.push_back({Dot(p, u), Dot(p, w), i});
-                        welded.push_back(i);
+        for (const auto& [key, faces] : groups) {
+            if (faces.size() == 1 && ringsOf[faces[0]].size() == 1 && !ringsOf[faces[0]][0]->split) {
+                const Ring& ring = *ringsOf[faces[0]][0];
+                std::vector<Vec3> ringPoints;
+                for (const int32_t i : ring.points) ringPoints.push_back(welder.points()[static_cast<size_t>(i)]);
+                if (ring.points.size() == 3 ||
+                    (solid.faces[static_cast<size_t>(ring.face)].starStep <= 1 && IsConvex(ringPoints))) {
+                    for (size_t i = 1; i + 1 < ring.points.size(); ++i) {
+                        soup.push_back({{ring.points[0], ring.points[i], ring.points[i + 1]}, ring.face});
                     }
-                    r.push_back(it->second);
+                    continue;
                 }
-                localRings.push_back(std::move(r));
-                owners.push_back(face);
             }
-        }
-        std::vector<outer::RegionTriangle> pieces;
-        const size_t before = local.size();
-        outer::FillPlaneRegion(local, localRings, owners, pieces);
-        const std::vector<Vec3> points = welder.points();
-        for (size_t i = before; i < local.size(); ++i) {
-            welded.push_back(welder.Add(Lift(local[i], local, welded, points, localRings, plane, u, w)));
-        }
-        for (const outer::RegionTriangle& piece : pieces) {
-            const std::array<int32_t, 3> v{welded[static_cast<size_t>(piece.corner[0])],
-                                           welded[static_cast<size_t>(piece.corner[1])],
-                                           welded[static_cast<size_t>(piece.corner[2])]};
-            if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
-            soup.push_back({v, piece.owner});
+            const Plane& plane = planeOf[faces[0]];
+            // A basis of the plane.
+            const Vec3 n = plane.normal;
+            Vec3 u = std::abs(n.x) < 0.6 ? Cross(n, Vec3{1, 0, 0}) : Cross(n, Vec3{0, 1, 0});
+            u = u / Length(u);
+            const Vec3 w = Cross(n, u);
+
+            std::vector<outer::RegionPoint> local;
+            std::vector<int32_t> welded;  // local point -> welded index
+            std::unordered_map<int32_t, int32_t> localOf;
+            std::vector<std::vector<int32_t>> localRings;
+            std::vector<int32_t> owners;
+            for (const int32_t face : faces) {
+                for (const Ring* ring : ringsOf[face]) {
+                    std::vector<int32_t> r;
+                    for (const int32_t i : ring->points) {
+                        const auto [it, inserted] = localOf.emplace(i, static_cast<int32_t>(local.size()));
+                        if (inserted) {
+                            const Vec3 p = welder.points()[static_cast<size_t>(i)];
+                            local.push_back({Dot(p, u), Dot(p, w), i});
+                            welded.push_back(i);
+                        }
+                        r.push_back(it->second);
+                    }
+                    localRings.push_back(std::move(r));
+                    owners.push_back(face);
+                }
+            }
+            std::vector<outer::RegionTriangle> pieces;
+            const size_t before = local.size();
+            outer::FillPlaneRegion(local, localRings, owners, pieces);
+            const std::vector<Vec3> points = welder.points();
+            for (size_t i = before; i < local.size(); ++i) {
+                int32_t a = -1, b = -1;
+                double t = 0.0;
+                const int32_t q = welder.Add(Lift(local[i], local, welded, points, localRings, plane, u, w, a, b, t));
+                welded.push_back(q);
+                if (pass == 0 && a >= 0 && b >= 0 && q != a && q != b) {
+                    onEdge[UndirectedKey(a, b)].emplace_back(a < b ? t : 1.0 - t, q);
+                }
+            }
+            for (const outer::RegionTriangle& piece : pieces) {
+                const std::array<int32_t, 3> v{welded[static_cast<size_t>(piece.corner[0])],
+                                               welded[static_cast<size_t>(piece.corner[1])],
+                                               welded[static_cast<size_t>(piece.corner[2])]};
+                if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
+                soup.push_back({v, piece.owner});
+            }
         }
     }
 }

@@ -82,15 +82,15 @@ TEST(OuterSurface, EnclosedVolumesEqualClosedForms) {
     }
 }
 
-// Stars and compounds: closed, outward, free of self-intersections; the stars'
-// surfaces are exactly their visible triangles (60 each: 12 faces x 5 points).
+// Stars, compounds and crossed faces: closed, outward, free of self-intersections;
+// the stars' surfaces are exactly their visible triangles (60 each: 12 faces x 5 points).
 TEST(OuterSurface, StarsAndCompoundsArePrintable) {
     struct Row {
         ShapeId figure;
         bool selfIntersection;
         size_t triangles;  // 0: not checked
     };
-    const Row rows[] = {{15, true, 60}, {18, true, 60}, {24, true, 0}, {27, true, 0}, {22, false, 0}, {26, false, 0}};
+    const Row rows[] = {{15, true, 60}, {18, true, 60}, {24, true, 0}, {27, true, 0}, {208, true, 0}, {22, false, 0}, {26, false, 0}};
     for (const Row& row : rows) {
         const Solid solid = Built(row.figure);
         const OuterResult result = ComputeOuterSurface(solid);
