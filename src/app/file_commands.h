@@ -9,6 +9,7 @@
 
 #include "geometry/outer_surface.h"
 #include "state/app_state.h"
+#include "model/translate_mark.h"
 
 namespace gyro {
 
@@ -20,8 +21,8 @@ enum class FileKind {
     Print,         // save dialog, "STL (*.stl)" or "3MF (*.3mf)"
 };
 
-inline constexpr const char* kErrorCaption = "エラー";
-inline constexpr const char* kOverwriteCaption = "君に問う";
+inline constexpr const char* kErrorCaption = GYRO_TRANSLATE_NOOP("Messages", "エラー");
+inline constexpr const char* kOverwriteCaption = GYRO_TRANSLATE_NOOP("Messages", "君に問う");
 
 struct FileUi {
     // Shows the chooser starting from `name`; true with the chosen path in `name`

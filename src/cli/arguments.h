@@ -17,4 +17,9 @@ std::optional<int> ParseInt(std::string_view text, int low, int high);
 // A figure number: any 16-bit signed integer.
 std::optional<ShapeId> ParseFigure(std::string_view text);
 
+// A word that is no known option of a subcommand that takes one figure number:
+// the number (negative ones too), or an error message for an unknown option, a
+// second number or a word that is no number.
+std::optional<std::string> TakeFigureWord(const std::string& word, std::optional<ShapeId>& figure);
+
 }  // namespace gyro::cli

@@ -13,5 +13,6 @@ int RunExport(const Args& args);
 int RunRender(const Args& args);
 int RunBench(const Args& args);
 int RunSettings(const Args& args);
+int RunInfo(const Args& args);
 
 }  // namespace gyro::cli

@@ -12,10 +12,12 @@ struct CommandHelp {
     std::string_view description;
 };
 
-constexpr std::array<CommandHelp, 5> kCommands{{
-    {"list", "list",
+constexpr std::array<CommandHelp, 6> kCommands{{
+    {"list", "list [--all-names]",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
-     "name and its English name, separated by tabs.\n"},
+     "name and its English name, separated by tabs. --all-names adds a fourth\n"
+     "column: the English name the viewer's English interface shows, which is\n"
+     "never empty.\n"},
     {"export", "export N [--format json|off|obj|stl|3mf] [--outer] [--size-mm D] [-o FILE] [--kikaku K] [--settings FILE]",
      "Builds figure N and writes its mesh to FILE (standard output without -o or\n"
      "with -o -). json is the whole built solid; off and obj are the usual polyhedron\n"
@@ -30,16 +32,32 @@ constexpr std::array<CommandHelp, 5> kCommands{{
      "infinity) is refused with the reason.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png [--size WxH] [--settings FILE]",
+    {"render", "render N -o FILE.bmp|.png [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
      "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
-     "settings file's, without it).\n"},
-    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE]",
+     "settings file's, without it). --scale draws the same picture with S times\n"
+     "the pixels each way, as the viewer does on a screen with that pixel ratio.\n"
+     "--exact-depth on shows at every pixel the surface nearest the eye (the\n"
+     "viewer's start); off draws the faces in their stored order with the facing\n"
+     "test only. Without it the settings file decides.\n"},
+    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"
      "time per frame in milliseconds. --fracn draws fractal figures at depth D or\n"
      "at their deepest level. --settings starts from FILE (its view, colours and\n"
-     "fractal depth) instead of the viewer's start values.\n"},
+     "fractal depth) instead of the viewer's start values. --exact-depth picks the\n"
+     "drawing mode; both times the same frames in stored order and exactly and\n"
+     "prints the ratio of their fastest frames.\n"},
+    {"info", "info N [--kikaku K] [--settings FILE] [--json]",
+     "Builds figure N and prints its numbers, all worked out from the built mesh:\n"
+     "vertices, edges and faces, faces by kind in star notation, vertex\n"
+     "configurations, Euler characteristic, orientability, genus and density,\n"
+     "the point group found from the isometries that map the figure onto itself,\n"
+     "the radii, edge lengths, surface area, volume and dihedral angles (also in\n"
+     "units of the shortest edge) and the related figures of the catalogue. A\n"
+     "number that is not defined for the figure is left out with the reason.\n"
+     "Text is rounded to six significant digits; --json prints every number in\n"
+     "full. --kikaku and --settings work as for export.\n"},
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},

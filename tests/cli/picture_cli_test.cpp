@@ -35,6 +35,12 @@ TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
              "render " + n_ + " --size 99999x5" + Out("a.bmp"),
              "render " + n_ + " --size 12" + Out("a.bmp"),
              "render " + n_ + " --frobnicate" + Out("a.bmp"),
+             "render " + n_ + " --scale 0" + Out("a.bmp"),
+             "render " + n_ + " --scale -2" + Out("a.bmp"),
+             "render " + n_ + " --scale two" + Out("a.bmp"),
+             "render " + n_ + " --scale nan" + Out("a.bmp"),
+             "render " + n_ + " --scale 2x" + Out("a.bmp"),
+             "render " + n_ + " --scale 100" + Out("a.bmp"),  // 25600 pixels a side
          }) {
         EXPECT_NE(RunCli(args).status, 0) << args;
     }
@@ -55,6 +61,13 @@ TEST_F(PictureCliTest, RenderWritesBmpAndPngOfTheRequestedSize) {
     EXPECT_EQ(png.substr(1, 3), "PNG");
     EXPECT_EQ(static_cast<unsigned char>(png[19]), 32);  // IHDR width and height, big-endian
     EXPECT_EQ(static_cast<unsigned char>(png[23]), 16);
+
+    // --scale: the same picture with twice the pixels each way.
+    ASSERT_EQ(RunCli("render " + n_ + " --size 8x4 --scale 2" + Out("s.bmp")).status, 0);
+    const std::string scaled = ReadFileBytes(dir_ / "s.bmp");
+    ASSERT_EQ(scaled.size(), 54u + 8 * 48);  // 16 pixels of 3 bytes a row, 8 rows
+    EXPECT_EQ(static_cast<unsigned char>(scaled[18]), 16);
+    EXPECT_EQ(static_cast<unsigned char>(scaled[22]), 8);
 }
 
 TEST_F(PictureCliTest, RenderWithoutSizeTakesTheViewOfTheSettingsFile) {
