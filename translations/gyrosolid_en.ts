@@ -1438,5 +1438,25 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>図形の数値</source>
         <translation>Figure numbers</translation>
     </message>
+    <message>
+        <source>3Dプリント用に保存...</source>
+        <translation>Save for 3D printing...</translation>
+    </message>
+    <message>
+        <source>外側の面を計算しています...</source>
+        <translation>Working out the outer surface...</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>STL (*.stl)</source>
+        <translation>STL (*.stl)</translation>
+    </message>
+    <message>
+        <source>3MF (*.3mf)</source>
+        <translation>3MF (*.3mf)</translation>
+    </message>
 </context>
 </TS>

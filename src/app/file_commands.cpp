@@ -5,6 +5,7 @@
 
 #include "io/area_count.h"
 #include "io/bmp_file.h"
+#include "io/print_export.h"
 #include "io/settings_file.h"
 
 namespace gyro {
@@ -37,6 +38,35 @@ void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& u
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
     const Status written = WriteBmpFile(path, picture);
+    if (!written.ok()) ui.inform(written.message, kErrorCaption);
+}
+
+void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui) {
+    if (!ui.chooseFile(FileKind::Print, names.printfilename)) return;
+    const std::string& path = names.printfilename;
+    const auto format = PrintFormatOfPath(path);
+    if (!format) {
+        ui.inform("ファイル名は .stl か .3mf で終わるようにしてください: " + path, kErrorCaption);
+        return;
+    }
+    const Solid& solid = state.solid;
+    const int level = solid.fractalDepthMax > 0 ? state.display.fracn : 0;
+    const OuterResult outer = ui.computeOuter ? ui.computeOuter(solid, level) : [&] {
+        OuterOptions options;
+        options.fractalLevel = level;
+        return ComputeOuterSurface(solid, options);
+    }();
+    if (outer.refusal == OuterRefusal::Cancelled) return;
+    if (!outer.ok()) {
+        std::string text = "この図形は3Dプリント用の立体にできません: " + OuterRefusalText(outer.refusal);
+        if (!outer.detail.empty()) text += " (" + outer.detail + ")";
+        ui.inform(text, kErrorCaption);
+        return;
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
+    const std::string name = solid.nameEn.empty() ? solid.nameJa : solid.nameEn;
+    const Status written = WritePrintFile(path, outer.surface, *format, kDefaultPrintSizeMm, name);
     if (!written.ok()) ui.inform(written.message, kErrorCaption);
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "geometry/outer_surface.h"
 #include "state/app_state.h"
 #include "model/translate_mark.h"
 
@@ -17,6 +18,7 @@ enum class FileKind {
     Image,         // save dialog, "ビットマップ (*.bmp)"
     SettingsSave,  // save dialog, "テキスト (*.txt)"
     SettingsLoad,  // open dialog for an existing "テキスト (*.txt)" file
+    Print,         // save dialog, "STL (*.stl)" or "3MF (*.3mf)"
 };
 
 inline constexpr const char* kErrorCaption = GYRO_TRANSLATE_NOOP("Messages", "エラー");
@@ -30,12 +32,16 @@ struct FileUi {
     std::function<void(const std::string& text, const std::string& caption)> inform;
     // A Yes/No question with No as the default; true for Yes.
     std::function<bool(const std::string& text, const std::string& caption)> ask;
+    // Works out the outer surface; the window runs it off its thread behind a
+    // progress dialog that can cancel it. Unset: worked out directly.
+    std::function<OuterResult(const Solid& solid, int fractalLevel)> computeOuter;
 };
 
 // The last names used, so that the next chooser starts from them.
 struct FileNames {
     std::string imagefilename;
     std::string settingsfilename;  // shared by saving and loading
+    std::string printfilename;
 };
 
 // The text of the question before an existing picture file is replaced.
@@ -53,6 +59,12 @@ bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui);
 // "画像の出力": the picture as the last frame left it, as a 24-bit BMP file. Does
 // nothing without a picture.
 void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& ui);
+
+// "3Dプリント用に保存...": choose a .stl or .3mf name, work out the figure's
+// outer surface (fractals at the depth on show) and write it 60 mm across. A
+// figure without volume, a cancelled computation or a failed write is told
+// and nothing is written.
+void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui);
 
 // "投射面積確認": counts and shows the area. Does nothing without a picture.
 void ProjectedAreaCommand(const AppState& state, const FileUi& ui);

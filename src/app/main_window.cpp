@@ -16,10 +16,13 @@
 #include <QPainter>
 #include <QLayout>
 #include <QStyle>
+#include <QProgressDialog>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <thread>
 
 #include "catalog/command_ids.h"
 #include "app/figure_panel.h"
@@ -118,6 +121,7 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setFileChooser({});
     setMessageBox({});
     setQuestionBox({});
+    fileUi_.computeOuter = [this](const Solid& solid, int level) { return computeOuterWithProgress(solid, level); };
     setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
@@ -224,6 +228,7 @@ QMenu* MainWindow::buildOperationMenu() {
     m->addSeparator();
     addCommand(m, tr("画像の出力(&E) ..."), cmd::kExportImage);
     addCommand(m, tr("画像のコピー(&C)"), cmd::kCopyImage);
+    addCommand(m, tr("3Dプリント用に保存..."), cmd::kSavePrint);
     m->addSeparator();
     addCommand(m, tr("設定の保存(&H) ..."), cmd::kSaveSettings);
     addCommand(m, tr("設定の読出し(&Y) ..."), cmd::kLoadSettings);
@@ -374,6 +379,8 @@ void MainWindow::runCommand(int id) {
     } else if (id == cmd::kExportImage) {
         freshLogicalFrame();
         ExportImageCommand(state_, fileNames_, fileUi_);
+    } else if (id == cmd::kSavePrint) {
+        SavePrintCommand(state_, fileNames_, fileUi_);
     } else if (id == cmd::kCopyImage) {
         freshLogicalFrame();
         copyImage();
@@ -451,6 +458,35 @@ void MainWindow::setFileChooser(decltype(FileUi::chooseFile) chooser) {
     fileUi_.chooseFile = std::move(chooser);
 }
 
+OuterResult MainWindow::computeOuterWithProgress(const Solid& figure, int fractalLevel) {
+    LoopPause pause(*this);
+    // The worker has a copy of its own; the window stays responsive and can cancel it.
+    const Solid solid = figure;
+    std::atomic<bool> cancel{false};
+    std::atomic<int> permille{0};
+    std::atomic<bool> done{false};
+    OuterResult result;
+    std::thread worker([&] {
+        OuterOptions options;
+        options.fractalLevel = fractalLevel;
+        options.cancel = &cancel;
+        options.progress = [&](double fraction) { permille = static_cast<int>(fraction * 1000); };
+        result = ComputeOuterSurface(solid, options);
+        done = true;
+    });
+    QProgressDialog dialog(tr("外側の面を計算しています..."), tr("キャンセル"), 0, 1000, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(400);
+    while (!done) {
+        if (dialog.wasCanceled()) cancel = true;
+        dialog.setValue(std::clamp(permille.load(), 0, 999));
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    worker.join();
+    return result;
+}
+
 void MainWindow::setMessageBox(decltype(FileUi::inform) box) {
     if (!box) box = [this](const std::string& text, const std::string& caption) { messageBox(text, caption); };
     fileUi_.inform = std::move(box);
@@ -483,10 +519,16 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const bool image = kind == FileKind::Image;
-    dialog.setNameFilter(image ? tr("ビットマップ (*.bmp)") : tr("テキスト (*.txt)"));
-    dialog.setDefaultSuffix(image ? QStringLiteral("bmp") : QStringLiteral("txt"));
-    // The export asks its own question before replacing a picture, once.
-    if (image) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const bool print = kind == FileKind::Print;
+    if (print) {
+        dialog.setNameFilters({tr("STL (*.stl)"), tr("3MF (*.3mf)")});
+        dialog.setDefaultSuffix(QStringLiteral("stl"));
+    } else {
+        dialog.setNameFilter(image ? tr("ビットマップ (*.bmp)") : tr("テキスト (*.txt)"));
+        dialog.setDefaultSuffix(image ? QStringLiteral("bmp") : QStringLiteral("txt"));
+    }
+    // The exports ask their own question before replacing a file, once.
+    if (image || print) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(QDir::currentPath());
     if (!name.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(name)));
     if (RunDialog(dialog) != QDialog::Accepted) return false;

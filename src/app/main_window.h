@@ -128,6 +128,8 @@ private:
     void showInformation();
     void editSphereParameters();
     bool chooseFileDialog(FileKind kind, std::string& name);
+    // The outer surface worked out on a thread of its own behind a progress dialog.
+    OuterResult computeOuterWithProgress(const Solid& solid, int fractalLevel);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
     void loadSettings();

@@ -1,4 +1,5 @@
 #include <charconv>
+#include <cstdlib>
 #include <cstdio>
 #include <iostream>
 #include <limits>
@@ -12,7 +13,9 @@
 #include "cli/commands.h"
 #include "cli/help.h"
 #include "cli/start_state.h"
+#include "geometry/outer_surface.h"
 #include "io/mesh_export.h"
+#include "io/print_export.h"
 #include "state/app_state.h"
 #include "model/solid.h"
 
@@ -23,6 +26,9 @@ namespace {
 struct ExportOptions {
     ShapeId figure = 0;
     MeshFormat format = MeshFormat::Json;
+    std::optional<PrintFormat> print;     // stl or 3mf: the outer surface for a printer
+    bool outer = false;                   // --outer: the outer surface in the mesh formats too
+    double sizeMm = kDefaultPrintSizeMm;  // --size-mm
     std::string output;  // empty: standard output
     std::optional<int8_t> kikaku;         // over the start state's (or the file's) size standard
     std::optional<std::string> settings;  // --settings FILE
@@ -35,14 +41,25 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         const bool takesValue =
-            word == "--format" || word == "-o" || word == "--output" || word == "--kikaku" || word == "--settings";
+            word == "--format" || word == "-o" || word == "--output" || word == "--kikaku" || word == "--settings" ||
+            word == "--size-mm";
         if (takesValue) {
             if (i + 1 >= args.size()) return "option " + word + " needs a value";
             const std::string& value = args[++i];
             if (word == "--format") {
-                const auto format = ParseMeshFormat(value);
-                if (!format) return "unknown format '" + value + "' (json, off or obj)";
-                options.format = *format;
+                options.print = ParsePrintFormat(value);
+                if (!options.print) {
+                    const auto format = ParseMeshFormat(value);
+                    if (!format) return "unknown format '" + value + "' (json, off, obj, stl or 3mf)";
+                    options.format = *format;
+                }
+            } else if (word == "--size-mm") {
+                char* end = nullptr;
+                const double size = std::strtod(value.c_str(), &end);
+                if (value.empty() || end != value.c_str() + value.size() || !(size > 0.0) || !(size <= 1e6)) {
+                    return "--size-mm takes a length in millimetres above 0, not '" + value + "'";
+                }
+                options.sizeMm = size;
             } else if (word == "--kikaku") {
                 const auto kikaku = ParseInt(value, -1, 1);
                 if (!kikaku) return "--kikaku takes -1, 0 or 1, not '" + value + "'";
@@ -55,12 +72,15 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
                 options.output = value == "-" ? std::string() : value;  // "-": standard output
                 haveOutput = true;
             }
+        } else if (word == "--outer") {
+            options.outer = true;
         } else if (auto error = TakeFigureWord(word, figure)) {
             return error;
         }
     }
     if (!figure) return std::string("export needs a figure number (see 'gyrosolid-cli list')");
     options.figure = *figure;
+    if (options.print && !haveOutput) return std::string("stl and 3mf are written to a file: give -o FILE");
     return std::nullopt;
 }
 
@@ -93,7 +113,24 @@ int RunExport(const Args& args) {
     if (const Status built = BuildStartFigure(state, options.settings, options.kikaku, options.figure); !built.ok()) {
         return Fail(built.message);
     }
-    const Solid& solid = state.solid;
+    Solid& solid = state.solid;
+
+    if (options.print || options.outer) {
+        OuterOptions outerOptions;
+        outerOptions.fractalLevel = solid.fractalDepthMax > 0 ? state.display.fracn : 0;
+        const OuterResult outer = ComputeOuterSurface(solid, outerOptions);
+        if (!outer.ok()) {
+            std::string message = "figure " + std::to_string(options.figure) + ": " + OuterRefusalText(outer.refusal);
+            if (!outer.detail.empty()) message += " (" + outer.detail + ")";
+            return Fail(message);
+        }
+        if (options.print) {
+            const std::string name = solid.nameEn.empty() ? solid.nameJa : solid.nameEn;
+            const Status status = WritePrintFile(options.output, outer.surface, *options.print, options.sizeMm, name);
+            return status.ok() ? 0 : Fail(status.message);
+        }
+        solid = OuterSurfaceAsSolid(solid, outer.surface);
+    }
 
     if (!options.output.empty()) {
         const Status status = WriteMeshFile(options.output, solid, options.format);

@@ -18,11 +18,18 @@ constexpr std::array<CommandHelp, 6> kCommands{{
      "name and its English name, separated by tabs. --all-names adds a fourth\n"
      "column: the English name the viewer's English interface shows, which is\n"
      "never empty.\n"},
-    {"export", "export N [--format json|off|obj] [-o FILE] [--kikaku K] [--settings FILE]",
+    {"export", "export N [--format json|off|obj|stl|3mf] [--outer] [--size-mm D] [-o FILE] [--kikaku K] [--settings FILE]",
      "Builds figure N and writes its mesh to FILE (standard output without -o or\n"
      "with -o -). json is the whole built solid; off and obj are the usual polyhedron\n"
      "formats. --kikaku sets the size standard of the regular solids (-1 inscribed,\n"
      "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
+     "stl (binary) and 3mf are solids for 3D printers: the outer surface of the\n"
+     "figure, what can be touched from outside, closed and outward, its largest\n"
+     "extent D millimetres (--size-mm, 60 by default), standing on the plate with\n"
+     "the viewer's vertical as up; 3mf keeps the face colours. --outer writes the\n"
+     "outer surface in the other formats too. Fractals use the settings' depth.\n"
+     "A figure without volume (a wireframe, a flat or open figure, one reaching to\n"
+     "infinity) is refused with the reason.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
     {"render", "render N -o FILE.bmp|.png [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",

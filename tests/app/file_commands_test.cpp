@@ -405,3 +405,34 @@ TEST_F(FileCommands, TheRealMessageBoxShowsTheArea) {
 
 }  // namespace
 }  // namespace gyro
+
+namespace gyro {
+namespace {
+
+TEST_F(FileCommands, SaveForPrintingWritesTheOuterSurfaceOrSaysWhyNot) {
+    // The start figure, the cube: 12 triangles, 60 mm across.
+    const fs::path stl = dir / "cube.stl";
+    CommandWith(cmd::kSavePrint, stl);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().first, FileKind::Print);
+    const std::string bytes = ReadAll(stl);
+    ASSERT_EQ(bytes.size(), 84u + 50u * 12u);
+    EXPECT_TRUE(messages.empty());
+
+    // A name that is neither .stl nor .3mf, and a figure without volume, are told.
+    const fs::path text = dir / "cube.txt";
+    CommandWith(cmd::kSavePrint, text);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.back().caption, "エラー");
+    EXPECT_FALSE(fs::exists(text));
+
+    ChangeFigure(state, 201);
+    const fs::path far = dir / "far.3mf";
+    CommandWith(cmd::kSavePrint, far);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages.back().text.find(OuterRefusalText(OuterRefusal::ReachesInfinity)), std::string::npos);
+    EXPECT_FALSE(fs::exists(far));
+}
+
+}  // namespace
+}  // namespace gyro

@@ -1,0 +1,536 @@
+#include "geometry/outer_exact.h"
+
+#include <CGAL/Constrained_Delaunay_triangulation_2.h>
+#include <CGAL/Exact_predicates_exact_constructions_kernel.h>
+#include <CGAL/Projection_traits_xy_3.h>
+#include <CGAL/Projection_traits_xz_3.h>
+#include <CGAL/Projection_traits_yz_3.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
+#include <CGAL/box_intersection_d.h>
+#include <CGAL/intersections.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <unordered_map>
+#include <utility>
+
+namespace gyro::outer {
+
+namespace {
+
+using K = CGAL::Epeck;
+using P3 = K::Point_3;
+using Seg3 = K::Segment_3;
+using Tri3 = K::Triangle_3;
+using FT = K::FT;
+
+struct LessXYZ {
+    bool operator()(const P3& a, const P3& b) const { return CGAL::compare_xyz(a, b) == CGAL::SMALLER; }
+};
+
+// Every exact point once, by exact equality.
+class PointIndex {
+public:
+    int32_t Add(const P3& p) {
+        const auto [it, inserted] = index_.emplace(p, static_cast<int32_t>(points_.size()));
+        if (inserted) points_.push_back(p);
+        return it->second;
+    }
+    const std::vector<P3>& points() const { return points_; }
+
+private:
+    std::map<P3, int32_t, LessXYZ> index_;
+    std::vector<P3> points_;
+};
+
+bool Cancelled(const OuterOptions& options) {
+    return options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed);
+}
+
+void Progress(const OuterOptions& options, double fraction) {
+    if (options.progress) options.progress(fraction);
+}
+
+// The constraints a triangle collects from its crossings with the others.
+struct Cuts {
+    std::vector<P3> points;
+    std::vector<std::pair<P3, P3>> segments;
+};
+
+void AddPolygonCuts(Cuts& cuts, const std::vector<P3>& polygon) {
+    for (size_t i = 0; i < polygon.size(); ++i) {
+        const P3& a = polygon[i];
+        const P3& b = polygon[(i + 1) % polygon.size()];
+        if (a != b) cuts.segments.emplace_back(a, b);
+    }
+}
+
+void AddIntersection(Cuts& first, Cuts& second, const Tri3& a, const Tri3& b) {
+    const auto result = CGAL::intersection(a, b);
+    if (!result) return;
+    if (const P3* p = boost::get<P3>(&*result)) {
+        first.points.push_back(*p);
+        second.points.push_back(*p);
+    } else if (const Seg3* s = boost::get<Seg3>(&*result)) {
+        first.segments.emplace_back(s->source(), s->target());
+        second.segments.emplace_back(s->source(), s->target());
+    } else if (const Tri3* t = boost::get<Tri3>(&*result)) {
+        const std::vector<P3> polygon{t->vertex(0), t->vertex(1), t->vertex(2)};
+        AddPolygonCuts(first, polygon);
+        AddPolygonCuts(second, polygon);
+    } else if (const auto* polygon = boost::get<std::vector<P3>>(&*result)) {
+        AddPolygonCuts(first, *polygon);
+        AddPolygonCuts(second, *polygon);
+    }
+}
+
+// The triangle cut by its constraints, triangulated in the axis plane its
+// normal leans to most; constraint crossings are computed exactly. Delaunay,
+// so that two coplanar triangles that overlap cut their common part into the
+// same pieces (it is closed off by the same constraints in both).
+template <class Traits>
+void CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, std::vector<std::array<P3, 3>>& pieces) {
+    using CT = CGAL::Constrained_Delaunay_triangulation_2<Traits, CGAL::Default, CGAL::Exact_intersections_tag>;
+    CT ct;
+    for (size_t i = 0; i < boundary.size(); ++i) {
+        const P3& a = boundary[i];
+        const P3& b = boundary[(i + 1) % boundary.size()];
+        if (a != b) ct.insert_constraint(a, b);
+    }
+    for (const P3& p : cuts.points) ct.insert(p);
+    for (const auto& [a, b] : cuts.segments) {
+        if (a != b) ct.insert_constraint(a, b);
+    }
+    // Keep the pieces inside the boundary (all of them, while every cut lies
+    // exactly within the triangle).
+    const auto orientation = Traits().orientation_2_object();
+    const auto compareY = Traits().compare_y_2_object();
+    auto inside = [&](const P3& p) {
+        int w = 0;
+        for (size_t i = 0; i < boundary.size(); ++i) {
+            const P3& a = boundary[i];
+            const P3& b = boundary[(i + 1) % boundary.size()];
+            if (compareY(a, p) != CGAL::LARGER) {
+                if (compareY(b, p) == CGAL::LARGER && orientation(a, b, p) == CGAL::LEFT_TURN) ++w;
+            } else if (compareY(b, p) != CGAL::LARGER && orientation(a, b, p) == CGAL::RIGHT_TURN) {
+                --w;
+            }
+        }
+        return w != 0;
+    };
+    for (auto f = ct.finite_faces_begin(); f != ct.finite_faces_end(); ++f) {
+        const P3 centre = CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
+        if (!inside(centre)) continue;
+        pieces.push_back({f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point()});
+    }
+}
+
+void CutTriangleAnyPlane(const Tri3& triangle, const std::vector<P3>& boundary, const Cuts& cuts,
+                         std::vector<std::array<P3, 3>>& pieces) {
+    const K::Vector_3 n = CGAL::cross_product(triangle.vertex(1) - triangle.vertex(0),
+                                              triangle.vertex(2) - triangle.vertex(0));
+    const double nx = std::abs(CGAL::to_double(n.x()));
+    const double ny = std::abs(CGAL::to_double(n.y()));
+    const double nz = std::abs(CGAL::to_double(n.z()));
+    if (nz >= nx && nz >= ny) {
+        CutTriangle<CGAL::Projection_traits_xy_3<K>>(boundary, cuts, pieces);
+    } else if (ny >= nx) {
+        CutTriangle<CGAL::Projection_traits_xz_3<K>>(boundary, cuts, pieces);
+    } else {
+        CutTriangle<CGAL::Projection_traits_yz_3<K>>(boundary, cuts, pieces);
+    }
+}
+
+struct Complex {
+    std::vector<P3> points;
+    std::vector<std::array<int32_t, 3>> triangles;
+    std::vector<int32_t> face;
+};
+
+uint64_t EdgeKey(int32_t a, int32_t b) {
+    if (a > b) std::swap(a, b);
+    return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b);
+}
+
+// Sign of the volume (b - a) x (c - a) . (d - a): which side of the oriented
+// plane a, b, c the point d lies on.
+int Side(const P3& a, const P3& b, const P3& c, const P3& d) {
+    const CGAL::Orientation o = CGAL::orientation(a, b, c, d);
+    return o == CGAL::POSITIVE ? 1 : (o == CGAL::NEGATIVE ? -1 : 0);
+}
+
+struct Walker {
+    const Complex& complex;
+    std::unordered_map<uint64_t, std::vector<int32_t>> edgeTriangles;
+
+    explicit Walker(const Complex& c, const std::vector<bool>& removed) : complex(c) {
+        for (size_t t = 0; t < c.triangles.size(); ++t) {
+            if (removed[t]) continue;
+            const auto& v = c.triangles[t];
+            for (int i = 0; i < 3; ++i) edgeTriangles[EdgeKey(v[i], v[(i + 1) % 3])].push_back(static_cast<int32_t>(t));
+        }
+    }
+
+    const P3& Pt(int32_t i) const { return complex.points[static_cast<size_t>(i)]; }
+
+    int32_t Third(int32_t t, int32_t u, int32_t v) const {
+        for (int32_t x : complex.triangles[static_cast<size_t>(t)]) {
+            if (x != u && x != v) return x;
+        }
+        return -1;
+    }
+
+    // Side s (+1/-1) of triangle t, relative to its stored corner order, faces
+    // the outside. Across edge (u, v) (in stored order, third corner w), the
+    // neighbour is the first half-plane met turning from t towards that side;
+    // returns it with the side of it that faces the same region.
+    std::pair<int32_t, int> Across(int32_t t, int s, int32_t u, int32_t v) const {
+        const int32_t w = Third(t, u, v);
+        const P3& pu = Pt(u);
+        const P3& pv = Pt(v);
+        const P3& pw = Pt(w);
+        // Angle classes: 0 inside (0, pi), 1 exactly pi, 2 inside (pi, 2 pi).
+        auto halfOf = [&](int32_t x) {
+            const int side = s * Side(pu, pv, pw, Pt(x));
+            return side > 0 ? 0 : (side == 0 ? 1 : 2);
+        };
+        int32_t best = -1;
+        int bestHalf = 3;
+        for (const int32_t other : edgeTriangles.at(EdgeKey(u, v))) {
+            if (other == t) continue;
+            const int32_t x = Third(other, u, v);
+            const int half = halfOf(x);
+            if (half == 1 && Side(pu, pv, pw, Pt(x)) == 0 && CGAL::coplanar_orientation(pu, pv, pw, Pt(x)) == CGAL::POSITIVE) {
+                continue;  // the same half-plane as t: a duplicate piece, never a turn
+            }
+            bool better = false;
+            if (best < 0 || half < bestHalf) {
+                better = true;
+            } else if (half == bestHalf && half != 1) {
+                // Within one open half: x comes first when the best lies beyond x.
+                const P3& pb = Pt(Third(best, u, v));
+                const int bSide = Side(pu, pv, Pt(x), pb);
+                const int wSide = Side(pu, pv, Pt(x), pw);
+                better = half == 0 ? (bSide != 0 && bSide == -wSide) : (bSide != 0 && bSide == wSide);
+            }
+            if (better) {
+                best = other;
+                bestHalf = half;
+            }
+        }
+        if (best < 0) {
+            // Nothing else on this edge: the walk turns round the free edge onto t's other side.
+            return {t, -s};
+        }
+        const auto& tv = complex.triangles[static_cast<size_t>(best)];
+        const P3& a = Pt(tv[0]);
+        const P3& b = Pt(tv[1]);
+        const P3& c = Pt(tv[2]);
+        int side = 0;
+        if (bestHalf == 0) {
+            side = Side(a, b, c, pw);
+        } else if (bestHalf == 2) {
+            side = -Side(a, b, c, pw);
+        } else {
+            // Coplanar with t, opposite half-plane: the outside is on t's side.
+            const K::Vector_3 n = CGAL::cross_product(pv - pu, pw - pu);
+            const P3 probe = pu + (s > 0 ? n : -n);
+            side = Side(a, b, c, probe);
+        }
+        return {best, side > 0 ? 1 : -1};
+    }
+};
+
+// A triangle reached from far away, and which of its sides faces out: the
+// last triangle a segment from far away to a point inside some triangle
+// crosses in its interior, before any other.
+bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t& seed, int& side, std::string& why) {
+    if (std::all_of(removed.begin(), removed.end(), [](bool r) { return r; })) {
+        why = "the outside reaches every face from both sides";
+        return false;
+    }
+    // A far point beyond every point's box.
+    double maxAbs = 1.0;
+    for (const P3& p : complex.points) {
+        maxAbs = std::max({maxAbs, std::abs(CGAL::to_double(p.x())), std::abs(CGAL::to_double(p.y())),
+                           std::abs(CGAL::to_double(p.z()))});
+    }
+    const double far = 4.0 * maxAbs + 1.0;
+    const P3 farPoints[] = {{far, 0.37 * far, 0.21 * far}, {-0.29 * far, far, 0.43 * far},
+                            {0.17 * far, -0.31 * far, far}, {-far, -0.13 * far, 0.59 * far}};
+    const size_t count = complex.triangles.size();
+    // Aim at the centroids of a few triangles; a hit on an edge or in a plane
+    // containing the segment tries the next aim.
+    const size_t stride = std::max<size_t>(1, count / 37);
+    for (const P3& farPoint : farPoints) {
+        for (size_t target = 0; target < count; target += stride) {
+            if (removed[target]) continue;
+            const auto& tv = complex.triangles[target];
+            const P3 aim = CGAL::centroid(complex.points[static_cast<size_t>(tv[0])],
+                                          complex.points[static_cast<size_t>(tv[1])],
+                                          complex.points[static_cast<size_t>(tv[2])]);
+            const Seg3 ray(farPoint, aim);
+            bool clean = true;
+            int32_t first = -1;
+            P3 firstHit;
+            for (size_t t = 0; t < count && clean; ++t) {
+                if (removed[t]) continue;
+                const auto& v = complex.triangles[t];
+                const P3& a = complex.points[static_cast<size_t>(v[0])];
+                const P3& b = complex.points[static_cast<size_t>(v[1])];
+                const P3& c = complex.points[static_cast<size_t>(v[2])];
+                const Tri3 tri(a, b, c);
+                if (!CGAL::do_intersect(ray, tri)) continue;
+                const auto hit = CGAL::intersection(ray, tri);
+                const P3* p = hit ? boost::get<P3>(&*hit) : nullptr;
+                if (p == nullptr || CGAL::collinear(a, b, *p) || CGAL::collinear(b, c, *p) ||
+                    CGAL::collinear(c, a, *p)) {
+                    clean = false;
+                    break;
+                }
+                if (first < 0 || CGAL::has_smaller_distance_to_point(farPoint, *p, firstHit)) {
+                    first = static_cast<int32_t>(t);
+                    firstHit = *p;
+                }
+            }
+            if (!clean || first < 0) continue;
+            const auto& v = complex.triangles[static_cast<size_t>(first)];
+            seed = first;
+            side = Side(complex.points[static_cast<size_t>(v[0])], complex.points[static_cast<size_t>(v[1])],
+                        complex.points[static_cast<size_t>(v[2])], farPoint);
+            if (side != 0) return true;
+        }
+    }
+    why = "no ray from outside met a face cleanly";
+    return false;
+}
+
+ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
+                    const OuterOptions& options, Complex& complex) {
+    std::vector<Tri3> tris;
+    std::vector<int32_t> faces;
+    tris.reserve(triangles.size());
+    for (const SoupTriangle& t : triangles) {
+        const Vec3& a = points[static_cast<size_t>(t.v[0])];
+        const Vec3& b = points[static_cast<size_t>(t.v[1])];
+        const Vec3& c = points[static_cast<size_t>(t.v[2])];
+        Tri3 tri(P3(a.x, a.y, a.z), P3(b.x, b.y, b.z), P3(c.x, c.y, c.z));
+        if (tri.is_degenerate()) continue;
+        tris.push_back(tri);
+        faces.push_back(t.face);
+    }
+
+    using Box = CGAL::Box_intersection_d::Box_with_info_d<double, 3, size_t>;
+    std::vector<Box> boxes;
+    boxes.reserve(tris.size());
+    for (size_t i = 0; i < tris.size(); ++i) boxes.emplace_back(tris[i].bbox(), i);
+    std::vector<std::pair<size_t, size_t>> pairs;
+    CGAL::box_self_intersection_d(boxes.begin(), boxes.end(), [&](const Box& a, const Box& b) {
+        pairs.emplace_back(a.info(), b.info());
+    });
+    if (Cancelled(options)) return ExactOutcome::Cancelled;
+    Progress(options, 0.1);
+
+    std::vector<Cuts> cuts(tris.size());
+    for (size_t k = 0; k < pairs.size(); ++k) {
+        if ((k & 255) == 0) {
+            if (Cancelled(options)) return ExactOutcome::Cancelled;
+            Progress(options, 0.1 + 0.4 * static_cast<double>(k) / static_cast<double>(pairs.size()));
+        }
+        const auto [i, j] = pairs[k];
+        if (CGAL::do_intersect(tris[i], tris[j])) AddIntersection(cuts[i], cuts[j], tris[i], tris[j]);
+    }
+
+    PointIndex index;
+    std::map<std::array<int32_t, 3>, size_t> seen;  // a piece met twice (coplanar overlap) is kept once
+    std::vector<std::array<P3, 3>> pieces;
+    for (size_t i = 0; i < tris.size(); ++i) {
+        if ((i & 63) == 0) {
+            if (Cancelled(options)) return ExactOutcome::Cancelled;
+            Progress(options, 0.5 + 0.4 * static_cast<double>(i) / static_cast<double>(tris.size()));
+        }
+        pieces.clear();
+        if (cuts[i].points.empty() && cuts[i].segments.empty()) {
+            pieces.push_back({tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)});
+        } else {
+            CutTriangleAnyPlane(tris[i], {tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)}, cuts[i], pieces);
+        }
+        for (const auto& piece : pieces) {
+            std::array<int32_t, 3> v{index.Add(piece[0]), index.Add(piece[1]), index.Add(piece[2])};
+            std::array<int32_t, 3> key = v;
+            std::sort(key.begin(), key.end());
+            if (!seen.emplace(key, complex.triangles.size()).second) continue;
+            complex.triangles.push_back(v);
+            complex.face.push_back(faces[i]);
+        }
+        if (static_cast<int64_t>(complex.triangles.size()) > options.triangleLimit) return ExactOutcome::TooLarge;
+    }
+    complex.points = index.points();
+    return ExactOutcome::Done;
+}
+
+// Which caller's point a triangulation vertex is, plus one; crossings the
+// triangulation makes keep 0.
+struct PointTag {
+    int32_t index = 0;
+};
+
+// Winding number of p about a ring, decided exactly.
+int Winding(const K::Point_2& p, const std::vector<K::Point_2>& ring) {
+    int w = 0;
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const K::Point_2& a = ring[i];
+        const K::Point_2& b = ring[(i + 1) % ring.size()];
+        if (CGAL::compare_y(a, p) != CGAL::LARGER) {
+            if (CGAL::compare_y(b, p) == CGAL::LARGER && CGAL::orientation(a, b, p) == CGAL::LEFT_TURN) ++w;
+        } else if (CGAL::compare_y(b, p) != CGAL::LARGER && CGAL::orientation(a, b, p) == CGAL::RIGHT_TURN) {
+            --w;
+        }
+    }
+    return w;
+}
+
+}  // namespace
+
+void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
+                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out) {
+    using Vb = CGAL::Triangulation_vertex_base_with_info_2<PointTag, K>;
+    using Fb = CGAL::Constrained_triangulation_face_base_2<K>;
+    using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
+    using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_intersections_tag>;
+    using P2 = K::Point_2;
+    CDT cdt;
+    std::vector<CDT::Vertex_handle> handle(points.size());
+    for (size_t i = 0; i < points.size(); ++i) {
+        handle[i] = cdt.insert(P2(points[i].x, points[i].y));
+        handle[i]->info().index = static_cast<int32_t>(i) + 1;
+    }
+    std::vector<std::vector<P2>> ringPoints(rings.size());
+    for (size_t r = 0; r < rings.size(); ++r) {
+        const auto& ring = rings[r];
+        for (size_t i = 0; i < ring.size(); ++i) {
+            const auto a = static_cast<size_t>(ring[i]);
+            const auto b = static_cast<size_t>(ring[(i + 1) % ring.size()]);
+            ringPoints[r].push_back(handle[a]->point());
+            if (a != b && handle[a] != handle[b]) cdt.insert_constraint(handle[a], handle[b]);
+        }
+    }
+    for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v) {
+        if (v->info().index == 0) {
+            v->info().index = static_cast<int32_t>(points.size()) + 1;
+            points.push_back({CGAL::to_double(v->point().x()), CGAL::to_double(v->point().y()), -1});
+        }
+    }
+    // Owners in ring order: the first whose rings wind round a piece owns it.
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        const P2 centre = CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
+        int32_t owner = -1;
+        int winding = 0;
+        for (size_t r = 0; r < rings.size(); ++r) {
+            if (r > 0 && ringOwner[r] != ringOwner[r - 1]) {
+                if (winding != 0) break;
+                winding = 0;
+            }
+            winding += Winding(centre, ringPoints[r]);
+            owner = ringOwner[r];
+        }
+        if (winding == 0) continue;
+        out.push_back({{f->vertex(0)->info().index - 1, f->vertex(1)->info().index - 1, f->vertex(2)->info().index - 1},
+                       owner});
+    }
+}
+
+ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
+                           const OuterOptions& options, WalkOutput& out, std::string& detail) {
+    Complex complex;
+    if (const ExactOutcome refined = Refine(points, triangles, options, complex); refined != ExactOutcome::Done) {
+        if (refined == ExactOutcome::TooLarge) {
+            detail = "the faces cut each other into more than " + std::to_string(options.triangleLimit) + " pieces";
+        }
+        return refined;
+    }
+    out.refinedTriangles = static_cast<int64_t>(complex.triangles.size());
+
+    std::vector<bool> removed(complex.triangles.size(), false);
+    // Each pass takes away the triangles the outside reaches from both sides.
+    for (int pass = 0; pass < 64; ++pass) {
+        if (Cancelled(options)) return ExactOutcome::Cancelled;
+        int32_t seed = -1;
+        int seedSide = 0;
+        if (!FindSeed(complex, removed, seed, seedSide, detail)) return ExactOutcome::NoVolume;
+        const Walker walker(complex, removed);
+
+        // Visited (triangle, side) states: index into the output, by 2 t + (side > 0).
+        std::unordered_map<int64_t, int32_t> state;
+        std::vector<std::pair<int32_t, int>> order;
+        auto visit = [&](int32_t t, int s) {
+            const int64_t key = 2 * static_cast<int64_t>(t) + (s > 0 ? 1 : 0);
+            const auto [it, inserted] = state.emplace(key, static_cast<int32_t>(order.size()));
+            if (inserted) order.emplace_back(t, s);
+            return it->second;
+        };
+        visit(seed, seedSide);
+        std::vector<std::array<int32_t, 3>> next;
+        std::vector<std::array<int32_t, 3>> oriented;
+        for (size_t k = 0; k < order.size(); ++k) {
+            if ((k & 1023) == 0 && Cancelled(options)) return ExactOutcome::Cancelled;
+            const auto [t, s] = order[k];
+            const auto& v = complex.triangles[static_cast<size_t>(t)];
+            // Outward corner order: stored order when the outside is on the positive side.
+            const std::array<int32_t, 3> o = s > 0 ? v : std::array<int32_t, 3>{v[0], v[2], v[1]};
+            std::array<int32_t, 3> across{};
+            for (int i = 0; i < 3; ++i) {
+                const int32_t a = o[static_cast<size_t>(i)];
+                const int32_t b = o[static_cast<size_t>((i + 1) % 3)];
+                // Across() wants the edge in stored order.
+                const bool stored = (v[0] == a && v[1] == b) || (v[1] == a && v[2] == b) || (v[2] == a && v[0] == b);
+                const auto [n, ns] = stored ? walker.Across(t, s, a, b) : walker.Across(t, s, b, a);
+                across[static_cast<size_t>(i)] = visit(n, ns);
+            }
+            oriented.push_back(o);
+            next.push_back(across);
+        }
+
+        std::vector<bool> both(complex.triangles.size(), false);
+        bool anyBoth = false;
+        for (const auto& [t, s] : order) {
+            if (s > 0 && state.count(2 * static_cast<int64_t>(t))) {
+                both[static_cast<size_t>(t)] = true;
+                anyBoth = true;
+            }
+        }
+        if (!anyBoth) {
+            // Only the points the surface uses, rounded to doubles.
+            std::vector<int32_t> renumber(complex.points.size(), -1);
+            out.points.clear();
+            out.triangles.clear();
+            out.face.clear();
+            for (size_t k = 0; k < oriented.size(); ++k) {
+                std::array<int32_t, 3> tri{};
+                for (int i = 0; i < 3; ++i) {
+                    const int32_t p = oriented[k][static_cast<size_t>(i)];
+                    int32_t& r = renumber[static_cast<size_t>(p)];
+                    if (r < 0) {
+                        r = static_cast<int32_t>(out.points.size());
+                        const P3& e = complex.points[static_cast<size_t>(p)];
+                        out.points.push_back({CGAL::to_double(e.x().exact()), CGAL::to_double(e.y().exact()),
+                                              CGAL::to_double(e.z().exact())});
+                    }
+                    tri[static_cast<size_t>(i)] = r;
+                }
+                out.triangles.push_back(tri);
+                out.face.push_back(complex.face[static_cast<size_t>(order[k].first)]);
+            }
+            out.next = std::move(next);
+            return ExactOutcome::Done;
+        }
+        for (size_t t = 0; t < both.size(); ++t) {
+            if (both[t]) removed[t] = true;
+        }
+    }
+    detail = "thin walls were met again and again";
+    return ExactOutcome::NoVolume;
+}
+
+}  // namespace gyro::outer

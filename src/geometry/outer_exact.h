@@ -1,0 +1,65 @@
+#pragma once
+
+// The exact steps of the outer surface, kept apart so that only two files
+// see the geometry library; everything here speaks in plain points and indices.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "geometry/outer_surface.h"
+
+namespace gyro::outer {
+
+struct SoupTriangle {
+    std::array<int32_t, 3> v{};
+    int32_t face = 0;
+};
+
+struct WalkOutput {
+    std::vector<Vec3> points;                    // exact points rounded to doubles
+    std::vector<std::array<int32_t, 3>> triangles;  // outward
+    std::vector<int32_t> face;                   // original face of each triangle
+    // next[t][i]: the triangle across edge v[i] -> v[i+1] on the same side of the
+    // outside region (the walk's pairing, which keeps touching shells apart).
+    std::vector<std::array<int32_t, 3>> next;
+    int64_t refinedTriangles = 0;  // pieces after the exact cutting
+};
+
+enum class ExactOutcome : uint8_t { Done, TooLarge, Cancelled, NoVolume };
+
+// Cuts the triangles along all their crossings with exact arithmetic, welds the
+// pieces' points by exact equality, then walks the triangles reachable from
+// far away (seeded by an exact ray; across each edge the first half-plane
+// turning outward). Triangles reached from both sides are fins without volume:
+// they are taken away and the walk runs again.
+ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
+                           const OuterOptions& options, WalkOutput& out, std::string& detail);
+
+// A point of a plane region in the plane's own coordinates; `original` names
+// the caller's point it stands for, or is -1 for a crossing of two edges.
+struct RegionPoint {
+    double x = 0.0;
+    double y = 0.0;
+    int32_t original = -1;
+};
+
+struct RegionTriangle {
+    std::array<int32_t, 3> corner{};  // into the points
+    int32_t owner = 0;                // the ring owner (face) that fills it
+};
+
+// The region the rings of one plane fill, without overlaps: the rings of an
+// owner are filled together by the nonzero rule, and a piece filled by several
+// owners goes to the first of them. Edge crossings are found exactly and
+// appended to `points`.
+void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
+                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out);
+
+// True when two triangles cut or overlap other than along shared edges or at
+// shared points (shared by position, so duplicated points count as one), or
+// when one is flat; decided by exact predicates on the given doubles.
+bool MeshSelfIntersects(const std::vector<Vec3>& points, const std::vector<std::array<int32_t, 3>>& triangles);
+
+}  // namespace gyro::outer
