@@ -1,8 +1,12 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <limits>
+
+#include "model/limits.h"
 
 namespace gyro::cli {
 
@@ -24,5 +28,22 @@ std::optional<ShapeId> ParseFigure(std::string_view text) {
     if (!n) return std::nullopt;
     return static_cast<ShapeId>(*n);
 }
+
+std::optional<Size> ParseSize(std::string_view text) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto w = ParseInt(text.substr(0, x), kMinViewSide, kMaxViewSide);
+    const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
+    if (!w || !h) return std::nullopt;
+    return Size{*w, *h};
+}
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
+}
+
+bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
 
 }  // namespace gyro::cli

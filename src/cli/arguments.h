@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,5 +17,19 @@ std::optional<int> ParseInt(std::string_view text, int low, int high);
 
 // A figure number: any 16-bit signed integer.
 std::optional<ShapeId> ParseFigure(std::string_view text);
+
+struct Size {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// "WxH", each side kMinViewSide..kMaxViewSide.
+std::optional<Size> ParseSize(std::string_view text);
+
+// Whether `text` ends in `suffix` (given in lower case), in any case.
+bool EndsWithNoCase(std::string_view text, std::string_view suffix);
+
+// A word that starts with '-' and is not a (negative) figure number.
+bool IsOption(const std::string& word);
 
 }  // namespace gyro::cli

@@ -12,7 +12,7 @@ struct CommandHelp {
     std::string_view description;
 };
 
-constexpr std::array<CommandHelp, 5> kCommands{{
+constexpr std::array<CommandHelp, 6> kCommands{{
     {"list", "list",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
      "name and its English name, separated by tabs.\n"},
@@ -23,10 +23,21 @@ constexpr std::array<CommandHelp, 5> kCommands{{
      "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png [--size WxH] [--settings FILE]",
+    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--settings FILE]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
-     "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
-     "settings file's, without it).\n"},
+     "BMP, a PNG, or as shapes in an SVG or a PDF (the same faces, lines and\n"
+     "colours, drawn in the same order). --size sets the picture's size (the\n"
+     "viewer's 256x256, or the settings file's, without it); --scale multiplies the\n"
+     "page of an SVG (pixels) or a PDF (points, one a pixel) for print.\n"},
+    {"animate", "animate N -o FILE.gif|.webp [--frames K] [--axis x|y|z|motion] [--delay MS] [--size WxH] [--settings FILE]",
+     "Draws K frames (60) of figure N as the viewer would and writes them as an\n"
+     "animated GIF or WebP that loops for ever, each frame shown for MS\n"
+     "milliseconds (40; a GIF keeps hundredths of a second). --axis x, y or z turns\n"
+     "the solid once about that screen axis (y without it), so the loop has no\n"
+     "seam; --axis motion shows what the viewer would draw next: automatic\n"
+     "rotation and the moving light as the settings file sets them. A GIF has one\n"
+     "palette a frame (exact up to 256 colours, never dithered); a WebP is lossless.\n"
+     "--size and --settings as for render. Nothing is written on failure.\n"},
     {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"

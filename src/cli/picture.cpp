@@ -21,39 +21,18 @@
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
+#include "io/vector_file.h"
 #include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
 #include "render/raster_surface.h"
 #include "render/render_frame.h"
+#include "render/vector_picture.h"
 #include "view/motion.h"
 
 namespace gyro::cli {
 
 namespace {
-
-struct Size {
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-// "WxH", each side kMinViewSide..kMaxViewSide.
-std::optional<Size> ParseSize(std::string_view text) {
-    const size_t x = text.find_first_of("xX");
-    if (x == std::string_view::npos) return std::nullopt;
-    const auto w = ParseInt(text.substr(0, x), kMinViewSide, kMaxViewSide);
-    const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
-    if (!w || !h) return std::nullopt;
-    return Size{*w, *h};
-}
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
-}
-
-bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
 
 Status WritePng(const std::string& path, const BackBuffer& buffer) {
     // The buffer's bytes are R, G, B, 0 per pixel: exactly QImage's RGBX8888.
@@ -67,6 +46,17 @@ Status WritePng(const std::string& path, const BackBuffer& buffer) {
     return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
+// A positive decimal number within the vector scale's range.
+std::optional<double> ParseScale(const std::string& text) {
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || !(value >= kVectorScaleMin && value <= kVectorScaleMax)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 int RunRender(const Args& args) {
@@ -74,12 +64,16 @@ int RunRender(const Args& args) {
     std::string output;
     std::optional<std::string> settingsPath;
     std::optional<Size> size;
+    std::optional<double> scale;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings") {
+        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale") {
             if (i + 1 >= args.size()) return UsageError("render", "option " + word + " needs a value");
             const std::string& value = args[++i];
-            if (word == "--size") {
+            if (word == "--scale") {
+                scale = ParseScale(value);
+                if (!scale) return UsageError("render", "--scale takes a number from 0.01 to 100, not '" + value + "'");
+            } else if (word == "--size") {
                 size = ParseSize(value);
                 if (!size) {
                     return UsageError("render", "--size takes WxH with sides 1.." + std::to_string(kMaxViewSide) +
@@ -100,9 +94,13 @@ int RunRender(const Args& args) {
         }
     }
     if (!figure) return UsageError("render", "render needs a figure number (see 'gyrosolid-cli list')");
-    if (output.empty()) return UsageError("render", "render needs an output file: -o FILE.bmp or -o FILE.png");
+    if (output.empty()) return UsageError("render", "render needs an output file: -o FILE.bmp|.png|.svg|.pdf");
     const bool png = EndsWithNoCase(output, ".png");
-    if (!png && !EndsWithNoCase(output, ".bmp")) return UsageError("render", "the output file must end in .bmp or .png");
+    const std::optional<VectorFormat> vector = VectorFormatForPath(output);
+    if (!png && !vector && !EndsWithNoCase(output, ".bmp")) {
+        return UsageError("render", "the output file must end in .bmp, .png, .svg or .pdf");
+    }
+    if (scale && !vector) return UsageError("render", "--scale is for .svg and .pdf files");
 
     AppState state;
     if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
@@ -111,6 +109,11 @@ int RunRender(const Args& args) {
     }
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
+    if (vector) {
+        const VectorPicture picture = DrawVectorPicture(state.solid, state.view, state.display);
+        const Status written = WriteVectorPicture(picture, *vector, scale.value_or(1.0), output);
+        return written.ok() ? 0 : Fail(written.message);
+    }
     RenderFrame(state);
 
     const Status written = png ? WritePng(output, state.display.backBuffer)
