@@ -5,15 +5,20 @@
 // run (and are tested) without any dialog on screen.
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "app/shell_state.h"
+#include "io/animation_file.h"
 #include "state/app_state.h"
 
 namespace gyro {
 
 // What the file chooser is asked for.
 enum class FileKind {
-    Image,         // save dialog, "ビットマップ (*.bmp)"
+    Image,         // save dialog, "ビットマップ (*.bmp)", then PNG, SVG and PDF
+    AnimationGif,  // save dialog, "GIF (*.gif)", then WebP
+    AnimationWebP, // save dialog, "WebP (*.webp)", then GIF
     SettingsSave,  // save dialog, "テキスト (*.txt)"
     SettingsLoad,  // open dialog for an existing "テキスト (*.txt)" file
 };
@@ -29,12 +34,19 @@ struct FileUi {
     std::function<void(const std::string& text, const std::string& caption)> inform;
     // A Yes/No question with No as the default; true for Yes.
     std::function<bool(const std::string& text, const std::string& caption)> ask;
+    // The animation dialog, starting from `request`; true with the edited
+    // request when confirmed.
+    std::function<bool(AnimationRequest& request)> editAnimation;
+    // A progress display for `total` frames while an animation is written; the
+    // callback it returns answers false once the user has cancelled.
+    std::function<AnimationProgress(int32_t total)> showProgress;
 };
 
 // The last names used, so that the next chooser starts from them.
 struct FileNames {
     std::string imagefilename;
     std::string settingsfilename;  // shared by saving and loading
+    std::string animationfilename;
 };
 
 // The text of the question before an existing picture file is replaced.
@@ -49,9 +61,24 @@ void SaveSettingsCommand(const AppState& state, FileNames& names, const FileUi& 
 // message is shown and the state is unchanged.
 bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui);
 
-// "画像の出力": the picture as the last frame left it, as a 24-bit BMP file. Does
+// "画像の出力": the picture as the last frame left it, as a 24-bit BMP file, or by
+// the name's ending as a PNG, or drawn as shapes into an SVG or a PDF. Does
 // nothing without a picture.
-void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& ui);
+void ExportImageCommand(AppState& state, FileNames& names, const FileUi& ui);
+
+// The animation dialog's start values for this window: the last request, sized
+// to the drawing area the first time.
+AnimationRequest StartAnimationRequest(const std::optional<AnimationRequest>& last, const AppState& state);
+
+// One pass of the window's loop as it moves the picture with no key held:
+// inertia as the shell has it, automatic rotation and the moving light.
+MotionStep WindowMotion(const ShellState& shell);
+
+// "アニメーションを保存...": the dialog, the file name, then every frame drawn from
+// a copy of the state while the progress display runs. A failure is shown; a
+// cancel or failure leaves no file. `last` keeps the dialog's values.
+void SaveAnimationCommand(const AppState& state, const ShellState& shell, FileNames& names,
+                          std::optional<AnimationRequest>& last, const FileUi& ui);
 
 // "投射面積確認": counts and shows the area. Does nothing without a picture.
 void ProjectedAreaCommand(const AppState& state, const FileUi& ui);

@@ -14,13 +14,16 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "catalog/command_ids.h"
 #include "app/frame_step.h"
+#include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialogs.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
@@ -106,6 +109,8 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setFileChooser({});
     setMessageBox({});
     setQuestionBox({});
+    setAnimationDialog({});
+    setProgressDisplay({});
     buildMenus();
     applyMenuMarks();
 
@@ -185,6 +190,7 @@ QMenu* MainWindow::buildOperationMenu() {
     m->addSeparator();
     addCommand(m, QStringLiteral("画像の出力(&E) ..."), cmd::kExportImage);
     addCommand(m, QStringLiteral("画像のコピー(&C)"), cmd::kCopyImage);
+    addCommand(m, tr("アニメーションを保存..."), cmd::kSaveAnimation);
     m->addSeparator();
     addCommand(m, QStringLiteral("設定の保存(&H) ..."), cmd::kSaveSettings);
     addCommand(m, QStringLiteral("設定の読出し(&Y) ..."), cmd::kLoadSettings);
@@ -313,6 +319,9 @@ void MainWindow::runCommand(int id) {
         ExportImageCommand(state_, fileNames_, fileUi_);
     } else if (id == cmd::kCopyImage) {
         copyImage();
+    } else if (id == cmd::kSaveAnimation) {
+        LoopPause pause(*this);
+        SaveAnimationCommand(state_, shell_, fileNames_, lastAnimation_, fileUi_);
     } else if (id == cmd::kProjectedArea) {
         ProjectedAreaCommand(state_, fileUi_);
     } else if (id == cmd::kSphericalSettings) {
@@ -385,6 +394,37 @@ void MainWindow::setQuestionBox(decltype(FileUi::ask) box) {
     fileUi_.ask = std::move(box);
 }
 
+void MainWindow::setAnimationDialog(decltype(FileUi::editAnimation) dialog) {
+    if (!dialog) {
+        dialog = [this](AnimationRequest& request) {
+            LoopPause pause(*this);
+            return EditAnimation(this, request);
+        };
+    }
+    fileUi_.editAnimation = std::move(dialog);
+}
+
+void MainWindow::setProgressDisplay(decltype(FileUi::showProgress) display) {
+    if (!display) display = [this](int32_t total) { return progressDialog(total); };
+    fileUi_.showProgress = std::move(display);
+}
+
+AnimationProgress MainWindow::progressDialog(int32_t total) {
+    // Lives as long as the callback: the writer drops it when the last frame is done.
+    auto dialog = std::make_shared<QProgressDialog>(tr("アニメーションを保存しています..."), tr("キャンセル"), 0,
+                                                     total, this);
+    dialog->setWindowTitle(tr("アニメーションを保存"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(300);
+    dialog->setAutoClose(true);
+    dialog->setValue(0);
+    return [dialog](int32_t done, int32_t) {
+        dialog->setValue(done);  // a modal progress dialog handles the pending events here
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    };
+}
+
 void MainWindow::loadSettings() {
     if (!LoadSettingsCommand(state_, fileNames_, fileUi_)) return;
     // The file brings its own drawing size; the menu marks follow in runCommand.
@@ -407,10 +447,32 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const bool image = kind == FileKind::Image;
-    dialog.setNameFilter(image ? QStringLiteral("ビットマップ (*.bmp)") : QStringLiteral("テキスト (*.txt)"));
-    dialog.setDefaultSuffix(image ? QStringLiteral("bmp") : QStringLiteral("txt"));
-    // The export asks its own question before replacing a picture, once.
-    if (image) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const bool animation = kind == FileKind::AnimationGif || kind == FileKind::AnimationWebP;
+    // Each filter with the ending a name without one takes.
+    std::vector<std::pair<QString, QString>> filters;
+    if (image) {
+        filters = {{QStringLiteral("ビットマップ (*.bmp)"), QStringLiteral("bmp")},
+                   {tr("PNG 画像 (*.png)"), QStringLiteral("png")},
+                   {tr("SVG 図形 (*.svg)"), QStringLiteral("svg")},
+                   {tr("PDF 文書 (*.pdf)"), QStringLiteral("pdf")}};
+    } else if (animation) {
+        filters = {{tr("GIF アニメーション (*.gif)"), QStringLiteral("gif")},
+                   {tr("WebP アニメーション (*.webp)"), QStringLiteral("webp")}};
+        if (kind == FileKind::AnimationWebP) std::swap(filters[0], filters[1]);
+    } else {
+        filters = {{QStringLiteral("テキスト (*.txt)"), QStringLiteral("txt")}};
+    }
+    QStringList names;
+    for (const auto& f : filters) names << f.first;
+    dialog.setNameFilters(names);
+    dialog.setDefaultSuffix(filters.front().second);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& chosen) {
+        for (const auto& f : filters) {
+            if (f.first == chosen) dialog.setDefaultSuffix(f.second);
+        }
+    });
+    // The exports ask their own question before replacing a picture, once.
+    if (image || animation) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(QDir::currentPath());
     if (!name.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(name)));
     if (RunDialog(dialog) != QDialog::Accepted) return false;

@@ -80,6 +80,9 @@ public:
     void setFileChooser(decltype(FileUi::chooseFile) chooser);
     void setMessageBox(decltype(FileUi::inform) box);
     void setQuestionBox(decltype(FileUi::ask) box);
+    // Replace the animation dialog and the progress display likewise.
+    void setAnimationDialog(decltype(FileUi::editAnimation) dialog);
+    void setProgressDisplay(decltype(FileUi::showProgress) display);
     const FileNames& fileNames() const { return fileNames_; }
 
 private:
@@ -115,6 +118,7 @@ private:
     bool chooseFileDialog(FileKind kind, std::string& name);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
+    AnimationProgress progressDialog(int32_t total);
     void loadSettings();
     void copyImage();
 
@@ -134,6 +138,7 @@ private:
     ColourChooser chooser_;
     FileUi fileUi_;
     FileNames fileNames_;
+    std::optional<AnimationRequest> lastAnimation_;  // the animation dialog's values, for next time
     QFont statusFont_;
     StatusText status_;
     // Status pieces as last converted for drawing; converted again only when they change.

@@ -18,6 +18,7 @@ inline constexpr int kProjectedArea = 32963;
 inline constexpr int kMouse = 32892;
 inline constexpr int kExportImage = 32860;
 inline constexpr int kCopyImage = 32912;
+inline constexpr int kSaveAnimation = 33001;  // dialog
 inline constexpr int kSaveSettings = 32867;
 inline constexpr int kLoadSettings = 32868;
 inline constexpr int kInformation = 104;

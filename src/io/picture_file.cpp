@@ -1,0 +1,97 @@
+#include "io/picture_file.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "io/atomic_write.h"
+#include "io/bmp_file.h"
+#include "io/vector_file.h"
+#include "render/vector_picture.h"
+
+namespace gyro {
+
+namespace {
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
+}
+
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    auto* out = static_cast<std::vector<uint8_t>*>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+// The viewer's messages for a picture file: a bad name or folder, or a failed write.
+Status WritePictureBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    if (path.empty()) return Status::Error(kBmpBadNameMessage);
+    WriteStep failedStep = WriteStep::Open;
+    const Status written = WriteFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &failedStep);
+    if (written.ok()) return written;
+    return Status::Error(failedStep == WriteStep::Write ? kBmpWriteFailedMessage : kBmpBadNameMessage);
+}
+
+}  // namespace
+
+std::optional<PictureFormat> PictureFormatForPath(std::string_view path) {
+    if (EndsWithNoCase(path, ".bmp")) return PictureFormat::Bmp;
+    if (EndsWithNoCase(path, ".png")) return PictureFormat::Png;
+    if (EndsWithNoCase(path, ".svg")) return PictureFormat::Svg;
+    if (EndsWithNoCase(path, ".pdf")) return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+std::vector<uint8_t> EncodePng(const BackBuffer& buffer) {
+    std::vector<uint8_t> bytes;
+    if (!buffer.exists()) return bytes;
+    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, buffer.width, buffer.height);
+    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
+        cairo_surface_flush(image);
+        unsigned char* data = cairo_image_surface_get_data(image);
+        const int stride = cairo_image_surface_get_stride(image);
+        for (int32_t y = 0; y < buffer.height; ++y) {
+            auto* row = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
+            const Colour* from = buffer.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(buffer.width);
+            for (int32_t x = 0; x < buffer.width; ++x) {
+                const Colour c = from[x];  // 0x00BBGGRR to cairo's 0x00RRGGBB
+                row[x] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+            }
+        }
+        cairo_surface_mark_dirty(image);
+        if (cairo_surface_write_to_png_stream(image, AppendBytes, &bytes) != CAIRO_STATUS_SUCCESS) bytes.clear();
+    }
+    cairo_surface_destroy(image);
+    return bytes;
+}
+
+Status WritePictureFile(AppState& state, PictureFormat format, const std::string& path) {
+    const BackBuffer& buffer = state.display.backBuffer;
+    switch (format) {
+        case PictureFormat::Bmp: return WriteBmpFile(path, buffer);
+        case PictureFormat::Png: {
+            if (!buffer.exists()) return Status::Error(kBmpNoPictureMessage);
+            const std::vector<uint8_t> bytes = EncodePng(buffer);
+            if (bytes.empty()) return Status::Error("cannot encode the picture as PNG");
+            return WritePictureBytes(path, bytes);
+        }
+        case PictureFormat::Svg:
+        case PictureFormat::Pdf: {
+            if (!buffer.exists()) return Status::Error(kBmpNoPictureMessage);
+            ViewState view = state.view;  // drawing may work automatic rotation into it
+            const VectorPicture picture = DrawVectorPicture(state.solid, view, state.display);
+            std::vector<uint8_t> bytes;
+            const Status encoded = EncodeVectorPicture(
+                picture, format == PictureFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, 1.0, bytes);
+            if (!encoded.ok()) return encoded;
+            return WritePictureBytes(path, bytes);
+        }
+    }
+    return Status::Error("unknown picture format");
+}
+
+}  // namespace gyro
