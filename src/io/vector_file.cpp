@@ -31,11 +31,11 @@ void SetColour(cairo_t* cr, Colour c) {
 }
 
 void DrawItems(cairo_t* cr, const VectorPicture& picture) {
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     for (const VectorItem& item : picture.items) {
         SetColour(cr, item.colour);
         if (item.shape == VectorShape::Fill) {
+            cairo_set_fill_rule(cr, item.evenOdd ? CAIRO_FILL_RULE_EVEN_ODD : CAIRO_FILL_RULE_WINDING);
             size_t at = 0;
             for (const int32_t n : item.counts) {
                 for (int32_t j = 0; j < n; ++j, ++at) {
@@ -48,7 +48,13 @@ void DrawItems(cairo_t* cr, const VectorPicture& picture) {
                 }
                 cairo_close_path(cr);
             }
-            cairo_fill(cr);
+            if (item.seal > 0) {
+                cairo_fill_preserve(cr);
+                cairo_set_line_width(cr, item.seal);
+                cairo_stroke(cr);
+            } else {
+                cairo_fill(cr);
+            }
         } else if (item.points.size() >= 2) {
             cairo_set_line_width(cr, item.width);
             cairo_set_line_cap(cr, item.roundEnds ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);

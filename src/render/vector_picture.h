@@ -28,6 +28,9 @@ struct VectorItem {
     Colour colour = 0;
     double width = 1.0;                 // of a stroke, pixels
     bool roundEnds = false;             // thick lines end in round dots
+    bool evenOdd = true;                // fill rule of a Fill: even-odd, or else nonzero
+    double seal = 0.0;                  // a Fill also outlined this wide in its colour, so that
+                                        // anti-aliased pieces of one face show no seams between them
     std::vector<VectorPoint> points;    // every polygon's corners one after another
     std::vector<int32_t> counts;        // corners of each polygon (Fill)
 };
