@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "io/file_names.h"
 #include "model/limits.h"
 
 namespace gyro::cli {
@@ -36,12 +37,6 @@ std::optional<Size> ParseSize(std::string_view text) {
     const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
     if (!w || !h) return std::nullopt;
     return Size{*w, *h};
-}
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
 }
 
 bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }

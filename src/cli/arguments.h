@@ -26,9 +26,6 @@ struct Size {
 // "WxH", each side kMinViewSide..kMaxViewSide.
 std::optional<Size> ParseSize(std::string_view text);
 
-// Whether `text` ends in `suffix` (given in lower case), in any case.
-bool EndsWithNoCase(std::string_view text, std::string_view suffix);
-
 // A word that starts with '-' and is not a (negative) figure number.
 bool IsOption(const std::string& word);
 

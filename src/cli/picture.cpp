@@ -21,6 +21,7 @@
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
+#include "io/file_names.h"
 #include "io/vector_file.h"
 #include "model/limits.h"
 #include "state/app_state.h"

@@ -1,3 +1,4 @@
+#include "io/file_names.h"
 #include "io/animation_file.h"
 
 #include <algorithm>
@@ -11,12 +12,6 @@
 namespace gyro {
 
 namespace {
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
-}
 
 template <typename Encoder>
 Status EncodeFrames(AppState& state, const AnimationRequest& request, const AnimationProgress& progress,

@@ -1,3 +1,4 @@
+#include "io/file_names.h"
 #include "io/vector_file.h"
 
 #include <cairo-pdf.h>
@@ -13,12 +14,6 @@
 namespace gyro {
 
 namespace {
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
-}
 
 cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
     auto* out = static_cast<std::vector<uint8_t>*>(closure);
