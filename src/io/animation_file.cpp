@@ -1,4 +1,3 @@
-#include "io/file_names.h"
 #include "io/animation_file.h"
 
 #include <algorithm>
@@ -6,6 +5,7 @@
 #include <vector>
 
 #include "io/atomic_write.h"
+#include "io/file_names.h"
 #include "io/gif_file.h"
 #include "io/webp_file.h"
 

@@ -20,6 +20,10 @@ inline constexpr const char* kBmpNoPictureMessage = "出力する画像があり
 // holds no picture or is too large for the format's 32-bit sizes.
 std::vector<uint8_t> EncodeBmp(const BackBuffer& buffer);
 
+// Writes the bytes of an exported picture to `path` atomically; a failure comes
+// back with the window's messages: a bad name or folder, or a failed write.
+Status WriteExportBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
 // Writes EncodeBmp(buffer) to `path`, replacing any file there (asking first is
 // the caller's business). The bytes go to a temporary file beside the target that
 // replaces it only once every write and the close have succeeded, so a failure

@@ -1,4 +1,3 @@
-#include "io/file_names.h"
 #include "io/picture_file.h"
 
 #include <cairo.h>
@@ -7,31 +6,13 @@
 #include <cctype>
 
 #include "io/atomic_write.h"
+#include "io/file_names.h"
 #include "io/bmp_file.h"
+#include "io/cairo_bytes.h"
 #include "io/vector_file.h"
 #include "render/vector_picture.h"
 
 namespace gyro {
-
-namespace {
-
-cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
-    auto* out = static_cast<std::vector<uint8_t>*>(closure);
-    out->insert(out->end(), data, data + length);
-    return CAIRO_STATUS_SUCCESS;
-}
-
-// The viewer's messages for a picture file: a bad name or folder, or a failed write.
-Status WritePictureBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    if (path.empty()) return Status::Error(kBmpBadNameMessage);
-    WriteStep failedStep = WriteStep::Open;
-    const Status written = WriteFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &failedStep);
-    if (written.ok()) return written;
-    return Status::Error(failedStep == WriteStep::Write ? kBmpWriteFailedMessage : kBmpBadNameMessage);
-}
-
-}  // namespace
 
 std::optional<PictureFormat> PictureFormatForPath(std::string_view path) {
     if (EndsWithNoCase(path, ".bmp")) return PictureFormat::Bmp;
@@ -58,7 +39,7 @@ std::vector<uint8_t> EncodePng(const BackBuffer& buffer) {
             }
         }
         cairo_surface_mark_dirty(image);
-        if (cairo_surface_write_to_png_stream(image, AppendBytes, &bytes) != CAIRO_STATUS_SUCCESS) bytes.clear();
+        if (cairo_surface_write_to_png_stream(image, AppendToBytes, &bytes) != CAIRO_STATUS_SUCCESS) bytes.clear();
     }
     cairo_surface_destroy(image);
     return bytes;
@@ -72,7 +53,7 @@ Status WritePictureFile(AppState& state, PictureFormat format, const std::string
             if (!buffer.exists()) return Status::Error(kBmpNoPictureMessage);
             const std::vector<uint8_t> bytes = EncodePng(buffer);
             if (bytes.empty()) return Status::Error("cannot encode the picture as PNG");
-            return WritePictureBytes(path, bytes);
+            return WriteExportBytes(path, bytes);
         }
         case PictureFormat::Svg:
         case PictureFormat::Pdf: {
@@ -83,7 +64,7 @@ Status WritePictureFile(AppState& state, PictureFormat format, const std::string
             const Status encoded = EncodeVectorPicture(
                 picture, format == PictureFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, 1.0, bytes);
             if (!encoded.ok()) return encoded;
-            return WritePictureBytes(path, bytes);
+            return WriteExportBytes(path, bytes);
         }
     }
     return Status::Error("unknown picture format");

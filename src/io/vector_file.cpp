@@ -1,4 +1,3 @@
-#include "io/file_names.h"
 #include "io/vector_file.h"
 
 #include <cairo-pdf.h>
@@ -10,16 +9,12 @@
 #include <cmath>
 
 #include "io/atomic_write.h"
+#include "io/file_names.h"
+#include "io/cairo_bytes.h"
 
 namespace gyro {
 
 namespace {
-
-cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
-    auto* out = static_cast<std::vector<uint8_t>*>(closure);
-    out->insert(out->end(), data, data + length);
-    return CAIRO_STATUS_SUCCESS;
-}
 
 void SetColour(cairo_t* cr, Colour c) {
     cairo_set_source_rgb(cr, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0);
@@ -62,6 +57,12 @@ void DrawItems(cairo_t* cr, const VectorPicture& picture) {
 
 }  // namespace
 
+cairo_status_t AppendToBytes(void* closure, const unsigned char* data, unsigned int length) {
+    auto* out = static_cast<std::vector<uint8_t>*>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
 std::optional<VectorFormat> VectorFormatForPath(std::string_view path) {
     if (EndsWithNoCase(path, ".svg")) return VectorFormat::Svg;
     if (EndsWithNoCase(path, ".pdf")) return VectorFormat::Pdf;
@@ -77,11 +78,11 @@ Status EncodeVectorPicture(const VectorPicture& picture, VectorFormat format, do
     const double h = picture.height * scale;
     cairo_surface_t* surface = nullptr;
     if (format == VectorFormat::Svg) {
-        surface = cairo_svg_surface_create_for_stream(AppendBytes, &bytes, w, h);
+        surface = cairo_svg_surface_create_for_stream(AppendToBytes, &bytes, w, h);
         cairo_svg_surface_restrict_to_version(surface, CAIRO_SVG_VERSION_1_1);
         cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PX);
     } else {
-        surface = cairo_pdf_surface_create_for_stream(AppendBytes, &bytes, w, h);
+        surface = cairo_pdf_surface_create_for_stream(AppendToBytes, &bytes, w, h);
         cairo_pdf_surface_restrict_to_version(surface, CAIRO_PDF_VERSION_1_4);
         cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Gyrosolid");
     }
