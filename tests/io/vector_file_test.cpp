@@ -130,6 +130,10 @@ void Stereo(DisplaySettings& d) {
 void FlatNoPerspective(DisplaySettings& d) {
     d.person = 0;
     d.lightmode = 0;
+    d.bkmode = 1;
+    d.pencolmode = 1;  // white lines on white
+    d.urapenbold = 1;
+    d.urapencolmode = 0;
 }
 void ColourMode(DisplaySettings& d) { d.facecolmode = 5; }
 void Fractal(DisplaySettings& d) { d.fracn = 2; }
