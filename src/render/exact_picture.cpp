@@ -23,6 +23,7 @@ struct Piece {
     Colour colour = 0;
     bool filled = false;
     int32_t group = 0;  // one face of one copy: its pieces may share a path
+    int32_t sequence = 0;  // place in the stored order: of pieces in one plane, the later shows
 };
 
 struct BspNode {
@@ -118,6 +119,9 @@ std::unique_ptr<BspNode> BuildBsp(std::vector<Piece> pieces, double eps, int dep
             if (!b.points.empty()) back.push_back(std::move(b));
         }
     }
+    // The splitter was taken out of turn; pieces in one plane keep the stored order.
+    std::sort(node->here.begin(), node->here.end(),
+              [](const Piece& a, const Piece& b) { return a.sequence < b.sequence; });
     node->front = BuildBsp(std::move(front), eps, depth + 1);
     node->back = BuildBsp(std::move(back), eps, depth + 1);
     return node;
@@ -370,6 +374,7 @@ private:
         if (!view_.orthographic) points = ClipToEyePlane(points, view_.nearLimit);
         if (points.empty()) return;
         piece.points = std::move(points);
+        piece.sequence = static_cast<int32_t>(pieces_.size());
         pieces_.push_back(std::move(piece));
     }
 
@@ -538,6 +543,13 @@ VectorPicture DrawExactVectorPicture(Solid& solid, ViewState& view, const Displa
         }
     }
     return picture;
+}
+
+bool ExactDrawing(const DisplaySettings&) { return false; }
+
+VectorPicture DrawPictureShapes(Solid& solid, ViewState& view, const DisplaySettings& display, bool exact) {
+    if (exact && !display.rezerse) return DrawExactVectorPicture(solid, view, display);
+    return DrawVectorPicture(solid, view, display);
 }
 
 }  // namespace gyro

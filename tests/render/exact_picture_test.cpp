@@ -121,6 +121,7 @@ TEST_P(ExactPictureTest, FacesMatchARayCastPicture) {
     state.display.urapenbold = 2;
     state.display.person = row.perspective ? 1 : 0;
     ASSERT_NE(ChangeFigure(state, row.figure), 0);
+    state.solid.segments.clear();  // drawn even without lines, and never hidden: not faces
     ASSERT_TRUE(CreateBackBuffer(state, kSide, kSide));
     RotateInPlane(state.view, 2, 0, 23.0);
     RotateInPlane(state.view, 2, 1, 13.0);
