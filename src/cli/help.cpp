@@ -23,12 +23,15 @@ constexpr std::array<CommandHelp, 6> kCommands{{
      "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--settings FILE]",
+    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--exact] [--settings FILE]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
      "BMP, a PNG, or as shapes in an SVG or a PDF (the same faces, lines and\n"
      "colours, drawn in the same order). --size sets the picture's size (the\n"
      "viewer's 256x256, or the settings file's, without it); --scale multiplies the\n"
-     "page of an SVG (pixels) or a PDF (points, one a pixel) for print.\n"},
+     "page of an SVG (pixels) or a PDF (points, one a pixel) for print. --exact\n"
+     "draws an SVG or PDF exactly instead of in the viewer's order: every face cut\n"
+     "into the pieces that are really seen, both sides lit, stars filled whole, and\n"
+     "every edge split into its visible and hidden parts.\n"},
     {"animate", "animate N -o FILE.gif|.webp [--frames K] [--axis x|y|z|motion] [--delay MS] [--size WxH] [--settings FILE]",
      "Draws K frames (60) of figure N as the viewer would and writes them as an\n"
      "animated GIF or WebP that loops for ever, each frame shown for MS\n"

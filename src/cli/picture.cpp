@@ -28,7 +28,7 @@
 #include "state/dispatcher.h"
 #include "render/raster_surface.h"
 #include "render/render_frame.h"
-#include "render/vector_picture.h"
+#include "render/exact_picture.h"
 #include "view/motion.h"
 
 namespace gyro::cli {
@@ -66,9 +66,12 @@ int RunRender(const Args& args) {
     std::optional<std::string> settingsPath;
     std::optional<Size> size;
     std::optional<double> scale;
+    bool exact = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale") {
+        if (word == "--exact") {
+            exact = true;
+        } else if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale") {
             if (i + 1 >= args.size()) return UsageError("render", "option " + word + " needs a value");
             const std::string& value = args[++i];
             if (word == "--scale") {
@@ -102,6 +105,7 @@ int RunRender(const Args& args) {
         return UsageError("render", "the output file must end in .bmp, .png, .svg or .pdf");
     }
     if (scale && !vector) return UsageError("render", "--scale is for .svg and .pdf files");
+    if (exact && !vector) return UsageError("render", "--exact is for .svg and .pdf files");
 
     AppState state;
     if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
@@ -111,7 +115,7 @@ int RunRender(const Args& args) {
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
     if (vector) {
-        const VectorPicture picture = DrawVectorPicture(state.solid, state.view, state.display);
+        const VectorPicture picture = DrawPictureShapes(state.solid, state.view, state.display, exact);
         const Status written = WriteVectorPicture(picture, *vector, scale.value_or(1.0), output);
         return written.ok() ? 0 : Fail(written.message);
     }

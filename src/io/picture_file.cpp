@@ -10,7 +10,7 @@
 #include "io/bmp_file.h"
 #include "io/cairo_bytes.h"
 #include "io/vector_file.h"
-#include "render/vector_picture.h"
+#include "render/exact_picture.h"
 
 namespace gyro {
 
@@ -59,7 +59,8 @@ Status WritePictureFile(AppState& state, PictureFormat format, const std::string
         case PictureFormat::Pdf: {
             if (!buffer.exists()) return Status::Error(kBmpNoPictureMessage);
             ViewState view = state.view;  // drawing may work automatic rotation into it
-            const VectorPicture picture = DrawVectorPicture(state.solid, view, state.display);
+            // As the window draws it: in the stored order.
+            const VectorPicture picture = DrawPictureShapes(state.solid, view, state.display, false);
             std::vector<uint8_t> bytes;
             const Status encoded = EncodeVectorPicture(
                 picture, format == PictureFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, 1.0, bytes);

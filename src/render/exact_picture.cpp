@@ -545,8 +545,6 @@ VectorPicture DrawExactVectorPicture(Solid& solid, ViewState& view, const Displa
     return picture;
 }
 
-bool ExactDrawing(const DisplaySettings&) { return false; }
-
 VectorPicture DrawPictureShapes(Solid& solid, ViewState& view, const DisplaySettings& display, bool exact) {
     if (exact && !display.rezerse) return DrawExactVectorPicture(solid, view, display);
     return DrawVectorPicture(solid, view, display);

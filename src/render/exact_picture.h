@@ -17,4 +17,9 @@ namespace gyro {
 // left. Same size and coordinates as DrawVectorPicture.
 VectorPicture DrawExactVectorPicture(Solid& solid, ViewState& view, const DisplaySettings& display);
 
+// The frame as shapes in the drawing asked for: exact, or the renderer's stored
+// order (DrawVectorPicture). The inside view keeps the stored order: reversing
+// the facing test is what shows the inside.
+VectorPicture DrawPictureShapes(Solid& solid, ViewState& view, const DisplaySettings& display, bool exact);
+
 }  // namespace gyro

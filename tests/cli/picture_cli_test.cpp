@@ -39,6 +39,7 @@ TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
              "render " + n_ + " --scale 2" + Out("a.png"),  // a scale is for vector files
              "render " + n_ + " --scale 0" + Out("a.svg"),
              "render " + n_ + " --scale big" + Out("a.pdf"),
+             "render " + n_ + " --exact" + Out("a.bmp"),  // exact is for vector files
              "animate " + n_ + Out("a.png"),
              "animate " + n_,
              "animate 999" + Out("a.gif"),
@@ -82,6 +83,12 @@ TEST_F(PictureCliTest, RenderWritesSvgAndPdfOfTheViewAndScale) {
     const std::string pdf = ReadFileBytes(dir_ / "v.pdf");
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
     EXPECT_NE(pdf.find("/MediaBox [ 0 0 75 25 ]"), std::string::npos);
+
+    // The exact drawing of a star: faces filled by the nonzero rule, the stored order's by even-odd.
+    ASSERT_EQ(RunCli("render 15 --size 64x64 --exact" + Out("e.svg")).status, 0);
+    EXPECT_NE(ReadFileBytes(dir_ / "e.svg").find("fill-rule:nonzero"), std::string::npos);
+    ASSERT_EQ(RunCli("render 15 --size 64x64" + Out("s.svg")).status, 0);
+    EXPECT_EQ(ReadFileBytes(dir_ / "s.svg").find("fill-rule:nonzero"), std::string::npos);
 }
 
 TEST_F(PictureCliTest, AnimateWritesTheAskedFramesSizeAndDelay) {
