@@ -38,8 +38,8 @@ ViewerCommandLine Error(std::string message) {
 ViewerCommandLine ParseViewerCommandLine(const std::vector<std::string>& args) {
     // Help and version win wherever they stand, as in most programs.
     for (const std::string& word : args) {
-        if (word == "-h" || word == "--help") return {ViewerCommandLine::Action::Help, {}, {}};
-        if (word == "--version") return {ViewerCommandLine::Action::Version, {}, {}};
+        if (word == "-h" || word == "--help") return {ViewerCommandLine::Action::Help, {}, {}, {}};
+        if (word == "--version") return {ViewerCommandLine::Action::Version, {}, {}, {}};
     }
     ViewerCommandLine line;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -48,6 +48,16 @@ ViewerCommandLine ParseViewerCommandLine(const std::vector<std::string>& args) {
         if (word == "--grab") {
             if (i + 1 >= args.size() || args[i + 1].empty()) return Error("--grab needs a file name");
             line.grabFile = args[++i];
+        } else if (word == "--lang" || word.starts_with("--lang=")) {
+            std::string code;
+            if (word == "--lang") {
+                if (i + 1 >= args.size()) return Error("--lang needs a language: ja or en");
+                code = args[++i];
+            } else {
+                code = word.substr(7);
+            }
+            line.language = ParseLanguage(code);
+            if (!line.language) return Error("unknown language '" + code + "' (ja or en)");
         } else if (Contains(kQtOptionsWithValue, name)) {
             if (i + 1 >= args.size()) return Error("option " + word + " needs a value");
             ++i;
@@ -63,14 +73,18 @@ ViewerCommandLine ParseViewerCommandLine(const std::vector<std::string>& args) {
 }
 
 std::string ViewerUsage() {
-    return "usage: gyrosolid [--grab FILE] [Qt options]\n"
-           "Gyrosolid: an interactive viewer of polyhedra (Japanese interface).\n"
+    return "usage: gyrosolid [--lang ja|en] [--grab FILE] [Qt options]\n"
+           "Gyrosolid: an interactive viewer of polyhedra (Japanese or English interface).\n"
            "Turn the solid with the keypad, the arrow keys or the mouse, step through the\n"
            "figures with Page Up / Page Down (or Q / W), and choose figures and colours\n"
            "from the menus; \"情報・操作方法\" in the first menu lists every key.\n"
+           "\"表示\" > \"図形の数値\" opens a panel beside the picture with the numbers of the\n"
+           "figure on show (faces, vertex configurations, symmetry, radii, angles, ...).\n"
            "\n"
            "  -h, --help     print this text and exit\n"
            "  --version      print the version and exit\n"
+           "  --lang ja|en   the interface language for this run (the menu \"言語 / Language\"\n"
+           "                 chooses it for good; Japanese until then)\n"
            "  --grab FILE    save a picture of the window after a second, then quit\n"
            "\n"
            "Qt's own options (-platform NAME, -style NAME, -reverse, ...) are accepted.\n"

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "app/language.h"
 
 namespace gyro {
 
@@ -11,6 +14,7 @@ struct ViewerCommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
     std::string grabFile;  // --grab FILE: save the window after a second and quit
+    std::optional<UiLanguage> language;  // --lang ja|en: over the remembered choice, for this run
     std::string error;     // for Action::Error
 };
 

@@ -104,6 +104,9 @@ bool RunStateCommand(AppState& state, ShellState& shell, int id, const ColourCho
         case cmd::kInside: Toggle(d.rezerse); return true;
         case cmd::kSymmetry: Toggle(d.symmet); return true;
         case cmd::kCentrePoint: Toggle(d.ctpix); return true;
+        case cmd::kExactDepth: Toggle(d.exactdepth); return true;
+        case cmd::kFitWindow: Toggle(d.fitwindow); return true;
+        case cmd::kInfoPanel: Toggle(d.infopanel); return true;
         case cmd::kBackgroundColour: ChooseColourThenMode(choose, d.bkcol, d.bkmode, kBkModeColour); return true;
         default: return false;
     }

@@ -12,7 +12,7 @@
 namespace gyro {
 
 std::string OverwriteQuestion(const std::string& path) {
-    return path + "\n同じファイルがありますが、上書きしますか？";
+    return path + "\n" + GYRO_TRANSLATE_NOOP("Messages", "同じファイルがありますが、上書きしますか？");
 }
 
 void SaveSettingsCommand(const AppState& state, FileNames& names, const FileUi& ui) {

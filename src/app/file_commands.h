@@ -11,6 +11,7 @@
 #include "app/shell_state.h"
 #include "io/animation_file.h"
 #include "state/app_state.h"
+#include "model/translate_mark.h"
 
 namespace gyro {
 
@@ -23,8 +24,8 @@ enum class FileKind {
     SettingsLoad,  // open dialog for an existing "テキスト (*.txt)" file
 };
 
-inline constexpr const char* kErrorCaption = "エラー";
-inline constexpr const char* kOverwriteCaption = "君に問う";
+inline constexpr const char* kErrorCaption = GYRO_TRANSLATE_NOOP("Messages", "エラー");
+inline constexpr const char* kOverwriteCaption = GYRO_TRANSLATE_NOOP("Messages", "君に問う");
 
 struct FileUi {
     // Shows the chooser starting from `name`; true with the chosen path in `name`

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -8,7 +9,6 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
-#include "app/translations.h"
 #include "io/atomic_write.h"
 #include "state/app_state.h"
 
@@ -51,12 +51,20 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name, so that a Wayland compositor finds its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("gyrosolid"));
     QApplication::setWindowIcon(ViewerIcon());
-    gyro::InstallQtTranslations(app);
+
+    // The language: --lang for this run, else the one chosen in the menu last
+    // time (a Qt preference of its own; settings files do not hold it).
+    QSettings preferences(QStringLiteral("Gyrosolid"), QStringLiteral("gyrosolid"));
+    const std::string remembered = preferences.value(QStringLiteral("language")).toString().toStdString();
 
     gyro::AppState state;
     gyro::InitAppState(state);
     gyro::ShellState shell;
+    shell.language = gyro::StartLanguage(line.language, remembered);
     gyro::MainWindow window(state, shell);
+    window.setLanguageSaver([&preferences](gyro::UiLanguage language) {
+        preferences.setValue(QStringLiteral("language"), QString::fromLatin1(gyro::LanguageCode(language)));
+    });
     window.show();
     window.startLoop();
 

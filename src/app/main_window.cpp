@@ -14,7 +14,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QLayout>
 #include <QProgressDialog>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -22,13 +24,20 @@
 #include <memory>
 
 #include "catalog/command_ids.h"
+#include "app/figure_panel.h"
 #include "app/frame_step.h"
 #include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialogs.h"
+#include "dialogs/finder_dialog.h"
+#include "dialogs/ui_text.h"
+#include "app/translations.h"
+#include "catalog/english_names.h"
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
 #include "dialogs/sphere_dialog.h"
 #include "app/input.h"
+#include "app/view_fit.h"
+#include "state/scaled_frame.h"
 #include "app/key_map.h"
 #include "catalog/catalogue.h"
 #include "state/dispatcher.h"
@@ -96,7 +105,7 @@ void Canvas::focusOutEvent(QFocusEvent* event) {
 
 MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     : QMainWindow(parent), state_(state), shell_(shell), statusFont_(QStringLiteral("IPAGothic")) {
-    setWindowTitle(QStringLiteral("Gyrosolid"));
+    updateTitle();
     statusFont_.setPixelSize(kStatusLineHeight);
     statusFont_.setStyleHint(QFont::TypeWriter);
 
@@ -104,6 +113,9 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setCentralWidget(canvas_);
     setFocusProxy(canvas_);
     canvas_->setFocus();
+    figurePanel_ = new FigurePanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, figurePanel_);
+    figurePanel_->hide();
 
     chooser_ = [this](Colour& c) { return chooseColourDialog(c); };
     setFileChooser({});
@@ -111,8 +123,7 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setQuestionBox({});
     setAnimationDialog({});
     setProgressDisplay({});
-    buildMenus();
-    applyMenuMarks();
+    setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
     passTimer_.setInterval(kPassMs);
@@ -137,6 +148,7 @@ void MainWindow::startLoop() {
 
 void MainWindow::runPass() {
     StepFrame(state_, shell_);
+    syncFigurePanel();
     canvas_->repaint();
     const uint64_t now = ClockMs();
     CountFrame(shell_, lastPassMs_, now);
@@ -157,9 +169,8 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& label, int id) {
 }
 
 void MainWindow::buildMenus() {
-    menuBar()->addMenu(buildOperationMenu());
-    menuBar()->addMenu(buildFigureMenu());
-    menuBar()->addMenu(buildViewMenu());
+    menus_ = {buildOperationMenu(), buildFigureMenu(), buildViewMenu(), buildLanguageMenu()};
+    for (QMenu* m : menus_) menuBar()->addMenu(m);
 
     // Every item that shows a state carries a check mark; the marks are set
     // from the state alone, never by the toggle of the click itself.
@@ -173,37 +184,76 @@ void MainWindow::buildMenus() {
     QAction* info = action(cmd::kInformation);
     info->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::Key_Question)});
     action(cmd::kCopyImage)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    action(cmd::kFindFigure)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     for (auto& [id, a] : actions_) a->setShortcutContext(Qt::WindowShortcut);
 }
 
+QMenu* MainWindow::buildLanguageMenu() {
+    // The same words in every language, so that one can always find the way back.
+    QMenu* m = new QMenu(QStringLiteral("言語 / Language"), this);
+    addCommand(m, QStringLiteral("日本語"), cmd::kLanguageJapanese);
+    addCommand(m, QStringLiteral("English"), cmd::kLanguageEnglish);
+    return m;
+}
+
+void MainWindow::setLanguage(UiLanguage language) {
+    if (!SetInterfaceLanguage(language)) language = UiLanguage::Japanese;
+    const bool changed = language != shell_.language;
+    shell_.language = language;
+    if (changed || menus_.empty()) {
+        // Every text is set again: the menus are made anew in the new language
+        // (the old ones go once the command that chose the language is done).
+        menuBar()->clear();
+        for (QMenu* m : menus_) m->deleteLater();
+        menus_.clear();
+        actions_.clear();
+        figureCommands_.clear();
+        buildMenus();
+    }
+    applyMenuMarks();
+    if (languageSaver_) languageSaver_(language);
+    canvas_->update();
+}
+
 QMenu* MainWindow::buildOperationMenu() {
-    QMenu* m = new QMenu(QStringLiteral("操作(&F)"), this);
-    addCommand(m, QStringLiteral("軸の初期化(&I)"), cmd::kResetView);
-    addCommand(m, QStringLiteral("慣性回転(&R)"), cmd::kInertia);
-    addCommand(m, QStringLiteral("自動回転(&G)..."), cmd::kAutoRotation);
-    addCommand(m, QStringLiteral("画面サイズ(&S)..."), cmd::kScreenSize);
-    addCommand(m, QStringLiteral("任意回転軸(&J) ..."), cmd::kArbitraryAxis);
-    addCommand(m, QStringLiteral("図形サイズ＆方向(&Z) ..."), cmd::kSizeAndDirection);
-    addCommand(m, QStringLiteral("FPSの表示(&F)"), cmd::kShowFps);
-    addCommand(m, QStringLiteral("投射面積確認(&Q).."), cmd::kProjectedArea);
-    addCommand(m, QStringLiteral("マウス操作有効(&M).."), cmd::kMouse);
+    QMenu* m = new QMenu(tr("操作(&F)"), this);
+    addCommand(m, tr("軸の初期化(&I)"), cmd::kResetView);
+    addCommand(m, tr("慣性回転(&R)"), cmd::kInertia);
+    addCommand(m, tr("自動回転(&G)..."), cmd::kAutoRotation);
+    addCommand(m, tr("画面サイズ(&S)..."), cmd::kScreenSize);
+    addCommand(m, tr("任意回転軸(&J) ..."), cmd::kArbitraryAxis);
+    addCommand(m, tr("図形サイズ＆方向(&Z) ..."), cmd::kSizeAndDirection);
+    addCommand(m, tr("FPSの表示(&F)"), cmd::kShowFps);
+    addCommand(m, tr("投射面積確認(&Q).."), cmd::kProjectedArea);
+    addCommand(m, tr("マウス操作有効(&M).."), cmd::kMouse);
     m->addSeparator();
-    addCommand(m, QStringLiteral("画像の出力(&E) ..."), cmd::kExportImage);
-    addCommand(m, QStringLiteral("画像のコピー(&C)"), cmd::kCopyImage);
+    addCommand(m, tr("画像の出力(&E) ..."), cmd::kExportImage);
+    addCommand(m, tr("画像のコピー(&C)"), cmd::kCopyImage);
     addCommand(m, tr("アニメーションを保存..."), cmd::kSaveAnimation);
     m->addSeparator();
-    addCommand(m, QStringLiteral("設定の保存(&H) ..."), cmd::kSaveSettings);
-    addCommand(m, QStringLiteral("設定の読出し(&Y) ..."), cmd::kLoadSettings);
+    addCommand(m, tr("設定の保存(&H) ..."), cmd::kSaveSettings);
+    addCommand(m, tr("設定の読出し(&Y) ..."), cmd::kLoadSettings);
     m->addSeparator();
-    addCommand(m, QStringLiteral("情報・操作方法(&A) ..."), cmd::kInformation);
+    addCommand(m, tr("情報・操作方法(&A) ..."), cmd::kInformation);
     m->addSeparator();
-    addCommand(m, QStringLiteral("終了(&X)"), cmd::kExit);
+    addCommand(m, tr("終了(&X)"), cmd::kExit);
     return m;
+}
+
+QString MainWindow::figureMenuLabel(const FigureMenuItem& item) const {
+    // The Johnson entries are made from the names; their English follows the
+    // English names, not a translation of each label.
+    if (shell_.language == UiLanguage::English) {
+        if (const std::string label = EnglishJohnsonMenuLabel(item.figure); !label.empty()) {
+            return QString::fromStdString(label);
+        }
+    }
+    return QCoreApplication::translate("FigureMenu", item.label.c_str());
 }
 
 void MainWindow::addFigureItems(QMenu* menu, const FigureMenuItem& parent) {
     for (const FigureMenuItem& item : parent.children) {
-        const QString label = QString::fromStdString(item.label);
+        const QString label = figureMenuLabel(item);
         if (item.separator) {
             menu->addSeparator();
         } else if (!item.children.empty()) {
@@ -220,82 +270,89 @@ void MainWindow::addFigureItems(QMenu* menu, const FigureMenuItem& parent) {
 
 QMenu* MainWindow::buildFigureMenu() {
     const FigureMenuItem& tree = FigureMenuTree();
-    QMenu* m = new QMenu(QString::fromStdString(tree.label), this);
+    QMenu* m = new QMenu(figureMenuLabel(tree), this);
     addFigureItems(m, tree);
+    m->addSeparator();
+    addCommand(m, tr("図形を探す..."), cmd::kFindFigure);
     return m;
 }
 
 QMenu* MainWindow::buildViewMenu() {
-    QMenu* m = new QMenu(QStringLiteral("表示(&V)"), this);
-    addCommand(m, QStringLiteral("透明"), cmd::kFaceTransparent);
-    addCommand(m, QStringLiteral("不透明"), cmd::kFaceOpaque);
-    addCommand(m, QStringLiteral("灰色／白陰影"), cmd::kFaceGrey);
-    addCommand(m, QStringLiteral("8色"), cmd::kFace8);
-    addCommand(m, QStringLiteral("27色"), cmd::kFace27);
-    addCommand(m, QStringLiteral("12彩色"), cmd::kFace12Hues);
-    addCommand(m, QStringLiteral("角数配色"), cmd::kFaceByCorners);
-    addCommand(m, QStringLiteral("方向配色（底面特異）"), cmd::kFaceDirectionSingular);
-    addCommand(m, QStringLiteral("方向配色（底面連続）"), cmd::kFaceDirectionContinuous);
-    addCommand(m, QStringLiteral("固有配色"), cmd::kFaceIntrinsic);
-    addCommand(m, QStringLiteral("フラクタル用"), cmd::kFaceFractal);
+    QMenu* m = new QMenu(tr("表示(&V)"), this);
+    addCommand(m, tr("透明"), cmd::kFaceTransparent);
+    addCommand(m, tr("不透明"), cmd::kFaceOpaque);
+    addCommand(m, tr("灰色／白陰影"), cmd::kFaceGrey);
+    addCommand(m, tr("8色"), cmd::kFace8);
+    addCommand(m, tr("27色"), cmd::kFace27);
+    addCommand(m, tr("12彩色"), cmd::kFace12Hues);
+    addCommand(m, tr("角数配色"), cmd::kFaceByCorners);
+    addCommand(m, tr("方向配色（底面特異）"), cmd::kFaceDirectionSingular);
+    addCommand(m, tr("方向配色（底面連続）"), cmd::kFaceDirectionContinuous);
+    addCommand(m, tr("固有配色"), cmd::kFaceIntrinsic);
+    addCommand(m, tr("フラクタル用"), cmd::kFaceFractal);
 
-    QMenu* palette = m->addMenu(QStringLiteral("配色の変更"));
+    QMenu* palette = m->addMenu(tr("配色の変更"));
     static const char* const kPaletteLabels[] = {
-        "色１/三角形色...", "色２/四角形色...", "色３/五角形色...", "色４/六角形色...", "色５/八角形色...",
-        "色６/十角形色...", "色７...",          "色８...",          "色９/底面...",     "色10/下底...",
+        QT_TR_NOOP("色１/三角形色..."), QT_TR_NOOP("色２/四角形色..."), QT_TR_NOOP("色３/五角形色..."),
+        QT_TR_NOOP("色４/六角形色..."), QT_TR_NOOP("色５/八角形色..."), QT_TR_NOOP("色６/十角形色..."),
+        QT_TR_NOOP("色７..."),          QT_TR_NOOP("色８..."),          QT_TR_NOOP("色９/底面..."),
+        QT_TR_NOOP("色10/下底..."),
     };
-    for (int i = 0; i < 10; ++i) addCommand(palette, QString::fromUtf8(kPaletteLabels[i]), cmd::kPaletteFirst + i);
-    addCommand(palette, QStringLiteral("側面用..."), cmd::kHueCycle);
+    for (int i = 0; i < 10; ++i) addCommand(palette, tr(kPaletteLabels[i]), cmd::kPaletteFirst + i);
+    addCommand(palette, tr("側面用..."), cmd::kHueCycle);
     palette->addSeparator();
-    addCommand(palette, QStringLiteral("リセット"), cmd::kPaletteReset);
+    addCommand(palette, tr("リセット"), cmd::kPaletteReset);
 
-    addCommand(m, QStringLiteral("任意単色..."), cmd::kFaceSingleColour);
+    addCommand(m, tr("任意単色..."), cmd::kFaceSingleColour);
     m->addSeparator();
-    addCommand(m, QStringLiteral("陰影ON"), cmd::kShading);
-    addCommand(m, QStringLiteral("影の色..."), cmd::kShadowColour);
-    addCommand(m, QStringLiteral("光沢ON"), cmd::kGloss);
-    addCommand(m, QStringLiteral("光の色..."), cmd::kLightColour);
-    addCommand(m, QStringLiteral("光の角度等..."), cmd::kLightDialog);
+    addCommand(m, tr("陰影ON"), cmd::kShading);
+    addCommand(m, tr("影の色..."), cmd::kShadowColour);
+    addCommand(m, tr("光沢ON"), cmd::kGloss);
+    addCommand(m, tr("光の色..."), cmd::kLightColour);
+    addCommand(m, tr("光の角度等..."), cmd::kLightDialog);
     m->addSeparator();
-    addCommand(m, QStringLiteral("遠近ON"), cmd::kPerspective);
-    addCommand(m, QStringLiteral("立体視（平行法）ON"), cmd::kStereo);
-    addCommand(m, QStringLiteral("遠近＆立体視の設定..."), cmd::kPerspectiveDialog);
+    addCommand(m, tr("遠近ON"), cmd::kPerspective);
+    addCommand(m, tr("立体視（平行法）ON"), cmd::kStereo);
+    addCommand(m, tr("遠近＆立体視の設定..."), cmd::kPerspectiveDialog);
     m->addSeparator();
 
-    QMenu* lines = m->addMenu(QStringLiteral("線（陽線）"));
-    addCommand(lines, QStringLiteral("太線"), cmd::kPenBold);
-    addCommand(lines, QStringLiteral("細線"), cmd::kPenThin);
-    addCommand(lines, QStringLiteral("線無し"), cmd::kPenNone);
+    QMenu* lines = m->addMenu(tr("線（陽線）"));
+    addCommand(lines, tr("太線"), cmd::kPenBold);
+    addCommand(lines, tr("細線"), cmd::kPenThin);
+    addCommand(lines, tr("線無し"), cmd::kPenNone);
     lines->addSeparator();
-    addCommand(lines, QStringLiteral("黒線"), cmd::kPenBlack);
-    addCommand(lines, QStringLiteral("白線"), cmd::kPenWhite);
-    addCommand(lines, QStringLiteral("背景と同じ"), cmd::kPenAsBackground);
-    addCommand(lines, QStringLiteral("背景の反対"), cmd::kPenOppositeBackground);
-    addCommand(lines, QStringLiteral("任意..."), cmd::kPenColour);
+    addCommand(lines, tr("黒線"), cmd::kPenBlack);
+    addCommand(lines, tr("白線"), cmd::kPenWhite);
+    addCommand(lines, tr("背景と同じ"), cmd::kPenAsBackground);
+    addCommand(lines, tr("背景の反対"), cmd::kPenOppositeBackground);
+    addCommand(lines, tr("任意..."), cmd::kPenColour);
 
-    QMenu* hidden = m->addMenu(QStringLiteral("陰線"));
-    addCommand(hidden, QStringLiteral("太線"), cmd::kHiddenBold);
-    addCommand(hidden, QStringLiteral("細線"), cmd::kHiddenThin);
-    addCommand(hidden, QStringLiteral("線無し"), cmd::kHiddenNone);
-    addCommand(hidden, QStringLiteral("陽線と同じ"), cmd::kHiddenWidthAsVisible);
+    QMenu* hidden = m->addMenu(tr("陰線"));
+    addCommand(hidden, tr("太線"), cmd::kHiddenBold);
+    addCommand(hidden, tr("細線"), cmd::kHiddenThin);
+    addCommand(hidden, tr("線無し"), cmd::kHiddenNone);
+    addCommand(hidden, tr("陽線と同じ"), cmd::kHiddenWidthAsVisible);
     hidden->addSeparator();
-    addCommand(hidden, QStringLiteral("黒線"), cmd::kHiddenBlack);
-    addCommand(hidden, QStringLiteral("白線"), cmd::kHiddenWhite);
-    addCommand(hidden, QStringLiteral("背景と同じ"), cmd::kHiddenAsBackground);
-    addCommand(hidden, QStringLiteral("背景の反対"), cmd::kHiddenOppositeBackground);
-    addCommand(hidden, QStringLiteral("陽線と同じ"), cmd::kHiddenAsVisible);
-    addCommand(hidden, QStringLiteral("陽線の反対"), cmd::kHiddenOppositeVisible);
-    addCommand(hidden, QStringLiteral("背景と陽線の中間"), cmd::kHiddenBetween);
-    addCommand(hidden, QStringLiteral("任意色..."), cmd::kHiddenColour);
+    addCommand(hidden, tr("黒線"), cmd::kHiddenBlack);
+    addCommand(hidden, tr("白線"), cmd::kHiddenWhite);
+    addCommand(hidden, tr("背景と同じ"), cmd::kHiddenAsBackground);
+    addCommand(hidden, tr("背景の反対"), cmd::kHiddenOppositeBackground);
+    addCommand(hidden, tr("陽線と同じ"), cmd::kHiddenAsVisible);
+    addCommand(hidden, tr("陽線の反対"), cmd::kHiddenOppositeVisible);
+    addCommand(hidden, tr("背景と陽線の中間"), cmd::kHiddenBetween);
+    addCommand(hidden, tr("任意色..."), cmd::kHiddenColour);
 
     m->addSeparator();
-    addCommand(m, QStringLiteral("内側表示"), cmd::kInside);
-    addCommand(m, QStringLiteral("シンメトリー補正"), cmd::kSymmetry);
-    addCommand(m, QStringLiteral("中心点の表示"), cmd::kCentrePoint);
-    QMenu* background = m->addMenu(QStringLiteral("背景"));
-    addCommand(background, QStringLiteral("黒背景"), cmd::kBackgroundBlack);
-    addCommand(background, QStringLiteral("白背景"), cmd::kBackgroundWhite);
-    addCommand(background, QStringLiteral("任意..."), cmd::kBackgroundColour);
+    addCommand(m, tr("内側表示"), cmd::kInside);
+    addCommand(m, tr("シンメトリー補正"), cmd::kSymmetry);
+    addCommand(m, tr("中心点の表示"), cmd::kCentrePoint);
+    addCommand(m, tr("正確な前後関係"), cmd::kExactDepth);
+    addCommand(m, tr("窓に合わせる"), cmd::kFitWindow);
+    addCommand(m, tr("図形の数値"), cmd::kInfoPanel);
+    QMenu* background = m->addMenu(tr("背景"));
+    addCommand(background, tr("黒背景"), cmd::kBackgroundBlack);
+    addCommand(background, tr("白背景"), cmd::kBackgroundWhite);
+    addCommand(background, tr("任意..."), cmd::kBackgroundColour);
     return m;
 }
 
@@ -306,7 +363,12 @@ void MainWindow::applyMenuMarks() {
 }
 
 void MainWindow::runCommand(int id) {
-    if (id == cmd::kInformation) {
+    if (id == cmd::kLanguageJapanese || id == cmd::kLanguageEnglish) {
+        setLanguage(id == cmd::kLanguageEnglish ? UiLanguage::English : UiLanguage::Japanese);
+        return;
+    } else if (id == cmd::kFindFigure) {
+        findFigure();
+    } else if (id == cmd::kInformation) {
         showInformation();
     } else if (id == cmd::kExit) {
         close();
@@ -316,14 +378,21 @@ void MainWindow::runCommand(int id) {
     } else if (id == cmd::kLoadSettings) {
         loadSettings();
     } else if (id == cmd::kExportImage) {
+        freshLogicalFrame();
         ExportImageCommand(state_, fileNames_, fileUi_);
     } else if (id == cmd::kCopyImage) {
+        freshLogicalFrame();
         copyImage();
     } else if (id == cmd::kSaveAnimation) {
         LoopPause pause(*this);
         SaveAnimationCommand(state_, shell_, fileNames_, lastAnimation_, fileUi_);
     } else if (id == cmd::kProjectedArea) {
+        freshLogicalFrame();
         ProjectedAreaCommand(state_, fileUi_);
+    } else if (id == cmd::kFitWindow) {
+        RunStateCommand(state_, shell_, id, chooser_);
+        // Switched on, the picture takes the window's size at once.
+        if (state_.display.fitwindow) applyClientSize();
     } else if (id == cmd::kSphericalSettings) {
         editSphereParameters();
     } else if (openViewDialog(id)) {
@@ -354,7 +423,7 @@ bool MainWindow::chooseColourDialog(Colour& colour) {
     LoopPause pause(*this);
     for (int i = 0; i < kCustomColourCount; ++i) QColorDialog::setCustomColor(i, ToQColor(shell_.customcolours[size_t(i)]));
     // Qt's own chooser: a desktop's native one may not show the 16 custom colours.
-    const QColor chosen = QColorDialog::getColor(ToQColor(colour), this, QStringLiteral("色の設定"),
+    const QColor chosen = QColorDialog::getColor(ToQColor(colour), this, tr("色の設定"),
                                                  QColorDialog::DontUseNativeDialog);
     // The custom colours the user edited stay for the rest of the run.
     for (int i = 0; i < kCustomColourCount; ++i) shell_.customcolours[size_t(i)] = FromQColor(QColorDialog::customColor(i));
@@ -372,6 +441,13 @@ void MainWindow::editSphereParameters() {
     state_.solid.zukei = figure;
     Rebuild(state_.solid);
     ClampDisplayToFigure(state_);
+}
+
+void MainWindow::findFigure() {
+    LoopPause pause(*this);
+    // As a menu entry would: a new figure, its patterns and depth brought into range.
+    const auto figure = RunFinderDialog(this, shell_.language == UiLanguage::English);
+    if (figure) ChangeFigure(state_, *figure);
 }
 
 void MainWindow::showInformation() {
@@ -443,7 +519,7 @@ void MainWindow::copyImage() {
 bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
     LoopPause pause(*this);
     const bool open = kind == FileKind::SettingsLoad;
-    QFileDialog dialog(this, open ? QStringLiteral("開く") : QStringLiteral("名前を付けて保存"));
+    QFileDialog dialog(this, open ? tr("開く") : tr("名前を付けて保存"));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const bool image = kind == FileKind::Image;
@@ -451,7 +527,7 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
     // Each filter with the ending a name without one takes.
     std::vector<std::pair<QString, QString>> filters;
     if (image) {
-        filters = {{QStringLiteral("ビットマップ (*.bmp)"), QStringLiteral("bmp")},
+        filters = {{tr("ビットマップ (*.bmp)"), QStringLiteral("bmp")},
                    {tr("PNG 画像 (*.png)"), QStringLiteral("png")},
                    {tr("SVG 図形 (*.svg)"), QStringLiteral("svg")},
                    {tr("PDF 文書 (*.pdf)"), QStringLiteral("pdf")}};
@@ -460,7 +536,7 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
                    {tr("WebP アニメーション (*.webp)"), QStringLiteral("webp")}};
         if (kind == FileKind::AnimationWebP) std::swap(filters[0], filters[1]);
     } else {
-        filters = {{QStringLiteral("テキスト (*.txt)"), QStringLiteral("txt")}};
+        filters = {{tr("テキスト (*.txt)"), QStringLiteral("txt")}};
     }
     QStringList names;
     for (const auto& f : filters) names << f.first;
@@ -484,15 +560,14 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
 
 void MainWindow::messageBox(const std::string& text, const std::string& caption) {
     LoopPause pause(*this);
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, TranslatedMessage(caption), TranslatedMessage(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // file names may hold '<'
     RunDialog(box);
 }
 
 bool MainWindow::questionBox(const std::string& text, const std::string& caption) {
     LoopPause pause(*this);
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, TranslatedMessage(caption), TranslatedMessage(text),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
@@ -523,14 +598,31 @@ void MainWindow::resizeWindowToView(int w, int h) {
     h = std::max(h, 1);
     if (isMaximized() || isMinimized() || isFullScreen()) showNormal();
     const int clientWidth = std::max(kMinClientWidth, w);
+    // A shown numbers panel sits beside the picture and widens the window.
+    const int panelWidth = figurePanel_ != nullptr && !figurePanel_->isHidden()
+                               ? FigurePanel::kWidth + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this)
+                               : 0;
     const int clientHeight = h + kStatusBandHeight;
     requested_ = RequestedView{clientWidth, clientHeight, w, h};
     shell_.viewwidth = w;
     shell_.viewheight = h;
     setBackBuffer(w, h);
     const int menuHeight = menuBar()->isVisible() ? menuBar()->height() : menuBar()->sizeHint().height();
-    resize(clientWidth, clientHeight + menuHeight);
+    resize(clientWidth + panelWidth, clientHeight + menuHeight);
     canvas_->update();
+}
+
+void MainWindow::syncFigurePanel() {
+    const bool wanted = state_.display.infopanel != 0;
+    if (wanted == figurePanel_->isHidden()) {
+        const int w = shell_.viewwidth;
+        const int h = shell_.viewheight;
+        figurePanel_->setVisible(wanted);
+        // The window's least size follows the panel only once the layout has seen it.
+        if (layout() != nullptr) layout()->activate();
+        resizeWindowToView(w, h);
+    }
+    if (wanted) figurePanel_->follow(state_.solid, shell_.language);
 }
 
 void MainWindow::clientResized() {
@@ -543,8 +635,13 @@ void MainWindow::clientResized() {
 
 void MainWindow::applyClientSize() {
     clientSizePending_ = false;
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) {
-        // Maximising shows more background, not a bigger picture.
+    const Qt::WindowStates ws = windowState();
+    const WindowShape shape = (ws & Qt::WindowMinimized)                              ? WindowShape::Minimised
+                              : (ws & (Qt::WindowMaximized | Qt::WindowFullScreen)) ? WindowShape::Maximised
+                                                                                     : WindowShape::Normal;
+    if (!ClientSizeSetsView(state_.display, shape)) {
+        // Maximising shows more background, not a bigger picture (unless the
+        // picture follows the window).
         setBackBuffer(shell_.viewwidth, shell_.viewheight);
         return;
     }
@@ -554,8 +651,9 @@ void MainWindow::applyClientSize() {
         shell_.viewwidth = requested_->viewWidth;
         shell_.viewheight = requested_->viewHeight;
     } else {
-        shell_.viewwidth = std::max(cw, 1);
-        shell_.viewheight = std::max(ch - kStatusBandHeight, 1);
+        const ClientView view = ViewForClient(cw, ch);
+        shell_.viewwidth = view.width;
+        shell_.viewheight = view.height;
     }
     requested_.reset();
     setBackBuffer(shell_.viewwidth, shell_.viewheight);
@@ -565,6 +663,13 @@ void MainWindow::applyClientSize() {
 void MainWindow::setBackBuffer(int w, int h) {
     // Without memory for the picture the window still runs and shows the band.
     CreateBackBuffer(state_, w, h);
+}
+
+void MainWindow::updateTitle() {
+    std::string title = WindowTitleText(state_.solid);
+    if (title == title_) return;
+    title_ = std::move(title);
+    setWindowTitle(QString::fromStdString(title_));
 }
 
 void MainWindow::drawFrame(QWidget& target) {
@@ -578,6 +683,7 @@ void MainWindow::drawFrame(QWidget& target) {
     if (target.width() > vw) p.fillRect(vw, 0, target.width() - vw, vh, Qt::white);
 
     FormatStatus(state_, shell_, status_);
+    updateTitle();
     p.setFont(statusFont_);
     p.setPen(Qt::black);
     const int ascent = p.fontMetrics().ascent();
@@ -586,18 +692,46 @@ void MainWindow::drawFrame(QWidget& target) {
         p.drawText(piece.x, vh + ascent, drawnText_[size_t(i)].get(piece.text));
     }
     const int y2 = vh + kStatusLineHeight + ascent;
-    p.drawText(status_.nameLabel.x, y2, drawnText_[4].get(status_.nameLabel.text));
-    p.drawText(status_.name.x, y2, drawnText_[5].get(status_.name.text));
+    if (status_.refusal != Refusal::None) {
+        p.drawText(0, y2, refusalText(status_.refusal));
+    } else {
+        p.drawText(status_.nameLabel.x, y2, drawnText_[4].get(status_.nameLabel.text));
+        p.drawText(status_.name.x, y2, drawnText_[5].get(status_.name.text));
+    }
 
-    RenderFrame(state_);
-    const BackBuffer& b = state_.display.backBuffer;
+    // At a device-pixel ratio above 1 the picture is drawn at device pixels,
+    // not at view pixels scaled up into blocks.
+    const qreal ratio = target.devicePixelRatioF();
+    drewDevicePixels_ = ratio > 1 && state_.display.backBuffer.exists() &&
+                        RenderFrameAtScale(state_, double(ratio), devicePicture_);
+    if (!drewDevicePixels_) RenderFrame(state_);
+    const BackBuffer& b = drewDevicePixels_ ? devicePicture_ : state_.display.backBuffer;
     if (!b.exists()) {
         p.fillRect(0, 0, vw, vh, ToQColor(BackgroundColour(state_.display)));
     } else {
-        const QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
-                             qsizetype(b.width) * 4, QImage::Format_RGBX8888);
+        QImage picture(reinterpret_cast<const uchar*>(b.pixels.data()), b.width, b.height,
+                       qsizetype(b.width) * 4, QImage::Format_RGBX8888);
+        if (drewDevicePixels_) picture.setDevicePixelRatio(ratio);
         p.drawImage(0, 0, picture);
     }
+}
+
+void MainWindow::freshLogicalFrame() {
+    // The window drew its last frame at device pixels; the same frame again at
+    // view pixels for those who read the back buffer.
+    if (drewDevicePixels_ && state_.display.backBuffer.exists()) RenderFrame(state_);
+}
+
+QString MainWindow::refusalText(Refusal refusal) {
+    // Short enough for the 256-pixel band: 32 half-width cells.
+    switch (refusal) {
+        case Refusal::PyramidFamily: return tr("図形なし：R/E/Y/T か 設定...");
+        case Refusal::PrismDialog: return tr("図形なし：角錐・角柱→設定...");
+        case Refusal::SphericalFamily: return tr("図形なし：球状系→設定...");
+        case Refusal::Other: return tr("この値では図形ができません");
+        case Refusal::None: break;
+    }
+    return {};
 }
 
 }  // namespace gyro

@@ -27,6 +27,8 @@ class QMenu;
 
 namespace gyro {
 
+class FigurePanel;
+
 class MainWindow;
 
 // The client area: the picture on top, the two-line status band below it.
@@ -66,10 +68,19 @@ public:
     // Sets the drawing area to w x h and fits the window around it.
     void resizeWindowToView(int w, int h);
 
+    // Switches every text to `language` at once (Japanese when its translation
+    // is missing); the figure and the view stay as they are.
+    void setLanguage(UiLanguage language);
+    // Called with the language the user chose, to remember it (main: a Qt preference).
+    void setLanguageSaver(std::function<void(UiLanguage)> saver) { languageSaver_ = std::move(saver); }
+
     QAction* action(int id) const;
     Canvas* canvas() const { return canvas_; }
+    FigurePanel* figurePanel() const { return figurePanel_; }
     const std::vector<FigureCommand>& figureCommands() const { return figureCommands_; }
     const StatusText& statusText() const { return status_; }
+    // Line 2 of the band for a figure that does not exist for its parameters.
+    static QString refusalText(Refusal refusal);
     const QFont& statusFont() const { return statusFont_; }
 
     // Replaces the colour chooser (tests answer without a dialog).
@@ -108,6 +119,10 @@ private:
     QMenu* buildFigureMenu();
     void addFigureItems(QMenu* menu, const FigureMenuItem& parent);
     QMenu* buildViewMenu();
+    QMenu* buildLanguageMenu();
+    QString figureMenuLabel(const FigureMenuItem& item) const;
+    void findFigure();
+    void updateTitle();
     QAction* addCommand(QMenu* menu, const QString& label, int id);
 
     bool chooseColourDialog(Colour& colour);
@@ -127,13 +142,20 @@ private:
     void clientResized();
     void applyClientSize();
     void setBackBuffer(int w, int h);
+    // Shows or hides the numbers panel as the settings say, keeping the
+    // picture's size, and keeps a shown panel on the figure.
+    void syncFigurePanel();
 
     AppState& state_;
     ShellState& shell_;
+    FigurePanel* figurePanel_ = nullptr;
     Canvas* canvas_ = nullptr;
     QTimer passTimer_;
     uint64_t lastPassMs_ = 0;
+    std::vector<QMenu*> menus_;
     std::map<int, QAction*> actions_;
+    std::function<void(UiLanguage)> languageSaver_;
+    std::string title_;
     std::vector<FigureCommand> figureCommands_;
     ColourChooser chooser_;
     FileUi fileUi_;
@@ -161,6 +183,12 @@ private:
         int clientWidth, clientHeight, viewWidth, viewHeight;
     };
     std::optional<RequestedView> requested_;
+    // On a screen with a device-pixel ratio above 1 the window draws a finer
+    // picture here; the back buffer then holds the last frame only after
+    // freshLogicalFrame() (exports, the clipboard and the area count read it).
+    BackBuffer devicePicture_;
+    bool drewDevicePixels_ = false;
+    void freshLogicalFrame();
 };
 
 }  // namespace gyro

@@ -45,8 +45,13 @@ std::vector<MenuMark> MenuMarks(const AppState& state, const ShellState& shell,
     marks.push_back({cmd::kInertia, shell.inertiaon != 0});
     marks.push_back({cmd::kAutoRotation, state.view.autoroton != 0});
     marks.push_back({cmd::kCentrePoint, d.ctpix != 0});
+    marks.push_back({cmd::kExactDepth, d.exactdepth != 0});
+    marks.push_back({cmd::kFitWindow, d.fitwindow != 0});
+    marks.push_back({cmd::kInfoPanel, d.infopanel != 0});
     marks.push_back({cmd::kShowFps, shell.fpson != 0});
     marks.push_back({cmd::kMouse, shell.mouseon != 0});
+    marks.push_back({cmd::kLanguageJapanese, shell.language == UiLanguage::Japanese});
+    marks.push_back({cmd::kLanguageEnglish, shell.language == UiLanguage::English});
     for (const FigureCommand& f : figures) marks.push_back({f.id, f.figure == state.solid.zukei});
     AddGroup(marks, kFaceModeMarks, d.facecolmode);
     AddGroup(marks, kKikakuMarks, state.solid.params.kikaku);

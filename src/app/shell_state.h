@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "app/language.h"
 #include "model/solid.h"
 
 namespace gyro {
@@ -71,6 +72,7 @@ inline constexpr int kStatusBandHeight = 32;
 inline constexpr int kCustomColourCount = 16;
 
 struct ShellState {
+    UiLanguage language = UiLanguage::Japanese;  // a Qt preference, never in a settings file
     int32_t viewwidth = 256;   // drawing area: the client area minus the status band
     int32_t viewheight = 256;
     double speed = 5.0;        // degrees per frame; 0.1 .. 10.0

@@ -3,10 +3,16 @@
 #include <cstdio>
 
 #include "app/frame_step.h"
+#include "catalog/catalogue.h"
 
 namespace gyro {
 
 namespace {
+
+bool IsParametricFigure(ShapeId figure) {
+    const FigureInfo* info = FindFigure(figure);
+    return info != nullptr && info->family == FigureFamily::Parametric;
+}
 
 template <typename... Args>
 void AddPiece(StatusText& out, int& x, const char* format, Args... args) {
@@ -21,6 +27,14 @@ void AddPiece(StatusText& out, int& x, const char* format, Args... args) {
 }
 
 }  // namespace
+
+bool NothingToDraw(const Solid& solid) {
+    if (!solid.segments.empty()) return false;
+    for (const Face& face : solid.faces) {
+        if (face.polygonCount > 0 && face.polygonSize > 0 && !face.corners.empty()) return false;
+    }
+    return true;
+}
 
 void FormatStatus(const AppState& state, const ShellState& shell, StatusText& out) {
     const Solid& solid = state.solid;
@@ -42,7 +56,12 @@ void FormatStatus(const AppState& state, const ShellState& shell, StatusText& ou
     out.nameLabel.x = 0;
     out.nameLabel.text.assign("name:");
     out.name.x = kStatusCellWidth * 5;
-    out.name.text.assign(solid.nameJa);
+    out.name.text.assign(StatusNameText(solid, shell.language));
+    out.refusal = !NothingToDraw(solid)             ? Refusal::None
+                  : IsPyramidFamily(solid.zukei)   ? Refusal::PyramidFamily
+                  : IsSphericalFamily(solid.zukei) ? Refusal::SphericalFamily
+                  : IsParametricFigure(solid.zukei) ? Refusal::PrismDialog
+                                                   : Refusal::Other;
 }
 
 std::string StatusLine1(const StatusText& text) {

@@ -20,12 +20,27 @@ struct StatusPiece {
     std::string text;  // UTF-8
 };
 
+// Why the picture is empty, when it is: the figure does not exist for the
+// parameters it was built with. The window says so in line 2, with the keys
+// or the dialog that change those parameters.
+enum class Refusal : uint8_t {
+    None,
+    PyramidFamily,    // R/E/Y/T keys, 角錐・角柱 > 設定...
+    PrismDialog,      // the other pyramids and prisms: 角錐・角柱 > 設定... only
+    SphericalFamily,  // R/E/Y/T/I/U/P/O keys, 球状系 > 設定...
+    Other,
+};
+
+// True when the solid has nothing to draw: no face with a corner and no segment.
+bool NothingToDraw(const Solid& solid);
+
 // Reused from frame to frame so that formatting does not allocate.
 struct StatusText {
     std::array<StatusPiece, 4> line1;  // speed, pattern, angle or level, fps
     int line1Count = 0;
     StatusPiece nameLabel;
     StatusPiece name;
+    Refusal refusal = Refusal::None;  // not None: line 2 names the refusal instead
 };
 
 void FormatStatus(const AppState& state, const ShellState& shell, StatusText& out);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "catalog/command_ids.h"
+#include "model/translate_mark.h"
 
 namespace gyro {
 
@@ -580,138 +581,138 @@ FigureMenuItem JohnsonGroup(std::string label, int first, int last) {
 
 FigureMenuItem MakeFigureMenu() {
     std::vector<FigureMenuItem> top;
-    top.push_back(Entry("正四面体(&4)", 1));
-    top.push_back(Entry("立方体(&6)", 5));
-    top.push_back(Entry("正八面体(&8)", 7));
-    top.push_back(Entry("正十二面体(&C)", 9));
-    top.push_back(Entry("正二十面体(&N)", 11));
-    top.push_back(Submenu("半正多面体", {
-        Entry("立方八面体", 40),
-        Entry("二十・十二面体", 41),
-        Entry("斜方立方八面体", 42),
-        Entry("斜方二十・十二面体", 44),
-        Entry("切頂四面体", 45),
-        Entry("切頂立方体", 47),
-        Entry("切頂八面体", 48),
-        Entry("切頂十二面体", 49),
-        Entry("切頂二十面体（サッカーボール型）", 50),
-        Entry("切頂立方八面体", 51),
-        Entry("切頂二十・十二面体", 52),
-        Entry("ねじれ立方八面体", 53),
-        Entry("ねじれ立方八面体（鏡像）", 54),
-        Entry("ねじれ二十・十二面体", 55),
-        Entry("ねじれ二十・十二面体（鏡像）", 56),
+    top.push_back(Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正四面体(&4)"), 1));
+    top.push_back(Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "立方体(&6)"), 5));
+    top.push_back(Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正八面体(&8)"), 7));
+    top.push_back(Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体(&C)"), 9));
+    top.push_back(Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体(&N)"), 11));
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "半正多面体"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "立方八面体"), 40),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "二十・十二面体"), 41),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "斜方立方八面体"), 42),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "斜方二十・十二面体"), 44),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂四面体"), 45),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂立方体"), 47),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂八面体"), 48),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂十二面体"), 49),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂二十面体（サッカーボール型）"), 50),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂立方八面体"), 51),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂二十・十二面体"), 52),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "ねじれ立方八面体"), 53),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "ねじれ立方八面体（鏡像）"), 54),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "ねじれ二十・十二面体"), 55),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "ねじれ二十・十二面体（鏡像）"), 56),
     }));
-    top.push_back(Submenu("カタランの立体", {
-        Entry("菱形十二面体", 60),
-        Entry("菱形三十面体", 61),
-        Entry("凧形二十四面体", 64),
-        Entry("凧形六十面体", 66),
-        Entry("三方四面体", 67),
-        Entry("四方立方体（六方四面体）", 69),
-        Entry("三方八面体", 70),
-        Entry("五方十二面体", 71),
-        Entry("三方二十面体", 72),
-        Entry("四方菱形十二面体（六方八面体）", 73),
-        Entry("四方菱形三十面体（六方二十面体）", 74),
-        Entry("五角二十四面体", 75),
-        Entry("五角二十四面体（鏡像）", 76),
-        Entry("五角六十面体", 77),
-        Entry("五角六十面体（鏡像）", 78),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "カタランの立体"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形十二面体"), 60),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形三十面体"), 61),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "凧形二十四面体"), 64),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "凧形六十面体"), 66),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "三方四面体"), 67),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "四方立方体（六方四面体）"), 69),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "三方八面体"), 70),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "五方十二面体"), 71),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "三方二十面体"), 72),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "四方菱形十二面体（六方八面体）"), 73),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "四方菱形三十面体（六方二十面体）"), 74),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "五角二十四面体"), 75),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "五角二十四面体（鏡像）"), 76),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "五角六十面体"), 77),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "五角六十面体（鏡像）"), 78),
     }));
-    top.push_back(Submenu("ジョンソンの立体", {
-        JohnsonGroup("錐系", 1, 2),
-        JohnsonGroup("塔系", 3, 6),
-        JohnsonGroup("錐柱・錐反柱系", 7, 11),
-        JohnsonGroup("双錐系", 12, 13),
-        JohnsonGroup("双錐柱・双錐反柱系", 14, 17),
-        JohnsonGroup("塔柱・塔反柱系", 18, 25),
-        JohnsonGroup("双塔系", 26, 34),
-        JohnsonGroup("双塔柱系", 35, 43),
-        JohnsonGroup("双塔反柱系", 44, 48),
-        JohnsonGroup("側錐柱", 49, 57),
-        JohnsonGroup("正十二面体系", 58, 61),
-        JohnsonGroup("正二十面体系", 62, 64),
-        JohnsonGroup("切頂正多面体系", 65, 71),
-        JohnsonGroup("斜方二十・十二面体系", 72, 83),
-        JohnsonGroup("特殊系", 84, 92),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "ジョンソンの立体"), {
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "錐系"), 1, 2),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "塔系"), 3, 6),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "錐柱・錐反柱系"), 7, 11),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "双錐系"), 12, 13),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "双錐柱・双錐反柱系"), 14, 17),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "塔柱・塔反柱系"), 18, 25),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "双塔系"), 26, 34),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "双塔柱系"), 35, 43),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "双塔反柱系"), 44, 48),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "側錐柱"), 49, 57),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体系"), 58, 61),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体系"), 62, 64),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "切頂正多面体系"), 65, 71),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "斜方二十・十二面体系"), 72, 83),
+        JohnsonGroup(GYRO_TRANSLATE_NOOP("FigureMenu", "特殊系"), 84, 92),
     }));
-    top.push_back(Submenu("擬系・菱形系", {
-        Entry("擬斜方立方八面体（ミラーの立体）", 43),
-        Entry("擬凧形二十四面体", 65),
-        Entry("菱形二十面体", 62),
-        Entry("菱形十二面体第２種", 63),
-        Entry("菱形六十面体（凹型／参考用）", 79),
-        Entry("菱形六十面体（星型／参考用）", 80),
-        Entry("菱形九十面体", 83),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "擬系・菱形系"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "擬斜方立方八面体（ミラーの立体）"), 43),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "擬凧形二十四面体"), 65),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形二十面体"), 62),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形十二面体第２種"), 63),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形六十面体（凹型／参考用）"), 79),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形六十面体（星型／参考用）"), 80),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形九十面体"), 83),
     }));
-    top.push_back(Submenu("角錐・角柱", {
-        Entry("角錐", 400),
-        Entry("角錐（対配置）", 401),
-        Entry("角柱", 402),
-        Entry("双角錐", 404),
-        Entry("反角柱", 406),
-        Entry("反双角錐", 410),
-        Entry("角形", 414),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "角錐・角柱"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "角錐"), 400),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "角錐（対配置）"), 401),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "角柱"), 402),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "双角錐"), 404),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "反角柱"), 406),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "反双角錐"), 410),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "角形"), 414),
         Separator(),
-        Command("設定...", cmd::kPyramidSettings),
+        Command(GYRO_TRANSLATE_NOOP("FigureMenu", "設定..."), cmd::kPyramidSettings),
     }));
-    top.push_back(Submenu("球状系", {
-        Entry("球状", 415),
-        Entry("トーラス状（参考用）", 416),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "球状系"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "球状"), 415),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "トーラス状（参考用）"), 416),
         Separator(),
-        Command("設定...", cmd::kSphericalSettings),
+        Command(GYRO_TRANSLATE_NOOP("FigureMenu", "設定..."), cmd::kSphericalSettings),
     }));
-    top.push_back(Submenu("フラクタル", {
-        Entry("テトラフォース", 440),
-        Entry("メンガーのスポンジ（不備有）", 441),
-        Entry("八面体フラクタル", 442),
-        Entry("十二面体フラクタル", 443),
-        Entry("二十面体フラクタル", 444),
-        Entry("立方八面体フラクタル", 445),
-        Entry("二十・十二面体フラクタル", 446),
-        Entry("菱形十二面体フラクタル", 447),
-        Entry("菱形三十面体フラクタル", 448),
-        Entry("斜方立方八面体フラクタル", 449),
-        Entry("斜方二十・十二面体フラクタル", 450),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "フラクタル"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "テトラフォース"), 440),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "メンガーのスポンジ（不備有）"), 441),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "八面体フラクタル"), 442),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "十二面体フラクタル"), 443),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "二十面体フラクタル"), 444),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "立方八面体フラクタル"), 445),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "二十・十二面体フラクタル"), 446),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形十二面体フラクタル"), 447),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形三十面体フラクタル"), 448),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "斜方立方八面体フラクタル"), 449),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "斜方二十・十二面体フラクタル"), 450),
     }));
-    top.push_back(Submenu("星型・複合（参考用）", {
-        Entry("小星型十二面体", 18),
-        Entry("大星型十二面体", 15),
-        Entry("大十二面体", 21),
-        Entry("大二十面体", 22),
-        Entry("星型八面体（正四面体×２）", 23),
-        Entry("正四面体×５", 24),
-        Entry("正四面体×10", 25),
-        Entry("立方体×５", 26),
-        Entry("正八面体×５", 27),
-        Entry("小三角六辺形二十面体", 87),
-        Entry("菱形十二面体の最初の星型", 84),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "星型・複合（参考用）"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "小星型十二面体"), 18),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "大星型十二面体"), 15),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "大十二面体"), 21),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "大二十面体"), 22),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "星型八面体（正四面体×２）"), 23),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正四面体×５"), 24),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正四面体×10"), 25),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "立方体×５"), 26),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正八面体×５"), 27),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "小三角六辺形二十面体"), 87),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "菱形十二面体の最初の星型"), 84),
     }));
-    top.push_back(Submenu("正多面体の性質（参考用）", {
-        Entry("正四面体（対配置）", 2),
-        Entry("立方体＋正四面体", 424),
-        Entry("正十二面体＋正四面体", 425),
-        Entry("正十二面体＋立方体", 426),
-        Entry("正十二面体＋立方体＋正四面体", 427),
-        Entry("正八面体＋正四面体", 431),
-        Entry("正二十面体＋正四面体", 432),
-        Entry("正二十面体＋立方体", 430),
-        Entry("正二十面体＋正八面体", 433),
-        Entry("正二十面体＋正八面体＋正四面体", 434),
-        Entry("正十二面体・長方形", 429),
-        Entry("正二十面体・長方形", 436),
-        Entry("正十二面体÷４", 420),
-        Entry("正十二面体÷６", 421),
-        Entry("正二十面体÷４", 422),
-        Entry("正二十面体÷６", 423),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "正多面体の性質（参考用）"), {
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正四面体（対配置）"), 2),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "立方体＋正四面体"), 424),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体＋正四面体"), 425),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体＋立方体"), 426),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体＋立方体＋正四面体"), 427),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正八面体＋正四面体"), 431),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体＋正四面体"), 432),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体＋立方体"), 430),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体＋正八面体"), 433),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体＋正八面体＋正四面体"), 434),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体・長方形"), 429),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体・長方形"), 436),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体÷４"), 420),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正十二面体÷６"), 421),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体÷４"), 422),
+        Entry(GYRO_TRANSLATE_NOOP("FigureMenu", "正二十面体÷６"), 423),
     }));
-    top.push_back(Submenu("正多面体系の大きさ規格", {
-        Command("内接的", cmd::kKikakuInscribed),
-        Command("中接的", cmd::kKikakuMid),
-        Command("外接的", cmd::kKikakuCircumscribed),
+    top.push_back(Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "正多面体系の大きさ規格"), {
+        Command(GYRO_TRANSLATE_NOOP("FigureMenu", "内接的"), cmd::kKikakuInscribed),
+        Command(GYRO_TRANSLATE_NOOP("FigureMenu", "中接的"), cmd::kKikakuMid),
+        Command(GYRO_TRANSLATE_NOOP("FigureMenu", "外接的"), cmd::kKikakuCircumscribed),
     }));
-    return Submenu("図形(&Z)", std::move(top));
+    return Submenu(GYRO_TRANSLATE_NOOP("FigureMenu", "図形(&Z)"), std::move(top));
 }
 
 }  // namespace

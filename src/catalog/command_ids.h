@@ -89,9 +89,19 @@ inline constexpr int kHiddenColour = 32918;
 inline constexpr int kInside = 32913;
 inline constexpr int kSymmetry = 32958;
 inline constexpr int kCentrePoint = 32959;
+inline constexpr int kExactDepth = 32990;  // exact (checked) or stored-order drawing
 inline constexpr int kBackgroundBlack = 32808;
 inline constexpr int kBackgroundWhite = 32809;
 inline constexpr int kBackgroundColour = 32872;
+inline constexpr int kFitWindow = 32970;  // "窓に合わせる": the picture follows the window
+inline constexpr int kInfoPanel = 32991;  // the panel of the figure's numbers
+
+// 図形(&Z): the figure finder
+inline constexpr int kFindFigure = 33001;  // dialog
+
+// 言語 / Language
+inline constexpr int kLanguageJapanese = 33010;
+inline constexpr int kLanguageEnglish = 33011;
 
 // Figure entries of the figure menu get ids from here on, one per entry.
 inline constexpr int kFigureFirst = 40000;

@@ -24,6 +24,14 @@ std::optional<int> ParseInt(std::string_view text, int low, int high) {
     return value;
 }
 
+std::optional<std::string> TakeFigureWord(const std::string& word, std::optional<ShapeId>& figure) {
+    if (word.size() > 1 && word[0] == '-' && !ParseInt(word, -32768, 32767)) return "unknown option '" + word + "'";
+    if (figure) return std::string("more than one figure number given");
+    figure = ParseFigure(word);
+    if (!figure) return "'" + word + "' is not a figure number";
+    return std::nullopt;
+}
+
 std::optional<ShapeId> ParseFigure(std::string_view text) {
     const auto n = ParseInt(text, std::numeric_limits<ShapeId>::min(), std::numeric_limits<ShapeId>::max());
     if (!n) return std::nullopt;

@@ -28,5 +28,9 @@ std::optional<Size> ParseSize(std::string_view text);
 
 // A word that starts with '-' and is not a (negative) figure number.
 bool IsOption(const std::string& word);
+// A word that is no known option of a subcommand that takes one figure number:
+// the number (negative ones too), or an error message for an unknown option, a
+// second number or a word that is no number.
+std::optional<std::string> TakeFigureWord(const std::string& word, std::optional<ShapeId>& figure);
 
 }  // namespace gyro::cli

@@ -14,5 +14,6 @@ int RunRender(const Args& args);
 int RunAnimate(const Args& args);
 int RunBench(const Args& args);
 int RunSettings(const Args& args);
+int RunInfo(const Args& args);
 
 }  // namespace gyro::cli

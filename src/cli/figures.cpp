@@ -7,13 +7,13 @@
 #include <string_view>
 
 #include "catalog/catalogue.h"
+#include "catalog/english_names.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/help.h"
 #include "cli/start_state.h"
 #include "io/mesh_export.h"
 #include "state/app_state.h"
-#include "state/dispatcher.h"
 #include "model/solid.h"
 
 namespace gyro::cli {
@@ -30,7 +30,7 @@ struct ExportOptions {
 
 // Reads the export arguments; an error message when they are not acceptable.
 std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& options) {
-    bool haveFigure = false;
+    std::optional<ShapeId> figure;
     bool haveOutput = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -55,27 +55,29 @@ std::optional<std::string> ParseExportArgs(const Args& args, ExportOptions& opti
                 options.output = value == "-" ? std::string() : value;  // "-": standard output
                 haveOutput = true;
             }
-        } else if (word.size() > 1 && word[0] == '-' && !ParseInt(word, -32768, 32767)) {
-            return "unknown option '" + word + "'";
-        } else {
-            if (haveFigure) return "more than one figure number given";
-            const auto figure = ParseFigure(word);
-            if (!figure) return "'" + word + "' is not a figure number";
-            options.figure = *figure;
-            haveFigure = true;
+        } else if (auto error = TakeFigureWord(word, figure)) {
+            return error;
         }
     }
-    if (!haveFigure) return std::string("export needs a figure number (see 'gyrosolid-cli list')");
+    if (!figure) return std::string("export needs a figure number (see 'gyrosolid-cli list')");
+    options.figure = *figure;
     return std::nullopt;
 }
 
 }  // namespace
 
 int RunList(const Args& args) {
-    if (!args.empty()) return UsageError("list", "list takes no arguments");
+    bool allNames = false;
+    for (const std::string& word : args) {
+        if (word != "--all-names") return UsageError("list", "list takes no arguments but --all-names, not '" + word + "'");
+        allNames = true;
+    }
     for (const FigureInfo& info : AllFigures()) {
-        std::printf("%d\t%.*s\t%.*s\n", info.number, static_cast<int>(info.nameJa.size()), info.nameJa.data(),
+        std::printf("%d\t%.*s\t%.*s", info.number, static_cast<int>(info.nameJa.size()), info.nameJa.data(),
                     static_cast<int>(info.nameEn.size()), info.nameEn.data());
+        // The English name the English interface shows, filled where the figure has none.
+        if (allNames) std::printf("\t%s", EnglishFigureName(info.number).c_str());
+        std::printf("\n");
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Fail("writing to standard output failed");
     return 0;
@@ -88,12 +90,10 @@ int RunExport(const Args& args) {
     // The figure is built with the viewer's parameters: its start values, or a
     // settings file loaded over them.
     AppState state;
-    if (const Status start = MakeStartState(state, options.settings); !start.ok()) return Fail(start.message);
-    Solid& solid = state.solid;
-    if (options.kikaku) solid.params.kikaku = *options.kikaku;
-    if (BuildFigure(solid, options.figure) == 0) {
-        return Fail("figure " + std::to_string(options.figure) + ": nothing built (no builder knows this number)");
+    if (const Status built = BuildStartFigure(state, options.settings, options.kikaku, options.figure); !built.ok()) {
+        return Fail(built.message);
     }
+    const Solid& solid = state.solid;
 
     if (!options.output.empty()) {
         const Status status = WriteMeshFile(options.output, solid, options.format);

@@ -12,10 +12,12 @@ struct CommandHelp {
     std::string_view description;
 };
 
-constexpr std::array<CommandHelp, 6> kCommands{{
-    {"list", "list",
+constexpr std::array<CommandHelp, 7> kCommands{{
+    {"list", "list [--all-names]",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
-     "name and its English name, separated by tabs.\n"},
+     "name and its English name, separated by tabs. --all-names adds a fourth\n"
+     "column: the English name the viewer's English interface shows, which is\n"
+     "never empty.\n"},
     {"export", "export N [--format json|off|obj] [-o FILE] [--kikaku K] [--settings FILE]",
      "Builds figure N and writes its mesh to FILE (standard output without -o or\n"
      "with -o -). json is the whole built solid; off and obj are the usual polyhedron\n"
@@ -23,15 +25,18 @@ constexpr std::array<CommandHelp, 6> kCommands{{
      "0 midsphere, 1 circumscribed); --settings loads a settings file first.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--exact] [--settings FILE]",
+    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
-     "BMP, a PNG, or as shapes in an SVG or a PDF (the same faces, lines and\n"
-     "colours, drawn in the same order). --size sets the picture's size (the\n"
-     "viewer's 256x256, or the settings file's, without it); --scale multiplies the\n"
-     "page of an SVG (pixels) or a PDF (points, one a pixel) for print. --exact\n"
-     "draws an SVG or PDF exactly instead of in the viewer's order: every face cut\n"
-     "into the pieces that are really seen, both sides lit, stars filled whole, and\n"
-     "every edge split into its visible and hidden parts.\n"},
+     "BMP, a PNG, or as shapes in an SVG or a PDF. --size sets the picture's size\n"
+     "(the viewer's 256x256, or the settings file's, without it). --scale draws a\n"
+     "BMP or PNG with S times the pixels each way, as the viewer does on a screen\n"
+     "with that pixel ratio, and multiplies the page of an SVG (pixels) or a PDF\n"
+     "(points, one a pixel; 0.01..100) for print.\n"
+     "--exact-depth on shows at every pixel the surface nearest the eye (the\n"
+     "viewer's start); an SVG or PDF then holds every face cut into the pieces that\n"
+     "are really seen and every edge split into its visible and hidden parts. off\n"
+     "draws the faces in their stored order with the facing test only. Without it\n"
+     "the settings file decides.\n"},
     {"animate", "animate N -o FILE.gif|.webp [--frames K] [--axis x|y|z|motion] [--delay MS] [--size WxH] [--settings FILE]",
      "Draws K frames (60) of figure N as the viewer would and writes them as an\n"
      "animated GIF or WebP that loops for ever, each frame shown for MS\n"
@@ -41,12 +46,24 @@ constexpr std::array<CommandHelp, 6> kCommands{{
      "rotation and the moving light as the settings file sets them. A GIF has one\n"
      "palette a frame (exact up to 256 colours, never dithered); a WebP is lossless.\n"
      "--size and --settings as for render. Nothing is written on failure.\n"},
-    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE]",
+    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"
      "time per frame in milliseconds. --fracn draws fractal figures at depth D or\n"
      "at their deepest level. --settings starts from FILE (its view, colours and\n"
-     "fractal depth) instead of the viewer's start values.\n"},
+     "fractal depth) instead of the viewer's start values. --exact-depth picks the\n"
+     "drawing mode; both times the same frames in stored order and exactly and\n"
+     "prints the ratio of their fastest frames.\n"},
+    {"info", "info N [--kikaku K] [--settings FILE] [--json]",
+     "Builds figure N and prints its numbers, all worked out from the built mesh:\n"
+     "vertices, edges and faces, faces by kind in star notation, vertex\n"
+     "configurations, Euler characteristic, orientability, genus and density,\n"
+     "the point group found from the isometries that map the figure onto itself,\n"
+     "the radii, edge lengths, surface area, volume and dihedral angles (also in\n"
+     "units of the shortest edge) and the related figures of the catalogue. A\n"
+     "number that is not defined for the figure is left out with the reason.\n"
+     "Text is rounded to six significant digits; --json prints every number in\n"
+     "full. --kikaku and --settings work as for export.\n"},
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},

@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     if (command == "animate") run = RunAnimate;
     if (command == "bench") run = RunBench;
     if (command == "settings") run = RunSettings;
+    if (command == "info") run = RunInfo;
     if (run == nullptr) {
         const bool option = command.size() > 1 && command[0] == '-';
         return UsageError("", (option ? "unknown option '" : "unknown command '") + command + "'");

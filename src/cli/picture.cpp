@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstddef>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <optional>
@@ -26,6 +27,7 @@
 #include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
+#include "state/scaled_frame.h"
 #include "render/raster_surface.h"
 #include "render/render_frame.h"
 #include "render/exact_picture.h"
@@ -34,6 +36,17 @@
 namespace gyro::cli {
 
 namespace {
+
+// --exact-depth: "on" draws every pixel's nearest surface, "off" the faces in
+// stored order; bench also takes "both" and prints the two side by side.
+enum class DepthChoice { kSettings, kOn, kOff, kBoth };
+
+std::optional<DepthChoice> ParseDepthChoice(std::string_view text, bool bothAllowed) {
+    if (text == "on") return DepthChoice::kOn;
+    if (text == "off") return DepthChoice::kOff;
+    if (bothAllowed && text == "both") return DepthChoice::kBoth;
+    return std::nullopt;
+}
 
 Status WritePng(const std::string& path, const BackBuffer& buffer) {
     // The buffer's bytes are R, G, B, 0 per pixel: exactly QImage's RGBX8888.
@@ -47,17 +60,6 @@ Status WritePng(const std::string& path, const BackBuffer& buffer) {
     return WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
-// A positive decimal number within the vector scale's range.
-std::optional<double> ParseScale(const std::string& text) {
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !(value >= kVectorScaleMin && value <= kVectorScaleMax)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 }  // namespace
 
 int RunRender(const Args& args) {
@@ -65,18 +67,25 @@ int RunRender(const Args& args) {
     std::string output;
     std::optional<std::string> settingsPath;
     std::optional<Size> size;
+    DepthChoice depthChoice = DepthChoice::kSettings;
     std::optional<double> scale;
-    bool exact = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word == "--exact") {
-            exact = true;
-        } else if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale") {
+        if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale" ||
+            word == "--exact-depth") {
             if (i + 1 >= args.size()) return UsageError("render", "option " + word + " needs a value");
             const std::string& value = args[++i];
-            if (word == "--scale") {
-                scale = ParseScale(value);
-                if (!scale) return UsageError("render", "--scale takes a number from 0.01 to 100, not '" + value + "'");
+            if (word == "--exact-depth") {
+                const auto choice = ParseDepthChoice(value, false);
+                if (!choice) return UsageError("render", "--exact-depth takes on or off, not '" + value + "'");
+                depthChoice = *choice;
+            } else if (word == "--scale") {
+                double s = 0;
+                const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), s);
+                if (ec != std::errc() || end != value.data() + value.size() || !(s > 0) || !std::isfinite(s)) {
+                    return UsageError("render", "--scale takes a number above 0, not '" + value + "'");
+                }
+                scale = s;
             } else if (word == "--size") {
                 size = ParseSize(value);
                 if (!size) {
@@ -104,8 +113,9 @@ int RunRender(const Args& args) {
     if (!png && !vector && !EndsWithNoCase(output, ".bmp")) {
         return UsageError("render", "the output file must end in .bmp, .png, .svg or .pdf");
     }
-    if (scale && !vector) return UsageError("render", "--scale is for .svg and .pdf files");
-    if (exact && !vector) return UsageError("render", "--exact is for .svg and .pdf files");
+    if (vector && scale && !(*scale >= kVectorScaleMin && *scale <= kVectorScaleMax)) {
+        return UsageError("render", "--scale of an SVG or PDF takes a number from 0.01 to 100");
+    }
 
     AppState state;
     if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
@@ -113,16 +123,26 @@ int RunRender(const Args& args) {
         return Fail("figure " + std::to_string(*figure) + ": nothing built (no builder knows this number)");
     }
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
+    if (depthChoice != DepthChoice::kSettings) state.display.exactdepth = depthChoice == DepthChoice::kOn ? 1 : 0;
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
     if (vector) {
-        const VectorPicture picture = DrawPictureShapes(state.solid, state.view, state.display, exact);
-        const Status written = WriteVectorPicture(picture, *vector, scale.value_or(1.0), output);
+        // The drawing the settings ask for: exact, or the stored order; --scale sizes the page.
+        const VectorPicture shapes =
+            DrawPictureShapes(state.solid, state.view, state.display, state.display.exactdepth != 0);
+        const Status written = WriteVectorPicture(shapes, *vector, scale.value_or(1.0), output);
         return written.ok() ? 0 : Fail(written.message);
     }
-    RenderFrame(state);
+    // --scale draws the same picture with S times the pixels each way, as the
+    // window does on a screen with that device-pixel ratio.
+    BackBuffer scaled;
+    if (scale && !RenderFrameAtScale(state, *scale, scaled)) {
+        return Fail("--scale " + std::to_string(*scale) + " gives a picture beyond " + std::to_string(kMaxViewSide) +
+                    " pixels a side or more than the memory at hand");
+    }
+    if (!scale) RenderFrame(state);
+    const BackBuffer& picture = scale ? scaled : state.display.backBuffer;
 
-    const Status written = png ? WritePng(output, state.display.backBuffer)
-                               : WriteBmpFile(output, state.display.backBuffer);
+    const Status written = png ? WritePng(output, picture) : WriteBmpFile(output, picture);
     return written.ok() ? 0 : Fail(written.message);
 }
 
@@ -132,11 +152,18 @@ int RunBench(const Args& args) {
     int frames = 50;
     std::optional<int> fracn;  // drawing depth of fractal figures; -1: each figure's deepest
     std::optional<std::string> settingsPath;
+    DepthChoice depthChoice = DepthChoice::kSettings;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word == "--settings") {
             if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
             settingsPath = args[++i];
+        } else if (word == "--exact-depth") {
+            if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
+            const std::string& value = args[++i];
+            const auto choice = ParseDepthChoice(value, true);
+            if (!choice) return UsageError("bench", "--exact-depth takes on, off or both, not '" + value + "'");
+            depthChoice = *choice;
         } else if (word == "--fracn") {
             if (i + 1 >= args.size()) return UsageError("bench", "option " + word + " needs a value");
             const std::string& value = args[++i];
@@ -176,15 +203,49 @@ int RunBench(const Args& args) {
     // Without --fracn, the depth of the settings file (0 without one).
     const int depth = fracn ? *fracn : settingsPath ? state.display.fracn : 0;
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
-    std::printf("# %dx%d, %d frames per figure, auto-rotation as in the viewer\n", area.width, area.height, frames);
+    const bool both = depthChoice == DepthChoice::kBoth;
+    if (depthChoice == DepthChoice::kOn || depthChoice == DepthChoice::kOff) {
+        state.display.exactdepth = depthChoice == DepthChoice::kOn ? 1 : 0;
+    }
+    std::printf("# %dx%d, %d frames per figure, auto-rotation as in the viewer%s\n", area.width, area.height, frames,
+                both ? "; stored order, then exact drawing of the same frames" : "");
     // The fastest frame shows the cost on a quiet machine; the mean what a user sees.
-    std::printf("%6s %10s %12s %10s %9s %5s  %s\n", "figure", "build ms", "ms/frame", "min ms", "faces", "level",
-                "name");
+    if (both) {
+        std::printf("%6s %10s %12s %10s %12s %10s %7s %9s %5s  %s\n", "figure", "build ms", "stored ms", "min ms",
+                    "exact ms", "min ms", "ratio", "faces", "level", "name");
+    } else {
+        std::printf("%6s %10s %12s %10s %9s %5s  %s\n", "figure", "build ms", "ms/frame", "min ms", "faces", "level",
+                    "name");
+    }
+
+    struct Timing {
+        double meanMs = 0;
+        double minMs = std::numeric_limits<double>::infinity();
+    };
+    // K frames of the automatic rotation from the view as it stands, which is left as it was.
+    auto timeFrames = [&]() {
+        const ViewState start = state.view;
+        RenderFrame(state);  // the first frame grows the buffers
+        Timing t;
+        double sumMs = 0;
+        for (int f = 0; f < frames; ++f) {
+            const Clock::time_point t1 = Clock::now();
+            AdvancePeriodicMotion(state.view, state.display);
+            RenderFrame(state);
+            const double frameMsNow = ms(Clock::now() - t1);
+            sumMs += frameMsNow;
+            t.minMs = std::min(t.minMs, frameMsNow);
+        }
+        t.meanMs = sumMs / frames;
+        state.view = start;
+        return t;
+    };
 
     int measured = 0;
     int failed = 0;
     double totalBuild = 0;
     double totalFrames = 0;
+    double totalExact = 0;
     for (const ShapeId figure : figures) {
         const Clock::time_point t0 = Clock::now();
         const int built = ChangeFigure(state, figure);
@@ -200,27 +261,32 @@ int RunBench(const Args& args) {
         state.display.fracn = static_cast<int8_t>(depth < 0 ? depthMax : std::clamp<int>(depth, 0, depthMax));
         // Turn the solid every frame as the viewer's automatic rotation does.
         state.view.autoroton = 1;
-        RenderFrame(state);  // the first frame grows the buffers
-        double sumMs = 0;
-        double minMs = std::numeric_limits<double>::infinity();
-        for (int f = 0; f < frames; ++f) {
-            const Clock::time_point t1 = Clock::now();
-            AdvancePeriodicMotion(state.view, state.display);
-            RenderFrame(state);
-            const double frameMsNow = ms(Clock::now() - t1);
-            sumMs += frameMsNow;
-            minMs = std::min(minMs, frameMsNow);
-        }
-        const double frameMs = sumMs / frames;
         const std::string& name = state.solid.nameEn.empty() ? state.solid.nameJa : state.solid.nameEn;
-        std::printf("%6d %10.2f %12.3f %10.3f %9d %5d  %s\n", figure, buildMs, frameMs, minMs,
-                    state.solid.faceCount(), state.display.fracn, name.c_str());
+        if (both) {
+            state.display.exactdepth = 0;
+            const Timing stored = timeFrames();
+            state.display.exactdepth = 1;
+            const Timing exact = timeFrames();
+            std::printf("%6d %10.2f %12.3f %10.3f %12.3f %10.3f %7.2f %9d %5d  %s\n", figure, buildMs, stored.meanMs,
+                        stored.minMs, exact.meanMs, exact.minMs, exact.minMs / stored.minMs, state.solid.faceCount(),
+                        state.display.fracn, name.c_str());
+            totalFrames += stored.meanMs;
+            totalExact += exact.meanMs;
+        } else {
+            const Timing t = timeFrames();
+            std::printf("%6d %10.2f %12.3f %10.3f %9d %5d  %s\n", figure, buildMs, t.meanMs, t.minMs,
+                        state.solid.faceCount(), state.display.fracn, name.c_str());
+            totalFrames += t.meanMs;
+        }
         ++measured;
         totalBuild += buildMs;
-        totalFrames += frameMs;
     }
     std::printf("total: %d figures, build %.1f ms, %.3f ms per frame summed over the figures (mean %.3f)\n",
                 measured, totalBuild, totalFrames, measured ? totalFrames / measured : 0.0);
+    if (both) {
+        std::printf("exact: %.3f ms per frame summed over the figures (mean %.3f)\n", totalExact,
+                    measured ? totalExact / measured : 0.0);
+    }
     if (std::fflush(stdout) != 0) return Fail("writing to standard output failed");
     return failed == 0 ? 0 : 1;
 }

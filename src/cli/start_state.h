@@ -13,4 +13,9 @@ namespace gyro::cli {
 // just as the viewer's load command leaves it.
 Status MakeStartState(AppState& state, const std::optional<std::string>& settingsFile);
 
+// The start state with `figure` built in it, at size standard `kikaku` when one
+// is given; an error when the settings file fails or no builder knows the number.
+Status BuildStartFigure(AppState& state, const std::optional<std::string>& settingsFile,
+                        std::optional<int8_t> kikaku, ShapeId figure);
+
 }  // namespace gyro::cli

@@ -1,7 +1,9 @@
 #include "dialogs/auto_rotation_dialog.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -17,14 +19,17 @@ namespace {
 class AutoRotationDialog : public QDialog {
 public:
     AutoRotationDialog(const AutoRotationForm& form, QWidget* parent) : QDialog(parent), form_(form) {
-        setWindowTitle(QStringLiteral("自動回転"));
+        setWindowTitle(QCoreApplication::translate("AutoRotationDialog", "自動回転"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QStringLiteral("横速度"), fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v")));
-        AddFieldRow(grid, 1, QStringLiteral("縦速度"), fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v")));
+        AddFieldRow(grid, 0, QCoreApplication::translate("AutoRotationDialog", "横速度"),
+                    fields_.add(form_.autorotarg1v, QStringLiteral("autorotarg1v"), kTenthsRange));
+        AddFieldRow(grid, 1, QCoreApplication::translate("AutoRotationDialog", "縦速度"),
+                    fields_.add(form_.autorotarg2v, QStringLiteral("autorotarg2v"), kTenthsRange));
         on_ = MakeCheck(QStringLiteral("ON"), QStringLiteral("autoroton"), form_.autoroton);
         grid->addWidget(on_, 2, 0, 1, 2);
         layout->addLayout(grid);
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -34,7 +39,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     AutoRotationForm form_;
     FieldBinder fields_;
     QCheckBox* on_ = nullptr;

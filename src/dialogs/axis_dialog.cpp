@@ -1,7 +1,9 @@
 #include "dialogs/axis_dialog.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,21 +22,22 @@ namespace {
 class AxisDialog : public QDialog {
 public:
     AxisDialog(const ViewState& view, QWidget* parent) : QDialog(parent), view_(view), form_(FillAxisForm(view)) {
-        setWindowTitle(QStringLiteral("任意回転軸"));
+        setWindowTitle(QCoreApplication::translate("AxisDialog", "任意回転軸"));
         auto* layout = new QVBoxLayout(this);
         auto* grid = new QGridLayout;
-        AddFieldRow(grid, 0, QStringLiteral("x(y-z)"), fields_.add(form_.nax[0], QStringLiteral("nax0")));
-        AddFieldRow(grid, 1, QStringLiteral("y(z-x)"), fields_.add(form_.nax[1], QStringLiteral("nax1")));
-        AddFieldRow(grid, 2, QStringLiteral("z(x-y)"), fields_.add(form_.nax[2], QStringLiteral("nax2")));
-        angleGiven_ = MakeCheck(QStringLiteral("角度指定"), QStringLiteral("njim"), form_.njim);
-        angle_ = fields_.add(form_.nang, QStringLiteral("nang"));
+        AddFieldRow(grid, 0, QStringLiteral("x(y-z)"), fields_.add(form_.nax[0], QStringLiteral("nax0"), kCoordinateRange));
+        AddFieldRow(grid, 1, QStringLiteral("y(z-x)"), fields_.add(form_.nax[1], QStringLiteral("nax1"), kCoordinateRange));
+        AddFieldRow(grid, 2, QStringLiteral("z(x-y)"), fields_.add(form_.nax[2], QStringLiteral("nax2"), kCoordinateRange));
+        angleGiven_ =
+            MakeCheck(QCoreApplication::translate("AxisDialog", "角度指定"), QStringLiteral("njim"), form_.njim);
+        angle_ = fields_.add(form_.nang, QStringLiteral("nang"), kCoordinateRange);
         angle_->setEnabled(form_.njim);
         grid->addWidget(angleGiven_, 3, 0);
         grid->addWidget(angle_, 3, 1);
         connect(angleGiven_, &QCheckBox::toggled, angle_, &QLineEdit::setEnabled);
         layout->addLayout(grid);
 
-        auto* presets = new QGroupBox(QStringLiteral("リセット"));
+        auto* presets = new QGroupBox(QCoreApplication::translate("AxisDialog", "リセット"));
         auto* buttons = new QGridLayout(presets);
         struct Preset {
             const char* label;
@@ -42,13 +45,16 @@ public:
             AxisPreset preset;
         };
         static constexpr Preset kPresets[] = {
-            {"立体X軸", "solidX", AxisPreset::SolidX},   {"立体Y軸", "solidY", AxisPreset::SolidY},
-            {"立体Z軸", "solidZ", AxisPreset::SolidZ},   {"画面X軸", "screenX", AxisPreset::ScreenX},
-            {"画面Y軸", "screenY", AxisPreset::ScreenY}, {"画面Z軸", "screenZ", AxisPreset::ScreenZ},
+            {QT_TRANSLATE_NOOP("AxisDialog", "立体X軸"), "solidX", AxisPreset::SolidX},
+            {QT_TRANSLATE_NOOP("AxisDialog", "立体Y軸"), "solidY", AxisPreset::SolidY},
+            {QT_TRANSLATE_NOOP("AxisDialog", "立体Z軸"), "solidZ", AxisPreset::SolidZ},
+            {QT_TRANSLATE_NOOP("AxisDialog", "画面X軸"), "screenX", AxisPreset::ScreenX},
+            {QT_TRANSLATE_NOOP("AxisDialog", "画面Y軸"), "screenY", AxisPreset::ScreenY},
+            {QT_TRANSLATE_NOOP("AxisDialog", "画面Z軸"), "screenZ", AxisPreset::ScreenZ},
         };
         for (int i = 0; i < 6; ++i) {
             const Preset& p = kPresets[i];
-            auto* button = new QPushButton(QString::fromUtf8(p.label));
+            auto* button = new QPushButton(QCoreApplication::translate("AxisDialog", p.label));
             button->setObjectName(QString::fromLatin1(p.name));
             button->setAutoDefault(false);  // Return in a field still means OK
             buttons->addWidget(button, i / 3, i % 3);
@@ -59,6 +65,7 @@ public:
             });
         }
         layout->addWidget(presets);
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -68,7 +75,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     const ViewState& view_;
     AxisForm form_;
     FieldBinder fields_;

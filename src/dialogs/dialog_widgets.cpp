@@ -1,6 +1,9 @@
 #include "dialogs/dialog_widgets.h"
 
+#include <QBoxLayout>
+#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -10,6 +13,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace gyro {
 
@@ -31,16 +35,66 @@ QLineEdit* FieldBinder::add(EditField& field, const QString& name) {
     const int chars = static_cast<int>(std::clamp<std::size_t>(field.room, 8, 16));
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (chars + 1) + 8);
     ShowIn(edit, field);
-    bound_.emplace_back(&field, edit);
+    bound_.push_back({&field, edit, std::nullopt});
+    return edit;
+}
+
+QLineEdit* FieldBinder::add(EditField& field, const QString& name, FieldRange range) {
+    QLineEdit* edit = add(field, name);
+    bound_.back().range = range;
     return edit;
 }
 
 void FieldBinder::show() const {
-    for (const auto& [field, edit] : bound_) ShowIn(edit, *field);
+    for (const Bound& b : bound_) ShowIn(b.edit, *b.field);
 }
 
 void FieldBinder::read() const {
-    for (const auto& [field, edit] : bound_) field->text = FieldTextOf(edit);
+    for (const Bound& b : bound_) b.field->text = FieldTextOf(b.edit);
+}
+
+bool FieldBinder::acceptable(QLabel* message) const {
+    for (const Bound& b : bound_) {
+        if (!b.range || !b.edit->isEnabled()) continue;
+        const EditField typed{FieldTextOf(b.edit), b.field->room};
+        if (CheckField(typed, *b.range) == FieldFault::None) continue;
+        b.edit->setFocus();
+        b.edit->selectAll();
+        if (message) {
+            message->setText(RangeText(*b.range));
+            message->show();
+        }
+        return false;
+    }
+    return true;
+}
+
+QLabel* AddFieldMessage(QBoxLayout* layout) {
+    auto* message = new QLabel;
+    message->setObjectName(QStringLiteral("fieldMessage"));
+    message->setStyleSheet(QStringLiteral("color: #c00000"));
+    message->hide();
+    layout->addWidget(message);
+    return message;
+}
+
+QString RangeText(const FieldRange& range) {
+    const auto number = [&](double v) {
+        return range.integer ? QString::number(static_cast<qint64>(v)) : QString::number(v, 'g', 6);
+    };
+    const bool unbounded = range.highest == std::numeric_limits<double>::max();
+    if (range.lowestOpen && unbounded) {
+        return QCoreApplication::translate("FieldRule", "%1 より大きい数を入れてください").arg(number(range.lowest));
+    }
+    if (unbounded) return QCoreApplication::translate("FieldRule", "数を入れてください");
+    if (range.lowestOpen) {
+        return QCoreApplication::translate("FieldRule", "%1 より大きく %2 以下の数を入れてください")
+            .arg(number(range.lowest), number(range.highest));
+    }
+    return range.integer ? QCoreApplication::translate("FieldRule", "%1～%2 の整数を入れてください")
+                               .arg(number(range.lowest), number(range.highest))
+                         : QCoreApplication::translate("FieldRule", "%1～%2 の数を入れてください")
+                               .arg(number(range.lowest), number(range.highest));
 }
 
 std::string FieldTextOf(const QLineEdit* edit) {
@@ -65,7 +119,7 @@ QCheckBox* MakeCheck(const QString& label, const QString& name, bool checked) {
 QDialogButtonBox* AddOkCancel(QDialog& dialog) {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     box->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    box->button(QDialogButtonBox::Cancel)->setText(QCoreApplication::translate("DialogButtons", "ｷｬﾝｾﾙ"));
     box->button(QDialogButtonBox::Ok)->setDefault(true);
     QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -5,15 +5,19 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "dialogs/field_rule.h"
 #include "dialogs/field_text.h"
 
 class QCheckBox;
 class QDialog;
 class QDialogButtonBox;
 class QGridLayout;
+class QLabel;
+class QBoxLayout;
 class QLineEdit;
 class QWidget;
 
@@ -25,13 +29,30 @@ public:
     // A line edit named `name` (the settings key) showing `field`; it takes
     // field.room characters at most.
     QLineEdit* add(EditField& field, const QString& name);
+    // The same, with the field's range (field_rule.h).
+    QLineEdit* add(EditField& field, const QString& name, FieldRange range);
     // Form -> edits (after a button rewrote fields), edits -> form.
     void show() const;
     void read() const;
+    // True when every enabled field with a range keeps a number within it;
+    // otherwise selects the first that does not and names its range in `message`.
+    bool acceptable(QLabel* message) const;
 
 private:
-    std::vector<std::pair<EditField*, QLineEdit*>> bound_;
+    struct Bound {
+        EditField* field;
+        QLineEdit* edit;
+        std::optional<FieldRange> range;
+    };
+    std::vector<Bound> bound_;
 };
+
+// The line under the fields that names the range of a refused field (hidden
+// until then), added to `layout`.
+QLabel* AddFieldMessage(QBoxLayout* layout);
+
+// "-3599～3599 の整数を入れてください" and the like.
+QString RangeText(const FieldRange& range);
 
 // One row of a grid: label, field and an optional note after it.
 void AddFieldRow(QGridLayout* grid, int row, const QString& label, QLineEdit* edit, const QString& note = {});

@@ -1,5 +1,6 @@
 #include "dialogs/family_dialogs.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialog>
@@ -49,7 +50,7 @@ class PrismDialog : public QDialog {
 public:
     PrismDialog(QWidget* parent, Solid& solid) : QDialog(parent), solid_(solid) {
         using namespace prism_dialog;
-        setWindowTitle(QStringLiteral("角錐・角柱"));
+        setWindowTitle(QCoreApplication::translate("FamilyDialogs", "角錐・角柱"));
         setObjectName(QStringLiteral("prismDialog"));
         const Values v = FromSolid(solid);
 
@@ -59,24 +60,29 @@ public:
 
         auto* grid = new QGridLayout;
         auto row = [&](int r, const char* label1, int field1, const char* label2 = nullptr, int field2 = -1) {
-            grid->addWidget(new QLabel(QString::fromUtf8(label1), this), r, 0);
+            grid->addWidget(new QLabel(QCoreApplication::translate("FamilyDialogs", label1), this), r, 0);
             grid->addWidget(fields_[size_t(field1)], r, 1);
-            if (label2) grid->addWidget(new QLabel(QString::fromUtf8(label2), this), r, 2);
+            if (label2) grid->addWidget(new QLabel(QCoreApplication::translate("FamilyDialogs", label2), this), r, 2);
             if (field2 >= 0) grid->addWidget(fields_[size_t(field2)], r, 3);
         };
-        row(0, "角数", kCorners, "/", kStep);
-        row(1, "高さ", kHeight);
-        row(2, "幅ｘ", kWidthX, "幅ｚ", kWidthZ);
-        row(3, "上下ずれｘ", kShearX, "上下ずれｚ", kShearZ);
-        row(4, "底面角度", kBaseAngle, "ねじれ率", kTwist);
+        row(0, QT_TRANSLATE_NOOP("FamilyDialogs", "角数"), kCorners, "/", kStep);
+        row(1, QT_TRANSLATE_NOOP("FamilyDialogs", "高さ"), kHeight);
+        row(2, QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｘ"), kWidthX, QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｚ"),
+            kWidthZ);
+        row(3, QT_TRANSLATE_NOOP("FamilyDialogs", "上下ずれｘ"), kShearX,
+            QT_TRANSLATE_NOOP("FamilyDialogs", "上下ずれｚ"), kShearZ);
+        row(4, QT_TRANSLATE_NOOP("FamilyDialogs", "底面角度"), kBaseAngle,
+            QT_TRANSLATE_NOOP("FamilyDialogs", "ねじれ率"), kTwist);
 
         static const char* const kFlagKeys[kFlagCount] = {"conhang", "conzeqx", "conyeqx",
                                                           "congais", "conhensez", "conarchi"};
-        static const char* const kFlagLabels[kFlagCount] = {"半角ずらす", "幅ｚ＝幅ｘ",  "幅ｙ＝幅ｘ",
-                                                            "幅＝外接円径", "辺接補正", "アルキメデス補正"};
+        static const char* const kFlagLabels[kFlagCount] = {
+            QT_TRANSLATE_NOOP("FamilyDialogs", "半角ずらす"), QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｚ＝幅ｘ"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "幅ｙ＝幅ｘ"), QT_TRANSLATE_NOOP("FamilyDialogs", "幅＝外接円径"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "辺接補正"),   QT_TRANSLATE_NOOP("FamilyDialogs", "アルキメデス補正")};
         auto* checks = new QGridLayout;
         for (int i = 0; i < kFlagCount; ++i) {
-            auto* box = new QCheckBox(QString::fromUtf8(kFlagLabels[i]), this);
+            auto* box = new QCheckBox(QCoreApplication::translate("FamilyDialogs", kFlagLabels[i]), this);
             box->setObjectName(QString::fromLatin1(kFlagKeys[i]));
             box->setChecked(v.flags[size_t(i)]);
             flags_[size_t(i)] = box;
@@ -90,11 +96,15 @@ public:
         follow(flags_[kZEqualsX], fields_[kWidthZ]);
         follow(flags_[kYEqualsX], fields_[kHeight]);
 
-        auto* shapes = new QGroupBox(QStringLiteral("形"), this);
+        auto* shapes = new QGroupBox(QCoreApplication::translate("FamilyDialogs", "形"), this);
         auto* shapeLayout = new QGridLayout(shapes);
-        static const char* const kShapeLabels[] = {"角錐", "角錐(対配置)", "角柱", "双角錐", "反角柱", "反双角錐", "角形"};
+        static const char* const kShapeLabels[] = {
+            QT_TRANSLATE_NOOP("FamilyDialogs", "角錐"),   QT_TRANSLATE_NOOP("FamilyDialogs", "角錐(対配置)"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "角柱"),   QT_TRANSLATE_NOOP("FamilyDialogs", "双角錐"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "反角柱"), QT_TRANSLATE_NOOP("FamilyDialogs", "反双角錐"),
+            QT_TRANSLATE_NOOP("FamilyDialogs", "角形")};
         for (size_t i = 0; i < kFigures.size(); ++i) {
-            auto* radio = new QRadioButton(QString::fromUtf8(kShapeLabels[i]), shapes);
+            auto* radio = new QRadioButton(QCoreApplication::translate("FamilyDialogs", kShapeLabels[i]), shapes);
             radio->setObjectName(QStringLiteral("figure%1").arg(kFigures[i]));
             radio->setChecked(kFigures[i] == v.figure);
             shapeGroup_.addButton(radio, kFigures[i]);
@@ -105,7 +115,8 @@ public:
         layout->addLayout(grid);
         layout->addLayout(checks);
         layout->addWidget(shapes);
-        layout->addWidget(new QLabel(QStringLiteral("Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
+        layout->addWidget(new QLabel(
+            QCoreApplication::translate("FamilyDialogs", "Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
         layout->addWidget(AddOkCancel(*this));
     }
 
@@ -120,8 +131,9 @@ public:
         const Check c = CheckValues(v, solid_.params);
         ShowCorrections(c.rewrite, c.focus, fields_);
         if (c.tooManyCorners) {
-            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("リミッター"), QStringLiteral("角数が多過ぎるかも。"),
-                            QMessageBox::Ok, this);
+            QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("FamilyDialogs", "リミッター"),
+                            QCoreApplication::translate("FamilyDialogs", "角数が多過ぎるかも。"), QMessageBox::Ok,
+                            this);
             RunDialog(box);
         }
         if (!c.accepted) return;
@@ -142,21 +154,25 @@ class HueCycleDialog : public QDialog {
 public:
     HueCycleDialog(QWidget* parent, BuildParams& params) : QDialog(parent), params_(params) {
         using namespace hue_dialog;
-        setWindowTitle(QStringLiteral("色相循環"));
+        setWindowTitle(QCoreApplication::translate("FamilyDialogs", "色相循環"));
         setObjectName(QStringLiteral("hueCycleDialog"));
         const Values v = FromParams(params);
         static const char* const kKeys[kFieldCount] = {"sikisouhz", "sikisoufq", "sikisourt"};
-        static const char* const kLabels[kFieldCount] = {"色相周回数", "初期色相", "渦（球状用）"};
+        static const char* const kLabels[kFieldCount] = {QT_TRANSLATE_NOOP("FamilyDialogs", "色相周回数"),
+                                                         QT_TRANSLATE_NOOP("FamilyDialogs", "初期色相"),
+                                                         QT_TRANSLATE_NOOP("FamilyDialogs", "渦（球状用）")};
         auto* grid = new QGridLayout;
         for (int i = 0; i < kFieldCount; ++i) {
             fields_[size_t(i)] = NumberField(this, kKeys[i], v.text[size_t(i)]);
-            grid->addWidget(new QLabel(QString::fromUtf8(kLabels[i]), this), i, 0);
+            grid->addWidget(new QLabel(QCoreApplication::translate("FamilyDialogs", kLabels[i]), this), i, 0);
             grid->addWidget(fields_[size_t(i)], i, 1);
         }
         auto* layout = new QVBoxLayout(this);
-        layout->addWidget(new QLabel(QStringLiteral("〔「角錐・角柱」「球状」で「固有配色」時に使用〕"), this));
+        layout->addWidget(new QLabel(
+            QCoreApplication::translate("FamilyDialogs", "〔「角錐・角柱」「球状」で「固有配色」時に使用〕"), this));
         layout->addLayout(grid);
-        layout->addWidget(new QLabel(QStringLiteral("0：赤　255：黄　510：緑　1020：青"), this));
+        layout->addWidget(
+            new QLabel(QCoreApplication::translate("FamilyDialogs", "0：赤　255：黄　510：緑　1020：青"), this));
         layout->addWidget(AddOkCancel(*this));
     }
 

@@ -1,5 +1,6 @@
 #include "dialogs/size_direction_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -19,27 +20,31 @@ namespace {
 class SizeDirectionDialog : public QDialog {
 public:
     SizeDirectionDialog(const SizeDirectionForm& form, QWidget* parent) : QDialog(parent), form_(form) {
-        setWindowTitle(QStringLiteral("図形サイズ＆方向"));
+        setWindowTitle(QCoreApplication::translate("SizeDirectionDialog", "図形サイズ＆方向"));
         auto* layout = new QVBoxLayout(this);
         auto* size = new QGridLayout;
-        AddFieldRow(size, 0, QStringLiteral("サイズ"), fields_.add(form_.rad, QStringLiteral("rad")),
-                    QStringLiteral("（デフォルト＝1.0）"));
+        AddFieldRow(size, 0, QCoreApplication::translate("SizeDirectionDialog", "サイズ"),
+                    fields_.add(form_.rad, QStringLiteral("rad"), kZoomRange),
+                    QCoreApplication::translate("SizeDirectionDialog", "（デフォルト＝1.0）"));
         size->setColumnStretch(3, 1);
         layout->addLayout(size);
 
         auto* matrix = new QGridLayout;
-        static const char* const kRows[] = {"Ｘ方向", "Ｙ方向", "Ｚ方向"};
+        static const char* const kRows[] = {QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｘ方向"),
+                                            QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｙ方向"),
+                                            QT_TRANSLATE_NOOP("SizeDirectionDialog", "Ｚ方向")};
         for (int r = 0; r < 3; ++r) {
-            matrix->addWidget(new QLabel(QString::fromUtf8(kRows[r])), r, 0);
+            matrix->addWidget(new QLabel(QCoreApplication::translate("SizeDirectionDialog", kRows[r])), r, 0);
             for (int k = 0; k < 3; ++k) {
                 const QString name = QStringLiteral("ax%1%2").arg(r).arg(k);
-                matrix->addWidget(fields_.add(form_.ax[size_t(r)][size_t(k)], name), r, k + 1);
+                matrix->addWidget(fields_.add(form_.ax[size_t(r)][size_t(k)], name, kCoordinateRange), r, k + 1);
             }
         }
         layout->addLayout(matrix);
 
         QDialogButtonBox* buttons = AddOkCancel(*this);
-        QPushButton* normalise = buttons->addButton(QStringLiteral("規格化"), QDialogButtonBox::ResetRole);
+        QPushButton* normalise = buttons->addButton(QCoreApplication::translate("SizeDirectionDialog", "規格化"),
+                                                    QDialogButtonBox::ResetRole);
         normalise->setObjectName(QStringLiteral("normalise"));
         normalise->setAutoDefault(false);
         connect(normalise, &QPushButton::clicked, this, [this] {
@@ -47,6 +52,7 @@ public:
             NormaliseSizeDirectionForm(form_);
             fields_.show();
         });
+        message_ = AddFieldMessage(layout);
         layout->addWidget(buttons);
     }
 
@@ -55,7 +61,13 @@ public:
         return form_;
     }
 
+    // OK with a field outside its rule keeps the dialog open on that field.
+    void accept() override {
+        if (fields_.acceptable(message_)) QDialog::accept();
+    }
+
 private:
+    QLabel* message_ = nullptr;
     SizeDirectionForm form_;
     FieldBinder fields_;
 };

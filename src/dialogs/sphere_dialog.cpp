@@ -1,5 +1,6 @@
 #include "dialogs/sphere_dialog.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -12,6 +13,7 @@
 
 #include "dialogs/dialog_widgets.h"
 #include "dialogs/run_dialog.h"
+#include "dialogs/ui_text.h"
 #include "dialogs/sphere_values.h"
 #include "model/limits.h"
 
@@ -19,48 +21,56 @@ namespace gyro {
 
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 class SphereDialog : public QDialog {
 public:
     SphereDialog(const BuildParams& params, ShapeId zukei, QWidget* parent)
         : QDialog(parent), form_(FillSphereForm(params, zukei)) {
-        setWindowTitle(QStringLiteral("球状"));
+        setWindowTitle(QCoreApplication::translate("SphereDialog", "球状"));
         auto* layout = new QVBoxLayout(this);
 
         // The two counts with their steps, and their product against the limit.
         auto* counts = new QGridLayout;
-        nEdit_ = addCountRow(counts, 0, QStringLiteral("経方向の角数"), form_.sphn, "sphn", form_.sphpn, "sphpn");
-        mEdit_ = addCountRow(counts, 1, QStringLiteral("緯方向の角数"), form_.sphm, "sphm", form_.sphpm, "sphpm");
+        nEdit_ = addCountRow(counts, 0, QCoreApplication::translate("SphereDialog", "経方向の角数"), form_.sphn, "sphn",
+                             form_.sphpn, "sphpn");
+        mEdit_ = addCountRow(counts, 1, QCoreApplication::translate("SphereDialog", "緯方向の角数"), form_.sphm, "sphm",
+                             form_.sphpm, "sphpm");
         cells_ = new QLabel;
         cells_->setObjectName(QStringLiteral("cells"));
         auto* limit = new QLabel(QString::number(kMaxSphereCells));
         limit->setObjectName(QStringLiteral("maxCells"));
-        counts->addWidget(new QLabel(QStringLiteral("現在の緯×経：")), 2, 0);
+        counts->addWidget(new QLabel(QCoreApplication::translate("SphereDialog", "現在の緯×経：")), 2, 0);
         counts->addWidget(cells_, 2, 1);
-        counts->addWidget(new QLabel(QStringLiteral("最大の緯×経：")), 3, 0);
+        counts->addWidget(new QLabel(QCoreApplication::translate("SphereDialog", "最大の緯×経：")), 3, 0);
         counts->addWidget(limit, 3, 1);
         layout->addLayout(counts);
 
         // Radii and turn on the left, shifts and exponents on the right.
         auto* left = new QGridLayout;
         auto* right = new QGridLayout;
-        AddFieldRow(left, 0, QStringLiteral("ｘ方向径"), fields_.add(form_.sphwx, QStringLiteral("sphwx")));
+        AddFieldRow(left, 0, QCoreApplication::translate("SphereDialog", "ｘ方向径"),
+                    fields_.add(form_.sphwx, QStringLiteral("sphwx")));
         QLineEdit* wy = fields_.add(form_.sphwy, QStringLiteral("sphwy"));
-        AddFieldRow(left, 1, QStringLiteral("ｙ方向径"), wy);
+        AddFieldRow(left, 1, QCoreApplication::translate("SphereDialog", "ｙ方向径"), wy);
         QLineEdit* wz = fields_.add(form_.sphwz, QStringLiteral("sphwz"));
-        AddFieldRow(left, 2, QStringLiteral("ｚ方向径"), wz);
-        AddFieldRow(left, 3, QStringLiteral("赤道面角度"), fields_.add(form_.spharg, QStringLiteral("spharg")));
-        AddFieldRow(left, 4, QStringLiteral("トーラスｘ径"), fields_.add(form_.sphtwx, QStringLiteral("sphtwx")));
-        AddFieldRow(left, 5, QStringLiteral("トーラスｙ径"), fields_.add(form_.sphtwz, QStringLiteral("sphtwz")));
-        AddFieldRow(right, 0, QStringLiteral("上下ずれｘ"), fields_.add(form_.sphsx, QStringLiteral("sphsx")));
-        AddFieldRow(right, 1, QStringLiteral("上下ずれｚ"), fields_.add(form_.sphsz, QStringLiteral("sphsz")));
-        AddFieldRow(right, 2, QStringLiteral("赤道面ずれｘ"), fields_.add(form_.sphtx, QStringLiteral("sphtx")));
-        AddFieldRow(right, 3, QStringLiteral("赤道面ずれｚ"), fields_.add(form_.sphtz, QStringLiteral("sphtz")));
-        AddFieldRow(right, 4, QStringLiteral("超二次(経)"), fields_.add(form_.sphspn, QStringLiteral("sphspn")),
-                    QStringLiteral("/1000"));
-        AddFieldRow(right, 5, QStringLiteral("超二次(緯)"), fields_.add(form_.sphspm, QStringLiteral("sphspm")),
-                    QStringLiteral("/1000"));
+        AddFieldRow(left, 2, QCoreApplication::translate("SphereDialog", "ｚ方向径"), wz);
+        AddFieldRow(left, 3, QCoreApplication::translate("SphereDialog", "赤道面角度"),
+                    fields_.add(form_.spharg, QStringLiteral("spharg")));
+        AddFieldRow(left, 4, QCoreApplication::translate("SphereDialog", "トーラスｘ径"),
+                    fields_.add(form_.sphtwx, QStringLiteral("sphtwx")));
+        AddFieldRow(left, 5, QCoreApplication::translate("SphereDialog", "トーラスｙ径"),
+                    fields_.add(form_.sphtwz, QStringLiteral("sphtwz")));
+        AddFieldRow(right, 0, QCoreApplication::translate("SphereDialog", "上下ずれｘ"),
+                    fields_.add(form_.sphsx, QStringLiteral("sphsx")));
+        AddFieldRow(right, 1, QCoreApplication::translate("SphereDialog", "上下ずれｚ"),
+                    fields_.add(form_.sphsz, QStringLiteral("sphsz")));
+        AddFieldRow(right, 2, QCoreApplication::translate("SphereDialog", "赤道面ずれｘ"),
+                    fields_.add(form_.sphtx, QStringLiteral("sphtx")));
+        AddFieldRow(right, 3, QCoreApplication::translate("SphereDialog", "赤道面ずれｚ"),
+                    fields_.add(form_.sphtz, QStringLiteral("sphtz")));
+        AddFieldRow(right, 4, QCoreApplication::translate("SphereDialog", "超二次(経)"),
+                    fields_.add(form_.sphspn, QStringLiteral("sphspn")), QStringLiteral("/1000"));
+        AddFieldRow(right, 5, QCoreApplication::translate("SphereDialog", "超二次(緯)"),
+                    fields_.add(form_.sphspm, QStringLiteral("sphspm")), QStringLiteral("/1000"));
         auto* columns = new QHBoxLayout;
         columns->addLayout(left);
         columns->addSpacing(16);
@@ -68,14 +78,22 @@ public:
         layout->addLayout(columns);
 
         auto* checks = new QGridLayout;
-        hang_ = MakeCheck(QStringLiteral("半角ずらす(経)"), QStringLiteral("sphhang"), form_.sphhang);
-        caps_ = MakeCheck(QStringLiteral("上底有り"), QStringLiteral("sphtei"), form_.sphtei);
-        gais_ = MakeCheck(QStringLiteral("幅＝外接円径"), QStringLiteral("sphgais"), form_.sphgais);
-        torus_ = MakeCheck(QStringLiteral("トーラス"), QStringLiteral("torus"), form_.torus);
-        zeqx_ = MakeCheck(QStringLiteral("幅ｚ＝幅ｘ"), QStringLiteral("sphzeqx"), form_.sphzeqx);
-        yeqx_ = MakeCheck(QStringLiteral("幅ｙ＝幅ｘ"), QStringLiteral("sphyeqx"), form_.sphyeqx);
-        spon_ = MakeCheck(QStringLiteral("超二次有効"), QStringLiteral("sphspon"), form_.sphspon);
-        sphg_ = MakeCheck(QStringLiteral("超二次特殊"), QStringLiteral("sphsphg"), form_.sphsphg);
+        hang_ = MakeCheck(QCoreApplication::translate("SphereDialog", "半角ずらす(経)"), QStringLiteral("sphhang"),
+                          form_.sphhang);
+        caps_ =
+            MakeCheck(QCoreApplication::translate("SphereDialog", "上底有り"), QStringLiteral("sphtei"), form_.sphtei);
+        gais_ = MakeCheck(QCoreApplication::translate("SphereDialog", "幅＝外接円径"), QStringLiteral("sphgais"),
+                          form_.sphgais);
+        torus_ =
+            MakeCheck(QCoreApplication::translate("SphereDialog", "トーラス"), QStringLiteral("torus"), form_.torus);
+        zeqx_ = MakeCheck(QCoreApplication::translate("SphereDialog", "幅ｚ＝幅ｘ"), QStringLiteral("sphzeqx"),
+                          form_.sphzeqx);
+        yeqx_ = MakeCheck(QCoreApplication::translate("SphereDialog", "幅ｙ＝幅ｘ"), QStringLiteral("sphyeqx"),
+                          form_.sphyeqx);
+        spon_ = MakeCheck(QCoreApplication::translate("SphereDialog", "超二次有効"), QStringLiteral("sphspon"),
+                          form_.sphspon);
+        sphg_ = MakeCheck(QCoreApplication::translate("SphereDialog", "超二次特殊"), QStringLiteral("sphsphg"),
+                          form_.sphsphg);
         QCheckBox* const order[] = {hang_, caps_, gais_, torus_, zeqx_, yeqx_, spon_, sphg_};
         for (int i = 0; i < 8; ++i) checks->addWidget(order[i], i / 4, i % 4);
         layout->addLayout(checks);
@@ -86,7 +104,8 @@ public:
         connect(zeqx_, &QCheckBox::toggled, wz, [wz](bool on) { wz->setEnabled(!on); });
         connect(yeqx_, &QCheckBox::toggled, wy, [wy](bool on) { wy->setEnabled(!on); });
 
-        layout->addWidget(new QLabel(QStringLiteral("Ｅ・Ｒ・Ｔ・Ｙ・Ｕ・Ｉ・Ｏ・Ｐキーでも、角数を変更できます。")));
+        layout->addWidget(new QLabel(QCoreApplication::translate(
+            "SphereDialog", "Ｅ・Ｒ・Ｔ・Ｙ・Ｕ・Ｉ・Ｏ・Ｐキーでも、角数を変更できます。")));
         layout->addWidget(AddOkCancel(*this));
         showCells();
     }
@@ -98,8 +117,8 @@ public:
         const SphereCheck check = CheckSphereForm(form_);
         fields_.show();
         if (check == SphereCheck::TooManyCells) {
-            QMessageBox box(QMessageBox::NoIcon, Text(kSphereLimitCaption), Text(kSphereLimitText), QMessageBox::Ok,
-                            this);
+            QMessageBox box(QMessageBox::NoIcon, TranslatedMessage(kSphereLimitCaption),
+                            TranslatedMessage(kSphereLimitText), QMessageBox::Ok, this);
             box.setTextFormat(Qt::PlainText);
             RunDialog(box);
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/translate_mark.h"
 #include "dialogs/field_text.h"
 #include "model/solid.h"
 
@@ -14,9 +15,9 @@ namespace gyro {
 inline constexpr int kSphereFieldLimit = 10;
 inline constexpr int kSphereExponentFieldLimit = 15;
 
-inline constexpr std::string_view kSphereLimitCaption = "リミッター";
-inline constexpr std::string_view kSphereLimitText =
-    "角数が多過ぎるかも。\n「現在の緯×経≦最大の緯×経」になるようにしてください。";
+inline constexpr std::string_view kSphereLimitCaption = GYRO_TRANSLATE_NOOP("Messages", "リミッター");
+inline constexpr std::string_view kSphereLimitText = GYRO_TRANSLATE_NOOP(
+    "Messages", "角数が多過ぎるかも。\n「現在の緯×経≦最大の緯×経」になるようにしてください。");
 
 struct SphereForm {
     EditField sphn, sphpn, sphm, sphpm;

@@ -21,7 +21,10 @@ std::string ProjectedAreaMessage(const BackBuffer& buffer, const DisplaySettings
     // the whole picture count as area.
     const std::optional<int64_t> area = CountProjectedArea(buffer, BackgroundColour(display));
     if (!area) return kAreaTooLargeMessage;
-    return "面積：" + std::to_string(*area) + "px\n注：背景色と同じ色はカウントされません。";
+    // The window translates each line; "%1" stands for the number there too.
+    std::string area_line = GYRO_TRANSLATE_NOOP("Messages", "面積：%1px");
+    area_line.replace(area_line.find("%1"), 2, std::to_string(*area));
+    return area_line + "\n" + GYRO_TRANSLATE_NOOP("Messages", "注：背景色と同じ色はカウントされません。");
 }
 
 }  // namespace gyro

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/display_settings.h"
+#include "model/translate_mark.h"
 
 namespace gyro {
 
@@ -12,8 +13,8 @@ namespace gyro {
 // pixels it declines rather than keep the window busy.
 inline constexpr int64_t kAreaCountLimit = int64_t{1} << 20;
 
-inline constexpr const char* kAreaCaption = "投射面積確認";
-inline constexpr const char* kAreaTooLargeMessage = "画面サイズが大き過ぎるので敬遠します。";
+inline constexpr const char* kAreaCaption = GYRO_TRANSLATE_NOOP("Messages", "投射面積確認");
+inline constexpr const char* kAreaTooLargeMessage = GYRO_TRANSLATE_NOOP("Messages", "画面サイズが大き過ぎるので敬遠します。");
 
 // How many pixels of the picture differ from `background`, or nothing when the
 // picture has kAreaCountLimit pixels or more. A picture without pixels has area 0.

@@ -6,13 +6,14 @@
 
 #include "io/status.h"
 #include "model/display_settings.h"
+#include "model/translate_mark.h"
 
 namespace gyro {
 
 // Messages of a failed export, as the window shows them.
-inline constexpr const char* kBmpBadNameMessage = "ファイル名が不正の模様です。";
-inline constexpr const char* kBmpWriteFailedMessage = "ファイルの書き込みに失敗しました。";
-inline constexpr const char* kBmpNoPictureMessage = "出力する画像がありません。";
+inline constexpr const char* kBmpBadNameMessage = GYRO_TRANSLATE_NOOP("Messages", "ファイル名が不正の模様です。");
+inline constexpr const char* kBmpWriteFailedMessage = GYRO_TRANSLATE_NOOP("Messages", "ファイルの書き込みに失敗しました。");
+inline constexpr const char* kBmpNoPictureMessage = GYRO_TRANSLATE_NOOP("Messages", "出力する画像がありません。");
 
 // The picture as an uncompressed 24-bit BMP: 14-byte file header, 40-byte
 // information header, then the rows bottom-up, each pixel as blue, green, red,

@@ -59,8 +59,9 @@ Status WritePictureFile(AppState& state, PictureFormat format, const std::string
         case PictureFormat::Pdf: {
             if (!buffer.exists()) return Status::Error(kBmpNoPictureMessage);
             ViewState view = state.view;  // drawing may work automatic rotation into it
-            // As the window draws it: in the stored order.
-            const VectorPicture picture = DrawPictureShapes(state.solid, view, state.display, false);
+            // As the window draws it: exactly, or in the stored order.
+            const VectorPicture picture =
+                DrawPictureShapes(state.solid, view, state.display, state.display.exactdepth != 0);
             std::vector<uint8_t> bytes;
             const Status encoded = EncodeVectorPicture(
                 picture, format == PictureFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, 1.0, bytes);

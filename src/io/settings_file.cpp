@@ -13,6 +13,7 @@
 
 #include "io/atomic_write.h"
 #include "model/limits.h"
+#include "model/translate_mark.h"
 #include "state/dispatcher.h"
 
 namespace gyro {
@@ -127,9 +128,12 @@ constexpr KeyDef kKeys[] = {
     {"rezerse", 0, 1, GYRO_DISPLAY(rezerse)},
     {"symmet", 0, 1, GYRO_DISPLAY(symmet)},
     {"ctpix", 0, 1, GYRO_DISPLAY(ctpix)},
+    {"exactdepth", 0, 1, GYRO_DISPLAY(exactdepth)},
     {"autoroton", 0, 1, GYRO_VIEW(autoroton)},
     {"autorotarg1v", 0, 1, GYRO_VIEW(autorotarg1v)},
     {"autorotarg2v", 0, 1, GYRO_VIEW(autorotarg2v)},
+    {"fitwindow", 0, 1, GYRO_DISPLAY(fitwindow)},
+    {"infopanel", 0, 1, GYRO_DISPLAY(infopanel)},
 };
 
 #undef GYRO_PARAM
@@ -378,21 +382,21 @@ struct FileCloser {
 Status ReadSettingsText(const std::string& path, std::string& text) {
     errno = 0;
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return Status::Error(Describe("設定ファイルを開けません。", path, errno));
+    if (!file) return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルを開けません。"), path, errno));
     text.clear();
     char buffer[65536];
     for (;;) {
         const size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
         if (n > 0) {
             if (text.size() + n > kMaxSettingsFileBytes) {
-                return Status::Error(Describe("設定ファイルとしては大き過ぎます。", path, 0));
+                return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルとしては大き過ぎます。"), path, 0));
             }
             text.append(buffer, n);
         }
         if (n < sizeof buffer) break;
     }
     if (std::ferror(file.get())) {
-        return Status::Error(Describe("設定ファイルを読み込めません。", path, errno));
+        return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルを読み込めません。"), path, errno));
     }
     return Status::Ok();
 }
@@ -445,12 +449,26 @@ std::string SaveSettings(const AppState& state) {
 
 Status SaveSettings(const AppState& state, const std::string& path) {
     const Status written = WriteFileAtomically(path, SaveSettings(state));
-    if (!written.ok()) return Status::Error("設定ファイルを保存できません。\n" + written.message);
+    if (!written.ok()) return Status::Error(std::string(GYRO_TRANSLATE_NOOP("Messages", "設定ファイルを保存できません。")) + "\n" + written.message);
     return written;
 }
 
-int LoadSettingsFromText(std::string_view text, AppState& state) {
+namespace {
+
+// Files written before the drawing mode was saved draw exactly, whatever the
+// viewer showed before; a file that holds no setting changes nothing.
+int ApplySettingsText(std::string_view text, AppState& state) {
+    const int8_t before = state.display.exactdepth;
+    state.display.exactdepth = 1;
     const int applied = ApplyText(text, state);
+    if (applied == 0) state.display.exactdepth = before;
+    return applied;
+}
+
+}  // namespace
+
+int LoadSettingsFromText(std::string_view text, AppState& state) {
+    const int applied = ApplySettingsText(text, state);
     ValidateSettings(state);
     return applied;
 }
@@ -461,8 +479,8 @@ Status LoadSettings(const std::string& path, AppState& state) {
     std::string text;
     const Status read = ReadSettingsText(path, text);
     if (!read.ok()) return read;
-    if (ApplyText(text, state) == 0) {
-        return Status::Error(Describe("設定が見つかりません。", path, 0));
+    if (ApplySettingsText(text, state) == 0) {
+        return Status::Error(Describe(GYRO_TRANSLATE_NOOP("Messages", "設定が見つかりません。"), path, 0));
     }
     ValidateSettings(state);
     return Status::Ok();
@@ -513,7 +531,8 @@ void ValidateSettings(AppState& state) {
     for (int8_t* flag : {&p.conhang, &p.conzeqx, &p.conyeqx, &p.congais, &p.conhensez, &p.conarchi,
                          &p.sphhang, &p.sphzeqx, &p.sphyeqx, &p.sphgais, &p.sphtei, &p.sphspon,
                          &p.sphsphg, &v.njim, &v.autoroton, &d.lightsquare, &d.lightmirror,
-                         &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix}) {
+                         &d.lightmove, &d.person, &d.stereoon, &d.rezerse, &d.symmet, &d.ctpix, &d.exactdepth,
+                         &d.fitwindow, &d.infopanel}) {
         KeepFlag(*flag);
     }
 

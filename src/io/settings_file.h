@@ -16,7 +16,7 @@ namespace gyro {
 // file that sets only a few keys is valid. Numbers are always written and read
 // in the C format, whatever the process locale.
 
-inline constexpr int kSettingsLineCount = 108;
+inline constexpr int kSettingsLineCount = 111;
 // Files larger than this are not settings files; refusing them keeps a wrong
 // choice in the file dialog (or a device such as /dev/zero) from hanging the viewer.
 inline constexpr std::size_t kMaxSettingsFileBytes = 1 << 20;

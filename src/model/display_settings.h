@@ -80,7 +80,10 @@ struct DisplaySettings {
     int8_t rezerse = 0;           // flag: inside view, the facing test reversed
     int8_t symmet = 1;            // flag: symmetric pixel rounding
     int8_t ctpix = 0;             // flag: draw the centre point
+    int8_t exactdepth = 1;        // flag: every pixel shows the nearest surface (0: faces in stored order)
     int8_t fracn = 1;             // drawing depth of a fractal figure, 0..fractalDepthMax
+    int8_t fitwindow = 0;         // flag: the picture follows the window's size ("窓に合わせる")
+    int8_t infopanel = 0;         // flag: the panel of the figure's numbers is shown
 
     BackBuffer backBuffer;  // not saved
 };

@@ -120,6 +120,10 @@ struct Solid {
     int8_t fractalDepthMax = 0;   // 0: ordinary figure
     double fractalRatio = 0.0;    // scale of each child copy of a fractal figure
     int32_t fractalTopIndex = 0;  // written by the renderer while it draws a fractal
+    // Set by the dispatcher after a build (IsConvexSolid): a convex solid wound
+    // outwards, which the stored-order drawing already shows exactly.
+    bool convex = false;
+    uint32_t buildCount = 0;      // counts builds, so that views of the mesh know when it changed
 
     int32_t vertexCount() const { return static_cast<int32_t>(vertices.size()); }
     int32_t segmentCount() const { return static_cast<int32_t>(segments.size()); }

@@ -35,6 +35,7 @@ void ClearMesh(Solid& solid) {
     std::vector<Vec3>().swap(solid.vertices);
     std::vector<Segment>().swap(solid.segments);
     std::vector<Face>().swap(solid.faces);
+    solid.convex = false;
 }
 
 bool SetFacePolygons(Face& face, int32_t n, int32_t k) {

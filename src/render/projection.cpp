@@ -75,6 +75,15 @@ bool ToScreen(const Projection& p, PlanePoint q, int eye, Point& out) {
     return true;
 }
 
+PlanePoint PixelCentre(const Projection& p, int eye, int32_t x, int32_t y) {
+    const double shift = static_cast<double>(int64_t{eye} * p.stereodist);
+    if (!p.symmet) return {x + 0.5 - p.hx - shift, p.hy - (y + 0.5)};
+    // Rounding toward zero: pixel hx + k takes [k, k + 1) for k > 0, (k - 1, k] for
+    // k < 0 and (-1, 1) for k = 0; rows likewise with y downward.
+    auto middle = [](int64_t k) { return k > 0 ? k + 0.5 : k < 0 ? k - 0.5 : 0.0; };
+    return {middle(int64_t{x} - p.hx) - shift, -middle(int64_t{y} - p.hy)};
+}
+
 CornerTriple PickDistinctCorners(const Vec3* points, int32_t n) {
     return PickDistinctCornersBy(n, [points](int32_t i, int32_t j) { return points[i] == points[j]; });
 }
@@ -93,7 +102,7 @@ bool FacesViewer(const Projection& p, const Vec3* points, CornerTriple t, int ey
 }
 
 void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
-                     Point* screen, Vec3* view, PlanePoint* plane) {
+                     Point* screen, Vec3* view, PlanePoint* plane, float* keys) {
     const size_t n = vertices.size();
     // ToScreen with its common case inline: a finite point well inside the limits.
     const bool symmet = p.symmet;
@@ -111,6 +120,7 @@ void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, co
             continue;
         }
         if (plane != nullptr) plane[i] = q;
+        if (keys != nullptr) keys[i] = static_cast<float>(copy.DepthKey(s));
         const double sx = symmet ? shift + q.x : hx + shift + q.x;
         const double sy = symmet ? -q.y : hy - q.y;
         if (fast && std::fabs(sx) < limit && std::fabs(sy) < limit) {

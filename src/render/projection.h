@@ -58,6 +58,11 @@ bool ToPixel(double v, int64_t& out);
 // View plane to a screen pixel for one eye; false when a coordinate is NaN.
 bool ToScreen(const Projection& p, PlanePoint q, int eye, Point& out);
 
+// The view-plane point at the centre of the points that ToScreen sends to pixel
+// (x, y) for one eye: the middle of the pixel's stretch of the view plane. (With
+// symmetric rounding the centre pixel's stretch is two pixels wide and centred on 0.)
+PlanePoint PixelCentre(const Projection& p, int eye, int32_t x, int32_t y);
+
 // The three corners used for the facing test and the normal: the first corner, the
 // next one at a different position, and the next one differing from that.
 struct CornerTriple {
@@ -139,6 +144,10 @@ struct CopyProjector {
         q = {(s.x - centre.x) / f + centre.x, (s.y - centre.y) / f + centre.y};
         return true;
     }
+    // The depth key of exact drawing, larger nearer the eye: with perspective
+    // 1 / (1 - z / D), which is linear over the view plane on every plane in view
+    // space; without it z. Meaningful only for a point that Plane accepts.
+    double DepthKey(Vec3 s) const { return person ? 1 / (1 - s.z / eyeDistance) : s.z; }
 };
 
 CopyProjector MakeCopyProjector(const Projection& p, double scale, Vec3 offset, int eye);
@@ -189,8 +198,9 @@ private:
 // small mesh drawn many times over (a fractal's copies) and only the plane
 // points for a large one, where memory traffic costs more than working out
 // again the few view-space points a filled face needs.
+// `keys`, where given, receives each vertex's DepthKey (for exact drawing).
 void ProjectVertices(const CopyProjector& copy, const Projection& p, int eye, const std::vector<Vec3>& vertices,
-                     Point* screen, Vec3* view = nullptr, PlanePoint* plane = nullptr);
+                     Point* screen, Vec3* view = nullptr, PlanePoint* plane = nullptr, float* keys = nullptr);
 
 // Drawing order of the copies of a fractal figure: vertex indices by ascending view
 // depth (farthest first), equal depths in index order. Writes into `order`, whose

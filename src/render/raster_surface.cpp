@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstdint>
+#include <limits>
 #include <new>
+#include <type_traits>
 #include <stdexcept>
 
 #if defined(__SSE2__)
@@ -147,8 +149,9 @@ inline void FillRow(uint32_t* row, int64_t xl, int64_t xr, int32_t w, uint32_t c
     if (xl < xr) FillSpan(row + xl, static_cast<std::size_t>(xr - xl), colour);
 }
 
-// Calls edge(a, b) for every edge of the polygons that crosses a row centre,
-// with a the upper end (a.y < b.y).
+// Calls edge(a, b, winding) for every edge of the polygons that crosses a row
+// centre, with a the upper end (a.y < b.y) and winding +1 where the outline runs
+// down from a to b, -1 where it runs up.
 template <class Edge>
 void ForEachDownwardEdge(const Point* points, const int32_t* counts, int32_t polygonCount, Edge edge) {
     const Point* poly = points;
@@ -159,9 +162,9 @@ void ForEachDownwardEdge(const Point* points, const int32_t* counts, int32_t pol
             const Point a = poly[i];
             const Point b = poly[i + 1 == n ? 0 : i + 1];
             if (a.y < b.y)
-                edge(a, b);
+                edge(a, b, 1);
             else if (b.y < a.y)
-                edge(b, a);  // a horizontal edge crosses no row centre
+                edge(b, a, -1);  // a horizontal edge crosses no row centre
         }
         poly += n;
     }
@@ -339,7 +342,7 @@ bool FillCoversPixel(const Point* points, const int32_t* counts, int32_t polygon
     // A row is filled between the 1st and 2nd crossing, the 3rd and 4th, ...: a
     // pixel is covered when an odd number of crossings lie at or left of it.
     bool covered = false;
-    ForEachDownwardEdge(points, counts, polygonCount, [&covered, x, y](Point a, Point b) {
+    ForEachDownwardEdge(points, counts, polygonCount, [&covered, x, y](Point a, Point b, int) {
         if (y < a.y || y >= b.y) return;
         const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
         RasterEdge e;
@@ -535,13 +538,20 @@ void RasterSurface::FillPolygons(const Point* points, const int32_t* counts, int
 
     // Triangles, convex quadrilaterals and other single y-monotone outlines fill
     // from two chains; anything else through the sorted edge list.
+    uint32_t* const base = buffer_->pixels.data();
+    auto span = [base, w, colour](int32_t y, int64_t xl, int64_t xr) {
+        FillRow(base + static_cast<std::size_t>(y) * w, xl, xr, w, colour);
+    };
     if (used == 1 && total == counts[0] && (total == 3 || IsMonotone(points, static_cast<int32_t>(total))))
-        FillMonotone(points, static_cast<int32_t>(total), w, h, huge, colour);
+        FillMonotone(points, static_cast<int32_t>(total), h, huge, span);
     else
-        FillGeneral(points, counts, polygonCount, w, h, huge, colour);
+        FillGeneral<false>(points, counts, polygonCount, h, huge, span);
 }
 
-void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t w, int32_t h, bool huge, uint32_t colour) {
+// Calls span(y, xl, xr) for the pixels xl <= x < xr of each row y that the outline
+// covers (xl may exceed xr by nothing: rows are given left to right).
+template <class Span>
+void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t h, bool huge, Span span) {
     int32_t top = 0;
     int32_t bottomY = p[0].y;
     for (int32_t i = 1; i < n; ++i) {
@@ -577,7 +587,6 @@ void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t w, int32_t h
     };
     Chain left{top, 1, p[top].y, n, {}};
     Chain right{top, n - 1, p[top].y, n, {}};
-    uint32_t* row = buffer_->pixels.data() + static_cast<std::size_t>(y0) * w;
     for (int32_t y = y0; y < y1;) {
         if (!advance(left, y) || !advance(right, y)) return;
         // Rows up to the next corner of either chain, with the edge state in locals
@@ -585,11 +594,11 @@ void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t w, int32_t h
         const int32_t stop = std::min({left.endY, right.endY, y1});
         RasterEdge a = left.edge;
         RasterEdge b = right.edge;
-        for (; y < stop; ++y, row += w) {
+        for (; y < stop; ++y) {
             if (a.x < b.x)
-                FillRow(row, a.x, b.x, w, colour);
+                span(y, a.x, b.x);
             else
-                FillRow(row, b.x, a.x, w, colour);
+                span(y, b.x, a.x);
             StepEdge(a);
             StepEdge(b);
         }
@@ -598,10 +607,12 @@ void RasterSurface::FillMonotone(const Point* p, int32_t n, int32_t w, int32_t h
     }
 }
 
-void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t w,
-                                int32_t h, bool huge, uint32_t colour) {
+// The same for any outlines: even-odd, or nonzero with kNonzero.
+template <bool kNonzero, class Span>
+void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t h,
+                                bool huge, Span span) {
     edges_.clear();
-    ForEachDownwardEdge(points, counts, polygonCount, [this, h, huge](Point a, Point b) {
+    ForEachDownwardEdge(points, counts, polygonCount, [this, h, huge](Point a, Point b, int winding) {
         const int32_t ys = std::max(a.y, int32_t{0});
         const int32_t ye = std::min(b.y, h);
         if (ys >= ye) return;
@@ -609,6 +620,7 @@ void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int3
         SetUpEdge(e, a.x, a.y, b.x, b.y, ys, huge);
         e.yStart = ys;
         e.yEnd = ye;
+        e.winding = winding;
     });
     if (edges_.empty()) return;
     std::sort(edges_.begin(), edges_.end(),
@@ -616,11 +628,11 @@ void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int3
 
     // Rows cross an even number of edges (every polygon is closed and edges are
     // clipped by whole rows only); even-odd fills between the 1st and 2nd crossing,
-    // the 3rd and 4th, and so on.
+    // the 3rd and 4th, and so on; nonzero wherever the windings crossed so far do
+    // not cancel.
     active_.clear();
     std::size_t next = 0;
     int32_t y = edges_[0].yStart;
-    uint32_t* const base = buffer_->pixels.data();
     for (;;) {
         while (next < edges_.size() && edges_[next].yStart == y) active_.push_back(&edges_[next++]);
         std::erase_if(active_, [y](const RasterEdge* e) { return e->yEnd <= y; });
@@ -636,10 +648,238 @@ void RasterSurface::FillGeneral(const Point* points, const int32_t* counts, int3
             for (; j > 0 && active_[j - 1]->x > e->x; --j) active_[j] = active_[j - 1];
             active_[j] = e;
         }
-        uint32_t* row = base + static_cast<std::size_t>(y) * w;
-        for (std::size_t i = 0; i + 1 < active_.size(); i += 2) FillRow(row, active_[i]->x, active_[i + 1]->x, w, colour);
+        if constexpr (kNonzero) {
+            int32_t winding = 0;
+            int64_t start = 0;
+            for (const RasterEdge* e : active_) {
+                if (winding == 0) start = e->x;
+                winding += e->winding;
+                if (winding == 0) span(y, start, e->x);
+            }
+        } else {
+            for (std::size_t i = 0; i + 1 < active_.size(); i += 2) span(y, active_[i]->x, active_[i + 1]->x);
+        }
         for (RasterEdge* e : active_) StepEdge(*e);
         ++y;
+    }
+}
+
+bool RasterSurface::HasDepth(int32_t w, int32_t h) const {
+    return depthWidth_ == w && depthHeight_ == h && !depth_.empty();
+}
+
+bool RasterSurface::ClearDepth() {
+    int32_t w, h;
+    if (!Usable(w, h)) return false;
+    const std::size_t n = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    constexpr float kFar = -std::numeric_limits<float>::infinity();
+    if (!HasDepth(w, h)) {
+        try {
+            depth_.assign(n, kFar);
+            ids_.assign(n, 0u);
+        } catch (const std::bad_alloc&) {
+            std::vector<float>().swap(depth_);
+            std::vector<uint32_t>().swap(ids_);
+            depthWidth_ = depthHeight_ = 0;
+            return false;
+        }
+        depthWidth_ = w;
+        depthHeight_ = h;
+        dirtyTop_ = dirtyBottom_ = 0;
+        return true;
+    }
+    // Only the rows drawn since the last clear hold anything.
+    if (dirtyTop_ < dirtyBottom_) {
+        const std::size_t from = static_cast<std::size_t>(dirtyTop_) * w;
+        const std::size_t count = static_cast<std::size_t>(dirtyBottom_ - dirtyTop_) * w;
+        std::fill_n(depth_.begin() + static_cast<std::ptrdiff_t>(from), count, kFar);
+        std::fill_n(ids_.begin() + static_cast<std::ptrdiff_t>(from), count, 0u);
+    }
+    dirtyTop_ = dirtyBottom_ = 0;
+    return true;
+}
+
+namespace {
+
+// One row of a depth-tested fill: the pixels xl <= x < xr (clipped to 0..w) whose
+// key a * x + rowKey beats the one they hold. The keys are worked out from the
+// span's start so that rounding does not build up along it.
+template <bool kPaint>
+void DepthRow(float* depth, uint32_t* ids, uint32_t* pixels, int64_t xl, int64_t xr, int32_t w, double a,
+              double rowKey, float lowest, float highest, uint32_t id, uint32_t colour) {
+    if (xl < 0) xl = 0;
+    if (xr > w) xr = w;
+    if (xl >= xr) return;
+    const float k0 = static_cast<float>(a * static_cast<double>(xl) + rowKey);
+    const float step = static_cast<float>(a);
+    const int64_t n = xr - xl;
+    depth += xl;
+    ids += xl;
+    pixels += xl;
+    for (int64_t i = 0; i < n; ++i) {
+        const float k = std::min(std::max(k0 + step * static_cast<float>(i), lowest), highest);
+        if (k > depth[i]) {
+            depth[i] = k;
+            ids[i] = id;
+            if constexpr (kPaint) pixels[i] = colour;
+        }
+    }
+}
+
+}  // namespace
+
+void RasterSurface::FillPolygonsDepth(const Point* points, const int32_t* counts, int32_t polygonCount,
+                                      const DepthPlane& plane, uint32_t id, bool paint, Colour colour) {
+    int32_t w, h;
+    if (points == nullptr || counts == nullptr || polygonCount <= 0 || !Usable(w, h) || !HasDepth(w, h)) return;
+    int64_t total = 0;
+    int32_t used = 0;
+    for (int32_t i = 0; i < polygonCount; ++i) {
+        if (counts[i] > 0) {
+            total += counts[i];
+            ++used;
+        }
+    }
+    if (total < 3) return;
+    int32_t minX = points[0].x, maxX = points[0].x, minY = points[0].y, maxY = points[0].y;
+    for (int64_t i = 1; i < total; ++i) {
+        minX = std::min(minX, points[i].x);
+        maxX = std::max(maxX, points[i].x);
+        minY = std::min(minY, points[i].y);
+        maxY = std::max(maxY, points[i].y);
+    }
+    if (maxX <= 0 || maxY <= 0 || minX >= w || minY >= h || minY == maxY) return;
+    const bool huge = !IsSmall(minX) || !IsSmall(maxX) || !IsSmall(minY) || !IsSmall(maxY);
+    const int32_t top = std::max(minY, int32_t{0});
+    const int32_t bottom = std::min(maxY, h);
+    if (dirtyTop_ >= dirtyBottom_) {
+        dirtyTop_ = top;
+        dirtyBottom_ = bottom;
+    } else {
+        dirtyTop_ = std::min(dirtyTop_, top);
+        dirtyBottom_ = std::max(dirtyBottom_, bottom);
+    }
+
+    float* const depth = depth_.data();
+    uint32_t* const ids = ids_.data();
+    uint32_t* const pixels = buffer_->pixels.data();
+    auto fill = [&](auto paintTag) {
+        constexpr bool kPaint = decltype(paintTag)::value;
+        auto span = [&](int32_t y, int64_t xl, int64_t xr) {
+            const std::size_t row = static_cast<std::size_t>(y) * w;
+            // Rounded as DepthPlane::KeyAt has it.
+            const double rowKey = plane.b * static_cast<double>(y) + plane.c + (y < plane.splitY ? plane.top : 0.0);
+            const int64_t split = std::clamp<int64_t>(plane.splitX, xl, std::max(xl, xr));
+            if (xl < split)
+                DepthRow<kPaint>(depth + row, ids + row, pixels + row, xl, split, w, plane.a, rowKey + plane.left,
+                                 plane.lowest, plane.highest, id, colour);
+            if (split < xr)
+                DepthRow<kPaint>(depth + row, ids + row, pixels + row, split, xr, w, plane.a, rowKey, plane.lowest,
+                                 plane.highest, id, colour);
+        };
+        // One simple outline that every row crosses at most twice fills the same
+        // under either rule.
+        if (used == 1 && total == counts[0] && (total == 3 || IsMonotone(points, static_cast<int32_t>(total))))
+            FillMonotone(points, static_cast<int32_t>(total), h, huge, span);
+        else
+            FillGeneral<true>(points, counts, polygonCount, h, huge, span);
+    };
+    if (paint)
+        fill(std::true_type{});
+    else
+        fill(std::false_type{});
+}
+
+void RasterSurface::SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) {
+    int32_t w, h;
+    if (!Usable(w, h) || !HasDepth(w, h) || x < 0 || y < 0 || x >= w || y >= h) return;
+    const std::size_t at = static_cast<std::size_t>(y) * w + x;
+    if (!(key > depth_[at])) return;
+    depth_[at] = key;
+    ids_[at] = id;
+    buffer_->pixels[at] = colour;
+    if (dirtyTop_ >= dirtyBottom_) {
+        dirtyTop_ = y;
+        dirtyBottom_ = y + 1;
+    } else {
+        dirtyTop_ = std::min(dirtyTop_, y);
+        dirtyBottom_ = std::max(dirtyBottom_, y + 1);
+    }
+}
+
+void RasterSurface::DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack,
+                                  bool front, int32_t width, Colour colour) {
+    int32_t w, h;
+    if (!Usable(w, h) || !HasDepth(w, h)) return;
+    const int64_t dx = int64_t{b.x} - a.x;
+    const int64_t dy = int64_t{b.y} - a.y;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const int64_t du = xMajor ? dx : dy;
+    if (du == 0) return;
+    const double keyStep = (static_cast<double>(kb) - ka) / static_cast<double>(du);
+    uint32_t* const pixels = buffer_->pixels.data();
+    const float* const depth = depth_.data();
+    const uint32_t* const ids = ids_.data();
+    const uint32_t c = colour;
+    // Whether the thin line's pixel (x, y) is in front of what the surface holds.
+    auto inFront = [&](int64_t x, int64_t y) {
+        if (x < 0 || y < 0 || x >= w || y >= h) return true;
+        const std::size_t at = static_cast<std::size_t>(y) * w + static_cast<std::size_t>(x);
+        const uint32_t id = ids[at];
+        if (id == 0 || id == idA || id == idB) return true;
+        const float key = static_cast<float>(ka + keyStep * static_cast<double>(xMajor ? x - a.x : y - a.y));
+        return depth[at] <= key + slack;
+    };
+    auto put = [pixels, w, h, c](int64_t x, int64_t y) {
+        if (x >= 0 && y >= 0 && x < w && y < h) pixels[y * w + x] = c;
+    };
+    const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
+    if (width <= 1) {
+        auto plot = [&](int64_t x, int64_t y) {
+            if (inFront(x, y) == front) pixels[y * w + x] = c;
+        };
+        if (huge)
+            WalkLine<Int128>(a.x, a.y, b.x, b.y, 0, 0, w, h, plot);
+        else
+            WalkLine<int64_t>(a.x, a.y, b.x, b.y, 0, 0, w, h, plot);
+        return;
+    }
+    // Three pixels wide: each thin-line pixel that passes takes its dot, and the
+    // end caps follow the first and last pixel.
+    auto plot = [&](int64_t x, int64_t y) {
+        if (inFront(x, y) != front) return;
+        put(x, y);
+        if (xMajor) {
+            put(x, y - 1);
+            put(x, y + 1);
+        } else {
+            put(x - 1, y);
+            put(x + 1, y);
+        }
+    };
+    if (huge)
+        WalkLine<Int128>(a.x, a.y, b.x, b.y, -1, -1, int64_t{w} + 1, int64_t{h} + 1, plot);
+    else
+        WalkLine<int64_t>(a.x, a.y, b.x, b.y, -1, -1, int64_t{w} + 1, int64_t{h} + 1, plot);
+    const int64_t adu = std::llabs(du);
+    const int64_t dv = xMajor ? std::llabs(dy) : std::llabs(dx);
+    const int64_t mLast = huge ? static_cast<int64_t>((Int128(2) * (adu - 1) * dv + adu) / (2 * adu))
+                               : (2 * (adu - 1) * dv + adu) / (2 * adu);
+    const int64_t su = du > 0 ? 1 : -1;
+    const int64_t sv = (xMajor ? dy : dx) >= 0 ? 1 : -1;
+    const int64_t lastX = xMajor ? int64_t{a.x} + su * (adu - 1) : int64_t{a.x} + sv * mLast;
+    const int64_t lastY = xMajor ? int64_t{a.y} + sv * mLast : int64_t{a.y} + su * (adu - 1);
+    if (inFront(a.x, a.y) == front) {
+        if (xMajor)
+            put(int64_t{a.x} - su, a.y);
+        else
+            put(a.x, int64_t{a.y} - su);
+    }
+    if (inFront(lastX, lastY) == front) {
+        if (xMajor)
+            put(lastX + su, lastY);
+        else
+            put(lastX, lastY + su);
     }
 }
 

@@ -18,6 +18,7 @@ struct RasterEdge {
     int64_t den = 0;     // twice the edge's height
     int64_t step = 0;    // whole pixels per row
     int64_t frac = 0;    // remaining 1/den pixels per row
+    int32_t winding = 0; // +1 where the outline runs down, -1 where it runs up
 };
 
 // Gives `buffer` w x h pixels (each side kMinViewSide .. kMaxViewSide, bigger
@@ -62,16 +63,37 @@ public:
                       Colour colour) override;
     bool NeedsEveryCall() const override { return false; }
 
+    // Depth-tested drawing. The depth and face ids are kept beside the buffer,
+    // sized to it at ClearDepth; the pixel rules are those above, with the nonzero
+    // rule for depth-tested fills.
+    bool ClearDepth() override;
+    void FillPolygonsDepth(const Point* points, const int32_t* counts, int32_t polygonCount, const DepthPlane& plane,
+                           uint32_t id, bool paint, Colour colour) override;
+    void DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack, bool front,
+                       int32_t width, Colour colour) override;
+    void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) override;
+    // The face id each pixel holds since the last ClearDepth (0: none), row after row.
+    const std::vector<uint32_t>& FaceIds() const { return ids_; }
+
 private:
     bool Usable(int32_t& w, int32_t& h) const;
     void DrawLineIn(Point a, Point b, int32_t width, uint32_t colour, int32_t w, int32_t h);
-    void FillMonotone(const Point* points, int32_t n, int32_t w, int32_t h, bool huge, uint32_t colour);
-    void FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t w, int32_t h,
-                     bool huge, uint32_t colour);
+    bool HasDepth(int32_t w, int32_t h) const;
+    template <class Span>
+    void FillMonotone(const Point* points, int32_t n, int32_t h, bool huge, Span span);
+    template <bool kNonzero, class Span>
+    void FillGeneral(const Point* points, const int32_t* counts, int32_t polygonCount, int32_t h, bool huge,
+                     Span span);
 
     BackBuffer* buffer_;
     std::vector<RasterEdge> edges_;     // all edges of the shape, sorted by first row
     std::vector<RasterEdge*> active_;   // edges crossing the current row, sorted by x
+    std::vector<float> depth_;          // key per pixel; -infinity where nothing is drawn
+    std::vector<uint32_t> ids_;         // face id per pixel, 0 where nothing is drawn
+    int32_t depthWidth_ = 0;
+    int32_t depthHeight_ = 0;
+    int32_t dirtyTop_ = 0;              // rows that depth-tested drawing touched since the last clear
+    int32_t dirtyBottom_ = 0;
 };
 
 }  // namespace gyro

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "render/colouring.h"
+#include "render/exact_copy.h"
 #include "render/lighting.h"
 #include "render/raster_surface.h"
 #include "view/view_state.h"
@@ -52,30 +53,6 @@ FaceView ViewOfSide(int8_t side) {
         default: v.k = 0; break;
     }
     return v;
-}
-
-// What a fill of these corners can set on a w x h surface. A pixel is filled
-// only when its centre lies inside the shape, so a shape with all its corners
-// on one row, or wholly at or beyond a border, fills none; one with its corners
-// within a 2 x 2 block of pixels can fill only the block's top-left pixel.
-enum class FillReach { kNothing, kOnePixel, kAny };
-
-// `corner` is set to the top-left pixel of the block for kOnePixel.
-FillReach ReachOfFill(const Point* points, int32_t n, int32_t w, int32_t h, Point& corner) {
-    if (n < 3) return FillReach::kNothing;
-    int32_t minX = points[0].x, maxX = points[0].x, minY = points[0].y, maxY = points[0].y;
-    for (int32_t i = 1; i < n; ++i) {
-        minX = std::min(minX, points[i].x);
-        maxX = std::max(maxX, points[i].x);
-        minY = std::min(minY, points[i].y);
-        maxY = std::max(maxY, points[i].y);
-    }
-    if (!(minY < maxY && maxX > 0 && maxY > 0 && minX < w && minY < h)) return FillReach::kNothing;
-    if (maxX - minX <= 1 && maxY - minY <= 1 && minX >= 0 && minY >= 0) {
-        corner = {minX, minY};
-        return FillReach::kOnePixel;
-    }
-    return FillReach::kAny;
 }
 
 // The box of the pixels of a copy's vertices, and whether every vertex has one.
@@ -136,6 +113,23 @@ Pen MakePen(int widthMode, Colour colour) {
 }
 
 }  // namespace
+
+FillReach ReachOfFill(const Point* points, int32_t n, int32_t w, int32_t h, Point& corner) {
+    if (n < 3) return FillReach::kNothing;
+    int32_t minX = points[0].x, maxX = points[0].x, minY = points[0].y, maxY = points[0].y;
+    for (int32_t i = 1; i < n; ++i) {
+        minX = std::min(minX, points[i].x);
+        maxX = std::max(maxX, points[i].x);
+        minY = std::min(minY, points[i].y);
+        maxY = std::max(maxY, points[i].y);
+    }
+    if (!(minY < maxY && maxX > 0 && maxY > 0 && minX < w && minY < h)) return FillReach::kNothing;
+    if (maxX - minX <= 1 && maxY - minY <= 1 && minX >= 0 && minY >= 0) {
+        corner = {minX, minY};
+        return FillReach::kOnePixel;
+    }
+    return FillReach::kAny;
+}
 
 FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid) {
     FrameStyle s;
@@ -259,18 +253,20 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face) {
     return view;
 }
 
-namespace {
-
-Colour FillColour(const RenderContext& ctx, const Face& face, int32_t faceIndex, Vec3 normal) {
+Colour FaceFillColour(const RenderContext& ctx, const Face& face, int32_t faceIndex, Vec3 normal) {
     const Colour base = FaceBaseColour(face, faceIndex, ctx.solid, ctx.display);
     return ShadeColour(ctx.display, base, FaceBrightness(ctx.display, ctx.light, normal, Length(normal)));
 }
 
+namespace {
+
 // Whether a copy may be drawn by DrawTinyCopy: the frame's passes are the fill
 // pass without lines, then the hidden and the visible edges, each one pixel wide.
+// In stored order it is a shortcut that only a surface keeping pixels may take;
+// in exact drawing it is how a copy that small is drawn on any surface.
 bool TinyCopiesPossible(const RenderContext& ctx) {
     const FrameStyle& style = ctx.style;
-    return ctx.onlyPixels && ctx.cornersInRange && ctx.solid.segments.empty() &&
+    return (ctx.onlyPixels || ctx.exact) && ctx.cornersInRange && ctx.solid.segments.empty() &&
            style.facecolmode >= kFaceOpaque && !style.rezerse && style.penbold == kLineThin &&
            style.hiddenWidthMode == kLineThin;
 }
@@ -289,6 +285,15 @@ bool TinyCopiesPossible(const RenderContext& ctx) {
 // covers it.
 [[gnu::noinline]] void DrawTinyCopy(Surface& surface, RenderContext& ctx, const PixelBox& box) {
     const Solid& solid = ctx.solid;
+    // Exact drawing puts the copy at the depth of its centre: at this size its
+    // pixels can only be in front of or behind another copy's as a whole.
+    const float key = ctx.exact ? static_cast<float>(ctx.copy.DepthKey(ctx.copy.View({}))) : 0.0f;
+    auto put = [&](int32_t x, int32_t y, Colour colour) {
+        if (ctx.exact)
+            surface.SetPixelDepth(x, y, key, ctx.idBase + 1, colour);
+        else
+            surface.SetPixel(x, y, colour);
+    };
     const Point* screen = ctx.scratch.screen.data();
     const int32_t faceCount = solid.faceCount();
     auto bitOf = [&box](Point p) { return 1u << ((p.y - box.minY) * 2 + (p.x - box.minX)); };
@@ -317,9 +322,9 @@ bool TinyCopiesPossible(const RenderContext& ctx) {
         const int32_t x = box.minX + static_cast<int32_t>(b & 1);
         const int32_t y = box.minY + static_cast<int32_t>(b >> 1);
         if (front & bit)
-            surface.SetPixel(x, y, style.visiblePen.colour);
+            put(x, y, style.visiblePen.colour);
         else if (hidden & bit)
-            surface.SetPixel(x, y, style.hiddenPen.colour);
+            put(x, y, style.hiddenPen.colour);
     }
     if (style.facecolmode < kFaceGrey || box.maxX == box.minX || box.maxY == box.minY || ((front | hidden) & 1u))
         return;
@@ -337,7 +342,7 @@ bool TinyCopiesPossible(const RenderContext& ctx) {
         for (int32_t j = 0; j < total; ++j) scratch.points[j] = screen[face.corners[j]];
         std::fill_n(scratch.counts.begin(), polygons, size);
         if (FillCoversPixel(scratch.points.data(), scratch.counts.data(), polygons, box.minX, box.minY)) {
-            surface.SetPixel(box.minX, box.minY, FillColour(ctx, face, i, view.normal));
+            put(box.minX, box.minY, FaceFillColour(ctx, face, i, view.normal));
             return;
         }
     }
@@ -373,11 +378,11 @@ void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t fa
         if (scratch.counts.size() < static_cast<size_t>(polygons)) scratch.counts.resize(static_cast<size_t>(polygons));
         std::fill_n(scratch.counts.begin(), polygons, size);
         if (reach == FillReach::kAny) {
-            surface.FillPolygons(points, scratch.counts.data(), polygons, FillColour(ctx, face, faceIndex, view.normal));
+            surface.FillPolygons(points, scratch.counts.data(), polygons, FaceFillColour(ctx, face, faceIndex, view.normal));
         } else if (FillCoversPixel(points, scratch.counts.data(), polygons, corner.x, corner.y)) {
             // A face of a pixel or so: whether it covers its one pixel is cheaper to
             // ask than its shading.
-            surface.SetPixel(corner.x, corner.y, FillColour(ctx, face, faceIndex, view.normal));
+            surface.SetPixel(corner.x, corner.y, FaceFillColour(ctx, face, faceIndex, view.normal));
         }
     }
     if (!pen.none) surface.DrawOutlines(points, size, polygons, pen.width, pen.colour);
@@ -411,9 +416,19 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
     PlanePoint* planeCache = scratch.plane.empty() ? nullptr : scratch.plane.data();
     ctx.viewCache = viewCache;
     ctx.planeCache = planeCache;
-    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache, planeCache);
+    ProjectVertices(ctx.copy, ctx.projection, eye, solid.vertices, scratch.screen.data(), viewCache, planeCache,
+                    ctx.exact ? scratch.keys.data() : nullptr);
     const PixelBox box = BoxOf(scratch.screen);
-    if (ctx.onlyPixels && !CopyCanSetPixels(box, ctx.width, ctx.height)) return;
+    const int32_t faceCount = solid.faceCount();
+    // In exact drawing each copy has its own face ids, whether drawn or not.
+    struct NextIds {
+        RenderContext& ctx;
+        int32_t faces;
+        ~NextIds() { ctx.idBase += static_cast<uint32_t>(faces); }
+    } nextIds{ctx, ctx.exact ? faceCount : 0};
+    // Exact drawing cuts faces at the eye plane, so a copy that lost vertices
+    // there may reach beyond the box of those it kept.
+    if (ctx.onlyPixels && !CopyCanSetPixels(box, ctx.width, ctx.height) && (box.allPixels || !ctx.exact)) return;
     // With every vertex on a pixel and every corner a vertex, ViewFace need not look.
     ctx.allCornersDrawable = box.allPixels && ctx.cornersInRange;
     if (ctx.tinyCopies && ctx.allCornersDrawable && box.maxX - box.minX <= 1 && box.maxY - box.minY <= 1 &&
@@ -421,9 +436,12 @@ void DrawSolidCopy(Surface& surface, RenderContext& ctx, Vec3 offset, double sca
         DrawTinyCopy(surface, ctx, box);
         return;
     }
+    if (ctx.exact) {
+        DrawCopyExact(surface, ctx, box.allPixels);
+        return;
+    }
 
     const FrameStyle& style = ctx.style;
-    const int32_t faceCount = solid.faceCount();
     const bool facingTest = style.facecolmode >= kFaceOpaque;
     // The fill pass outlines the faces it fills with the pen of the edge pass
     // that outlines the same faces again after every fill, so on a surface that
@@ -497,7 +515,6 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     ctx.cornersInRange = topLevel > 0 && CornersInRange(solid);
     ctx.width = surface.Width();
     ctx.height = surface.Height();
-    ctx.tinyCopies = TinyCopiesPossible(ctx);
 
     if (topLevel > 0) {
         OrderCopies(ctx.projection, solid, scratch.order, scratch.orderKeys);
@@ -512,10 +529,23 @@ void RenderFrame(Solid& solid, ViewState& view, const DisplaySettings& display, 
     FitBuffer(scratch.view, solid.vertices.size() <= kViewCacheVertices ? solid.vertices.size() : 0);
     FitBuffer(scratch.plane, solid.vertices.size());
     FitBuffer(scratch.sides, solid.faces.size());
+    // Exact drawing for every figure the stored order could show wrongly, where the
+    // surface keeps a depth; a convex solid is already exact in stored order, and the
+    // transparent mode draws every outline in either.
+    ctx.exact = display.exactdepth != 0 && !solid.convex && style.facecolmode != kFaceTransparent;
+    FitBuffer(scratch.keys, ctx.exact ? solid.vertices.size() : 0);
+    ctx.tinyCopies = TinyCopiesPossible(ctx);
 
     const int firstEye = display.stereoon ? -1 : 0;
     const int lastEye = display.stereoon ? 1 : 0;
     for (int eye = firstEye; eye <= lastEye; eye += 2) {
+        // Each eye's image covers the one before where it has faces, as in stored order.
+        if (ctx.exact && !surface.ClearDepth()) {  // no depth on this surface, or no memory for one: stored order
+            ctx.exact = false;
+            ctx.tinyCopies = TinyCopiesPossible(ctx);
+        }
+        ctx.idBase = 0;
+        ctx.eye = eye;
         DrawSolidCopy(surface, ctx, {}, 1.0, eye, topLevel);
         if (display.ctpix) {
             // The centre of this eye's image, on top of it.

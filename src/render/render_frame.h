@@ -57,6 +57,12 @@ struct RenderScratch {
     std::vector<int32_t> counts;            // its polygon sizes
     std::vector<int32_t> order;             // copy order of a fractal figure
     std::vector<std::pair<double, int32_t>> orderKeys;
+    // Exact drawing only:
+    std::vector<float> keys;                // depth key of every vertex of the current copy
+    std::vector<Vec3> clipView;             // a face cut at the eye plane: its view-space points
+    std::vector<Vec3> clipOut;
+    std::vector<Point> clipPoints;          // and their pixels
+    std::vector<int32_t> clipCounts;
 };
 
 // One frame in progress.
@@ -79,6 +85,10 @@ struct RenderContext {
     bool tinyCopies = false;          // copies within 2 x 2 pixels may take the short way
     int32_t width = 0;  // the surface's size
     int32_t height = 0;
+    // Exact drawing: a depth buffer decides what covers what (render/exact_copy.h).
+    bool exact = false;
+    uint32_t idBase = 0;  // face ids of the current copy start after this
+    int eye = 0;          // the eye being drawn
 };
 
 // The facing test of one face in the current copy, shared by the three passes.
@@ -110,6 +120,17 @@ FaceView ViewFace(const RenderContext& ctx, const Face& face);
 // One face of the current copy with `pen`; `view` from ViewFace for the same copy and eye.
 void DrawFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t faceIndex, int drawmode,
               const FaceView& view, const Pen& pen);
+
+// The fill colour of a face of the current copy lit with the view-space normal `normal`.
+Colour FaceFillColour(const RenderContext& ctx, const Face& face, int32_t faceIndex, Vec3 normal);
+
+// What a fill of these corners can set on a w x h surface. A pixel is filled
+// only when its centre lies inside the shape, so a shape with all its corners
+// on one row, or wholly at or beyond a border, fills none; one with its corners
+// within a 2 x 2 block of pixels can fill only the block's top-left pixel, which
+// is written to `corner`.
+enum class FillReach { kNothing, kOnePixel, kAny };
+FillReach ReachOfFill(const Point* points, int32_t n, int32_t w, int32_t h, Point& corner);
 
 // One segment of the current copy with `pen`; segments are never hidden.
 void DrawSegment(Surface& surface, const RenderContext& ctx, int32_t a, int32_t b, const Pen& pen);

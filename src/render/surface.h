@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 #include "model/solid.h"
 
@@ -10,6 +12,32 @@ namespace gyro {
 struct Point {
     int32_t x = 0;
     int32_t y = 0;
+};
+
+// A depth over the surface, linear in the pixel position on either side of a
+// split column and row: at pixel (x, y) the key is a * x + b * y + c, plus `left`
+// when x < splitX and `top` when y < splitY. (Pixel rounding toward zero about the
+// picture's centre puts the pixels left of and above it one pixel further from
+// the points they show.) A larger key is nearer the eye.
+struct DepthPlane {
+    double a = 0.0;
+    double b = 0.0;
+    double c = 0.0;
+    int32_t splitX = std::numeric_limits<int32_t>::min();
+    double left = 0.0;
+    int32_t splitY = std::numeric_limits<int32_t>::min();
+    double top = 0.0;
+    // Keys are kept within the range of the face's corners: a face seen nearly
+    // edge-on covers pixels whose centres its plane reaches only far off.
+    float lowest = -std::numeric_limits<float>::infinity();
+    float highest = std::numeric_limits<float>::infinity();
+
+    // The key of one pixel, rounded as a fill's span works it out.
+    float KeyAt(int32_t x, int32_t y) const {
+        double row = b * y + c + (y < splitY ? top : 0.0);
+        if (x < splitX) row += left;
+        return std::clamp(static_cast<float>(a * x + row), lowest, highest);
+    }
 };
 
 // The one drawing interface of the renderer. Coordinates are pixels, x to the
@@ -43,6 +71,32 @@ public:
     // set no pixel or whose pixels a later call of the same frame is certain to
     // set again to the same colour; the finished picture is the same either way.
     virtual bool NeedsEveryCall() const { return true; }
+
+    // Depth-tested drawing, for surfaces that keep a depth and a face id per pixel.
+    // ClearDepth starts a picture with nothing in front of anything; false when the
+    // surface keeps no depth (the calls below then do nothing).
+    virtual bool ClearDepth() { return false; }
+    // Fills the polygons as one shape by the nonzero rule (pixel centres as for
+    // FillPolygons), but only the pixels whose key under `plane` is larger than the
+    // key they hold; those take the key and `id`, and `colour` when `paint` is set.
+    virtual void FillPolygonsDepth(const Point* points, const int32_t* counts, int32_t polygonCount,
+                                   const DepthPlane& plane, uint32_t id, bool paint, Colour colour) {
+        (void)points, (void)counts, (void)polygonCount, (void)plane, (void)id, (void)paint, (void)colour;
+    }
+    // The pixels of DrawLine(a, b, width) whose thin-line pixel is in front (`front`
+    // set) or behind (`front` clear) what the surface holds there. The line's key runs
+    // from ka at a to kb at b along its major axis; a pixel is in front when its face
+    // id is idA or idB (the faces the line is an edge of), when it holds no face, or
+    // when its key is at most the line's key plus `slack`.
+    virtual void DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack,
+                               bool front, int32_t width, Colour colour) {
+        (void)a, (void)b, (void)ka, (void)kb, (void)idA, (void)idB, (void)slack, (void)front, (void)width,
+            (void)colour;
+    }
+    // One pixel with the depth test of FillPolygonsDepth.
+    virtual void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) {
+        (void)x, (void)y, (void)key, (void)id, (void)colour;
+    }
 };
 
 }  // namespace gyro

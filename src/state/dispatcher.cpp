@@ -6,8 +6,10 @@
 #include "catalog/builders.h"
 #include "catalog/catalogue.h"
 #include "families/families.h"
+#include "model/face_shape.h"
 #include "model/finishing.h"
 #include "model/solid_ops.h"
+#include "state/framing.h"
 
 namespace gyro {
 
@@ -79,13 +81,17 @@ int BuildMesh(Solid& solid, ShapeId figure, int depth) {
 }  // namespace
 
 int BuildFigure(Solid& solid, ShapeId figure) {
+    ++solid.buildCount;
     ClearMesh(solid);
     solid.zukei = figure;
     solid.patternCount = 1;
     solid.fractalDepthMax = 0;
     solid.nameJa.clear();
     solid.nameEn.clear();
-    return BuildMesh(solid, figure, 0);
+    const int result = BuildMesh(solid, figure, 0);
+    MendFaceStarts(solid);
+    solid.convex = IsConvexSolid(solid);
+    return result;
 }
 
 void InitSolid(Solid& solid) {
@@ -97,10 +103,15 @@ void InitSolid(Solid& solid) {
     BuildFigure(solid, 5);
 }
 
-int Rebuild(Solid& solid) { return BuildFigure(solid, solid.zukei); }
+int Rebuild(Solid& solid) {
+    const int result = BuildFigure(solid, solid.zukei);
+    FrameForStartView(solid);
+    return result;
+}
 
 int ChangeFigure(AppState& state, ShapeId figure) {
     const int result = BuildFigure(state.solid, figure);
+    FrameForStartView(state.solid);
     ClampDisplayToFigure(state);
     return result;
 }

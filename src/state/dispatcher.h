@@ -12,10 +12,11 @@ int BuildFigure(Solid& solid, ShapeId figure);
 // Every default and the palette, then builds figure 5 (the cube).
 void InitSolid(Solid& solid);
 
-// Builds the same figure again after a parameter change.
+// Builds the same figure again after a parameter change, framed for the start
+// view (state/framing.h). BuildFigure alone gives the builders' own sizes.
 int Rebuild(Solid& solid);
 
-// A new figure chosen by the user: builds it, then brings the colour pattern
+// A new figure chosen by the user: builds and frames it, then brings the colour pattern
 // and the fractal depth back into range.
 int ChangeFigure(AppState& state, ShapeId figure);
 

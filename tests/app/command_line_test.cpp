@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct LineRow {
     std::vector<std::string> args;
     Action action;
     std::string grab;
+    std::optional<UiLanguage> language = std::nullopt;
 };
 
 TEST(ViewerCommandLine, HelpVersionQtOptionsAndMistakes) {
@@ -38,6 +40,12 @@ TEST(ViewerCommandLine, HelpVersionQtOptionsAndMistakes) {
         {{"--bogus"}, Action::Error, ""},
         {{"-x"}, Action::Error, ""},
         {{"file.txt"}, Action::Error, ""},
+        {{"--lang", "en"}, Action::Run, "", UiLanguage::English},
+        {{"--lang=ja"}, Action::Run, "", UiLanguage::Japanese},
+        {{"--lang", "EN", "--grab", "b.png"}, Action::Run, "b.png", UiLanguage::English},
+        {{"--lang", "de"}, Action::Error, ""},
+        {{"--lang"}, Action::Error, ""},
+        {{"--lang="}, Action::Error, ""},
     };
     for (const LineRow& row : rows) {
         std::string joined;
@@ -46,6 +54,7 @@ TEST(ViewerCommandLine, HelpVersionQtOptionsAndMistakes) {
         const ViewerCommandLine line = ParseViewerCommandLine(row.args);
         EXPECT_EQ(line.action, row.action);
         EXPECT_EQ(line.grabFile, row.grab);
+        EXPECT_EQ(line.language, row.language);
         EXPECT_EQ(line.error.empty(), row.action != Action::Error);
     }
 }

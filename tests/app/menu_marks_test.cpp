@@ -23,8 +23,12 @@ TEST(MenuMarks, StartState) {
         cmd::kMouse,       cmd::kFaceGrey,      cmd::kKikakuInscribed, cmd::kPenThin,
         cmd::kPenOppositeBackground, cmd::kHiddenWidthAsVisible, cmd::kHiddenAsBackground,
         cmd::kBackgroundBlack, cmd::kShading,   cmd::kGloss,           cmd::kPerspective, cmd::kSymmetry,
+        cmd::kExactDepth,      cmd::kLanguageJapanese,
     };
     EXPECT_EQ(Checked(state, shell), expected);
+    shell.language = UiLanguage::English;
+    EXPECT_TRUE(Checked(state, shell).contains(cmd::kLanguageEnglish));
+    EXPECT_FALSE(Checked(state, shell).contains(cmd::kLanguageJapanese));
 }
 
 TEST(MenuMarks, EveryItemListedOnceAndEachGroupFollowsItsField) {
@@ -44,6 +48,7 @@ TEST(MenuMarks, EveryItemListedOnceAndEachGroupFollowsItsField) {
     state.display.stereoon = 1;
     state.display.rezerse = 1;
     state.display.ctpix = 1;
+    state.display.exactdepth = 0;
     state.view.autoroton = 1;
     shell.inertiaon = 1;
     shell.fpson = 1;
@@ -54,7 +59,7 @@ TEST(MenuMarks, EveryItemListedOnceAndEachGroupFollowsItsField) {
         EXPECT_TRUE(checked.count(id)) << id;
     }
     for (int id : {cmd::kFigureFirst, cmd::kFigureFirst + 1, cmd::kFaceGrey, cmd::kShading, cmd::kKikakuInscribed,
-                   cmd::kPenOppositeBackground, cmd::kBackgroundBlack}) {
+                   cmd::kPenOppositeBackground, cmd::kBackgroundBlack, cmd::kExactDepth}) {
         EXPECT_FALSE(checked.count(id)) << id;
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/status_text.h"
+#include "state/dispatcher.h"
 
 namespace gyro {
 namespace {
@@ -62,6 +63,52 @@ TEST(StatusText, FamilyPieces) {
     EXPECT_EQ(Line1(state, shell), "speed:50 level:3(MAX)");
     state.display.fracn = 2;
     EXPECT_EQ(Line1(state, shell), "speed:50 level:2");
+}
+
+}  // namespace
+}  // namespace gyro
+
+namespace gyro {
+namespace {
+
+// A figure that does not exist for its parameters says so, naming where they
+// change; any figure with something to draw shows its name as before.
+TEST(StatusText, AnEmptyFigureNamesItsRefusal) {
+    struct Row {
+        ShapeId figure;
+        bool built;  // false: the number with an empty mesh, as a failed build leaves it
+        Refusal expected;
+    };
+    const Row rows[] = {
+        {5, true, Refusal::None},          {409, true, Refusal::PrismDialog},
+        {413, true, Refusal::PrismDialog}, {400, true, Refusal::None},
+        {417, false, Refusal::PrismDialog},
+        {415, true, Refusal::None},        {415, false, Refusal::SphericalFamily},
+        {416, false, Refusal::SphericalFamily}, {414, false, Refusal::PyramidFamily},
+        {453, false, Refusal::Other},      {28, true, Refusal::None},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.figure);
+        AppState state;
+        InitAppState(state);
+        ShellState shell;
+        if (row.built) {
+            ChangeFigure(state, row.figure);
+        } else {
+            state.solid.zukei = row.figure;
+            state.solid.faces.clear();
+            state.solid.segments.clear();
+        }
+        StatusText text;
+        FormatStatus(state, shell, text);
+        EXPECT_EQ(text.refusal, row.expected);
+        EXPECT_EQ(NothingToDraw(state.solid), row.expected != Refusal::None);
+    }
+    // Segments alone are something to draw.
+    Solid wire;
+    wire.vertices = {{0, 0, 0}, {1, 0, 0}};
+    wire.segments = {{0, 1}};
+    EXPECT_FALSE(NothingToDraw(wire));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
+#include <QPixmap>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontMetrics>
@@ -55,10 +58,11 @@ struct Window : ::testing::Test {
 };
 
 TEST_F(Window, TitleMenusAndClientSize) {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Gyrosolid"));
+    // The title carries the figure's full names, so a name cut in the status band can be read.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Gyrosolid — 立方体 / 正六面体 / Cube / Regular hexahedron"));
     QStringList titles;
     for (QAction* a : window->menuBar()->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"操作(&F)", "図形(&Z)", "表示(&V)"}));
+    EXPECT_EQ(titles, (QStringList{"操作(&F)", "図形(&Z)", "表示(&V)", "言語 / Language"}));
     EXPECT_EQ(window->canvas()->size(), QSize(256, 256 + 32));
     EXPECT_EQ(shell.viewwidth, 256);
     EXPECT_EQ(shell.viewheight, 256);
@@ -327,6 +331,112 @@ TEST_F(Window, MaximisingKeepsTheDrawingSize) {
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_EQ(shell.viewwidth, 400);
+}
+
+// "窓に合わせる": the picture fills a maximised window and is centred in it;
+// off, maximising keeps the drawing size as before.
+TEST_F(Window, FitToWindowFollowsAMaximisedWindow) {
+    ASSERT_NE(window->action(cmd::kFitWindow), nullptr);
+    EXPECT_EQ(window->action(cmd::kFitWindow)->text(), QStringLiteral("窓に合わせる"));
+    EXPECT_FALSE(IsChecked(cmd::kFitWindow));  // off at start
+    Command(cmd::kFitWindow);
+    EXPECT_TRUE(IsChecked(cmd::kFitWindow));
+    EXPECT_EQ(state.display.fitwindow, 1);
+
+    window->showMaximized();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isMaximized());
+    const QSize client = window->canvas()->size();
+    ASSERT_GT(client.width(), 256);
+    EXPECT_EQ(shell.viewwidth, client.width());
+    EXPECT_EQ(shell.viewheight, client.height() - kStatusBandHeight);
+    EXPECT_EQ(state.solid.params.viewx, client.width());
+    EXPECT_EQ(state.solid.params.viewy, client.height() - kStatusBandHeight);
+    EXPECT_EQ(state.display.backBuffer.width, client.width());
+
+    // The cube, drawn in the middle of the whole area.
+    window->canvas()->repaint();
+    const BackBuffer& b = state.display.backBuffer;
+    const Colour background = b.pixels.front();
+    int x0 = b.width, x1 = -1, y0 = b.height, y1 = -1;
+    for (int y = 0; y < b.height; ++y) {
+        for (int x = 0; x < b.width; ++x) {
+            if (b.pixels[size_t(y) * size_t(b.width) + size_t(x)] == background) continue;
+            x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+        }
+    }
+    ASSERT_GE(x1, 0);
+    EXPECT_NEAR((x0 + x1) / 2.0, b.width / 2.0, 3.0);
+    EXPECT_NEAR((y0 + y1) / 2.0, b.height / 2.0, 24.0);  // the cube seen in perspective from its front
+
+    // Switched off while maximised: the size stays until the window changes;
+    // restoring takes the restored client size as before.
+    Command(cmd::kFitWindow);
+    EXPECT_FALSE(IsChecked(cmd::kFitWindow));
+    window->showNormal();
+    window->resize(300, 320);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(shell.viewwidth, window->canvas()->width());
+    window->showMaximized();
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_NE(shell.viewwidth, window->canvas()->width());  // off: maximising keeps the drawing size
+}
+
+// A settings file with another drawing size still sizes the window to it, with
+// the picture following the window or not.
+TEST_F(Window, FitToWindowKeepsTheSizeALoadedFileAsksFor) {
+    Command(cmd::kFitWindow);
+    window->resizeWindowToView(320, 200);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(shell.viewwidth, 320);
+    EXPECT_EQ(shell.viewheight, 200);
+    EXPECT_EQ(window->canvas()->size(), QSize(320, 200 + kStatusBandHeight));
+}
+
+// At a device-pixel ratio of 2 (QT_SCALE_FACTOR=2, its own ctest entry) the
+// window's image has twice the pixels of its logical size, and the picture is
+// drawn at them, not as 2 x 2 blocks.
+TEST_F(Window, HiDpiPictureAtDevicePixels) {
+    const qreal ratio = window->canvas()->devicePixelRatioF();
+    if (ratio != 2) GTEST_SKIP() << "runs with QT_SCALE_FACTOR=2";
+    const QImage image = window->canvas()->grab().toImage();
+    EXPECT_EQ(image.width(), 2 * window->canvas()->width());
+    EXPECT_EQ(image.height(), 2 * window->canvas()->height());
+    // Along the cube's outline some 2 x 2 cell holds two colours.
+    int mixedCells = 0;
+    for (int y = 0; y + 1 < 2 * shell.viewheight; y += 2) {
+        for (int x = 0; x + 1 < 2 * shell.viewwidth; x += 2) {
+            const QRgb c = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c) {
+                ++mixedCells;
+            }
+        }
+    }
+    EXPECT_GT(mixedCells, 100);
+    // Exports keep the drawing size.
+    window->runCommand(cmd::kCopyImage);
+    EXPECT_EQ(state.display.backBuffer.width, shell.viewwidth);
+}
+
+// A figure that does not exist for its parameters says so in line 2 of the
+// band, short enough for the narrowest window, in place of its name.
+TEST_F(Window, AnEmptyFigureSaysSoInTheBand) {
+    for (const ShapeId figure : {409, 413, 400}) {
+        SCOPED_TRACE(figure);
+        ChangeFigure(state, figure);
+        window->canvas()->repaint();
+        EXPECT_EQ(window->statusText().refusal, figure == 400 ? Refusal::None : Refusal::PrismDialog);
+    }
+    const QFontMetrics metrics(window->statusFont());
+    for (const Refusal refusal : {Refusal::PyramidFamily, Refusal::PrismDialog, Refusal::SphericalFamily, Refusal::Other}) {
+        const QString text = MainWindow::refusalText(refusal);
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_LE(metrics.horizontalAdvance(text), 256) << text.toStdString();
+    }
 }
 
 TEST_F(Window, AKeyLetGoWhileCtrlIsDownStopsActing) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalog/catalogue.h"
+#include "catalog/english_names.h"
 #include "io/mesh_export.h"
 #include "state/dispatcher.h"
 #include "support/cli_runner.h"
@@ -23,8 +24,10 @@ namespace fs = std::filesystem;
 
 using CliTest = TempFolderTest;
 
-TEST_F(CliTest, ListHasOneLinePerFigure) {
-    const CliResult run = RunCli("list");
+// Runs `list` with `options` and checks one line per figure: number, both
+// names, and with --all-names the English name the English interface shows.
+void ExpectOneLinePerFigure(const std::string& options, bool allNames) {
+    const CliResult run = RunCli("list" + options);
     ASSERT_EQ(run.status, 0);
     std::istringstream in(run.out);
     std::vector<std::string> lines;
@@ -32,11 +35,25 @@ TEST_F(CliTest, ListHasOneLinePerFigure) {
     const auto figures = AllFigures();
     ASSERT_EQ(lines.size(), figures.size());
     for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string expected = std::to_string(figures[i].number) + "\t" + std::string(figures[i].nameJa) +
-                                     "\t" + std::string(figures[i].nameEn);
+        std::string expected = std::to_string(figures[i].number) + "\t" + std::string(figures[i].nameJa) + "\t" +
+                               std::string(figures[i].nameEn);
+        if (allNames) {
+            expected += '\t';
+            expected += EnglishFigureName(figures[i].number);
+        }
         EXPECT_EQ(lines[i], expected);
     }
+}
+
+TEST_F(CliTest, ListHasOneLinePerFigure) {
+    ExpectOneLinePerFigure("", false);
     EXPECT_NE(RunCli("list extra").status, 0);
+}
+
+TEST_F(CliTest, ListWithAllNamesAddsTheEnglishNameShownAsFourthColumn) {
+    ExpectOneLinePerFigure(" --all-names", true);
+    EXPECT_EQ(RunCli("list --all-names extra").status, 2);
+    EXPECT_EQ(RunCli("list --all").status, 2);
 }
 
 TEST_F(CliTest, ExportOfUnknownNumberOrBadOptionsWritesNothing) {

@@ -6,6 +6,7 @@
 #include "dialogs/animation_values.h"
 #include "dialogs/auto_rotation_values.h"
 #include "dialogs/axis_values.h"
+#include "dialogs/field_rule.h"
 #include "dialogs/field_text.h"
 #include "dialogs/light_values.h"
 #include "dialogs/perspective_values.h"
@@ -236,6 +237,58 @@ TEST(AnimationValues, FieldsReadBackIntoTheirRanges) {
         EXPECT_EQ(r.format, c.wantFormat) << c.list;
         EXPECT_EQ(r.plan.axis, c.wantAxis) << c.list;
     }
+}
+
+}  // namespace
+}  // namespace gyro
+
+namespace gyro {
+namespace {
+
+// The field rule without a window: the whole kept text is a number within range.
+TEST(FieldRule, WholeNumbersWithinTheRangeOnly) {
+    struct Row {
+        const char* text;
+        FieldRange range;
+        FieldFault expected;
+    };
+    const FieldRange tenths = kTenthsRange;
+    const Row rows[] = {
+        {"12", tenths, FieldFault::None},
+        {" -3599 ", tenths, FieldFault::None},
+        {"+3599", tenths, FieldFault::None},
+        {"\xE2\x88\x92" "5", tenths, FieldFault::None},  // U+2212 minus sign
+        {"3600", tenths, FieldFault::OutOfRange},
+        {"-3600", tenths, FieldFault::OutOfRange},
+        {"99999", tenths, FieldFault::OutOfRange},  // stored as -31073 by a 16-bit wrap before
+        {"abc", tenths, FieldFault::NotANumber},
+        {"", tenths, FieldFault::NotANumber},
+        {"  ", tenths, FieldFault::NotANumber},
+        {"12abc", tenths, FieldFault::NotANumber},
+        {"1.5", tenths, FieldFault::NotANumber},
+        {"1e3", tenths, FieldFault::NotANumber},
+        {"-", tenths, FieldFault::NotANumber},
+        {"0", kEyeDistanceRange, FieldFault::OutOfRange},  // no picture at eye distance 0
+        {"1", kEyeDistanceRange, FieldFault::None},
+        {"0", kScreenSideRange, FieldFault::OutOfRange},
+        {"5000", kScreenSideRange, FieldFault::None},  // clamped to 2048 when stored
+        {"-100", kLightDepthRange, FieldFault::OutOfRange},
+        {"0", kZoomRange, FieldFault::OutOfRange},
+        {"-3", kZoomRange, FieldFault::OutOfRange},
+        {"1e-300", kZoomRange, FieldFault::None},
+        {"2.5e1", kCoordinateRange, FieldFault::None},
+        {".5", kCoordinateRange, FieldFault::None},
+        {"1e999", kCoordinateRange, FieldFault::NotANumber},
+        {"nan", kCoordinateRange, FieldFault::NotANumber},
+        {"inf", kCoordinateRange, FieldFault::NotANumber},
+        {"0x10", kCoordinateRange, FieldFault::NotANumber},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(CheckField(MakeField(row.text, 64), row.range), row.expected) << row.text;
+    }
+    // Only what the field keeps counts: "12345" of "123456" in a five-character field.
+    EXPECT_EQ(CheckField(EditField{"123456", 5}, kLightDepthRange), FieldFault::None);
+    EXPECT_EQ(CheckField(EditField{"123456", 6}, kLightDepthRange), FieldFault::OutOfRange);
 }
 
 }  // namespace

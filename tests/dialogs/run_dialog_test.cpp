@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 #include <memory>
@@ -74,13 +76,25 @@ TEST_F(DialogRunner, TheInformationBoxShowsTheHelpAndClosesOnOkOrEscape) {
     window->startLoop();
     QApplication::processEvents();
 
+    QPixmap iconPixmap(32, 32);
+    iconPixmap.fill(Qt::red);
+    const QIcon previousIcon = QApplication::windowIcon();
+    QApplication::setWindowIcon(QIcon(iconPixmap));
     int opened = 0;
     QStringList lines;
+    bool iconShown = false;
     SetDialogAnswerer([&](QDialog& d) {
         ++opened;
         EXPECT_FALSE(window->loopRunning());  // the frames wait while the box is open
         EXPECT_EQ(d.windowTitle(), QStringLiteral("情報・操作方法"));
-        for (const QLabel* label : d.findChildren<QLabel*>()) lines << label->text();
+        // A dialog is answered, not kept: no minimise or maximise button.
+        EXPECT_FALSE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(d.windowFlags() & Qt::WindowCloseButtonHint);
+        for (const QLabel* label : d.findChildren<QLabel*>()) {
+            if (!label->text().isEmpty()) lines << label->text();
+        }
+        const QLabel* icon = d.findChild<QLabel*>(QStringLiteral("icon"));
+        iconShown = icon != nullptr && !icon->pixmap().isNull();
         d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         EXPECT_EQ(d.result(), QDialog::Accepted);
     });
@@ -93,6 +107,13 @@ TEST_F(DialogRunner, TheInformationBoxShowsTheHelpAndClosesOnOkOrEscape) {
     ASSERT_EQ(lines.size(), 12);  // the version line and eleven lines of key help
     EXPECT_EQ(lines.front(), QStringLiteral("Gyrosolid　Ver 1.12"));
     EXPECT_TRUE(lines.contains(QStringLiteral("「Ｑ・Ｗ（PgUp・PgDn）」で図形変更")));
+    // Each key beside the one that does the same: 3 and Home enlarge, 1 and End
+    // shrink; + and X speed up, - and Z slow down; 7 and Delete, 9 and Insert.
+    EXPECT_TRUE(lines.contains(QStringLiteral("「３・１（Home・End）」で拡大／縮小")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("「＋・－（Ｘ・Ｚ）」で回転速度調整")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("「７・９（Del・Ins）」でｘ－ｙ回転")));
+    EXPECT_TRUE(iconShown);
+    QApplication::setWindowIcon(previousIcon);
     EXPECT_EQ(lines.back(), QStringLiteral("「リターン」で任意軸で指定した角度だけ回転"));
 
     // Escape closes it too.

@@ -6,17 +6,22 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTranslator>
 
+#include <cmath>
 #include <functional>
+#include <limits>
+#include <vector>
 #include <memory>
 #include <string>
 
 #include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "app/translations.h"
+#include "dialogs/field_rule.h"
 #include "dialogs/run_dialog.h"
 #include "io/settings_file.h"
 #include "view/view_state.h"
@@ -110,14 +115,14 @@ TEST_F(ViewDialogs, LightFieldsTakeFiveCharactersAndMinimumStopsAtMaximum) {
     Open(cmd::kLightDialog, [](QDialog& d) {
         EXPECT_EQ(Text(d, "lightang2"), "-3599");
         EXPECT_EQ(Text(d, "lightmax"), "95");
-        Type(d, "lightang1", "123456");
-        EXPECT_EQ(Text(d, "lightang1"), "12345");
+        Type(d, "lightdep", "123456");
+        EXPECT_EQ(Text(d, "lightdep"), "12345");
         Type(d, "lightmin", "80");
         Type(d, "lightmax", "50");
         Check(d, "lightsquare", true);
         Ok(d);
     });
-    EXPECT_EQ(state.display.lightang1, 12345);
+    EXPECT_EQ(state.display.lightdep, 12345);
     EXPECT_EQ(state.display.lightmin, 50);
     EXPECT_EQ(state.display.lightmax, 50);
     EXPECT_EQ(state.display.lightsquare, 1);
@@ -152,8 +157,8 @@ TEST_F(ViewDialogs, AxisWithoutAngleTurnsByItsLengthOnReturn) {
 
 TEST_F(ViewDialogs, ScreenSizeIsClampedAndResizesTheWindow) {
     Open(cmd::kScreenSize, [](QDialog& d) {
-        Type(d, "viewwidth", "5000");
-        Type(d, "viewheight", "0");
+        Type(d, "viewwidth", "5000");  // a sound size, within the dialog's 2048
+        Type(d, "viewheight", "1");
         Ok(d);
     });
     EXPECT_EQ(shell.viewwidth, 2048);
@@ -212,10 +217,99 @@ TEST_F(ViewDialogs, SizeBelowZeroIsOneAndNormaliseFillsTheFieldsOnly) {
         Type(d, "rad", "-3");
         Type(d, "ax01", "0.5");
         Ok(d);
+        EXPECT_TRUE(d.isVisible());  // no size at or below 0
+        Type(d, "rad", "2");
+        Ok(d);
     });
-    EXPECT_EQ(state.view.rad, 1.0);
+    EXPECT_EQ(state.view.rad, 2.0);
     EXPECT_EQ(state.view.ax[0][1], 0.5);
     EXPECT_EQ(state.view.ax[2][2], 1e300);
+}
+
+// One rule for every field: text that is not a number, or a number outside
+// the field's range, is refused; the dialog stays open on the field with a
+// line naming the range, and nothing is stored. Full-width digits are read.
+TEST_F(ViewDialogs, EveryFieldRefusesWhatIsNotANumberWithinItsRange) {
+    struct Row {
+        int command;
+        const char* field;
+        FieldRange range;
+        const char* enable = nullptr;  // a check box that enables the field
+    };
+    const Row rows[] = {
+        {cmd::kLightDialog, "lightang1", kTenthsRange},        {cmd::kLightDialog, "lightang2", kTenthsRange},
+        {cmd::kLightDialog, "lightang1v", kTenthsRange},       {cmd::kLightDialog, "lightang2v", kTenthsRange},
+        {cmd::kLightDialog, "lightdep", kLightDepthRange},     {cmd::kLightDialog, "lightmax", kBrightnessRange},
+        {cmd::kLightDialog, "lightmin", kBrightnessRange},     {cmd::kScreenSize, "viewwidth", kScreenSideRange},
+        {cmd::kScreenSize, "viewheight", kScreenSideRange},    {cmd::kPerspectiveDialog, "persdz", kEyeDistanceRange},
+        {cmd::kPerspectiveDialog, "perssx", kPixelShiftRange}, {cmd::kPerspectiveDialog, "perssy", kPixelShiftRange},
+        {cmd::kPerspectiveDialog, "stereodip", kPixelShiftRange},
+        {cmd::kPerspectiveDialog, "stereodist", kPixelShiftRange},
+        {cmd::kAutoRotation, "autorotarg1v", kTenthsRange},    {cmd::kAutoRotation, "autorotarg2v", kTenthsRange},
+        {cmd::kArbitraryAxis, "nax0", kCoordinateRange},       {cmd::kArbitraryAxis, "nax1", kCoordinateRange},
+        {cmd::kArbitraryAxis, "nax2", kCoordinateRange},       {cmd::kArbitraryAxis, "nang", kCoordinateRange, "njim"},
+        {cmd::kSizeAndDirection, "rad", kZoomRange},           {cmd::kSizeAndDirection, "ax00", kCoordinateRange},
+        {cmd::kSizeAndDirection, "ax12", kCoordinateRange},    {cmd::kSizeAndDirection, "ax21", kCoordinateRange},
+    };
+    const auto text = [](const FieldRange& r, double v) {
+        return r.integer ? QString::number(static_cast<qint64>(v)) : QString::number(v, 'g', 17);
+    };
+    for (const Row& row : rows) {
+        const FieldRange& r = row.range;
+        const bool bounded = r.highest != std::numeric_limits<double>::max();
+        struct Try {
+            QString typed;  // empty with `largest`: as many 9s as the field takes
+            bool accepted;
+            bool largest = false;
+        };
+        std::vector<Try> tries = {{"abc", false}, {"", false}, {QStringLiteral("１２"), true}, {"1x", false}};
+        if (bounded) {
+            tries.push_back({text(r, r.lowest - 1), false});
+            tries.push_back({text(r, r.highest + 1), false});
+            tries.push_back({text(r, r.lowest), !r.lowestOpen});
+            tries.push_back({text(r, r.highest), true});
+        } else {
+            tries.push_back({"1e999", false});  // beyond any double
+            tries.push_back({"-1e300", !r.lowestOpen});
+        }
+        if (r.lowestOpen) tries.push_back({"0", false});
+        if (!r.integer) tries.push_back({"2.5e1", true});
+        tries.push_back({"", false, true});
+        for (Try& t : tries) {
+            const std::string before = SaveSettings(state);
+            const int32_t viewBefore = shell.viewwidth;
+            bool stayedOpen = false;
+            bool named = false;
+            bool kept = false;
+            Open(row.command, [&](QDialog& d) {
+                if (row.enable) Check(d, row.enable, true);
+                const int room = Field(d, row.field)->maxLength();
+                if (t.largest) {
+                    t.typed = QString(room, QLatin1Char('9'));
+                    t.accepted = std::pow(10.0, room) - 1 <= r.highest;
+                }
+                Type(d, row.field, t.typed);
+                kept = Text(d, row.field) == t.typed;
+                Ok(d);
+                stayedOpen = d.isVisible();
+                if (stayedOpen) {
+                    const QLabel* message = d.findChild<QLabel*>(QStringLiteral("fieldMessage"));
+                    named = message != nullptr && message->isVisible() && !message->text().isEmpty();
+                    Cancel(d);
+                }
+            });
+            SCOPED_TRACE(std::string(row.field) + " = '" + t.typed.toStdString() + "'");
+            if (!kept) continue;  // longer than the field takes: its kept part is another try
+            EXPECT_EQ(stayedOpen, !t.accepted);
+            if (!t.accepted) {
+                EXPECT_TRUE(named);
+                EXPECT_EQ(SaveSettings(state), before);  // nothing stored
+                EXPECT_EQ(shell.viewwidth, viewBefore);
+            }
+            InitAppState(state);
+            window->resizeWindowToView(256, 256);
+        }
+    }
 }
 
 TEST(QtTranslations, StandardButtonsSpeakJapanese) {

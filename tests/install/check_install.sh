@@ -28,4 +28,7 @@ for size in 16 22 24 32 48 64 128 256; do
   [[ $(od --endian=big -An -tu4 -j16 -N8 "$icon" | xargs) == "$size $size" ]] ||
     fail "icon ${size}x${size} is not ${size}x${size}"
 done
+qm="$prefix/share/gyrosolid/translations/gyrosolid_en.qm"
+# A .qm file starts with Qt's magic number 3C B8 64 18.
+[[ $(od -An -tx1 -N4 "$qm" 2>/dev/null | xargs) == "3c b8 64 18" ]] || fail "English translation missing"
 echo "install tree complete"

@@ -39,6 +39,7 @@ struct Drawn {
 Drawn DrawRow(const VectorRow& row) {
     AppState state;
     InitAppState(state);
+    state.display.exactdepth = 0;  // the stored order, drawn alike on both sides
     if (row.style != nullptr) row.style(state.display);
     EXPECT_NE(ChangeFigure(state, row.figure), 0) << row.figure;
     EXPECT_TRUE(CreateBackBuffer(state, kSide, kSide));

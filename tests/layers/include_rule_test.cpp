@@ -16,10 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::map<std::string, int> kLayer = {
-    {"model", 0}, {"view", 1}, {"catalog", 2}, {"families", 3}, {"render", 4},
-    {"state", 5}, {"io", 6},   {"app", 7},     {"dialogs", 7},  {"cli", 7},
+    {"model", 0}, {"view", 1}, {"catalog", 2}, {"families", 3}, {"geometry", 4}, {"render", 5},
+    {"state", 6}, {"io", 7},   {"app", 8},     {"dialogs", 8},  {"cli", 8},
 };
-constexpr int kTopLayer = 7;
+constexpr int kTopLayer = 8;
 
 // Pairs within the top layer that may not meet: the headless tool has no
 // window, and the window does not use the tool.

@@ -29,6 +29,18 @@ public:
     }
     void DrawLine(Point a, Point b, int32_t width, Colour colour) override { inner_.DrawLine(a, b, width, colour); }
     void SetPixel(int32_t x, int32_t y, Colour colour) override { inner_.SetPixel(x, y, colour); }
+    bool ClearDepth() override { return inner_.ClearDepth(); }
+    void FillPolygonsDepth(const Point* points, const int32_t* counts, int32_t polygonCount, const DepthPlane& plane,
+                           uint32_t id, bool paint, Colour colour) override {
+        inner_.FillPolygonsDepth(points, counts, polygonCount, plane, id, paint, colour);
+    }
+    void DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack, bool front,
+                       int32_t width, Colour colour) override {
+        inner_.DrawLineDepth(a, b, ka, kb, idA, idB, slack, front, width, colour);
+    }
+    void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) override {
+        inner_.SetPixelDepth(x, y, key, id, colour);
+    }
 
 private:
     RasterSurface inner_;
@@ -79,13 +91,23 @@ const FrameCase kCases[] = {
 
 class PixelSurface : public ::testing::TestWithParam<FrameCase> {};
 
+void ExpectSamePictureBothWays(const FrameCase& c, int8_t exact);
+
 // Leaving out calls that cannot change the picture, culling copies and the
-// outline fast paths all give the very pixels of drawing everything.
+// outline fast paths all give the very pixels of drawing everything, in exact
+// and in stored-order drawing.
 TEST_P(PixelSurface, LeavesThePictureAsDrawingEveryCall) {
-    const FrameCase& c = GetParam();
+    for (const int8_t exact : {1, 0}) {
+        SCOPED_TRACE(exact ? "exact" : "stored order");
+        ExpectSamePictureBothWays(GetParam(), exact);
+    }
+}
+
+void ExpectSamePictureBothWays(const FrameCase& c, int8_t exact) {
     AppState state;
     ASSERT_NE(ChangeFigure(state, c.figure), 0);
     state.display.fracn = c.fracn;
+    state.display.exactdepth = exact;
     c.setup(state);
     ASSERT_TRUE(CreateBackBuffer(state, 203, 151));
 
@@ -136,12 +158,17 @@ TEST(PixelSurface, LargeMeshesFaceAndShadeLikeSmallOnes) {
     struct Setting {
         int8_t facecolmode, rezerse, stereoon, person;
     };
+    // The snub dodecahedron is convex, so both drawing modes take the stored
+    // order; taken as not convex, the exact drawing must agree as well.
+    for (const bool convex : {true, false})
     for (const Setting& st : {Setting{2, 0, 0, 1}, Setting{9, 1, 0, 1}, Setting{1, 0, 1, 1}, Setting{6, 0, 0, 0}}) {
+        SCOPED_TRACE(convex ? "as convex" : "as not convex");
         state.display.facecolmode = st.facecolmode;
         state.display.rezerse = st.rezerse;
         state.display.stereoon = st.stereoon;
         state.display.person = st.person;
         state.solid = small;
+        state.solid.convex = convex;
         RenderFrame(state);
         const std::vector<Colour> expected = state.display.backBuffer.pixels;
         state.solid.vertices.resize(kViewCacheVertices + 10, Vec3{5000, 5000, 5000});

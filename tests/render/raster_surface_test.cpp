@@ -343,5 +343,77 @@ TEST(RasterSurface, BackBufferSizeIsAtLeastOnePixelAndDrawingFollowsResizes) {
     EXPECT_EQ(buf.width, kMaxViewSide);
 }
 
+// Depth-tested drawing: a flat depth over the whole buffer.
+DepthPlane Flat(double key) {
+    DepthPlane plane;
+    plane.c = key;
+    return plane;
+}
+
+TEST(RasterDepth, NonzeroFillCoversTheHoleOfAPentagramAndTheOverlapOfAHexagram) {
+    BackBuffer b = MakeBuffer(100, 100);
+    RasterSurface s(b);
+    ASSERT_TRUE(s.ClearDepth());
+    const std::vector<Point> star = {{50, 5}, {76, 85}, {8, 35}, {92, 35}, {24, 85}};
+    const int32_t five[] = {5};
+    s.FillPolygonsDepth(star.data(), five, 1, Flat(1), 7, true, kRed);
+    EXPECT_EQ(At(b, 50, 50), kRed);
+    EXPECT_EQ(s.FaceIds()[50 * 100 + 50], 7u);
+    EXPECT_EQ(At(b, 50, 15), kRed);
+    EXPECT_EQ(At(b, 50, 95), kBlack);  // below, between two points
+
+    ASSERT_TRUE(s.ClearDepth());
+    EXPECT_EQ(s.FaceIds()[50 * 100 + 50], 0u);
+    const std::vector<Point> hexagram = {{50, 10}, {85, 70}, {15, 70}, {50, 90}, {15, 30}, {85, 30}};
+    const int32_t threes[] = {3, 3};
+    s.FillPolygonsDepth(hexagram.data(), threes, 2, Flat(2), 3, true, kBlue);
+    EXPECT_EQ(At(b, 50, 50), kBlue);
+    EXPECT_EQ(At(b, 50, 20), kBlue);
+    EXPECT_EQ(At(b, 50, 8), kRed);  // the pentagram's tip, outside both triangles, stays
+}
+
+TEST(RasterDepth, TheNearerFillWinsInEitherOrderAndLinesKnowWhatCoversThem) {
+    // A square at key 5 in front, a wider one at a key rising to the right that
+    // passes it at x = 50.
+    const std::vector<Point> front = {{20, 20}, {60, 20}, {60, 60}, {20, 60}};
+    const std::vector<Point> slope = {{10, 30}, {90, 30}, {90, 50}, {10, 50}};
+    DepthPlane rising;
+    rising.a = 0.1;  // key 5 between x = 49 and x = 50: no pixel ties
+    rising.c = 0.05;
+    const int32_t four[] = {4};
+    std::vector<Colour> pictures[2];
+    for (int order = 0; order < 2; ++order) {
+        BackBuffer b = MakeBuffer(100, 80);
+        RasterSurface s(b);
+        ASSERT_TRUE(s.ClearDepth());
+        for (int k = 0; k < 2; ++k) {
+            if ((k == 0) == (order == 0))
+                s.FillPolygonsDepth(front.data(), four, 1, Flat(5), 1, true, kRed);
+            else
+                s.FillPolygonsDepth(slope.data(), four, 1, rising, 2, true, kBlue);
+        }
+        EXPECT_EQ(At(b, 30, 40), kRed);   // the square is nearer left of x = 50
+        EXPECT_EQ(At(b, 55, 40), kBlue);  // the sloped face right of it
+        EXPECT_EQ(At(b, 30, 25), kRed);   // only the square there
+        pictures[order] = b.pixels;
+
+        // A line at key 4 across both: behind the square, in front of the sloped
+        // face only left of x = 40.
+        const Colour green = 0x0000FF00;
+        s.DrawLineDepth({0, 40}, {100, 40}, 4, 4, 99, 0, 0.01f, true, 1, green);
+        EXPECT_EQ(At(b, 5, 40), green);   // in front of nothing
+        EXPECT_EQ(At(b, 30, 40), kRed);   // covered by the square
+        EXPECT_EQ(At(b, 70, 40), kBlue);  // covered by the sloped face
+        EXPECT_EQ(At(b, 95, 40), green);  // beyond the sloped face
+        s.DrawLineDepth({0, 40}, {100, 40}, 4, 4, 99, 0, 0.01f, false, 1, kBlack);
+        EXPECT_EQ(At(b, 30, 40), kBlack);  // the covered part in the hidden-line colour
+        EXPECT_EQ(At(b, 5, 40), green);
+        // A line on the square itself is never hidden by it.
+        s.DrawLineDepth({20, 25}, {60, 25}, 0, 0, 1, 0, 0.01f, true, 1, green);
+        EXPECT_EQ(At(b, 30, 25), green);
+    }
+    EXPECT_EQ(pictures[0], pictures[1]);
+}
+
 }  // namespace
 }  // namespace gyro

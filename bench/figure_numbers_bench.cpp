@@ -1,0 +1,24 @@
+// How long the numbers of a figure take (the symmetry search included): the
+// figures of the published-value tests should stay well under 50 ms each.
+#include <benchmark/benchmark.h>
+
+#include "geometry/figure_numbers.h"
+#include "model/solid.h"
+#include "state/dispatcher.h"
+
+namespace {
+
+void BM_FigureNumbers(benchmark::State& state) {
+    gyro::Solid solid;
+    gyro::InitSolid(solid);
+    gyro::BuildFigure(solid, static_cast<gyro::ShapeId>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(gyro::ComputeFigureNumbers(solid));
+}
+
+// The largest figures of each family in the tables: the snub and the great
+// truncated icosidodecahedra, a Johnson solid on the rhombicosidodecahedron,
+// Skilling's figure, and a few small ones.
+BENCHMARK(BM_FigureNumbers)->Arg(5)->Arg(50)->Arg(52)->Arg(55)->Arg(74)->Arg(77)->Arg(135)->Arg(161)->Arg(183)
+    ->Arg(371)->Arg(383)->Arg(415)->Arg(416)->Unit(benchmark::kMillisecond);
+
+}  // namespace

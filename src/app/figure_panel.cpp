@@ -1,0 +1,125 @@
+#include "app/figure_panel.h"
+
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+
+#include <chrono>
+
+namespace gyro {
+
+NumberWords PanelNumberWords(UiLanguage language) {
+    if (language == UiLanguage::English) return EnglishNumberWords();
+    NumberWords w;
+    w.figure = "図形番号";
+    w.nameJa = "名前";
+    w.nameEn = "英語名";
+    w.vertices = "頂点";
+    w.edges = "辺";
+    w.faces = "面";
+    w.segments = "線分";
+    w.faceKinds = "面の種類";
+    w.vertexConfigurations = "頂点形状";
+    w.euler = "オイラー標数";
+    w.pieces = "連結成分";
+    w.orientable = "向き付け可能";
+    w.genus = "種数";
+    w.density = "密度";
+    w.symmetry = "対称性";
+    w.chiral = "キラル";
+    w.mirror = "鏡像";
+    w.circumradius = "外接球半径";
+    w.midradius = "中接球半径";
+    w.inradius = "内接球半径";
+    w.edgeLengths = "辺の長さ";
+    w.area = "表面積";
+    w.volume = "体積";
+    w.volumeWithDensity = "体積（密度で数えた値）";
+    w.dihedralAngles = "二面角";
+    w.dual = "双対";
+    w.compoundWithDual = "双対との複合";
+    w.base = "元の図形";
+    w.partner = "複合の相手";
+    w.yes = "はい";
+    w.no = "いいえ";
+    w.order = "位数";
+    w.range = "範囲";
+    w.inEdges = "最短辺単位";
+    w.unitEdge = "辺の長さ１";
+    w.emptySlots = "空の面（数えない）";
+    w.notOneCycle = "面が一つの輪にならない頂点";
+    w.edgesWithoutAngle = "二面の間にない辺";
+    w.leftOut = "なし";
+    w.crossedQuadrilateral = "交差四角形";
+    w.concaveQuadrilateral = "凹四角形";
+    w.concavePolygon = "凹%1角形";
+    w.selfIntersectingPolygon = "自己交差%1角形";
+    w.degeneratePolygon = "退化%1角形";
+    w.noFaces = "面がない";
+    w.openSurface = "面が閉じていない";
+    w.edgeInManyFaces = "三つ以上の面が接する辺があり、頂点形状が一つの輪にならない";
+    w.vertexNotOneCycle = "頂点のまわりの面が一つの輪にならない";
+    w.notOrientable = "向き付け不可能";
+    w.severalPieces = "いくつかの部分に分かれている";
+    w.centreOnSurface = "中心が面の上にある";
+    w.notWhole = "中心のまわりの巻き数が整数でない";
+    w.verticesOnALine = "頂点が一直線上にある";
+    w.tooLarge = "頂点が多すぎる";
+    w.japaneseNames = true;
+    return w;
+}
+
+FigurePanel::FigurePanel(QWidget* parent) : QDockWidget(QCoreApplication::translate("FigurePanel", "図形の数値"), parent) {
+    setObjectName(QStringLiteral("FigurePanel"));
+    // Shown and hidden from the menu only, so that the settings key says what is on screen.
+    setFeatures(QDockWidget::NoDockWidgetFeatures);
+    setFixedWidth(kWidth);
+    view_ = new QPlainTextEdit(this);
+    view_->setObjectName(QStringLiteral("FigureNumbersText"));
+    view_->setReadOnly(true);
+    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view_->setFocusPolicy(Qt::ClickFocus);
+    setWidget(view_);
+}
+
+FigurePanel::~FigurePanel() {
+    if (work_.valid()) work_.wait();
+}
+
+void FigurePanel::follow(const Solid& solid, UiLanguage language) {
+    if (language != language_) {
+        language_ = language;
+        if (showing_) showNumbers(shown_);
+    }
+    collect();
+    if (work_.valid() || (showing_ && shownBuild_ == solid.buildCount)) return;
+    work_ = std::async(std::launch::async, [copy = solid]() {
+        return std::pair<uint32_t, FigureNumbers>(copy.buildCount, ComputeFigureNumbers(copy));
+    });
+}
+
+void FigurePanel::collect() {
+    if (!work_.valid() || work_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
+    auto [build, numbers] = work_.get();
+    shown_ = std::move(numbers);
+    showNumbers(shown_);
+    shownBuild_ = build;
+    showing_ = true;
+}
+
+void FigurePanel::showNumbers(const FigureNumbers& numbers) {
+    view_->setPlainText(QString::fromStdString(NumbersText(numbers, PanelNumberWords(language_))));
+}
+
+bool FigurePanel::settle(const Solid& solid) {
+    for (int round = 0; round < 2; ++round) {
+        follow(solid, language_);
+        if (work_.valid()) work_.wait();
+        collect();
+    }
+    return showing_ && shownBuild_ == solid.buildCount;
+}
+
+QString FigurePanel::text() const { return view_->toPlainText(); }
+
+}  // namespace gyro

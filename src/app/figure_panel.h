@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDockWidget>
+
+#include <cstdint>
+#include <future>
+#include <utility>
+
+#include "geometry/figure_numbers.h"
+#include "geometry/numbers_text.h"
+#include "app/language.h"
+#include "model/solid.h"
+
+class QPlainTextEdit;
+
+namespace gyro {
+
+// The words of the numbers panel in an interface language: the command line's
+// English words, or their Japanese.
+NumberWords PanelNumberWords(UiLanguage language);
+
+// The dock beside the picture that shows the numbers of the figure on show as
+// selectable text. The numbers are worked out once a build, on a copy of the
+// solid in a worker thread, so a large mesh never holds up a frame.
+class FigurePanel : public QDockWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 360;
+
+    explicit FigurePanel(QWidget* parent = nullptr);
+    ~FigurePanel() override;
+
+    // Called every pass while the panel is shown: starts the work for a new
+    // build and shows a finished result, in `language`.
+    void follow(const Solid& solid, UiLanguage language);
+    // Waits for the work in hand (tests); true when the panel shows `solid`.
+    bool settle(const Solid& solid);
+
+    QString text() const;
+    uint32_t shownBuild() const { return shownBuild_; }
+
+private:
+    void collect();
+
+    void showNumbers(const FigureNumbers& numbers);
+
+    QPlainTextEdit* view_;
+    uint32_t shownBuild_ = 0;
+    bool showing_ = false;
+    UiLanguage language_ = UiLanguage::Japanese;
+    FigureNumbers shown_;  // kept to show again in another language
+    std::future<std::pair<uint32_t, FigureNumbers>> work_;
+};
+
+}  // namespace gyro

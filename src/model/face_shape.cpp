@@ -1,0 +1,179 @@
+#include "model/face_shape.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+#include "model/face_access.h"
+#include "model/solid_ops.h"
+
+namespace gyro {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+double Extent(const Solid& solid) {
+    double r = 0;
+    for (const Vec3& v : solid.vertices) r = std::max({r, std::fabs(v.x), std::fabs(v.y), std::fabs(v.z)});
+    return r;
+}
+
+// The area vector of a polygon, pointing the way FaceNormal does (outwards for a
+// face wound the usual way), twice the area long.
+Vec3 AreaVector(const std::vector<Vec3>& p) {
+    Vec3 sum;
+    for (size_t i = 1; i + 1 < p.size(); ++i) sum = sum - Cross(p[i] - p[0], p[i + 1] - p[0]);
+    return sum;
+}
+
+// (P0 - P1) x (P2 - P1): the renderer's normal of three corners.
+Vec3 TurnNormal(Vec3 p0, Vec3 p1, Vec3 p2) { return Cross(p0 - p1, p2 - p1); }
+
+// The normal from the first three distinct corners starting at `start` (the next
+// corner at another position, then the next one differing from that), as the
+// renderer's facing test and light take it.
+Vec3 StartNormal(const std::vector<Vec3>& p, size_t start) {
+    const size_t n = p.size();
+    auto at = [&](size_t i) { return p[(start + i) % n]; };
+    size_t i1 = 1;
+    while (i1 < n && at(i1) == at(0)) ++i1;
+    if (i1 >= n) return {};
+    size_t i2 = i1 + 1;
+    while (i2 < n && at(i2) == at(i1)) ++i2;
+    if (i2 >= n) return {};
+    return TurnNormal(at(0), at(i1), at(i2));
+}
+
+}  // namespace
+
+int32_t MendFaceStarts(Solid& solid) {
+    const double extent = Extent(solid);
+    const double minArea = 1e-9 * extent * extent;
+    int32_t mended = 0;
+    std::vector<Vec3> p;
+    for (Face& face : solid.faces) {
+        const int32_t n = face.polygonSize;
+        if (face.polygonCount != 1 || n < 4 || StoredCorners(face) < n) continue;
+        p.resize(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) p[static_cast<size_t>(i)] = VertexAt(solid.vertices, face.corners[i]);
+        const Vec3 area = AreaVector(p);
+        if (!(Length(area) > minArea)) continue;  // crossed faces whose halves cancel, slivers
+        if (Dot(StartNormal(p, 0), area) > 0) continue;
+        for (size_t start = 1; start < p.size(); ++start) {
+            if (Dot(StartNormal(p, start), area) > 0) {
+                std::rotate(face.corners.begin(), face.corners.begin() + static_cast<std::ptrdiff_t>(start),
+                            face.corners.begin() + n);
+                ++mended;
+                break;
+            }
+        }
+    }
+    return mended;
+}
+
+bool IsConvexSolid(const Solid& solid) {
+    const size_t faceCount = solid.faces.size();
+    const size_t vertexCount = solid.vertices.size();
+    if (solid.fractalDepthMax != 0 || !solid.segments.empty() || faceCount < 4) return false;
+    const double extent = Extent(solid);
+    if (!(extent > 0) || !std::isfinite(extent)) return false;
+    const double eps = 1e-9 * extent;
+
+    Vec3 centre;
+    for (const Vec3& v : solid.vertices) centre = centre + v;
+    centre = centre / static_cast<double>(vertexCount);
+
+    struct HalfEdge {
+        uint32_t a, b, face;
+    };
+    std::vector<HalfEdge> halfEdges;
+    std::vector<Vec3> normals(faceCount);
+    std::vector<double> offsets(faceCount);
+    // Per vertex, the angles of its faces' corners seen along the line from the
+    // centre: they add up to one turn when the faces go round the vertex once,
+    // and to two or more round a star vertex such as the great icosahedron's.
+    std::vector<double> turn(vertexCount, 0.0);
+    std::vector<Vec3> p;
+    for (size_t f = 0; f < faceCount; ++f) {
+        const Face& face = solid.faces[f];
+        const int32_t n = face.polygonSize;
+        if (face.polygonCount != 1 || n < 3 || StoredCorners(face) < n) return false;
+        p.resize(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t c = face.corners[i];
+            if (c < 0 || static_cast<size_t>(c) >= vertexCount) return false;
+            p[static_cast<size_t>(i)] = solid.vertices[static_cast<size_t>(c)];
+        }
+        const Vec3 area = AreaVector(p);
+        const double areaLength = Length(area);
+        if (!(areaLength > eps * extent)) return false;
+        const Vec3 normal = area / areaLength;
+        const double offset = Dot(normal, p[0]);
+        if (!(offset - Dot(normal, centre) > eps)) return false;  // wound inwards, or through the centre
+        // The facing test's corners must see the face as its area does.
+        if (!(Dot(StartNormal(p, 0), normal) > eps * extent)) return false;
+        for (size_t i = 0; i < p.size(); ++i) {
+            const Vec3 prev = p[(i + p.size() - 1) % p.size()];
+            const Vec3 next = p[(i + 1) % p.size()];
+            if (std::fabs(Dot(normal, p[i]) - offset) > eps) return false;  // not flat
+            const Vec3 u = prev - p[i], w = next - p[i];
+            const double lu = Length(u), lw = Length(w);
+            if (!(lu > eps && lw > eps)) return false;  // repeated corner
+            if (Dot(TurnNormal(prev, p[i], next), normal) < -eps * extent) return false;  // reflex corner
+            const Vec3 axis = p[i] - centre;
+            const double axisLength = Length(axis);
+            if (!(axisLength > eps)) return false;
+            const Vec3 a = axis / axisLength;
+            const Vec3 uf = u - a * Dot(u, a), wf = w - a * Dot(w, a);
+            turn[static_cast<size_t>(face.corners[static_cast<int32_t>(i)])] +=
+                std::atan2(Dot(Cross(uf, wf), a), Dot(uf, wf));
+            halfEdges.push_back({static_cast<uint32_t>(face.corners[static_cast<int32_t>(i)]),
+                                 static_cast<uint32_t>(face.corners[static_cast<int32_t>((i + 1) % p.size())]),
+                                 static_cast<uint32_t>(f)});
+        }
+        normals[f] = normal;
+        offsets[f] = offset;
+    }
+    for (size_t v = 0; v < vertexCount; ++v) {
+        if (std::fabs(turn[v]) > 2 * kPi + 1e-6) return false;  // faces wind round the vertex more than once
+    }
+
+    // Every edge in exactly two faces, once each way, folding outwards; the faces
+    // joined into one surface.
+    std::sort(halfEdges.begin(), halfEdges.end(), [](const HalfEdge& x, const HalfEdge& y) {
+        const auto kx = std::minmax(x.a, x.b), ky = std::minmax(y.a, y.b);
+        return kx < ky;
+    });
+    std::vector<uint32_t> parent(faceCount);
+    std::iota(parent.begin(), parent.end(), 0u);
+    auto root = [&parent](uint32_t x) {
+        while (parent[x] != x) x = parent[x] = parent[parent[x]];
+        return x;
+    };
+    auto beyond = [&](uint32_t f, uint32_t g) {  // how far face g reaches outside the plane of face f
+        double most = -1e300;
+        const Face& face = solid.faces[g];
+        for (int32_t i = 0; i < face.polygonSize; ++i)
+            most = std::max(most, Dot(normals[f], solid.vertices[static_cast<size_t>(face.corners[i])]) - offsets[f]);
+        return most;
+    };
+    if (halfEdges.size() % 2 != 0) return false;
+    for (size_t i = 0; i < halfEdges.size(); i += 2) {
+        const HalfEdge& x = halfEdges[i];
+        const HalfEdge& y = halfEdges[i + 1];
+        if (x.a != y.b || x.b != y.a || x.a == x.b) return false;
+        if (i + 2 < halfEdges.size() && std::minmax(halfEdges[i + 2].a, halfEdges[i + 2].b) == std::minmax(x.a, x.b))
+            return false;
+        if (beyond(x.face, y.face) > eps || beyond(y.face, x.face) > eps) return false;
+        parent[root(x.face)] = root(y.face);
+    }
+    const uint32_t first = root(0);
+    for (uint32_t f = 1; f < faceCount; ++f) {
+        if (root(f) != first) return false;
+    }
+    return true;
+}
+
+}  // namespace gyro

@@ -1,0 +1,284 @@
+#include "render/exact_copy.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include "render/raster_surface.h"
+
+namespace gyro {
+
+namespace {
+
+// Points nearer the eye plane than this (in 1 - z / D) are cut away: a face or
+// edge reaching behind the eye is drawn up to there, magnified at most 1000 times.
+constexpr double kNearest = 1e-3;
+
+// Marks for the edge passes, per face of the current copy.
+enum : int8_t { kSkip = 0, kWhole = 1, kCut = 2 };
+
+// How far a depth key may lie behind the surface a pixel shows while the line
+// still counts as on it: a pixel's depth and a little for rounding.
+float Slack(const CopyProjector& copy, float ka, float kb) {
+    const double k = std::max(std::fabs(static_cast<double>(ka)), std::fabs(static_cast<double>(kb)));
+    const double perPixel = copy.person ? k * k / std::fabs(copy.eyeDistance) : 1.0;
+    return static_cast<float>(perPixel + 1e-5 * k);
+}
+
+Vec3 ViewPoint(const RenderContext& ctx, int32_t vertex) {
+    return ctx.viewCache != nullptr ? ctx.viewCache[vertex] : ctx.copy.View(ctx.solid.vertices[vertex]);
+}
+
+// Cuts the polygon `in` to the part with 1 - z / D >= kNearest.
+void CutAtEyePlane(const CopyProjector& copy, const std::vector<Vec3>& in, std::vector<Vec3>& out) {
+    out.clear();
+    const size_t n = in.size();
+    auto reach = [&copy](Vec3 s) { return 1 - s.z / copy.eyeDistance - kNearest; };
+    for (size_t i = 0; i < n; ++i) {
+        const Vec3 a = in[i];
+        const Vec3 b = in[(i + 1) % n];
+        const double da = reach(a), db = reach(b);
+        if (da >= 0) out.push_back(a);
+        if ((da >= 0) != (db >= 0)) out.push_back(a + (b - a) * (da / (da - db)));
+    }
+}
+
+bool PixelOf(const RenderContext& ctx, Vec3 s, Point& out) {
+    PlanePoint q;
+    if (!ctx.copy.Plane(s, q)) return false;
+    return ToScreen(ctx.projection, q, ctx.eye, out);
+}
+
+// The part of the line between view-space points a and b in front of the eye plane.
+void DrawCutLine(Surface& surface, const RenderContext& ctx, Vec3 a, Vec3 b, uint32_t id, const Pen& pen,
+                 bool front) {
+    const CopyProjector& copy = ctx.copy;
+    if (!copy.person || copy.noImage) return;
+    const double da = 1 - a.z / copy.eyeDistance - kNearest;
+    const double db = 1 - b.z / copy.eyeDistance - kNearest;
+    if (!(da >= 0 || db >= 0)) return;  // both behind, or NaN
+    if (da < 0) a = a + (b - a) * (da / (da - db));
+    if (db < 0) b = b + (a - b) * (db / (db - da));
+    Point pa, pb;
+    if (!PixelOf(ctx, a, pa) || !PixelOf(ctx, b, pb)) return;
+    float ka = static_cast<float>(copy.DepthKey(a)), kb = static_cast<float>(copy.DepthKey(b));
+    if (ctx.style.rezerse) ka = -ka, kb = -kb;
+    surface.DrawLineDepth(pa, pb, ka, kb, id, 0, Slack(copy, ka, kb), front, pen.width, pen.colour);
+}
+
+// A face of the current copy some of whose corners have no pixel, cut at the eye
+// plane: its fill (`pen` null) or its edges with `pen` on the `front` side.
+void DrawCutFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t faceIndex, uint32_t id,
+                 const Pen* pen, bool front) {
+    const CopyProjector& copy = ctx.copy;
+    if (!copy.person || copy.noImage) return;  // only perspective loses points at the eye
+    RenderScratch& scratch = ctx.scratch;
+    const int32_t size = face.polygonSize;
+    const int32_t total = TotalCorners(face);
+    const auto vertexCount = static_cast<uint32_t>(ctx.solid.vertices.size());
+    std::vector<Vec3>& view = scratch.clipView;
+    view.resize(static_cast<size_t>(total));
+    for (int32_t i = 0; i < total; ++i) {
+        const auto v = static_cast<uint32_t>(face.corners[i]);
+        if (v >= vertexCount) return;
+        view[static_cast<size_t>(i)] = copy.View(ctx.solid.vertices[v]);
+        if (std::isnan(view[static_cast<size_t>(i)].z)) return;
+    }
+    const bool inside = ctx.style.rezerse;
+    if (pen != nullptr) {
+        for (int32_t k = 0; k < face.polygonCount; ++k) {
+            for (int32_t j = 0; j < size; ++j) {
+                DrawCutLine(surface, ctx, view[static_cast<size_t>(k * size + j)],
+                            view[static_cast<size_t>(k * size + (j + 1) % size)], id, *pen, front);
+            }
+        }
+        return;
+    }
+    if (total < 3) return;
+    const CornerTriple t = PickDistinctCorners(view.data(), total);
+    const Vec3 normal = CornerNormal(view.data(), t);
+    DepthPlane plane;
+    if (!MakeDepthPlane(ctx.projection, copy, ctx.eye, inside, normal, view[static_cast<size_t>(t.i0)], plane)) return;
+    scratch.clipPoints.clear();
+    scratch.clipCounts.clear();
+    std::vector<Vec3> polygon;
+    for (int32_t k = 0; k < face.polygonCount; ++k) {
+        polygon.assign(view.begin() + k * size, view.begin() + (k + 1) * size);
+        CutAtEyePlane(copy, polygon, scratch.clipOut);
+        int32_t count = 0;
+        for (const Vec3& s : scratch.clipOut) {
+            Point p;
+            if (!PixelOf(ctx, s, p)) return;
+            const float key = static_cast<float>(inside ? -copy.DepthKey(s) : copy.DepthKey(s));
+            plane.lowest = scratch.clipPoints.empty() ? key : std::min(plane.lowest, key);
+            plane.highest = scratch.clipPoints.empty() ? key : std::max(plane.highest, key);
+            scratch.clipPoints.push_back(p);
+            ++count;
+        }
+        if (count > 0) scratch.clipCounts.push_back(count);
+    }
+    if (scratch.clipCounts.empty()) return;
+    // Seen from behind when the normal points away from the eye.
+    const Vec3 eyePoint{copy.centre.x, copy.centre.y, copy.eyeDistance};
+    const bool back = Dot(normal, eyePoint - view[static_cast<size_t>(t.i0)]) < 0;
+    const Colour colour = ctx.style.facecolmode >= kFaceGrey ? FaceFillColour(ctx, face, faceIndex, back ? -normal : normal)
+                                                             : ctx.style.background;
+    surface.FillPolygonsDepth(scratch.clipPoints.data(), scratch.clipCounts.data(),
+                              static_cast<int32_t>(scratch.clipCounts.size()), plane, id, true, colour);
+}
+
+}  // namespace
+
+bool MakeDepthPlane(const Projection& projection, const CopyProjector& copy, int eye, bool inside, Vec3 n, Vec3 p,
+                    DepthPlane& out) {
+    const double length = Length(n);
+    if (!(length > 0)) return false;
+    // The key as alpha * x + beta * y + gamma over the view plane.
+    double alpha, beta, gamma;
+    if (!copy.person) {
+        if (!(std::fabs(n.z) > 1e-9 * length)) return false;
+        alpha = -n.x / n.z;
+        beta = -n.y / n.z;
+        gamma = Dot(n, p) / n.z;
+    } else {
+        if (copy.noImage) return false;
+        // The ray from the eye e through q = (x, y, 0) meets the plane at
+        // t = (n.p - n.e) / (n.(q - e)); its key is 1 / t.
+        const Vec3 e{copy.centre.x, copy.centre.y, copy.eyeDistance};
+        const double den = Dot(n, p) - Dot(n, e);
+        if (!(std::fabs(den) > 1e-9 * length * (Length(p) + Length(e)))) return false;
+        alpha = n.x / den;
+        beta = n.y / den;
+        gamma = -Dot(n, e) / den;
+    }
+    if (inside) {
+        alpha = -alpha;
+        beta = -beta;
+        gamma = -gamma;
+    }
+    // Pixel (X, Y) shows view-plane point (X + 0.5 - hx - shift, hy - Y - 0.5), one
+    // pixel further left and up on the far sides of the centre with symmetric rounding.
+    const double shift = static_cast<double>(int64_t{eye} * projection.stereodist);
+    out.a = alpha;
+    out.b = -beta;
+    out.c = alpha * (0.5 - projection.hx - shift) + beta * (projection.hy - 0.5) + gamma;
+    if (projection.symmet) {
+        out.splitX = projection.hx;
+        out.left = -alpha;
+        out.splitY = projection.hy;
+        out.top = beta;
+    } else {
+        out.splitX = out.splitY = std::numeric_limits<int32_t>::min();
+        out.left = out.top = 0.0;
+    }
+    return std::isfinite(out.a) && std::isfinite(out.b) && std::isfinite(out.c) && std::isfinite(out.left) &&
+           std::isfinite(out.top);
+}
+
+void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
+    const Solid& solid = ctx.solid;
+    RenderScratch& scratch = ctx.scratch;
+    const FrameStyle& style = ctx.style;
+    const CopyProjector& copy = ctx.copy;
+    const bool inside = style.rezerse;
+    const int32_t faceCount = solid.faceCount();
+    const Point* screen = scratch.screen.data();
+    float* keys = scratch.keys.data();
+    if (inside) {
+        for (size_t v = 0; v < solid.vertices.size(); ++v) keys[v] = -keys[v];
+    }
+    const bool paint = style.facecolmode >= kFaceGrey;  // unfilled modes hide without colour
+
+    // Every face into the depth buffer, both sides.
+    for (int32_t i = 0; i < faceCount; ++i) {
+        const Face& face = solid.faces[i];
+        const uint32_t id = ctx.idBase + static_cast<uint32_t>(i) + 1;
+        const FaceView view = ViewFace(ctx, face);
+        if (!view.drawable) {
+            const int32_t total = TotalCorners(face);
+            const bool usable = total >= 2 && face.corners.size() >= static_cast<size_t>(total);
+            scratch.sides[i] = !allPixels && usable ? kCut : kSkip;
+            if (scratch.sides[i] == kCut) DrawCutFace(surface, ctx, face, i, id, nullptr, false);
+            continue;
+        }
+        scratch.sides[i] = kWhole;
+        const int32_t total = TotalCorners(face);
+        if (total < 3 || std::isnan(view.k)) continue;
+        const int32_t* c = face.corners.data();
+        Vec3 normal = view.normal;
+        if (!(Length(normal) > 0)) {
+            normal = CornerNormal(ViewPoint(ctx, c[view.corners.i0]), ViewPoint(ctx, c[view.corners.i1]),
+                                  ViewPoint(ctx, c[view.corners.i2]));
+            if (!(Length(normal) > 0)) continue;  // no area: never filled
+        }
+        DepthPlane plane;
+        if (!MakeDepthPlane(ctx.projection, copy, ctx.eye, inside, normal, ViewPoint(ctx, c[view.corners.i0]), plane))
+            continue;
+        if (scratch.points.size() < static_cast<size_t>(total)) scratch.points.resize(static_cast<size_t>(total));
+        Point* points = scratch.points.data();
+        for (int32_t j = 0; j < total; ++j) points[j] = screen[c[j]];
+        Point corner;
+        const FillReach reach =
+            ctx.onlyPixels ? ReachOfFill(points, total, ctx.width, ctx.height, corner) : FillReach::kAny;
+        if (reach == FillReach::kNothing) continue;
+        plane.lowest = plane.highest = keys[c[0]];
+        for (int32_t j = 1; j < total; ++j) {
+            plane.lowest = std::min(plane.lowest, keys[c[j]]);
+            plane.highest = std::max(plane.highest, keys[c[j]]);
+        }
+        if (scratch.counts.size() < static_cast<size_t>(face.polygonCount))
+            scratch.counts.resize(static_cast<size_t>(face.polygonCount));
+        std::fill_n(scratch.counts.begin(), face.polygonCount, face.polygonSize);
+        if (reach == FillReach::kOnePixel &&
+            !FillCoversPixel(points, scratch.counts.data(), face.polygonCount, corner.x, corner.y))
+            continue;
+        // Lit from the side the eye sees.
+        const Colour colour = paint ? FaceFillColour(ctx, face, i, view.k < 0 ? -normal : normal) : style.background;
+        if (reach == FillReach::kOnePixel)
+            surface.SetPixelDepth(corner.x, corner.y, plane.KeyAt(corner.x, corner.y), id, colour);
+        else
+            surface.FillPolygonsDepth(points, scratch.counts.data(), face.polygonCount, plane, id, true, colour);
+    }
+
+    // Then the edges: the covered ones with the hidden-line pen, then those of the
+    // surface on show with the visible-line pen over them. The inside view swaps
+    // the pens, as the stored-order drawing does: the far side on show takes the
+    // hidden-line pen and the near side's edges the visible one, drawn last.
+    auto edges = [&](bool front, const Pen& pen) {
+        if (pen.none) return;
+        for (int32_t i = 0; i < faceCount; ++i) {
+            if (scratch.sides[i] == kSkip) continue;
+            const Face& face = solid.faces[i];
+            const uint32_t id = ctx.idBase + static_cast<uint32_t>(i) + 1;
+            if (scratch.sides[i] == kCut) {
+                DrawCutFace(surface, ctx, face, i, id, &pen, front);
+                continue;
+            }
+            const int32_t size = face.polygonSize;
+            const int32_t* c = face.corners.data();
+            for (int32_t k = 0; k < face.polygonCount; ++k, c += size) {
+                for (int32_t j = 0; j < size; ++j) {
+                    const int32_t a = c[j];
+                    const int32_t b = c[j + 1 == size ? 0 : j + 1];
+                    surface.DrawLineDepth(screen[a], screen[b], keys[a], keys[b], id, 0, Slack(copy, keys[a], keys[b]),
+                                          front, pen.width, pen.colour);
+                }
+            }
+        }
+        const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
+        for (const Segment& s : solid.segments) {
+            const auto a = static_cast<uint32_t>(s.a), b = static_cast<uint32_t>(s.b);
+            if (a >= vertexCount || b >= vertexCount) continue;
+            if (screen[a].x == kNoPixel || screen[b].x == kNoPixel) {
+                DrawCutLine(surface, ctx, copy.View(solid.vertices[a]), copy.View(solid.vertices[b]), 0, pen, front);
+                continue;
+            }
+            surface.DrawLineDepth(screen[a], screen[b], keys[a], keys[b], 0, 0, Slack(copy, keys[a], keys[b]), front,
+                                  pen.width, pen.colour);
+        }
+    };
+    edges(inside, style.hiddenPen);
+    edges(!inside, style.visiblePen);
+}
+
+}  // namespace gyro

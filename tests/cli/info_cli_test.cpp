@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "support/cli_runner.h"
+
+namespace gyro {
+namespace {
+
+using namespace test_support;
+
+// `info` prints the numbers of one figure as text or as JSON, and refuses
+// what it cannot answer without printing anything.
+TEST(InfoCli, TextAndJsonAgreeAndBadArgumentsFail) {
+    const CliResult text = RunCli("info 50");
+    ASSERT_EQ(text.status, 0);
+    for (const char* line : {"vertices: 60\n", "edges: 90\n", "faces: 32\n", "faces by kind: {5} \u00d712, {6} \u00d720\n",
+                             "vertex configurations: 5.6.6 \u00d760\n", "symmetry: Ih, order 120\n", "chiral: no\n",
+                             "dihedral angles: 138.19\u00b0 \u00d730, 142.623\u00b0 \u00d760\n", "dual: 71 "}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+    }
+
+    const CliResult json = RunCli("info 50 --json --kikaku 1");
+    ASSERT_EQ(json.status, 0);
+    const auto j = nlohmann::json::parse(json.out);
+    EXPECT_EQ(j["pointGroup"], "Ih");
+    EXPECT_EQ(j["groupOrder"], 120);
+    const double e = j["shortestEdge"];
+    const double volume = j["volume"];
+    // Full precision: the volume for unit edge is (125 + 43√5)/4 to the last digits.
+    EXPECT_NEAR(volume / (e * e * e), (125.0 + 43.0 * std::sqrt(5.0)) / 4.0, 1e-11);
+    EXPECT_TRUE(j["genus"] == 0);
+
+    // A figure without a side: the number is null with the reason beside it.
+    const auto hemi = nlohmann::json::parse(RunCli("info 90 --json").out);
+    EXPECT_TRUE(hemi["volume"].is_null());
+    EXPECT_EQ(hemi["volumeLeftOut"], "not orientable");
+
+    for (const char* bad : {"info", "info 5 6", "info 5 --kikaku 2", "info 5 --bogus", "info 30000", "info x"}) {
+        const CliResult run = RunCli(bad);
+        EXPECT_NE(run.status, 0) << bad;
+        EXPECT_TRUE(run.out.empty()) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace gyro

@@ -1,0 +1,538 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "geometry/figure_numbers.h"
+#include "geometry/numbers_text.h"
+#include "model/solid.h"
+#include "state/dispatcher.h"
+
+// The numbers of catalogue figures against published values. Sources, unless a
+// row says otherwise: the Wikipedia pages of each solid ("Platonic solid",
+// "Kepler-Poinsot polyhedron", "Archimedean solid", "Catalan solid", "Johnson
+// solid", "List of uniform polyhedra") and the MathWorld pages of the same
+// names, all for unit edge.
+
+namespace gyro {
+namespace {
+
+const double kSqrt2 = std::sqrt(2.0);
+const double kSqrt3 = std::sqrt(3.0);
+const double kSqrt5 = std::sqrt(5.0);
+const double kNaN = std::nan("");
+
+double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+
+// A regular n-gon of unit edge.
+double PolygonArea(int n) { return n / (4.0 * std::tan(std::numbers::pi / n)); }
+double Pentagon() { return PolygonArea(5); }                          // √(25 + 10√5) / 4
+double Decagon() { return 2.5 * std::sqrt(5.0 + 2.0 * kSqrt5); }  // area of the unit decagon
+double Hexagon() { return 1.5 * kSqrt3; }
+double Octagon() { return 2.0 * (1.0 + kSqrt2); }
+// Johnson pieces (published volumes): square and pentagonal pyramids, cupolae, rotunda.
+const double kJ1 = kSqrt2 / 6.0;
+const double kJ2 = (5.0 + kSqrt5) / 24.0;
+const double kJ3 = 5.0 * kSqrt2 / 6.0;
+const double kJ4 = 1.0 + 2.0 * kSqrt2 / 3.0;
+const double kJ5 = (5.0 + 4.0 * kSqrt5) / 6.0;
+const double kJ6 = (45.0 + 17.0 * kSqrt5) / 12.0;
+const double kTetrahedron = kSqrt2 / 12.0;
+const double kIcosahedron = 5.0 * (3.0 + kSqrt5) / 12.0;
+const double kDodecahedron = (15.0 + 7.0 * kSqrt5) / 4.0;
+const double kTruncatedTetrahedron = 23.0 * kSqrt2 / 12.0;
+const double kTruncatedCube = (21.0 + 14.0 * kSqrt2) / 3.0;
+const double kTruncatedDodecahedron = 5.0 * (99.0 + 47.0 * kSqrt5) / 12.0;
+const double kRhombicosidodecahedron = (60.0 + 29.0 * kSqrt5) / 3.0;
+
+// Dihedral angles of the Platonic and Archimedean solids (closed forms on their pages).
+const double kAcosThird = Degrees(std::acos(1.0 / 3.0));           // 70.5288°
+const double kAcosMinusThird = Degrees(std::acos(-1.0 / 3.0));     // 109.4712°
+const double kAcosMinusRoot5 = Degrees(std::acos(-1.0 / kSqrt5));  // 116.5651°
+const double kAcosMinusRoot5By3 = Degrees(std::acos(-kSqrt5 / 3.0));  // 138.1897°
+const double kAcosMinusRoot3 = Degrees(std::acos(-1.0 / kSqrt3));  // 125.2644°
+const double kIcosidodecahedral = Degrees(std::acos(-std::sqrt((5.0 + 2.0 * kSqrt5) / 15.0)));  // 142.6226°
+const double kRhombiTriangleSquare = Degrees(std::acos(-std::sqrt(2.0 / 3.0)));  // 144.7356°
+const double kSquareTriangle159 = Degrees(std::acos(-std::sqrt((3.0 + kSqrt5) / 6.0)));  // 159.0948°
+const double kSquarePentagon148 = Degrees(std::acos(-std::sqrt((5.0 + kSqrt5) / 10.0)));  // 148.2825°
+
+// Snub solids: circumradius for unit edge from the published closed forms, with
+// t the tribonacci constant and ξ the real root of ξ³ + 2ξ² = φ².
+double Tribonacci() { return (1.0 + std::cbrt(19.0 + 3.0 * std::sqrt(33.0)) + std::cbrt(19.0 - 3.0 * std::sqrt(33.0))) / 3.0; }
+double SnubCubeRadius() {
+    const double t = Tribonacci();
+    return 0.5 * std::sqrt((3.0 - t) / (2.0 - t));
+}
+double SnubDodecahedronRadius() {
+    const double phi2 = std::pow((1.0 + kSqrt5) / 2.0, 2.0);
+    double x = 0.94;
+    for (int i = 0; i < 60; ++i) x -= (x * x * x + 2 * x * x - phi2) / (3 * x * x + 4 * x);
+    return 0.5 * std::sqrt((2.0 - x) / (1.0 - x));
+}
+// For a convex solid with all vertices on a sphere of radius R and unit
+// edges: a regular n-gon face lies sqrt(R² - ρn²) from the centre (ρn its
+// circumradius), the edge midpoints sqrt(R² - 1/4); the dihedral angle at an
+// n-gon/m-gon edge is the sum of the two face tilts, the volume the sum of the
+// pyramids over the faces.
+double FaceHeight(double r, int n) {
+    const double rho = 0.5 / std::sin(std::numbers::pi / n);
+    return std::sqrt(r * r - rho * rho);
+}
+double UniformDihedral(double r, int n, int m) {
+    const double mid = std::sqrt(r * r - 0.25);
+    return 180.0 - Degrees(std::acos(FaceHeight(r, n) / mid) + std::acos(FaceHeight(r, m) / mid));
+}
+double UniformVolume(double r, const std::map<int, int>& faces) {
+    double v = 0.0;
+    for (const auto& [n, count] : faces) v += count * PolygonArea(n) * FaceHeight(r, n) / 3.0;
+    return v;
+}
+// The dihedral angle of a Catalan solid: 180° less the angle its dual's edge
+// subtends at the centre (the dual's circumradius R for unit edge).
+double CatalanDihedral(double dualRadius) { return 180.0 - Degrees(std::acos(1.0 - 1.0 / (2.0 * dualRadius * dualRadius))); }
+
+struct Published {
+    ShapeId figure = 0;
+    std::string group;
+    std::map<int, int> faces;                         // regular faces by corners (empty: not checked)
+    std::vector<std::pair<std::string, int>> configs;  // vertex configurations as published
+    std::vector<double> dihedral;                      // distinct dihedral angles, degrees
+    double volume = kNaN;                              // for unit (shortest) edge
+};
+
+void PrintTo(const Published& p, std::ostream* os) { *os << "figure " << p.figure; }
+
+FigureNumbers NumbersOf(ShapeId figure) {
+    Solid solid;
+    InitSolid(solid);
+    EXPECT_NE(BuildFigure(solid, figure), 0) << figure;
+    return ComputeFigureNumbers(solid);
+}
+
+// A vertex configuration in a form independent of where the cycle starts and
+// which way it runs. A face's own polygon cannot say which way round the
+// vertex figure it is walked, so the retrograde p/(p-q) of the tables is read
+// as p/q (3/2 as 3, 5/3 as 5/2, 10/9 as 10).
+std::string CanonicalConfiguration(const std::string& text) {
+    std::vector<std::pair<int, int>> faces;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, '.');) {
+        const size_t slash = part.find('/');
+        const int n = std::stoi(part.substr(0, slash));
+        int k = slash == std::string::npos ? 1 : std::stoi(part.substr(slash + 1));
+        if (2 * k > n) k = n - k;
+        faces.emplace_back(n, k);
+    }
+    const size_t count = faces.size();
+    std::vector<std::pair<int, int>> best;
+    for (int dir = 0; dir < 2; ++dir) {
+        for (size_t s = 0; s < count; ++s) {
+            std::vector<std::pair<int, int>> seq;
+            for (size_t i = 0; i < count; ++i) seq.push_back(faces[dir == 0 ? (s + i) % count : (s + count - i) % count]);
+            if (best.empty() || seq < best) best = seq;
+        }
+    }
+    std::string out;
+    for (const auto& [n, k] : best) {
+        if (!out.empty()) out += '.';
+        out += std::to_string(n);
+        if (k > 1) {
+            out += '/';
+            out += std::to_string(k);
+        }
+    }
+    return out;
+}
+
+void ExpectPublished(const Published& p) {
+    SCOPED_TRACE("figure " + std::to_string(p.figure));
+    const FigureNumbers n = NumbersOf(p.figure);
+    ASSERT_TRUE(n.symmetry.has_value());
+    EXPECT_EQ(n.symmetry->name, p.group);
+
+    if (!p.configs.empty()) {
+        std::map<std::string, int> expected, actual;
+        for (const auto& [text, count] : p.configs) expected[CanonicalConfiguration(text)] += count;
+        for (const CountedText& c : n.vertexConfigurations) actual[CanonicalConfiguration(c.text)] += c.count;
+        EXPECT_EQ(actual, expected);
+        EXPECT_EQ(n.verticesNotOneCycle, 0);
+    }
+    const double e = n.shortestEdge;
+    ASSERT_GT(e, 0.0);
+    if (!p.faces.empty()) {
+        std::map<int, int> kinds;
+        for (const CountedKind& k : n.faceKinds) {
+            EXPECT_EQ(k.kind.shape, FaceKind::Shape::Convex);
+            kinds[k.kind.corners] += k.count;
+        }
+        EXPECT_EQ(kinds, p.faces);
+        // Every edge has unit length, so the area is the sum of regular polygons.
+        ASSERT_EQ(n.edgeLengths.size(), 1u);
+        double area = 0.0;
+        for (const auto& [corners, count] : p.faces) area += count * PolygonArea(corners);
+        ASSERT_TRUE(n.area.has_value());
+        EXPECT_NEAR(*n.area / (e * e), area, 1e-9 * area);
+    }
+    if (!p.dihedral.empty()) {
+        ASSERT_EQ(n.dihedralAngles.size(), p.dihedral.size());
+        std::vector<double> expected = p.dihedral;
+        std::sort(expected.begin(), expected.end());
+        for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(n.dihedralAngles[i].value, expected[i], 1e-9) << i;
+    }
+    if (!std::isnan(p.volume)) {
+        ASSERT_TRUE(n.volume.has_value());
+        EXPECT_NEAR(*n.volume / (e * e * e), p.volume, 1e-9 * p.volume);
+    }
+}
+
+class PublishedNumbers : public ::testing::TestWithParam<Published> {};
+
+TEST_P(PublishedNumbers, MatchThePublishedValues) { ExpectPublished(GetParam()); }
+
+const Published kPlatonic[] = {
+    {1, "Td", {{3, 4}}, {{"3.3.3", 4}}, {kAcosThird}, kTetrahedron},
+    {5, "Oh", {{4, 6}}, {{"4.4.4", 8}}, {90.0}, 1.0},
+    {7, "Oh", {{3, 8}}, {{"3.3.3.3", 6}}, {kAcosMinusThird}, kSqrt2 / 3.0},
+    {9, "Ih", {{5, 12}}, {{"5.5.5", 20}}, {kAcosMinusRoot5}, kDodecahedron},
+    {11, "Ih", {{3, 20}}, {{"3.3.3.3.3", 12}}, {kAcosMinusRoot5By3}, kIcosahedron},
+};
+INSTANTIATE_TEST_SUITE_P(Platonic, PublishedNumbers, ::testing::ValuesIn(kPlatonic));
+
+// Kepler-Poinsot solids: star faces and vertex figures, and the tables'
+// dihedral angles arccos(±1/√5) for the two with pentagram faces and
+// arccos(√5/3) ≈ 41.81° for the great icosahedron.
+const Published kKeplerPoinsot[] = {
+    {15, "Ih", {}, {{"5/2.5/2.5/2", 20}}, {Degrees(std::acos(1.0 / kSqrt5))}},
+    {18, "Ih", {}, {{"5/2.5/2.5/2.5/2.5/2", 12}}, {kAcosMinusRoot5}},
+    {21, "Ih", {}, {{"5.5.5.5.5", 12}}, {}},
+    {22, "Ih", {}, {{"3.3.3.3.3", 12}}, {Degrees(std::acos(kSqrt5 / 3.0))}},
+};
+INSTANTIATE_TEST_SUITE_P(KeplerPoinsot, PublishedNumbers, ::testing::ValuesIn(kKeplerPoinsot));
+
+const Published kArchimedean[] = {
+    {40, "Oh", {{3, 8}, {4, 6}}, {{"3.4.3.4", 12}}, {kAcosMinusRoot3}, 5.0 * kSqrt2 / 3.0},
+    {41, "Ih", {{3, 20}, {5, 12}}, {{"3.5.3.5", 30}}, {kIcosidodecahedral}, (45.0 + 17.0 * kSqrt5) / 6.0},
+    {42, "Oh", {{3, 8}, {4, 18}}, {{"3.4.4.4", 24}}, {135.0, kRhombiTriangleSquare}, (12.0 + 10.0 * kSqrt2) / 3.0},
+    {43, "D4d", {{3, 8}, {4, 18}}, {{"3.4.4.4", 24}}, {135.0, kRhombiTriangleSquare}, (12.0 + 10.0 * kSqrt2) / 3.0},
+    {44, "Ih", {{3, 20}, {4, 30}, {5, 12}}, {{"3.4.5.4", 60}}, {kSquarePentagon148, kSquareTriangle159}, kRhombicosidodecahedron},
+    {45, "Td", {{3, 4}, {6, 4}}, {{"3.6.6", 12}}, {kAcosThird, kAcosMinusThird}, kTruncatedTetrahedron},
+    {47, "Oh", {{3, 8}, {8, 6}}, {{"3.8.8", 24}}, {90.0, kAcosMinusRoot3}, kTruncatedCube},
+    {48, "Oh", {{4, 6}, {6, 8}}, {{"4.6.6", 24}}, {kAcosMinusThird, kAcosMinusRoot3}, 8.0 * kSqrt2},
+    {49, "Ih", {{3, 20}, {10, 12}}, {{"3.10.10", 60}}, {kAcosMinusRoot5, kIcosidodecahedral}, kTruncatedDodecahedron},
+    // The issue's own example: (125 + 43√5)/4, 138.19° and 142.62°.
+    {50, "Ih", {{5, 12}, {6, 20}}, {{"5.6.6", 60}}, {kAcosMinusRoot5By3, kIcosidodecahedral}, (125.0 + 43.0 * kSqrt5) / 4.0},
+    {51, "Oh", {{4, 12}, {6, 8}, {8, 6}}, {{"4.6.8", 48}}, {kAcosMinusRoot3, 135.0, kRhombiTriangleSquare}, 22.0 + 14.0 * kSqrt2},
+    {52, "Ih", {{4, 30}, {6, 20}, {10, 12}}, {{"4.6.10", 120}}, {kIcosidodecahedral, kSquarePentagon148, kSquareTriangle159}, 95.0 + 50.0 * kSqrt5},
+    {53, "O", {{3, 32}, {4, 6}}, {{"3.3.3.3.4", 24}},
+     {UniformDihedral(SnubCubeRadius(), 3, 3), UniformDihedral(SnubCubeRadius(), 3, 4)},
+     UniformVolume(SnubCubeRadius(), {{3, 32}, {4, 6}})},
+    {54, "O", {{3, 32}, {4, 6}}, {{"3.3.3.3.4", 24}}, {}, UniformVolume(SnubCubeRadius(), {{3, 32}, {4, 6}})},
+    {55, "I", {{3, 80}, {5, 12}}, {{"3.3.3.3.5", 60}},
+     {UniformDihedral(SnubDodecahedronRadius(), 3, 3), UniformDihedral(SnubDodecahedronRadius(), 3, 5)},
+     UniformVolume(SnubDodecahedronRadius(), {{3, 80}, {5, 12}})},
+    {56, "I", {{3, 80}, {5, 12}}, {{"3.3.3.3.5", 60}}, {}, kNaN},
+};
+INSTANTIATE_TEST_SUITE_P(Archimedean, PublishedNumbers, ::testing::ValuesIn(kArchimedean));
+
+// Catalan solids: the vertex configurations are the face polygons of the dual
+// round each face of the dual; one dihedral angle each, from the dual's
+// circumradius (cuboctahedron 1, icosidodecahedron φ, truncated tetrahedron
+// √22/4, truncated octahedron √10/2, truncated cube √(7+4√2)/2, ...).
+const double kPhi = (1.0 + kSqrt5) / 2.0;
+const Published kCatalan[] = {
+    {60, "Oh", {}, {{"4.4.4", 8}, {"4.4.4.4", 6}}, {CatalanDihedral(1.0)}},
+    {61, "Ih", {}, {{"4.4.4", 20}, {"4.4.4.4.4", 12}}, {CatalanDihedral(kPhi)}},
+    {64, "Oh", {}, {{"4.4.4", 8}, {"4.4.4.4", 18}}, {CatalanDihedral(std::sqrt(5.0 + 2.0 * kSqrt2) / 2.0)}},
+    {66, "Ih", {}, {{"4.4.4", 20}, {"4.4.4.4", 30}, {"4.4.4.4.4", 12}}, {CatalanDihedral(std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0)}},
+    {67, "Td", {}, {{"3.3.3", 4}, {"3.3.3.3.3.3", 4}}, {CatalanDihedral(std::sqrt(22.0) / 4.0)}},
+    {69, "Oh", {}, {{"3.3.3.3", 6}, {"3.3.3.3.3.3", 8}}, {CatalanDihedral(std::sqrt(10.0) / 2.0)}},
+    {70, "Oh", {}, {{"3.3.3", 8}, {"3.3.3.3.3.3.3.3", 6}}, {CatalanDihedral(std::sqrt(7.0 + 4.0 * kSqrt2) / 2.0)}},
+    {71, "Ih", {}, {{"3.3.3.3.3", 12}, {"3.3.3.3.3.3", 20}}, {CatalanDihedral(std::sqrt(58.0 + 18.0 * kSqrt5) / 4.0)}},
+    {72, "Ih", {}, {{"3.3.3", 20}, {"3.3.3.3.3.3.3.3.3.3", 12}}, {CatalanDihedral(std::sqrt(74.0 + 30.0 * kSqrt5) / 4.0)}},
+    {73, "Oh", {}, {{"3.3.3.3", 12}, {"3.3.3.3.3.3", 8}, {"3.3.3.3.3.3.3.3", 6}}, {CatalanDihedral(std::sqrt(13.0 + 6.0 * kSqrt2) / 2.0)}},
+    {74, "Ih", {}, {{"3.3.3.3", 30}, {"3.3.3.3.3.3", 20}, {"3.3.3.3.3.3.3.3.3.3", 12}}, {CatalanDihedral(std::sqrt(31.0 + 12.0 * kSqrt5) / 2.0)}},
+    {75, "O", {}, {{"5.5.5", 8}, {"5.5.5.5", 6}, {"5.5.5", 24}}, {CatalanDihedral(SnubCubeRadius())}},
+    {77, "I", {}, {{"5.5.5", 20}, {"5.5.5.5.5", 12}, {"5.5.5", 60}}, {CatalanDihedral(SnubDodecahedronRadius())}},
+};
+INSTANTIATE_TEST_SUITE_P(Catalan, PublishedNumbers, ::testing::ValuesIn(kCatalan));
+
+// Johnson solids (figure = 299 + J): point groups and face counts from the
+// table of the Wikipedia page "Johnson solid"; volumes from the pages of each
+// solid or as the sum of their published pieces.
+const Published kJohnson[] = {
+    {300, "C4v", {{3, 4}, {4, 1}}, {{"3.3.4", 4}, {"3.3.3.3", 1}}, {Degrees(std::acos(1.0 / kSqrt3)), kAcosMinusThird}, kJ1},
+    {301, "C5v", {{3, 5}, {5, 1}}, {{"3.3.5", 5}, {"3.3.3.3.3", 1}}, {}, kJ2},
+    {302, "C3v", {{3, 4}, {4, 3}, {6, 1}}, {{"3.4.6", 6}, {"3.4.3.4", 3}}, {}, kJ3},
+    {303, "C4v", {{3, 4}, {4, 5}, {8, 1}}, {{"3.4.8", 8}, {"3.4.4.4", 4}}, {}, kJ4},
+    {304, "C5v", {{3, 5}, {4, 5}, {5, 1}, {10, 1}}, {}, {}, kJ5},
+    {305, "C5v", {{3, 10}, {5, 6}, {10, 1}}, {}, {}, kJ6},
+    {306, "C3v", {{3, 4}, {4, 3}}, {}, {}, kTetrahedron + kSqrt3 / 4.0},
+    {307, "C4v", {{3, 4}, {4, 5}}, {}, {}, 1.0 + kJ1},
+    {308, "C5v", {{3, 5}, {4, 5}, {5, 1}}, {}, {}, Pentagon() + kJ2},
+    {310, "C5v", {{3, 15}, {5, 1}}, {}, {}, kIcosahedron - kJ2},
+    {311, "D3h", {{3, 6}}, {{"3.3.3", 2}, {"3.3.3.3", 3}}, {}, 2.0 * kTetrahedron},
+    {312, "D5h", {{3, 10}}, {{"3.3.3.3.3", 2}, {"3.3.3.3", 5}}, {}, 2.0 * kJ2},
+    {313, "D3h", {{3, 6}, {4, 3}}, {}, {}, 2.0 * kTetrahedron + kSqrt3 / 4.0},
+    {314, "D4h", {{3, 8}, {4, 4}}, {}, {}, 1.0 + 2.0 * kJ1},
+    {315, "D5h", {{3, 10}, {4, 5}}, {}, {}, Pentagon() + 2.0 * kJ2},
+    {316, "D4d", {{3, 16}}, {}, {}, kNaN},
+    {317, "C3v", {{3, 4}, {4, 9}, {6, 1}}, {}, {}, kJ3 + Hexagon()},
+    {318, "C4v", {{3, 4}, {4, 13}, {8, 1}}, {}, {}, kJ4 + Octagon()},
+    {319, "C5v", {{3, 5}, {4, 15}, {5, 1}, {10, 1}}, {}, {}, kJ5 + Decagon()},
+    {320, "C5v", {{3, 10}, {4, 10}, {5, 6}, {10, 1}}, {}, {}, kJ6 + Decagon()},
+    {325, "D2d", {{3, 4}, {4, 4}}, {}, {}, kSqrt3 / 2.0},
+    {326, "D3h", {{3, 8}, {4, 6}}, {{"3.4.3.4", 6}, {"3.3.4.4", 6}}, {}, 2.0 * kJ3},
+    {327, "D4h", {{3, 8}, {4, 10}}, {}, {}, 2.0 * kJ4},
+    {328, "D4d", {{3, 8}, {4, 10}}, {}, {}, 2.0 * kJ4},
+    {329, "D5h", {{3, 10}, {4, 10}, {5, 2}}, {}, {}, 2.0 * kJ5},
+    {330, "D5d", {{3, 10}, {4, 10}, {5, 2}}, {}, {}, 2.0 * kJ5},
+    {331, "C5v", {{3, 15}, {4, 5}, {5, 7}}, {}, {}, kJ5 + kJ6},
+    {332, "C5v", {{3, 15}, {4, 5}, {5, 7}}, {}, {}, kJ5 + kJ6},
+    {333, "D5h", {{3, 20}, {5, 12}}, {}, {}, 2.0 * kJ6},
+    {334, "D3h", {{3, 8}, {4, 12}}, {}, {}, 2.0 * kJ3 + Hexagon()},
+    {335, "D3d", {{3, 8}, {4, 12}}, {}, {}, 2.0 * kJ3 + Hexagon()},
+    {336, "D4d", {{3, 8}, {4, 18}}, {}, {}, 2.0 * kJ4 + Octagon()},
+    {337, "D5h", {{3, 10}, {4, 20}, {5, 2}}, {}, {}, 2.0 * kJ5 + Decagon()},
+    {338, "D5d", {{3, 10}, {4, 20}, {5, 2}}, {}, {}, 2.0 * kJ5 + Decagon()},
+    {341, "D5h", {{3, 20}, {4, 10}, {5, 12}}, {}, {}, 2.0 * kJ6 + Decagon()},
+    {343, "D3", {{3, 20}, {4, 6}}, {}, {}, kNaN},  // the issue: J44 is chiral, D3
+    {344, "D4", {{3, 24}, {4, 10}}, {}, {}, kNaN},
+    {345, "D5", {{3, 30}, {4, 10}, {5, 2}}, {}, {}, kNaN},
+    {346, "C5", {{3, 35}, {4, 5}, {5, 7}}, {}, {}, kNaN},
+    {347, "D5", {{3, 40}, {5, 12}}, {}, {}, kNaN},
+    {348, "C2v", {{3, 6}, {4, 2}}, {}, {}, kSqrt3 / 4.0 + kJ1},
+    {349, "C2v", {{3, 10}, {4, 1}}, {}, {}, kSqrt3 / 4.0 + 2.0 * kJ1},
+    {350, "D3h", {{3, 14}}, {}, {}, kSqrt3 / 4.0 + 3.0 * kJ1},
+    {353, "C2v", {{3, 4}, {4, 5}, {6, 2}}, {}, {}, Hexagon() + kJ1},
+    {354, "D2h", {{3, 8}, {4, 4}, {6, 2}}, {}, {}, Hexagon() + 2.0 * kJ1},
+    {355, "C2v", {{3, 8}, {4, 4}, {6, 2}}, {}, {}, Hexagon() + 2.0 * kJ1},
+    {356, "D3h", {{3, 12}, {4, 3}, {6, 2}}, {}, {}, Hexagon() + 3.0 * kJ1},
+    {357, "C5v", {{3, 5}, {5, 11}}, {}, {}, kDodecahedron + kJ2},
+    {358, "D5d", {{3, 10}, {5, 10}}, {}, {}, kDodecahedron + 2.0 * kJ2},
+    {359, "C2v", {{3, 10}, {5, 10}}, {}, {}, kDodecahedron + 2.0 * kJ2},
+    {360, "C3v", {{3, 15}, {5, 9}}, {}, {}, kDodecahedron + 3.0 * kJ2},
+    {361, "C2v", {{3, 10}, {5, 2}}, {}, {}, kIcosahedron - 2.0 * kJ2},
+    {362, "C3v", {{3, 5}, {5, 3}}, {}, {}, kIcosahedron - 3.0 * kJ2},
+    {363, "C3v", {{3, 7}, {5, 3}}, {}, {}, kIcosahedron - 3.0 * kJ2 + kTetrahedron},
+    {364, "C3v", {{3, 8}, {4, 3}, {6, 3}}, {}, {}, kTruncatedTetrahedron + kJ3},
+    {365, "C4v", {{3, 12}, {4, 5}, {8, 5}}, {}, {}, kTruncatedCube + kJ4},
+    {366, "D4h", {{3, 16}, {4, 10}, {8, 4}}, {}, {}, kTruncatedCube + 2.0 * kJ4},
+    {367, "C5v", {{3, 25}, {4, 5}, {5, 1}, {10, 11}}, {}, {}, kTruncatedDodecahedron + kJ5},
+    {368, "D5d", {{3, 30}, {4, 10}, {5, 2}, {10, 10}}, {}, {}, kTruncatedDodecahedron + 2.0 * kJ5},
+    {371, "C5v", {{3, 20}, {4, 30}, {5, 12}}, {}, {}, kRhombicosidodecahedron},
+    {375, "C5v", {{3, 15}, {4, 25}, {5, 11}, {10, 1}}, {}, {}, kRhombicosidodecahedron - kJ5},
+    {379, "D5d", {{3, 10}, {4, 20}, {5, 10}, {10, 2}}, {}, {}, kRhombicosidodecahedron - 2.0 * kJ5},
+    {382, "C3v", {{3, 5}, {4, 15}, {5, 9}, {10, 3}}, {}, {}, kRhombicosidodecahedron - 3.0 * kJ5},
+    {383, "D2d", {{3, 12}}, {{"3.3.3.3", 4}, {"3.3.3.3.3", 4}}, {}, kNaN},  // the issue: J84 D2d
+    {384, "D4d", {{3, 24}, {4, 2}}, {}, {}, kNaN},
+    {385, "C2v", {{3, 12}, {4, 2}}, {}, {}, kNaN},
+    {390, "D2h", {{3, 8}, {4, 2}, {5, 4}}, {}, {}, kNaN},
+    {391, "C3v", {{3, 13}, {4, 3}, {5, 3}, {6, 1}}, {}, {}, kNaN},
+};
+INSTANTIATE_TEST_SUITE_P(Johnson, PublishedNumbers, ::testing::ValuesIn(kJohnson));
+
+// Non-convex uniform polyhedra: vertex configurations and point groups from
+// "List of uniform polyhedra" (U numbers in the comments).
+const Published kUniform[] = {
+    {90, "Td", {}, {{"3.4.3/2.4", 6}}, {}},                 // U4 tetrahemihexahedron
+    {92, "Oh", {}, {{"4.6.4/3.6", 12}}, {}},                // U15 cubohemioctahedron
+    {93, "Oh", {}, {{"3.6.3/2.6", 12}}, {}},                // U3 octahemioctahedron
+    {95, "Oh", {}, {{"4.8.4/3.8", 24}}, {}},                // U18 small rhombihexahedron
+    {96, "Oh", {}, {{"8/3.8/3.3", 24}}, {}},                // U19 stellated truncated hexahedron
+    {97, "Oh", {}, {{"3.8/3.4.8/3", 24}}, {}},              // U14 great cubicuboctahedron
+    {101, "Oh", {}, {{"4.8/3.4/3.8/5", 24}}, {}},           // U21 great rhombihexahedron
+    {103, "Oh", {}, {{"6.8.8/3", 48}}, {}},                 // U16 cubitruncated cuboctahedron
+    {105, "Oh", {}, {{"4.6/5.8/3", 48}}, {}},               // U20 great truncated cuboctahedron
+    {106, "Ih", {}, {{"3.5/2.3.5/2.3.5/2", 20}}, {}},       // U30 small ditrigonal icosidodecahedron
+    {107, "Ih", {}, {{"3.5.3.5.3.5", 20}}, {}},             // U47 great ditrigonal icosidodecahedron
+    {108, "Ih", {}, {{"5.5/3.5.5/3.5.5/3", 20}}, {}},       // U41 ditrigonal dodecadodecahedron
+    {109, "Ih", {}, {{"5.10.5/4.10", 30}}, {}},             // U51 small dodecahemidodecahedron
+    {110, "Ih", {}, {{"3.10.3/2.10", 30}}, {}},             // U49 small icosihemidodecahedron
+    {111, "Ih", {}, {{"5.5/2.5.5/2", 30}}, {}},             // U36 dodecadodecahedron
+    {112, "Ih", {}, {{"5/2.6.5/3.6", 30}}, {}},             // U62 small dodecahemicosahedron
+    {113, "Ih", {}, {{"5.6.5/4.6", 30}}, {}},               // U65 great dodecahemicosahedron
+    {114, "Ih", {}, {{"3.5/2.3.5/2", 30}}, {}},             // U54 great icosidodecahedron
+    {115, "Ih", {}, {{"5/2.10/3.5/3.10/3", 30}}, {}},       // U70 great dodecahemidodecahedron
+    {116, "Ih", {}, {{"3.10/3.3/2.10/3", 30}}, {}},         // U71 great icosihemidodecahedron
+    {117, "Ih", {}, {{"3.10.5.10", 60}}, {}},               // U33 small dodecicosidodecahedron
+    {118, "Ih", {}, {{"4.10.4/3.10/9", 60}}, {}},           // U39 small rhombidodecahedron
+    {119, "Ih", {}, {{"5.10/3.10/3", 60}}, {}},             // U58 small stellated truncated dodecahedron
+    {121, "Ih", {}, {{"6.6.5/2", 60}}, {}},                 // U55 truncated great icosahedron
+    {123, "Ih", {}, {{"5/2.6.3.6", 60}}, {}},               // U31 small icosicosidodecahedron
+    {124, "Ih", {}, {{"5/3.10.3.10", 60}}, {}},             // U43 small ditrigonal dodecicosidodecahedron
+    {125, "Ih", {}, {{"6.10.6/5.10/9", 60}}, {}},           // U50 small dodecicosahedron
+    {126, "Ih", {}, {{"3.10/3.10/3", 60}}, {}},             // U66 great stellated truncated dodecahedron
+    {145, "Ih", {}, {{"10.10.5/2", 60}}, {}},               // U37 truncated great dodecahedron
+    {146, "Ih", {}, {{"5/2.10/3.3.10/3", 60}}, {}},       // U61 great dodecicosidodecahedron
+    {147, "Ih", {}, {{"3.4.5/3.4", 60}}, {}},               // U67 great rhombicosidodecahedron
+    {148, "Ih", {}, {{"4.10/3.4/3.10/7", 60}}, {}},         // U73 great rhombidodecahedron
+    {150, "Ih", {}, {{"5/2.4.5.4", 60}}, {}},               // U38 rhombidodecadodecahedron
+    {151, "Ih", {}, {{"5.6.5/3.6", 60}}, {}},               // U44 icosidodecadodecahedron
+    {152, "Ih", {}, {{"4.6.4/3.6/5", 60}}, {}},             // U56 rhombicosahedron
+    {157, "Ih", {}, {{"6.10/9.10/3", 120}}, {}},            // U45 icositruncated dodecadodecahedron
+    {159, "Ih", {}, {{"4.10/9.10/3", 120}}, {}},            // U59 truncated dodecadodecahedron
+    {161, "Ih", {}, {{"4.6/5.10/3", 120}}, {}},             // U68 great truncated icosidodecahedron
+    {163, "I", {}, {{"3.3.5/2.3.5", 60}}, {}},              // U40 snub dodecadodecahedron
+    {175, "I", {}, {{"3.3.3.3.5/2", 60}}, {}},              // U57 great snub icosidodecahedron
+    {179, "I", {}, {{"3.3.3.3.5/3", 60}}, {}},              // U69 great inverted snub icosidodecahedron
+};
+INSTANTIATE_TEST_SUITE_P(Uniform, PublishedNumbers, ::testing::ValuesIn(kUniform));
+
+// Catalan solids have an insphere, so volume = inradius × area / 3 for each;
+// the two with equal edges also against their published measures for unit
+// edge: rhombic dodecahedron V = 16√3/9, A = 8√2; rhombic triacontahedron
+// V = 4√(5 + 2√5), A = 12√5.
+TEST(FigureNumbers, CatalanSolidsHaveAnInsphereAndPublishedMeasures) {
+    for (const Published& row : kCatalan) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.inradius.onSphere);
+        ASSERT_TRUE(n.area && n.volume);
+        EXPECT_NEAR(*n.volume, n.inradius.max * *n.area / 3.0, 1e-9 * *n.volume);
+        EXPECT_FALSE(n.volumeCountsDensity);
+    }
+    struct Measures {
+        ShapeId figure;
+        double volume, area;
+    };
+    for (const Measures& m : {Measures{60, 16.0 * kSqrt3 / 9.0, 8.0 * kSqrt2},
+                              Measures{61, 4.0 * std::sqrt(5.0 + 2.0 * kSqrt5), 12.0 * kSqrt5}}) {
+        const FigureNumbers n = NumbersOf(m.figure);
+        const double e = n.shortestEdge;
+        ASSERT_EQ(n.edgeLengths.size(), 1u);
+        EXPECT_NEAR(*n.volume / (e * e * e), m.volume, 1e-9 * m.volume);
+        EXPECT_NEAR(*n.area / (e * e), m.area, 1e-9 * m.area);
+    }
+}
+
+// Topology of figures whose surfaces are not plain spheres (same sources):
+// the regular star solids' genus and density, the hemipolyhedra's missing side,
+// and the edges of the great disnub dirhombidodecahedron (Skilling's figure)
+// that lie in four faces.
+struct Topology {
+    ShapeId figure;
+    int euler;
+    std::optional<bool> orientable;
+    std::optional<int> genus;
+    std::optional<int> density;
+    bool everyVertexOneCycle = true;
+};
+
+TEST(FigureNumbers, SurfaceTopologyOfStarAndHemiFigures) {
+    const Topology rows[] = {
+        {15, 2, true, 0, 7},         // great stellated dodecahedron
+        {18, -6, true, 4, 3},        // small stellated dodecahedron
+        {21, -6, true, 4, 3},        // great dodecahedron
+        {22, 2, true, 0, 7},         // great icosahedron
+        {50, 2, true, 0, 1},         // truncated icosahedron
+        {90, 1, false, {}, {}},      // tetrahemihexahedron: a projective plane
+        {111, -6, true, 4, 3},       // dodecadodecahedron
+        {135, 24, {}, {}, {}, false},  // great disnub dirhombidodecahedron
+    };
+    for (const Topology& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        EXPECT_EQ(n.eulerCharacteristic, row.euler);
+        EXPECT_EQ(n.orientable, row.orientable);
+        EXPECT_EQ(n.genus, row.genus);
+        EXPECT_EQ(n.density, row.density);
+        EXPECT_EQ(n.verticesNotOneCycle == 0, row.everyVertexOneCycle);
+        if (!row.everyVertexOneCycle) {
+            EXPECT_EQ(n.vertexConfigurationNote, Omission::EdgeInManyFaces);
+        }
+    }
+}
+
+TEST(FigureNumbers, ChiralFiguresNameTheirMirrorImage) {
+    const std::pair<ShapeId, ShapeId> rows[] = {{53, 54}, {54, 53}, {55, 56}, {75, 76}, {343, 393}, {393, 343}, {163, 165}};
+    for (const auto& [figure, mirror] : rows) {
+        const FigureNumbers n = NumbersOf(figure);
+        EXPECT_TRUE(n.chiral) << figure;
+        EXPECT_EQ(n.related.mirror, mirror) << figure;
+    }
+    // A mirrored copy of a figure that is not chiral is no mirror image.
+    const FigureNumbers tetrahedron = NumbersOf(1);
+    EXPECT_FALSE(tetrahedron.chiral);
+    EXPECT_EQ(tetrahedron.related.mirror, 0);
+}
+
+TEST(FigureNumbers, RelatedFiguresComeFromTheCatalogue) {
+    const FigureNumbers cube = NumbersOf(5);
+    EXPECT_EQ(cube.related.dual, 7);
+    EXPECT_EQ(cube.related.compoundWithDual, 501);
+    const FigureNumbers truncatedIcosahedron = NumbersOf(50);
+    EXPECT_EQ(truncatedIcosahedron.related.dual, 71);
+    EXPECT_EQ(truncatedIcosahedron.related.compoundWithDual, 513);
+    const FigureNumbers dual = NumbersOf(202);  // rhombic dodecahedron as the dual of figure 40
+    EXPECT_EQ(dual.related.base, 40);
+    EXPECT_EQ(dual.related.dual, 40);
+}
+
+// Hand-made meshes for what the catalogue does not show plainly: an empty face
+// slot, an open surface, and a crossed quadrilateral.
+Solid Square(bool crossed, bool emptySlot) {
+    Solid s;
+    s.vertices = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    Face f;
+    f.corners = crossed ? std::vector<int32_t>{0, 1, 3, 2} : std::vector<int32_t>{0, 1, 2, 3};
+    f.polygonSize = 4;
+    f.polygonCount = 1;
+    s.faces.push_back(f);
+    if (emptySlot) s.faces.push_back(Face{});
+    return s;
+}
+
+TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
+    const FigureNumbers square = ComputeFigureNumbers(Square(false, true));
+    EXPECT_EQ(square.faces, 1);
+    EXPECT_EQ(square.emptyFaceSlots, 1);
+    EXPECT_EQ(square.edges, 4);
+    EXPECT_EQ(square.orientable, true);
+    EXPECT_FALSE(square.volume.has_value());
+    EXPECT_EQ(square.measureNote, Omission::OpenSurface);
+    EXPECT_EQ(square.genusNote, Omission::OpenSurface);
+    EXPECT_EQ(square.symmetry->name, "D4h");
+    const std::string text = NumbersText(square, EnglishNumberWords());
+    EXPECT_NE(text.find("volume: left out (the surface is open)"), std::string::npos) << text;
+
+    const FigureNumbers crossed = ComputeFigureNumbers(Square(true, false));
+    ASSERT_EQ(crossed.faceKinds.size(), 1u);
+    EXPECT_EQ(FaceKindName(crossed.faceKinds[0].kind), "crossed quadrilateral");
+
+    // Faces whose counts promise more corners than they hold, or corners that
+    // name no vertex, are read no further than they go.
+    Solid broken = Square(false, false);
+    broken.faces[0].polygonSize = 6;
+    broken.faces.push_back(broken.faces[0]);
+    broken.faces[1].polygonSize = 4;
+    broken.faces[1].corners = {0, 1, 7, -2};
+    const FigureNumbers brokenNumbers = ComputeFigureNumbers(broken);
+    EXPECT_EQ(brokenNumbers.emptyFaceSlots, 1);
+    EXPECT_EQ(brokenNumbers.faces, 1);
+    ASSERT_EQ(brokenNumbers.faceKinds.size(), 1u);
+    EXPECT_EQ(brokenNumbers.faceKinds[0].kind.shape, FaceKind::Shape::Degenerate);
+
+    // Lines drawn beside the faces count in the symmetry: a flat square (D4h)
+    // with one diagonal drawn keeps only the isometries that fix or swap the
+    // diagonal's ends, D2h of order 8.
+    Solid diagonal = Square(false, false);
+    diagonal.segments.push_back({0, 2});
+    const FigureNumbers withDiagonal = ComputeFigureNumbers(diagonal);
+    EXPECT_EQ(withDiagonal.segments, 1);
+    EXPECT_EQ(withDiagonal.symmetry->name, "D2h");
+    EXPECT_EQ(withDiagonal.symmetry->order, 8);
+
+    const FigureNumbers empty = ComputeFigureNumbers(Solid{});
+    EXPECT_EQ(empty.vertices, 0);
+    EXPECT_FALSE(empty.symmetry.has_value());
+}
+
+}  // namespace
+}  // namespace gyro
