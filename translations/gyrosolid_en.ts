@@ -1105,6 +1105,73 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     </message>
 </context>
 <context>
+    <name>gyro::AnimationDialog</name>
+    <message>
+        <source>アニメーションを保存</source>
+        <translation>Save animation</translation>
+    </message>
+    <message>
+        <source>GIF アニメーション (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>WebP アニメーション (*.webp)</source>
+        <translation>WebP animation (*.webp)</translation>
+    </message>
+    <message>
+        <source>横軸（ｘ）で一回転</source>
+        <translation>One turn about the horizontal axis (x)</translation>
+    </message>
+    <message>
+        <source>縦軸（ｙ）で一回転</source>
+        <translation>One turn about the vertical axis (y)</translation>
+    </message>
+    <message>
+        <source>奥行き軸（ｚ）で一回転</source>
+        <translation>One turn about the depth axis (z)</translation>
+    </message>
+    <message>
+        <source>現在の動き</source>
+        <translation>Current motion</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>動き</source>
+        <translation>Motion</translation>
+    </message>
+    <message>
+        <source>コマ数</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>（%1～%2）</source>
+        <translation>(%1 to %2)</translation>
+    </message>
+    <message>
+        <source>コマの間隔</source>
+        <translation>Frame delay</translation>
+    </message>
+    <message>
+        <source>ミリ秒</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>幅</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>ピクセル</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>高さ</source>
+        <translation type="unfinished">Height</translation>
+    </message>
+</context>
+<context>
     <name>gyro::MainWindow</name>
     <message>
         <source>操作(&amp;F)</source>
@@ -1457,6 +1524,38 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     <message>
         <source>3MF (*.3mf)</source>
         <translation>3MF (*.3mf)</translation>
+    </message>
+    <message>
+        <source>アニメーションを保存...</source>
+        <translation>Save animation...</translation>
+    </message>
+    <message>
+        <source>アニメーションを保存しています...</source>
+        <translation>Saving the animation...</translation>
+    </message>
+    <message>
+        <source>アニメーションを保存</source>
+        <translation>Save animation</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG 図形 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文書 (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>GIF アニメーション (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <source>WebP アニメーション (*.webp)</source>
+        <translation>WebP animation (*.webp)</translation>
     </message>
 </context>
 </TS>

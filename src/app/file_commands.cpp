@@ -4,8 +4,10 @@
 #include <system_error>
 
 #include "io/area_count.h"
+#include "app/frame_step.h"
 #include "io/bmp_file.h"
 #include "io/print_export.h"
+#include "io/picture_file.h"
 #include "io/settings_file.h"
 
 namespace gyro {
@@ -30,14 +32,15 @@ bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui) {
     return true;
 }
 
-void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& ui) {
+void ExportImageCommand(AppState& state, FileNames& names, const FileUi& ui) {
     const BackBuffer& picture = state.display.backBuffer;
     if (!picture.exists()) return;
     if (!ui.chooseFile(FileKind::Image, names.imagefilename)) return;
     const std::string& path = names.imagefilename;
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
-    const Status written = WriteBmpFile(path, picture);
+    // Any other name is a BMP, as it always was.
+    const Status written = WritePictureFile(state, PictureFormatForPath(path).value_or(PictureFormat::Bmp), path);
     if (!written.ok()) ui.inform(written.message, kErrorCaption);
 }
 
@@ -68,6 +71,40 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
     const std::string name = solid.nameEn.empty() ? solid.nameJa : solid.nameEn;
     const Status written = WritePrintFile(path, outer.surface, *format, kDefaultPrintSizeMm, name);
     if (!written.ok()) ui.inform(written.message, kErrorCaption);
+}
+
+AnimationRequest StartAnimationRequest(const std::optional<AnimationRequest>& last, const AppState& state) {
+    if (last) return *last;
+    AnimationRequest request;
+    request.width = state.solid.params.viewx;
+    request.height = state.solid.params.viewy;
+    return request;
+}
+
+MotionStep WindowMotion(const ShellState& shell) {
+    ShellState still = shell;
+    still.keys.releaseAll();
+    return [still](AppState& state) mutable { StepFrame(state, still); };
+}
+
+void SaveAnimationCommand(const AppState& state, const ShellState& shell, FileNames& names,
+                          std::optional<AnimationRequest>& last, const FileUi& ui) {
+    AnimationRequest request = StartAnimationRequest(last, state);
+    if (!ui.editAnimation || !ui.editAnimation(request)) return;
+    last = request;
+    const FileKind kind = request.format == AnimationFormat::Gif ? FileKind::AnimationGif : FileKind::AnimationWebP;
+    if (!ui.chooseFile(kind, names.animationfilename)) return;
+    const std::string& path = names.animationfilename;
+    // The name's ending wins over the dialog's choice: it is what the user sees.
+    if (const auto named = AnimationFormatForPath(path)) request.format = *named;
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
+
+    AppState frames = state;  // the window's own state goes on untouched
+    const AnimationProgress progress = ui.showProgress ? ui.showProgress(request.plan.frames) : AnimationProgress{};
+    bool cancelled = false;
+    const Status written = WriteAnimation(frames, request, path, progress, WindowMotion(shell), &cancelled);
+    if (!written.ok() && !cancelled) ui.inform(written.message, kErrorCaption);
 }
 
 void ProjectedAreaCommand(const AppState& state, const FileUi& ui) {

@@ -5,9 +5,12 @@
 // run (and are tested) without any dialog on screen.
 
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "app/shell_state.h"
 #include "geometry/outer_surface.h"
+#include "io/animation_file.h"
 #include "state/app_state.h"
 #include "model/translate_mark.h"
 
@@ -15,7 +18,9 @@ namespace gyro {
 
 // What the file chooser is asked for.
 enum class FileKind {
-    Image,         // save dialog, "ビットマップ (*.bmp)"
+    Image,         // save dialog, "ビットマップ (*.bmp)", then PNG, SVG and PDF
+    AnimationGif,  // save dialog, "GIF (*.gif)", then WebP
+    AnimationWebP, // save dialog, "WebP (*.webp)", then GIF
     SettingsSave,  // save dialog, "テキスト (*.txt)"
     SettingsLoad,  // open dialog for an existing "テキスト (*.txt)" file
     Print,         // save dialog, "STL (*.stl)" or "3MF (*.3mf)"
@@ -35,6 +40,12 @@ struct FileUi {
     // Works out the outer surface; the window runs it off its thread behind a
     // progress dialog that can cancel it. Unset: worked out directly.
     std::function<OuterResult(const Solid& solid, int fractalLevel)> computeOuter;
+    // The animation dialog, starting from `request`; true with the edited
+    // request when confirmed.
+    std::function<bool(AnimationRequest& request)> editAnimation;
+    // A progress display for `total` frames while an animation is written; the
+    // callback it returns answers false once the user has cancelled.
+    std::function<AnimationProgress(int32_t total)> showProgress;
 };
 
 // The last names used, so that the next chooser starts from them.
@@ -42,6 +53,7 @@ struct FileNames {
     std::string imagefilename;
     std::string settingsfilename;  // shared by saving and loading
     std::string printfilename;
+    std::string animationfilename;
 };
 
 // The text of the question before an existing picture file is replaced.
@@ -56,9 +68,24 @@ void SaveSettingsCommand(const AppState& state, FileNames& names, const FileUi& 
 // message is shown and the state is unchanged.
 bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui);
 
-// "画像の出力": the picture as the last frame left it, as a 24-bit BMP file. Does
+// "画像の出力": the picture as the last frame left it, as a 24-bit BMP file, or by
+// the name's ending as a PNG, or drawn as shapes into an SVG or a PDF. Does
 // nothing without a picture.
-void ExportImageCommand(const AppState& state, FileNames& names, const FileUi& ui);
+void ExportImageCommand(AppState& state, FileNames& names, const FileUi& ui);
+
+// The animation dialog's start values for this window: the last request, sized
+// to the drawing area the first time.
+AnimationRequest StartAnimationRequest(const std::optional<AnimationRequest>& last, const AppState& state);
+
+// One pass of the window's loop as it moves the picture with no key held:
+// inertia as the shell has it, automatic rotation and the moving light.
+MotionStep WindowMotion(const ShellState& shell);
+
+// "アニメーションを保存...": the dialog, the file name, then every frame drawn from
+// a copy of the state while the progress display runs. A failure is shown; a
+// cancel or failure leaves no file. `last` keeps the dialog's values.
+void SaveAnimationCommand(const AppState& state, const ShellState& shell, FileNames& names,
+                          std::optional<AnimationRequest>& last, const FileUi& ui);
 
 // "3Dプリント用に保存...": choose a .stl or .3mf name, work out the figure's
 // outer surface (fractals at the depth on show) and write it 60 mm across. A

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QLayout>
+#include <QProgressDialog>
 #include <QStyle>
 #include <QProgressDialog>
 #include <QWheelEvent>
@@ -22,11 +23,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "catalog/command_ids.h"
 #include "app/figure_panel.h"
 #include "app/frame_step.h"
+#include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialogs.h"
 #include "dialogs/finder_dialog.h"
 #include "dialogs/ui_text.h"
@@ -122,6 +125,8 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setMessageBox({});
     setQuestionBox({});
     fileUi_.computeOuter = [this](const Solid& solid, int level) { return computeOuterWithProgress(solid, level); };
+    setAnimationDialog({});
+    setProgressDisplay({});
     setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
@@ -229,6 +234,7 @@ QMenu* MainWindow::buildOperationMenu() {
     addCommand(m, tr("画像の出力(&E) ..."), cmd::kExportImage);
     addCommand(m, tr("画像のコピー(&C)"), cmd::kCopyImage);
     addCommand(m, tr("3Dプリント用に保存..."), cmd::kSavePrint);
+    addCommand(m, tr("アニメーションを保存..."), cmd::kSaveAnimation);
     m->addSeparator();
     addCommand(m, tr("設定の保存(&H) ..."), cmd::kSaveSettings);
     addCommand(m, tr("設定の読出し(&Y) ..."), cmd::kLoadSettings);
@@ -384,6 +390,9 @@ void MainWindow::runCommand(int id) {
     } else if (id == cmd::kCopyImage) {
         freshLogicalFrame();
         copyImage();
+    } else if (id == cmd::kSaveAnimation) {
+        LoopPause pause(*this);
+        SaveAnimationCommand(state_, shell_, fileNames_, lastAnimation_, fileUi_);
     } else if (id == cmd::kProjectedArea) {
         freshLogicalFrame();
         ProjectedAreaCommand(state_, fileUi_);
@@ -497,6 +506,37 @@ void MainWindow::setQuestionBox(decltype(FileUi::ask) box) {
     fileUi_.ask = std::move(box);
 }
 
+void MainWindow::setAnimationDialog(decltype(FileUi::editAnimation) dialog) {
+    if (!dialog) {
+        dialog = [this](AnimationRequest& request) {
+            LoopPause pause(*this);
+            return EditAnimation(this, request);
+        };
+    }
+    fileUi_.editAnimation = std::move(dialog);
+}
+
+void MainWindow::setProgressDisplay(decltype(FileUi::showProgress) display) {
+    if (!display) display = [this](int32_t total) { return progressDialog(total); };
+    fileUi_.showProgress = std::move(display);
+}
+
+AnimationProgress MainWindow::progressDialog(int32_t total) {
+    // Lives as long as the callback: the writer drops it when the last frame is done.
+    auto dialog = std::make_shared<QProgressDialog>(tr("アニメーションを保存しています..."), tr("キャンセル"), 0,
+                                                     total, this);
+    dialog->setWindowTitle(tr("アニメーションを保存"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumDuration(300);
+    dialog->setAutoClose(true);
+    dialog->setValue(0);
+    return [dialog](int32_t done, int32_t) {
+        dialog->setValue(done);  // a modal progress dialog handles the pending events here
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    };
+}
+
 void MainWindow::loadSettings() {
     if (!LoadSettingsCommand(state_, fileNames_, fileUi_)) return;
     // The file brings its own drawing size; the menu marks follow in runCommand.
@@ -520,15 +560,34 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     const bool image = kind == FileKind::Image;
     const bool print = kind == FileKind::Print;
-    if (print) {
-        dialog.setNameFilters({tr("STL (*.stl)"), tr("3MF (*.3mf)")});
-        dialog.setDefaultSuffix(QStringLiteral("stl"));
+    const bool animation = kind == FileKind::AnimationGif || kind == FileKind::AnimationWebP;
+    // Each filter with the ending a name without one takes.
+    std::vector<std::pair<QString, QString>> filters;
+    if (image) {
+        filters = {{tr("ビットマップ (*.bmp)"), QStringLiteral("bmp")},
+                   {tr("PNG 画像 (*.png)"), QStringLiteral("png")},
+                   {tr("SVG 図形 (*.svg)"), QStringLiteral("svg")},
+                   {tr("PDF 文書 (*.pdf)"), QStringLiteral("pdf")}};
+    } else if (animation) {
+        filters = {{tr("GIF アニメーション (*.gif)"), QStringLiteral("gif")},
+                   {tr("WebP アニメーション (*.webp)"), QStringLiteral("webp")}};
+        if (kind == FileKind::AnimationWebP) std::swap(filters[0], filters[1]);
+    } else if (print) {
+        filters = {{tr("STL (*.stl)"), QStringLiteral("stl")}, {tr("3MF (*.3mf)"), QStringLiteral("3mf")}};
     } else {
-        dialog.setNameFilter(image ? tr("ビットマップ (*.bmp)") : tr("テキスト (*.txt)"));
-        dialog.setDefaultSuffix(image ? QStringLiteral("bmp") : QStringLiteral("txt"));
+        filters = {{tr("テキスト (*.txt)"), QStringLiteral("txt")}};
     }
+    QStringList names;
+    for (const auto& f : filters) names << f.first;
+    dialog.setNameFilters(names);
+    dialog.setDefaultSuffix(filters.front().second);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& chosen) {
+        for (const auto& f : filters) {
+            if (f.first == chosen) dialog.setDefaultSuffix(f.second);
+        }
+    });
     // The exports ask their own question before replacing a file, once.
-    if (image || print) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (image || animation || print) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(QDir::currentPath());
     if (!name.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(name)));
     if (RunDialog(dialog) != QDialog::Accepted) return false;

@@ -91,6 +91,9 @@ public:
     void setFileChooser(decltype(FileUi::chooseFile) chooser);
     void setMessageBox(decltype(FileUi::inform) box);
     void setQuestionBox(decltype(FileUi::ask) box);
+    // Replace the animation dialog and the progress display likewise.
+    void setAnimationDialog(decltype(FileUi::editAnimation) dialog);
+    void setProgressDisplay(decltype(FileUi::showProgress) display);
     const FileNames& fileNames() const { return fileNames_; }
 
 private:
@@ -132,6 +135,7 @@ private:
     OuterResult computeOuterWithProgress(const Solid& solid, int fractalLevel);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
+    AnimationProgress progressDialog(int32_t total);
     void loadSettings();
     void copyImage();
 
@@ -158,6 +162,7 @@ private:
     ColourChooser chooser_;
     FileUi fileUi_;
     FileNames fileNames_;
+    std::optional<AnimationRequest> lastAnimation_;  // the animation dialog's values, for next time
     QFont statusFont_;
     StatusText status_;
     // Status pieces as last converted for drawing; converted again only when they change.

@@ -1,8 +1,13 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <limits>
+
+#include "io/file_names.h"
+#include "model/limits.h"
 
 namespace gyro::cli {
 
@@ -32,5 +37,16 @@ std::optional<ShapeId> ParseFigure(std::string_view text) {
     if (!n) return std::nullopt;
     return static_cast<ShapeId>(*n);
 }
+
+std::optional<Size> ParseSize(std::string_view text) {
+    const size_t x = text.find_first_of("xX");
+    if (x == std::string_view::npos) return std::nullopt;
+    const auto w = ParseInt(text.substr(0, x), kMinViewSide, kMaxViewSide);
+    const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
+    if (!w || !h) return std::nullopt;
+    return Size{*w, *h};
+}
+
+bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
 
 }  // namespace gyro::cli

@@ -11,6 +11,7 @@ using Args = std::vector<std::string>;
 int RunList(const Args& args);
 int RunExport(const Args& args);
 int RunRender(const Args& args);
+int RunAnimate(const Args& args);
 int RunBench(const Args& args);
 int RunSettings(const Args& args);
 int RunInfo(const Args& args);

@@ -12,7 +12,7 @@ struct CommandHelp {
     std::string_view description;
 };
 
-constexpr std::array<CommandHelp, 6> kCommands{{
+constexpr std::array<CommandHelp, 7> kCommands{{
     {"list", "list [--all-names]",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
      "name and its English name, separated by tabs. --all-names adds a fourth\n"
@@ -32,14 +32,27 @@ constexpr std::array<CommandHelp, 6> kCommands{{
      "infinity) is refused with the reason.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",
+    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
-     "BMP or a PNG. --size sets the picture's size (the viewer's 256x256, or the\n"
-     "settings file's, without it). --scale draws the same picture with S times\n"
-     "the pixels each way, as the viewer does on a screen with that pixel ratio.\n"
+     "BMP, a PNG, or as shapes in an SVG or a PDF. --size sets the picture's size\n"
+     "(the viewer's 256x256, or the settings file's, without it). --scale draws a\n"
+     "BMP or PNG with S times the pixels each way, as the viewer does on a screen\n"
+     "with that pixel ratio, and multiplies the page of an SVG (pixels) or a PDF\n"
+     "(points, one a pixel; 0.01..100) for print.\n"
      "--exact-depth on shows at every pixel the surface nearest the eye (the\n"
-     "viewer's start); off draws the faces in their stored order with the facing\n"
-     "test only. Without it the settings file decides.\n"},
+     "viewer's start); an SVG or PDF then holds every face cut into the pieces that\n"
+     "are really seen and every edge split into its visible and hidden parts. off\n"
+     "draws the faces in their stored order with the facing test only. Without it\n"
+     "the settings file decides.\n"},
+    {"animate", "animate N -o FILE.gif|.webp [--frames K] [--axis x|y|z|motion] [--delay MS] [--size WxH] [--settings FILE]",
+     "Draws K frames (60) of figure N as the viewer would and writes them as an\n"
+     "animated GIF or WebP that loops for ever, each frame shown for MS\n"
+     "milliseconds (40; a GIF keeps hundredths of a second). --axis x, y or z turns\n"
+     "the solid once about that screen axis (y without it), so the loop has no\n"
+     "seam; --axis motion shows what the viewer would draw next: automatic\n"
+     "rotation and the moving light as the settings file sets them. A GIF has one\n"
+     "palette a frame (exact up to 256 colours, never dithered); a WebP is lossless.\n"
+     "--size and --settings as for render. Nothing is written on failure.\n"},
     {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"

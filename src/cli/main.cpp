@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     if (command == "list") run = RunList;
     if (command == "export") run = RunExport;
     if (command == "render") run = RunRender;
+    if (command == "animate") run = RunAnimate;
     if (command == "bench") run = RunBench;
     if (command == "settings") run = RunSettings;
     if (command == "info") run = RunInfo;

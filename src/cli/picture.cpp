@@ -23,38 +23,20 @@
 #include "cli/start_state.h"
 #include "io/atomic_write.h"
 #include "io/bmp_file.h"
+#include "io/file_names.h"
+#include "io/vector_file.h"
 #include "model/limits.h"
 #include "state/app_state.h"
 #include "state/dispatcher.h"
 #include "state/scaled_frame.h"
 #include "render/raster_surface.h"
 #include "render/render_frame.h"
+#include "render/exact_picture.h"
 #include "view/motion.h"
 
 namespace gyro::cli {
 
 namespace {
-
-struct Size {
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-// "WxH", each side kMinViewSide..kMaxViewSide.
-std::optional<Size> ParseSize(std::string_view text) {
-    const size_t x = text.find_first_of("xX");
-    if (x == std::string_view::npos) return std::nullopt;
-    const auto w = ParseInt(text.substr(0, x), kMinViewSide, kMaxViewSide);
-    const auto h = ParseInt(text.substr(x + 1), kMinViewSide, kMaxViewSide);
-    if (!w || !h) return std::nullopt;
-    return Size{*w, *h};
-}
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char s, char t) { return std::tolower(static_cast<unsigned char>(t)) == s; });
-}
 
 // --exact-depth: "on" draws every pixel's nearest surface, "off" the faces in
 // stored order; bench also takes "both" and prints the two side by side.
@@ -66,8 +48,6 @@ std::optional<DepthChoice> ParseDepthChoice(std::string_view text, bool bothAllo
     if (bothAllowed && text == "both") return DepthChoice::kBoth;
     return std::nullopt;
 }
-
-bool IsOption(const std::string& word) { return word.size() > 1 && word[0] == '-' && !ParseFigure(word); }
 
 Status WritePng(const std::string& path, const BackBuffer& buffer) {
     // The buffer's bytes are R, G, B, 0 per pixel: exactly QImage's RGBX8888.
@@ -133,9 +113,15 @@ int RunRender(const Args& args) {
         }
     }
     if (!figure) return UsageError("render", "render needs a figure number (see 'gyrosolid-cli list')");
-    if (output.empty()) return UsageError("render", "render needs an output file: -o FILE.bmp or -o FILE.png");
+    if (output.empty()) return UsageError("render", "render needs an output file: -o FILE.bmp|.png|.svg|.pdf");
     const bool png = EndsWithNoCase(output, ".png");
-    if (!png && !EndsWithNoCase(output, ".bmp")) return UsageError("render", "the output file must end in .bmp or .png");
+    const std::optional<VectorFormat> vector = VectorFormatForPath(output);
+    if (!png && !vector && !EndsWithNoCase(output, ".bmp")) {
+        return UsageError("render", "the output file must end in .bmp, .png, .svg or .pdf");
+    }
+    if (vector && scale && !(*scale >= kVectorScaleMin && *scale <= kVectorScaleMax)) {
+        return UsageError("render", "--scale of an SVG or PDF takes a number from 0.01 to 100");
+    }
 
     AppState state;
     if (const Status start = MakeStartState(state, settingsPath); !start.ok()) return Fail(start.message);
@@ -145,6 +131,13 @@ int RunRender(const Args& args) {
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
     if (depthChoice != DepthChoice::kSettings) state.display.exactdepth = depthChoice == DepthChoice::kOn ? 1 : 0;
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
+    if (vector) {
+        // The drawing the settings ask for: exact, or the stored order; --scale sizes the page.
+        const VectorPicture shapes =
+            DrawPictureShapes(state.solid, state.view, state.display, state.display.exactdepth != 0);
+        const Status written = WriteVectorPicture(shapes, *vector, scale.value_or(1.0), output);
+        return written.ok() ? 0 : Fail(written.message);
+    }
     // --scale draws the same picture with S times the pixels each way, as the
     // window does on a screen with that device-pixel ratio.
     BackBuffer scaled;

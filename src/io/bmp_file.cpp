@@ -71,7 +71,11 @@ Status WriteBmpFile(const std::string& path, const BackBuffer& buffer) {
         return Status::Error(kBmpNoMemoryMessage);
     }
     if (bytes.empty()) return Status::Error(kBmpNoPictureMessage);
+    return WriteExportBytes(path, bytes);
+}
 
+Status WriteExportBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+    if (path.empty()) return Status::Error(kBmpBadNameMessage);
     WriteStep failedStep = WriteStep::Open;
     const Status written = WriteFileAtomically(
         path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &failedStep);

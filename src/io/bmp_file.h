@@ -23,6 +23,10 @@ inline constexpr const char* kBmpNoMemoryMessage = GYRO_TRANSLATE_NOOP("Messages
 // std::bad_alloc when there is no memory for the bytes.
 std::vector<uint8_t> EncodeBmp(const BackBuffer& buffer);
 
+// Writes the bytes of an exported picture to `path` atomically; a failure comes
+// back with the window's messages: a bad name or folder, or a failed write.
+Status WriteExportBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+
 // Writes EncodeBmp(buffer) to `path`, replacing any file there (asking first is
 // the caller's business). The bytes go to a temporary file beside the target that
 // replaces it only once every write and the close have succeeded, so a failure

@@ -6,11 +6,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QImage>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -18,6 +24,7 @@
 #include <vector>
 
 #include "catalog/command_ids.h"
+#include "dialogs/run_dialog.h"
 #include "app/main_window.h"
 #include "io/bmp_file.h"
 #include "io/settings_file.h"
@@ -254,6 +261,128 @@ TEST_F(FileCommands, ExportWritesTheLastFrame) {
     EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(FileCommands, ExportWritesPngSvgOrPdfByTheNamesEnding) {
+    window->runPass();
+    struct Case {
+        const char* name;
+        const char* starts;  // the file's first bytes
+    };
+    for (const Case c : {Case{"p.png", "\x89PNG"}, Case{"p.SVG", "<?xml"}, Case{"p.pdf", "%PDF-1.4"},
+                         Case{"p.BMP", "BM"}, Case{"p.jpeg", "BM"}}) {
+        CommandWith(cmd::kExportImage, dir / c.name);
+        const std::string written = ReadAll(dir / c.name);
+        EXPECT_EQ(written.substr(0, std::string(c.starts).size()), c.starts) << c.name;
+    }
+    // The PNG holds exactly the frame's pixels; the SVG its size and shapes.
+    const BackBuffer& b = state.display.backBuffer;
+    const QImage png(QString::fromStdString((dir / "p.png").string()));
+    ASSERT_EQ(png.width(), b.width);
+    ASSERT_EQ(png.height(), b.height);
+    int differing = 0;
+    for (int y = 0; y < b.height; ++y) {
+        for (int x = 0; x < b.width; ++x) {
+            const QRgb p = png.pixel(x, y);
+            const Colour c = static_cast<Colour>(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16);
+            differing += c != b.pixels[static_cast<size_t>(y) * b.width + x] ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+    const std::string svg = ReadAll(dir / "p.SVG");
+    EXPECT_NE(svg.find("width=\"256px\" height=\"256px\""), std::string::npos);
+    EXPECT_NE(svg.find("fill-rule:nonzero"), std::string::npos);  // the window draws exactly at start
+    EXPECT_EQ(ReadAll(dir / "p.jpeg"), ReadAll(dir / "p.BMP"));  // any other name is a BMP, as before
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileCommands, SaveAnimationWritesFromACopyAndACancelLeavesNothing) {
+    window->runPass();
+    std::vector<AnimationRequest> offered;
+    window->setAnimationDialog([&](AnimationRequest& request) {
+        offered.push_back(request);
+        request.plan.frames = 3;
+        request.width = 40;
+        request.height = 24;
+        return true;
+    });
+    int32_t cancelAfter = 0;  // 0: never
+    std::vector<int32_t> shown;
+    window->setProgressDisplay([&](int32_t total) {
+        shown.push_back(total);
+        return [&](int32_t done, int32_t) { return cancelAfter == 0 || done < cancelAfter; };
+    });
+    const Matrix3 before = state.view.ax;
+    CommandWith(cmd::kSaveAnimation, dir / "turn.gif");
+    ASSERT_EQ(offered.size(), 1u);
+    EXPECT_EQ(offered[0].plan.frames, 60);  // the start values, sized to the drawing area
+    EXPECT_EQ(offered[0].plan.axis, AnimationAxis::Y);
+    EXPECT_EQ(offered[0].width, 256);
+    EXPECT_EQ(asked.back().first, FileKind::AnimationGif);
+    EXPECT_EQ(shown, std::vector<int32_t>{3});
+    QImageReader gif(QString::fromStdString((dir / "turn.gif").string()));
+    EXPECT_EQ(gif.imageCount(), 3);
+    EXPECT_EQ(gif.size(), QSize(40, 24));
+    EXPECT_EQ(state.view.ax, before);  // the window's own view did not turn
+    EXPECT_EQ(state.display.backBuffer.width, 256);
+
+    // The dialog starts from the last values; a WebP name makes a WebP; a cancel leaves no file.
+    cancelAfter = 2;
+    CommandWith(cmd::kSaveAnimation, dir / "turn.webp");
+    EXPECT_EQ(offered.back().plan.frames, 3);
+    EXPECT_EQ(FilesIn(dir), std::vector<std::string>{"turn.gif"});
+    EXPECT_TRUE(messages.empty());
+
+    // A folder that is not there: the failure is shown.
+    cancelAfter = 0;
+    CommandWith(cmd::kSaveAnimation, dir / "none" / "a.webp");
+    EXPECT_EQ(messages.size(), 1u);
+    // Cancelling the dialog asks for no file.
+    const size_t chooserCalls = asked.size();
+    window->setAnimationDialog([](AnimationRequest&) { return false; });
+    Command(cmd::kSaveAnimation);
+    EXPECT_EQ(asked.size(), chooserCalls);
+
+    // The real progress dialog runs through to the end and leaves no window open.
+    window->setAnimationDialog([](AnimationRequest& request) {
+        request.plan.frames = 4;
+        return true;
+    });
+    window->setProgressDisplay({});
+    CommandWith(cmd::kSaveAnimation, dir / "real.webp");
+    Settle();
+    EXPECT_EQ(FilesIn(dir).size(), 2u);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(FileCommands, TheAnimationDialogReadsItsFieldsIntoRange) {
+    window->setAnimationDialog({});
+    answer.clear();  // the chooser is cancelled: only the dialog is seen
+    int opened = 0;
+    std::function<void(QDialog&)> step = [&](QDialog& d) {
+        ++opened;
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("アニメーションを保存"));
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("frames"))->text(), QStringLiteral("60"));
+        d.findChild<QLineEdit*>(QStringLiteral("frames"))->setText(QStringLiteral("99999"));
+        d.findChild<QLineEdit*>(QStringLiteral("width"))->setText(QStringLiteral("0"));
+        d.findChild<QComboBox*>(QStringLiteral("format"))->setCurrentIndex(1);
+        d.findChild<QComboBox*>(QStringLiteral("axis"))->setCurrentIndex(3);
+        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    };
+    const auto previous = SetDialogAnswerer([&](QDialog& d) { step(d); });
+    Command(cmd::kSaveAnimation);
+    EXPECT_EQ(asked.back().first, FileKind::AnimationWebP);
+    step = [&](QDialog& d) {
+        ++opened;
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("frames"))->text(), QStringLiteral("3600"));
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("width"))->text(), QStringLiteral("1"));
+        EXPECT_EQ(d.findChild<QComboBox*>(QStringLiteral("axis"))->currentText(), QStringLiteral("現在の動き"));
+        d.reject();
+    };
+    Command(cmd::kSaveAnimation);
+    SetDialogAnswerer(previous);
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(FilesIn(dir).empty());
+}
+
 TEST_F(FileCommands, FailedExportLeavesNothingBehind) {
     window->runPass();
     window->setFileChooser([this](FileKind, std::string& name) {
@@ -375,7 +504,9 @@ TEST_F(FileCommands, TheRealChooserPausesTheLoopAndStartsFromTheLastName) {
     // No picture name yet: the dialog opens in the working folder. The export
     // asks its own question before replacing a file.
     const OpenDialog image = look(cmd::kExportImage);
-    EXPECT_EQ(image.filters, QStringList{QStringLiteral("ビットマップ (*.bmp)")});
+    // BMP first, as ever; then the other pictures the export writes by their ending.
+    EXPECT_EQ(image.filters, (QStringList{QStringLiteral("ビットマップ (*.bmp)"), QStringLiteral("PNG 画像 (*.png)"),
+                                          QStringLiteral("SVG 図形 (*.svg)"), QStringLiteral("PDF 文書 (*.pdf)")}));
     EXPECT_EQ(image.suffix, QStringLiteral("bmp"));
     EXPECT_EQ(image.mode, QFileDialog::AcceptSave);
     EXPECT_FALSE(image.confirmsOverwrite);

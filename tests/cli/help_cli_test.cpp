@@ -79,7 +79,7 @@ TEST(CliHelp, HelpVersionAndMistakes) {
 // Every command the usage names has help of its own.
 TEST(CliHelp, EveryCommandOfTheUsageHasItsHelp) {
     const std::string usage = Start(GYRO_CLI_PATH, "--help").out;
-    for (const char* command : {"list", "export", "render", "bench", "settings"}) {
+    for (const char* command : {"list", "export", "render", "animate", "bench", "settings"}) {
         EXPECT_NE(usage.find(std::string("  ") + command), std::string::npos) << command;
         const Outcome run = Start(GYRO_CLI_PATH, std::string("help ") + command);
         EXPECT_EQ(run.status, 0) << command;

@@ -9,6 +9,7 @@
 
 #include "state/dispatcher.h"
 #include "support/cli_runner.h"
+#include "support/picture_readers.h"
 #include "support/temp_dir.h"
 
 namespace gyro {
@@ -35,6 +36,19 @@ TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
              "render " + n_ + " --size 99999x5" + Out("a.bmp"),
              "render " + n_ + " --size 12" + Out("a.bmp"),
              "render " + n_ + " --frobnicate" + Out("a.bmp"),
+             "render " + n_ + " --scale 0" + Out("a.svg"),
+             "render " + n_ + " --scale big" + Out("a.pdf"),
+             "render " + n_ + " --scale 101" + Out("a.pdf"),  // a page beyond the vector range
+             "animate " + n_ + Out("a.png"),
+             "animate " + n_,
+             "animate 999" + Out("a.gif"),
+             "animate " + n_ + " --frames 0" + Out("a.gif"),
+             "animate " + n_ + " --frames 3601" + Out("a.gif"),
+             "animate " + n_ + " --axis w" + Out("a.gif"),
+             "animate " + n_ + " --delay 5" + Out("a.webp"),
+             "animate " + n_ + " --size 2x" + Out("a.webp"),
+             "animate " + n_ + " --frames" + Out("a.webp"),
+             "animate " + n_ + " --settings " + Quoted(dir_ / "missing.txt") + Out("a.gif"),
              "render " + n_ + " --scale 0" + Out("a.bmp"),
              "render " + n_ + " --scale -2" + Out("a.bmp"),
              "render " + n_ + " --scale two" + Out("a.bmp"),
@@ -68,6 +82,47 @@ TEST_F(PictureCliTest, RenderWritesBmpAndPngOfTheRequestedSize) {
     ASSERT_EQ(scaled.size(), 54u + 8 * 48);  // 16 pixels of 3 bytes a row, 8 rows
     EXPECT_EQ(static_cast<unsigned char>(scaled[18]), 16);
     EXPECT_EQ(static_cast<unsigned char>(scaled[22]), 8);
+}
+
+TEST_F(PictureCliTest, RenderWritesSvgAndPdfOfTheViewAndScale) {
+    std::ofstream(dir_ / "view.txt", std::ios::binary) << "viewx:40\r\nviewy:20\r\n";
+    const std::string settings = " --settings " + Quoted(dir_ / "view.txt");
+    ASSERT_EQ(RunCli("render " + n_ + settings + Out("v.SVG")).status, 0);
+    const std::string svg = ReadFileBytes(dir_ / "v.SVG");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("width=\"40px\" height=\"20px\""), std::string::npos) << svg.substr(0, 300);
+    ASSERT_EQ(RunCli("render " + n_ + " --size 30x10 --scale 2.5" + Out("v.pdf")).status, 0);
+    const std::string pdf = ReadFileBytes(dir_ / "v.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("/MediaBox [ 0 0 75 25 ]"), std::string::npos);
+
+    // The exact drawing of a star: faces filled by the nonzero rule, the stored order's by even-odd.
+    ASSERT_EQ(RunCli("render 15 --size 64x64" + Out("e.svg")).status, 0);  // exact at start
+    EXPECT_NE(ReadFileBytes(dir_ / "e.svg").find("fill-rule:nonzero"), std::string::npos);
+    ASSERT_EQ(RunCli("render 15 --size 64x64 --exact-depth off" + Out("s.svg")).status, 0);
+    EXPECT_EQ(ReadFileBytes(dir_ / "s.svg").find("fill-rule:nonzero"), std::string::npos);
+}
+
+TEST_F(PictureCliTest, AnimateWritesTheAskedFramesSizeAndDelay) {
+    ASSERT_EQ(RunCli("animate " + n_ + " --frames 7 --axis x --delay 70 --size 24x16" + Out("a.gif")).status, 0);
+    const DecodedAnimation gif = DecodeGifFile(dir_ / "a.gif");
+    ASSERT_TRUE(gif.ok) << gif.error;
+    EXPECT_EQ(gif.frames.size(), 7u);
+    EXPECT_EQ(gif.width, 24);
+    EXPECT_EQ(gif.height, 16);
+    EXPECT_EQ(gif.delays.front(), 7);  // hundredths
+
+    std::ofstream(dir_ / "spin.txt", std::ios::binary) << "viewx:60\r\nviewy:50\r\nautoroton:1\r\n";
+    ASSERT_EQ(RunCli("animate 55 --axis motion --frames 4 --settings " + Quoted(dir_ / "spin.txt") + Out("m.WEBP"))
+                  .status,
+              0);
+    const DecodedAnimation webp = DecodeWebPFile(dir_ / "m.WEBP");
+    ASSERT_TRUE(webp.ok) << webp.error;
+    EXPECT_EQ(webp.frames.size(), 4u);
+    EXPECT_EQ(webp.width, 60);
+    EXPECT_EQ(webp.height, 50);
+    EXPECT_EQ(webp.delays.front(), 40);  // the default
+    EXPECT_EQ(webp.loopCount, 0);
 }
 
 TEST_F(PictureCliTest, RenderWithoutSizeTakesTheViewOfTheSettingsFile) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "dialogs/animation_values.h"
 #include "dialogs/auto_rotation_values.h"
 #include "dialogs/axis_values.h"
 #include "dialogs/field_rule.h"
@@ -224,6 +225,52 @@ TEST(PerspectiveAndAutoRotationValues, DefaultsRewriteFieldsOnlyAndSpeedsKeepThe
     EXPECT_EQ(view.autorotarg2v, 2);
     EXPECT_EQ(view.autoroton, 1);
     EXPECT_EQ(view.autorotarg1, 1234);
+}
+
+TEST(AnimationValues, FieldsReadBackIntoTheirRanges) {
+    AnimationRequest start;
+    start.format = AnimationFormat::WebP;
+    start.plan = {120, AnimationAxis::Motion, 25};
+    start.width = 640;
+    start.height = 480;
+    const AnimationRequest same = ReadAnimationForm(FillAnimationForm(start));
+    EXPECT_EQ(same.format, AnimationFormat::WebP);
+    EXPECT_EQ(same.plan.axis, AnimationAxis::Motion);
+    EXPECT_EQ(same.plan.frames, 120);
+    EXPECT_EQ(same.plan.delayMs, 25);
+    EXPECT_EQ(same.width, 640);
+    EXPECT_EQ(same.height, 480);
+
+    struct Case {
+        const char* frames;
+        const char* delay;
+        const char* side;
+        int list;  // both list indices
+        int32_t wantFrames, wantDelay, wantSide;
+        AnimationFormat wantFormat;
+        AnimationAxis wantAxis;
+    };
+    for (const Case c : {
+             Case{"0", "1", "0", -1, kAnimationFramesMin, kAnimationDelayMinMs, 1, AnimationFormat::Gif, AnimationAxis::X},
+             Case{"99999999", "999999", "99999", 9, kAnimationFramesMax, kAnimationDelayMaxMs, kMaxViewSide,
+                  AnimationFormat::Gif, AnimationAxis::X},
+             Case{"abc", "40", "256", 2, kAnimationFramesMin, 40, 256, AnimationFormat::Gif, AnimationAxis::Z},
+         }) {
+        AnimationForm form = FillAnimationForm(start);
+        Rewrite(form.frames, c.frames);
+        Rewrite(form.delay, c.delay);
+        Rewrite(form.width, c.side);
+        Rewrite(form.height, c.side);
+        form.format = c.list;
+        form.axis = c.list;
+        const AnimationRequest r = ReadAnimationForm(form);
+        EXPECT_EQ(r.plan.frames, c.wantFrames) << c.frames;
+        EXPECT_EQ(r.plan.delayMs, c.wantDelay) << c.delay;
+        EXPECT_EQ(r.width, c.wantSide) << c.side;
+        EXPECT_EQ(r.height, c.wantSide) << c.side;
+        EXPECT_EQ(r.format, c.wantFormat) << c.list;
+        EXPECT_EQ(r.plan.axis, c.wantAxis) << c.list;
+    }
 }
 
 }  // namespace
