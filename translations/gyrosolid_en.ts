@@ -1168,7 +1168,7 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     </message>
     <message>
         <source>高さ</source>
-        <translation type="unfinished">Height</translation>
+        <translation>Height</translation>
     </message>
 </context>
 <context>

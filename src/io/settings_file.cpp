@@ -169,7 +169,14 @@ void AppendValue(std::string& out, const FieldRef& field) {
                 char buffer[400];
                 const auto result = std::to_chars(buffer, buffer + sizeof buffer, v,
                                                   std::chars_format::fixed, 6);
-                if (result.ec == std::errc{}) out.append(buffer, result.ptr);
+                if (result.ec != std::errc{}) return;
+                // A value that rounds to zero is written without its sign: "-0.000000"
+                // would load as a zero that is saved again as "0.000000".
+                const char* first = buffer;
+                const char* const end = result.ptr;
+                if (*first == '-' && std::all_of(first + 1, end, [](char c) { return c == '0' || c == '.'; }))
+                    ++first;
+                out.append(first, end);
             } else if constexpr (std::is_same_v<T, Colour>) {
                 // "%08x".
                 char buffer[8];

@@ -126,6 +126,22 @@ TEST(SettingsFile, RoundTripGivesTheSameFile) {
     EXPECT_EQ(back.view.ax[0][0], 0.707107);
 }
 
+// A value that rounds to zero is saved as "0.000000", whatever its sign, so that
+// the file loads back as written.
+TEST(SettingsFile, NegativeZeroIsSavedWithoutItsSign) {
+    AppState state;
+    state.solid.params.sphspm = -0.0;
+    state.view.rad = -1e-9;
+    const std::string text = SaveSettings(state);
+    EXPECT_NE(text.find("sphspm:0.000000\r\n"), std::string::npos);
+    EXPECT_EQ(text.find("-0.000000"), std::string::npos);
+    AppState loaded;
+    LoadSettingsFromText(text, loaded);
+    EXPECT_EQ(SaveSettings(loaded), SaveSettings(loaded));
+    state.solid.params.sphspm = 0.0;
+    EXPECT_EQ(text, SaveSettings(state)) << "minus zero and zero are saved alike";
+}
+
 // The drawing mode is saved; files from before it was saved draw exactly, and a
 // file that sets nothing leaves it alone.
 TEST(SettingsFile, ExactDepthIsSavedAndFilesWithoutItDrawExactly) {
