@@ -87,6 +87,23 @@ Vec3 NewellNormal(const std::vector<Vec3>& ring) {
     return n;
 }
 
+// The normal of the corner triangle the first corner spans with the corner
+// farthest from it and the corner farthest from that line: a sound normal for
+// any planar ring that is not a line, whatever its winding.
+Vec3 WidestCornerNormal(const std::vector<Vec3>& ring) {
+    if (ring.size() < 3) return {};
+    size_t far = 0;
+    for (size_t i = 1; i < ring.size(); ++i) {
+        if (Length(ring[i] - ring[0]) > Length(ring[far] - ring[0])) far = i;
+    }
+    Vec3 best{};
+    for (size_t i = 1; i < ring.size(); ++i) {
+        const Vec3 c = Cross(ring[far] - ring[0], ring[i] - ring[0]);
+        if (Length(c) > Length(best)) best = c;
+    }
+    return best;
+}
+
 bool IsConvex(const std::vector<Vec3>& ring) {
     const Vec3 n = NewellNormal(ring);
     if (Length(n) == 0.0) return false;
@@ -161,7 +178,12 @@ bool FacePlane(const std::vector<Vec3>& points, const std::vector<const Ring*>& 
     for (const Ring* ring : rings) {
         ringPoints.clear();
         for (const int32_t i : ring->points) ringPoints.push_back(points[static_cast<size_t>(i)]);
-        const Vec3 rn = NewellNormal(ringPoints);
+        Vec3 rn = NewellNormal(ringPoints);
+        // A crossed ring (a bow tie) encloses as much one way as the other, and
+        // its Newell normal vanishes into rounding: then the plane comes from
+        // its widest corner triangle.
+        const Vec3 wide = WidestCornerNormal(ringPoints);
+        if (!(Length(rn) > 1e-6 * Length(wide))) rn = wide;
         // Rings of one face may wind either way; their normals are summed alike.
         n = Dot(n, rn) < 0 ? n - rn : n + rn;
         for (const Vec3& q : ringPoints) mean = mean + q;
@@ -178,12 +200,23 @@ bool FacePlane(const std::vector<Vec3>& points, const std::vector<const Ring*>& 
     return true;
 }
 
+// A ring edge a crossing lies on: its ends (welded) and the place along it.
+struct EdgeHit {
+    int32_t a = -1;
+    int32_t b = -1;
+    double along = 0.0;
+};
+
 // A point of the plane's region back in space: a ring corner is itself; a
-// crossing lies on a ring edge, and is put on that edge in space, so that
-// faces sharing the edge find the same point.
+// crossing lies on ring edges, and is put on the nearest of them in space.
+// Every ring edge it lies on (within the tolerance) is reported, so that all
+// faces sharing any of those edges are cut at the same point: a crossing of two
+// faces' edges lies on both, and a face beyond either edge that missed it would
+// leave a crack for the outside to leak through.
 Vec3 Lift(const outer::RegionPoint& q, const std::vector<outer::RegionPoint>& local, const std::vector<int32_t>& welded,
           const std::vector<Vec3>& points, const std::vector<std::vector<int32_t>>& rings, const Plane& plane, Vec3 u,
-          Vec3 w, int32_t& edgeA, int32_t& edgeB, double& along) {
+          Vec3 w, double tolerance, std::vector<EdgeHit>& hits) {
+    hits.clear();
     double bestDistance = std::numeric_limits<double>::infinity();
     Vec3 best = plane.normal * plane.offset + u * q.x + w * q.y;
     for (const auto& ring : rings) {
@@ -196,14 +229,12 @@ Vec3 Lift(const outer::RegionPoint& q, const std::vector<outer::RegionPoint>& lo
             const double t = std::clamp(((q.x - local[a].x) * ex + (q.y - local[a].y) * ey) / len2, 0.0, 1.0);
             const double dx = local[a].x + t * ex - q.x, dy = local[a].y + t * ey - q.y;
             const double distance = dx * dx + dy * dy;
+            if (distance <= tolerance * tolerance) hits.push_back({welded[a], welded[b], t});
             if (distance < bestDistance) {
                 bestDistance = distance;
                 const Vec3 pa = points[static_cast<size_t>(welded[a])];
                 const Vec3 pb = points[static_cast<size_t>(welded[b])];
                 best = pa + (pb - pa) * t;
-                edgeA = welded[a];
-                edgeB = welded[b];
-                along = t;
             }
         }
     }
@@ -228,14 +259,21 @@ void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, st
     // that edge, so that faces sharing an edge are cut at the same points.
     std::unordered_map<uint64_t, std::vector<std::pair<double, int32_t>>> onEdge;
     const double scale = std::max(extent, 1.0);
+    const double tolerance = 1e-9 * scale;  // as the welder's
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1) {
             if (onEdge.empty()) return;
             soup.clear();
             for (auto& [key, list] : onEdge) {
+                // One place per point: a crossing met from two planes may come twice.
                 std::sort(list.begin(), list.end());
-                list.erase(std::unique(list.begin(), list.end(),
-                                       [](const auto& x, const auto& y) { return x.second == y.second; }),
+                std::vector<int32_t> kept;
+                list.erase(std::remove_if(list.begin(), list.end(),
+                                          [&](const auto& x) {
+                                              if (std::find(kept.begin(), kept.end(), x.second) != kept.end()) return true;
+                                              kept.push_back(x.second);
+                                              return false;
+                                          }),
                            list.end());
             }
             for (Ring& ring : rings) {
@@ -320,13 +358,15 @@ void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, st
             const size_t before = local.size();
             outer::FillPlaneRegion(local, localRings, owners, pieces);
             const std::vector<Vec3> points = welder.points();
+            std::vector<EdgeHit> hits;
             for (size_t i = before; i < local.size(); ++i) {
-                int32_t a = -1, b = -1;
-                double t = 0.0;
-                const int32_t q = welder.Add(Lift(local[i], local, welded, points, localRings, plane, u, w, a, b, t));
+                const int32_t q =
+                    welder.Add(Lift(local[i], local, welded, points, localRings, plane, u, w, tolerance, hits));
                 welded.push_back(q);
-                if (pass == 0 && a >= 0 && b >= 0 && q != a && q != b) {
-                    onEdge[UndirectedKey(a, b)].emplace_back(a < b ? t : 1.0 - t, q);
+                for (const EdgeHit& hit : hits) {
+                    if (pass == 0 && hit.a != hit.b && q != hit.a && q != hit.b) {
+                        onEdge[UndirectedKey(hit.a, hit.b)].emplace_back(hit.a < hit.b ? hit.along : 1.0 - hit.along, q);
+                    }
                 }
             }
             for (const outer::RegionTriangle& piece : pieces) {
