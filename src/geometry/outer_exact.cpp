@@ -245,7 +245,8 @@ struct Walker {
 // A triangle reached from far away, and which of its sides faces out: the
 // last triangle a segment from far away to a point inside some triangle
 // crosses in its interior, before any other.
-bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t& seed, int& side, std::string& why) {
+bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const OuterOptions& options, int32_t& seed,
+              int& side, std::string& why) {
     if (std::all_of(removed.begin(), removed.end(), [](bool r) { return r; })) {
         why = "the outside reaches every face from both sides";
         return false;
@@ -260,6 +261,13 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t&
     const P3 farPoints[] = {{far, 0.37 * far, 0.21 * far}, {-0.29 * far, far, 0.43 * far},
                             {0.17 * far, -0.31 * far, far}, {-far, -0.13 * far, 0.59 * far}};
     const size_t count = complex.triangles.size();
+    // Boxes first: the exact test runs only where a triangle's box meets the segment's.
+    std::vector<CGAL::Bbox_3> boxes(count);
+    for (size_t t = 0; t < count; ++t) {
+        const auto& v = complex.triangles[t];
+        boxes[t] = complex.points[static_cast<size_t>(v[0])].bbox() + complex.points[static_cast<size_t>(v[1])].bbox() +
+                   complex.points[static_cast<size_t>(v[2])].bbox();
+    }
     // Aim at the centroids of a few triangles; a hit on an edge or in a plane
     // containing the segment tries the next aim.
     const size_t stride = std::max<size_t>(1, count / 37);
@@ -270,12 +278,17 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, int32_t&
             const P3 aim = CGAL::centroid(complex.points[static_cast<size_t>(tv[0])],
                                           complex.points[static_cast<size_t>(tv[1])],
                                           complex.points[static_cast<size_t>(tv[2])]);
+            if (Cancelled(options)) {
+                why = "cancelled";
+                return false;
+            }
             const Seg3 ray(farPoint, aim);
+            const CGAL::Bbox_3 rayBox = ray.bbox();
             bool clean = true;
             int32_t first = -1;
             P3 firstHit;
             for (size_t t = 0; t < count && clean; ++t) {
-                if (removed[t]) continue;
+                if (removed[t] || !CGAL::do_overlap(rayBox, boxes[t])) continue;
                 const auto& v = complex.triangles[t];
                 const P3& a = complex.points[static_cast<size_t>(v[0])];
                 const P3& b = complex.points[static_cast<size_t>(v[1])];
@@ -458,7 +471,9 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
         if (Cancelled(options)) return ExactOutcome::Cancelled;
         int32_t seed = -1;
         int seedSide = 0;
-        if (!FindSeed(complex, removed, seed, seedSide, detail)) return ExactOutcome::NoVolume;
+        if (!FindSeed(complex, removed, options, seed, seedSide, detail)) {
+            return Cancelled(options) ? ExactOutcome::Cancelled : ExactOutcome::NoVolume;
+        }
         const Walker walker(complex, removed);
 
         // Visited (triangle, side) states: index into the output, by 2 t + (side > 0).
