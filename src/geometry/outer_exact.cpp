@@ -90,7 +90,8 @@ void AddIntersection(Cuts& first, Cuts& second, const Tri3& a, const Tri3& b) {
 // so that two coplanar triangles that overlap cut their common part into the
 // same pieces (it is closed off by the same constraints in both).
 template <class Traits>
-void CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, std::vector<std::array<P3, 3>>& pieces) {
+bool CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, const OuterOptions& options,
+                 std::vector<std::array<P3, 3>>& pieces) {
     using CT = CGAL::Constrained_Delaunay_triangulation_2<Traits, CGAL::Default, CGAL::Exact_intersections_tag>;
     CT ct;
     for (size_t i = 0; i < boundary.size(); ++i) {
@@ -99,7 +100,10 @@ void CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, std::vector<
         if (a != b) ct.insert_constraint(a, b);
     }
     for (const P3& p : cuts.points) ct.insert(p);
+    // One triangle crossed by many others can take long: listen for a cancel between cuts.
+    size_t inserted = 0;
     for (const auto& [a, b] : cuts.segments) {
+        if ((++inserted & 15) == 0 && Cancelled(options)) return false;
         if (a != b) ct.insert_constraint(a, b);
     }
     // Keep the pieces inside the boundary (all of them, while every cut lies
@@ -124,22 +128,20 @@ void CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, std::vector<
         if (!inside(centre)) continue;
         pieces.push_back({f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point()});
     }
+    return true;
 }
 
-void CutTriangleAnyPlane(const Tri3& triangle, const std::vector<P3>& boundary, const Cuts& cuts,
-                         std::vector<std::array<P3, 3>>& pieces) {
+// False when cancelled.
+bool CutTriangleAnyPlane(const Tri3& triangle, const std::vector<P3>& boundary, const Cuts& cuts,
+                         const OuterOptions& options, std::vector<std::array<P3, 3>>& pieces) {
     const K::Vector_3 n = CGAL::cross_product(triangle.vertex(1) - triangle.vertex(0),
                                               triangle.vertex(2) - triangle.vertex(0));
     const double nx = std::abs(CGAL::to_double(n.x()));
     const double ny = std::abs(CGAL::to_double(n.y()));
     const double nz = std::abs(CGAL::to_double(n.z()));
-    if (nz >= nx && nz >= ny) {
-        CutTriangle<CGAL::Projection_traits_xy_3<K>>(boundary, cuts, pieces);
-    } else if (ny >= nx) {
-        CutTriangle<CGAL::Projection_traits_xz_3<K>>(boundary, cuts, pieces);
-    } else {
-        CutTriangle<CGAL::Projection_traits_yz_3<K>>(boundary, cuts, pieces);
-    }
+    if (nz >= nx && nz >= ny) return CutTriangle<CGAL::Projection_traits_xy_3<K>>(boundary, cuts, options, pieces);
+    if (ny >= nx) return CutTriangle<CGAL::Projection_traits_xz_3<K>>(boundary, cuts, options, pieces);
+    return CutTriangle<CGAL::Projection_traits_yz_3<K>>(boundary, cuts, options, pieces);
 }
 
 struct Complex {
@@ -359,15 +361,18 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
     std::map<std::array<int32_t, 3>, size_t> seen;  // a piece met twice (coplanar overlap) is kept once
     std::vector<std::array<P3, 3>> pieces;
     for (size_t i = 0; i < tris.size(); ++i) {
+        if (Cancelled(options)) return ExactOutcome::Cancelled;
         if ((i & 63) == 0) {
-            if (Cancelled(options)) return ExactOutcome::Cancelled;
             Progress(options, 0.5 + 0.4 * static_cast<double>(i) / static_cast<double>(tris.size()));
         }
         pieces.clear();
         if (cuts[i].points.empty() && cuts[i].segments.empty()) {
             pieces.push_back({tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)});
         } else {
-            CutTriangleAnyPlane(tris[i], {tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)}, cuts[i], pieces);
+            if (!CutTriangleAnyPlane(tris[i], {tris[i].vertex(0), tris[i].vertex(1), tris[i].vertex(2)}, cuts[i],
+                                     options, pieces)) {
+                return ExactOutcome::Cancelled;
+            }
         }
         for (const auto& piece : pieces) {
             std::array<int32_t, 3> v{index.Add(piece[0]), index.Add(piece[1]), index.Add(piece[2])};

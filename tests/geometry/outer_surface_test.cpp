@@ -179,6 +179,18 @@ TEST(OuterSurface, LimitsAndCancellationStopTheWork) {
     OuterOptions cancelled;
     cancelled.cancel = &stop;
     EXPECT_EQ(ComputeOuterSurface(solid, cancelled).refusal, OuterRefusal::Cancelled);
+
+    // A cancel that comes while the faces are being cut stops the work there.
+    std::atomic<bool> later{false};
+    OuterOptions midway;
+    midway.cancel = &later;
+    double lastProgress = 0.0;
+    midway.progress = [&](double fraction) {
+        lastProgress = fraction;
+        if (fraction >= 0.5) later = true;
+    };
+    EXPECT_EQ(ComputeOuterSurface(solid, midway).refusal, OuterRefusal::Cancelled);
+    EXPECT_LT(lastProgress, 0.9) << "the work went on past the cutting";
 }
 
 TEST(OuterSurface, FractalCopiesAreJoinedIntoOneSolid) {
