@@ -247,8 +247,12 @@ struct Walker {
 // A triangle reached from far away, and which of its sides faces out: the
 // last triangle a segment from far away to a point inside some triangle
 // crosses in its interior, before any other.
-bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const OuterOptions& options, int32_t& seed,
-              int& side, std::string& why) {
+// `targets` are the triangles to aim at; when `componentOf` is given, the
+// first triangle met must lie in `component` (a piece of the surface apart
+// from those walked already), else the aim is blocked and the next is tried.
+bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const OuterOptions& options,
+              const std::vector<int32_t>& targets, const std::vector<int32_t>* componentOf, int32_t component,
+              int32_t& seed, int& side, std::string& why) {
     if (std::all_of(removed.begin(), removed.end(), [](bool r) { return r; })) {
         why = "the outside reaches every face from both sides";
         return false;
@@ -272,9 +276,10 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
     }
     // Aim at the centroids of a few triangles; a hit on an edge or in a plane
     // containing the segment tries the next aim.
-    const size_t stride = std::max<size_t>(1, count / 37);
+    const size_t stride = std::max<size_t>(1, targets.size() / 37);
     for (const P3& farPoint : farPoints) {
-        for (size_t target = 0; target < count; target += stride) {
+        for (size_t aimed = 0; aimed < targets.size(); aimed += stride) {
+            const auto target = static_cast<size_t>(targets[aimed]);
             if (removed[target]) continue;
             const auto& tv = complex.triangles[target];
             const P3 aim = CGAL::centroid(complex.points[static_cast<size_t>(tv[0])],
@@ -310,6 +315,7 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
                 }
             }
             if (!clean || first < 0) continue;
+            if (componentOf != nullptr && (*componentOf)[static_cast<size_t>(first)] != component) continue;
             const auto& v = complex.triangles[static_cast<size_t>(first)];
             seed = first;
             side = Side(complex.points[static_cast<size_t>(v[0])], complex.points[static_cast<size_t>(v[1])],
@@ -476,7 +482,11 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
         if (Cancelled(options)) return ExactOutcome::Cancelled;
         int32_t seed = -1;
         int seedSide = 0;
-        if (!FindSeed(complex, removed, options, seed, seedSide, detail)) {
+        std::vector<int32_t> all;
+        for (size_t t = 0; t < complex.triangles.size(); ++t) {
+            if (!removed[t]) all.push_back(static_cast<int32_t>(t));
+        }
+        if (!FindSeed(complex, removed, options, all, nullptr, -1, seed, seedSide, detail)) {
             return Cancelled(options) ? ExactOutcome::Cancelled : ExactOutcome::NoVolume;
         }
         const Walker walker(complex, removed);
@@ -493,7 +503,13 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
         visit(seed, seedSide);
         std::vector<std::array<int32_t, 3>> next;
         std::vector<std::array<int32_t, 3>> oriented;
-        for (size_t k = 0; k < order.size(); ++k) {
+        size_t k = 0;
+        // Shells apart from those walked (copies of a fractal, parts of a
+        // compound meeting only at points) are found by a ray of their own:
+        // one whose first triangle met is theirs lies outside every shell.
+        bool lookForMore = true;
+        for (;;) {
+        for (; k < order.size(); ++k) {
             if ((k & 1023) == 0 && Cancelled(options)) return ExactOutcome::Cancelled;
             const auto [t, s] = order[k];
             const auto& v = complex.triangles[static_cast<size_t>(t)];
@@ -510,6 +526,50 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
             }
             oriented.push_back(o);
             next.push_back(across);
+        }
+        if (!lookForMore) break;
+        lookForMore = false;
+        // Pieces of triangles joined across edges, among those not walked.
+        std::vector<bool> walked(complex.triangles.size(), false);
+        for (const auto& [t, side] : order) walked[static_cast<size_t>(t)] = true;
+        std::vector<int32_t> componentOf(complex.triangles.size(), -1);
+        std::vector<std::vector<int32_t>> components;
+        for (size_t start = 0; start < complex.triangles.size(); ++start) {
+            if (removed[start] || walked[start] || componentOf[start] >= 0) continue;
+            const auto id = static_cast<int32_t>(components.size());
+            components.emplace_back();
+            std::vector<int32_t> stack{static_cast<int32_t>(start)};
+            componentOf[start] = id;
+            while (!stack.empty()) {
+                const int32_t t = stack.back();
+                stack.pop_back();
+                components.back().push_back(t);
+                const auto& v = complex.triangles[static_cast<size_t>(t)];
+                for (int i = 0; i < 3; ++i) {
+                    for (const int32_t u : walker.edgeTriangles.at(EdgeKey(v[i], v[(i + 1) % 3]))) {
+                        if (componentOf[static_cast<size_t>(u)] < 0 && !walked[static_cast<size_t>(u)]) {
+                            componentOf[static_cast<size_t>(u)] = id;
+                            stack.push_back(u);
+                        }
+                    }
+                }
+            }
+        }
+        for (size_t c = 0; c < components.size(); ++c) {
+            if (Cancelled(options)) return ExactOutcome::Cancelled;
+            int32_t more = -1;
+            int moreSide = 0;
+            std::string why;
+            // A few aims each: most pieces not walked are inside, and every aim costs a ray.
+            std::vector<int32_t> aims;
+            const size_t step = std::max<size_t>(1, components[c].size() / 6);
+            for (size_t i = 0; i < components[c].size(); i += step) aims.push_back(components[c][i]);
+            if (FindSeed(complex, removed, options, aims, &componentOf, static_cast<int32_t>(c), more, moreSide, why)) {
+                visit(more, moreSide);
+                lookForMore = true;
+            }
+        }
+        if (k == order.size()) break;
         }
 
         std::vector<bool> both(complex.triangles.size(), false);

@@ -209,6 +209,26 @@ TEST(OuterSurface, FractalCopiesAreJoinedIntoOneSolid) {
     EXPECT_GE(copies.surface.volume, oneCopy * (1 - 1e-9));
 }
 
+// Copies that meet only at points are shells of their own, each found from
+// outside: the Sierpinski tetrahedron keeps half its volume at each level (4
+// copies at half the size), which the walk from one seed alone missed,
+// giving one copy of four.
+TEST(OuterSurface, EveryShellApartIsFound) {
+    const Solid solid = Built(440);
+    ASSERT_GT(solid.fractalDepthMax, 1);
+    ASSERT_DOUBLE_EQ(solid.fractalRatio, 0.5);
+    const OuterResult whole = ComputeOuterSurface(solid);
+    ASSERT_TRUE(whole.ok());
+    for (int level = 1; level <= 2; ++level) {
+        OuterOptions options;
+        options.fractalLevel = level;
+        const OuterResult copies = ComputeOuterSurface(solid, options);
+        ExpectPrintable(copies, "440 at level " + std::to_string(level));
+        EXPECT_EQ(copies.surface.shells, level == 1 ? 4 : 16);
+        EXPECT_NEAR(copies.surface.volume / whole.surface.volume, std::pow(0.5, level), 1e-9) << level;
+    }
+}
+
 TEST(SurfaceCheck, FindsOpenEdgesPinchedPointsAndInwardSurfaces) {
     // A tetrahedron, outward.
     const std::vector<Vec3> p = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
