@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <unordered_map>
 #include <utility>
@@ -446,9 +447,27 @@ void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::ve
             points.push_back({CGAL::to_double(v->point().x()), CGAL::to_double(v->point().y()), -1});
         }
     }
+    // Each ring's box, a little wide: a point outside it is wound round 0 times,
+    // without the exact count (many small rings share a plane in a fractal).
+    struct Box2 {
+        double x0, y0, x1, y1;
+    };
+    std::vector<Box2> ringBox(rings.size());
+    for (size_t r = 0; r < rings.size(); ++r) {
+        Box2 b{std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity(),
+               -std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()};
+        for (const int32_t i : rings[r]) {
+            const RegionPoint& q = points[static_cast<size_t>(i)];
+            b = {std::min(b.x0, q.x), std::min(b.y0, q.y), std::max(b.x1, q.x), std::max(b.y1, q.y)};
+        }
+        const double margin = 1e-9 * (std::abs(b.x0) + std::abs(b.x1) + std::abs(b.y0) + std::abs(b.y1) + 1.0);
+        ringBox[r] = {b.x0 - margin, b.y0 - margin, b.x1 + margin, b.y1 + margin};
+    }
     // Owners in ring order: the first whose rings wind round a piece owns it.
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
         const P2 centre = CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
+        const double cx = CGAL::to_double(centre.x());
+        const double cy = CGAL::to_double(centre.y());
         int32_t owner = -1;
         int winding = 0;
         for (size_t r = 0; r < rings.size(); ++r) {
@@ -456,8 +475,10 @@ void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::ve
                 if (winding != 0) break;
                 winding = 0;
             }
-            winding += Winding(centre, ringPoints[r]);
             owner = ringOwner[r];
+            const Box2& b = ringBox[r];
+            if (cx < b.x0 || cx > b.x1 || cy < b.y0 || cy > b.y1) continue;
+            winding += Winding(centre, ringPoints[r]);
         }
         if (winding == 0) continue;
         out.push_back({{f->vertex(0)->info().index - 1, f->vertex(1)->info().index - 1, f->vertex(2)->info().index - 1},

@@ -252,7 +252,9 @@ uint64_t UndirectedKey(int32_t a, int32_t b) {
     return (static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32) | static_cast<uint32_t>(b);
 }
 
-void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, std::vector<SoupTriangle>& soup) {
+// False when cancelled.
+bool TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, const OuterOptions& options,
+                      std::vector<SoupTriangle>& soup) {
     std::vector<Ring> rings = FaceRings(solid, welder);
     // Crossings found on a ring edge, by undirected edge: (place from the
     // lower-numbered end, point). A second pass puts them on every ring with
@@ -262,7 +264,7 @@ void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, st
     const double tolerance = 1e-9 * scale;  // as the welder's
     for (int pass = 0; pass < 2; ++pass) {
         if (pass == 1) {
-            if (onEdge.empty()) return;
+            if (onEdge.empty()) return true;
             soup.clear();
             for (auto& [key, list] : onEdge) {
                 // One place per point: a crossing met from two planes may come twice.
@@ -314,6 +316,7 @@ void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, st
         }
 
         for (const auto& [key, faces] : groups) {
+            if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) return false;
             if (faces.size() == 1 && ringsOf[faces[0]].size() == 1 && !ringsOf[faces[0]][0]->split) {
                 const Ring& ring = *ringsOf[faces[0]][0];
                 std::vector<Vec3> ringPoints;
@@ -378,6 +381,7 @@ void TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, st
             }
         }
     }
+    return true;
 }
 
 // Corners joined across the walk's pairing become one point; a point whose
@@ -694,7 +698,7 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
     if (!std::isfinite(extent)) return Refuse(OuterRefusal::Failed, "a vertex is not a finite number");
     PointWelder welder(1e-9 * std::max(extent, 1.0));
     std::vector<SoupTriangle> soup;
-    TriangulateFaces(solid, welder, extent, soup);
+    if (!TriangulateFaces(solid, welder, extent, options, soup)) return Refuse(OuterRefusal::Cancelled);
     if (soup.empty()) return Refuse(OuterRefusal::Empty);
     if (static_cast<int64_t>(soup.size()) > options.triangleLimit) {
         return Refuse(OuterRefusal::TooLarge, "more than " + std::to_string(options.triangleLimit) + " triangles");
