@@ -1,0 +1,270 @@
+// Every listed figure's outer surface: either refused with its reason from a
+// short fixed list, or closed, a 2-manifold, outward, with volume and free of
+// self-intersections. The normal run looks at a quick table across the kinds
+// of figure; GYRO_OUTER_SWEEP=1 looks at every figure (fractals at levels 1
+// and 2), which takes many minutes.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <iostream>
+#include <utility>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "catalog/catalogue.h"
+#include "geometry/outer_surface.h"
+#include "model/solid.h"
+#include "state/dispatcher.h"
+
+namespace gyro {
+namespace {
+
+struct Expectation {
+    ShapeId figure;
+    int level;              // fractal level (0 for an ordinary figure)
+    OuterRefusal refusal;   // None: a printable surface is expected
+    const char* why;        // the reason, for a refused or not yet clean figure
+};
+
+// Figures refused, each with its reason.
+// clang-format off
+const Expectation kRefused[] = {
+    {201, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {203, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {204, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {220, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {221, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {223, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {224, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {226, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {227, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {239, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {240, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {268, 0, OuterRefusal::ReachesInfinity, "bands out to far points"},
+    {409, 0, OuterRefusal::Empty, "builds nothing"},
+    {413, 0, OuterRefusal::Empty, "builds nothing"},
+    {414, 0, OuterRefusal::NoVolume, "an open sheet, no volume"},
+    {420, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {421, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {422, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {423, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {424, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {425, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {426, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {427, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {429, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {430, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {431, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {432, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {433, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {434, 0, OuterRefusal::OnlySegments, "a wireframe"},
+    {436, 0, OuterRefusal::OnlySegments, "a wireframe"},
+};
+
+// Figures whose surface comes out closed and outward but not yet as it
+// should: the exact step's points rounded to doubles leave hair-thin slivers
+// that fold over a neighbour (self-intersection), or the work takes longer
+// than the sweep's limit. They are reported, not failed, until mended.
+const Expectation kNotYetClean[] = {
+    {22, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {26, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {32, 0, OuterRefusal::None, "slow: over 8 s"},
+    {33, 0, OuterRefusal::None, "slow: over 8 s"},
+    {34, 0, OuterRefusal::None, "slow: over 8 s"},
+    {35, 0, OuterRefusal::None, "slow: over 8 s"},
+    {36, 0, OuterRefusal::None, "slow: over 8 s"},
+    {37, 0, OuterRefusal::None, "slow: over 8 s"},
+    {38, 0, OuterRefusal::None, "slow: over 8 s"},
+    {86, 0, OuterRefusal::None, "slow: over 8 s"},
+    {95, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {107, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {108, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {109, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {110, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {112, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {113, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {116, 0, OuterRefusal::None, "slow: over 8 s"},
+    {117, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {118, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {121, 0, OuterRefusal::None, "slow: over 8 s"},
+    {124, 0, OuterRefusal::None, "slivers fold over a neighbour"},
+    {126, 0, OuterRefusal::None, "slow: over 8 s"},
+    {128, 0, OuterRefusal::None, "slow: over 8 s"},
+    {129, 0, OuterRefusal::None, "slow: over 8 s"},
+    {130, 0, OuterRefusal::None, "slow: over 8 s"},
+    {131, 0, OuterRefusal::None, "slow: over 8 s"},
+    {132, 0, OuterRefusal::None, "slow: over 8 s"},
+    {133, 0, OuterRefusal::None, "slow: over 8 s"},
+    {134, 0, OuterRefusal::None, "slow: over 8 s"},
+    {135, 0, OuterRefusal::None, "slow: over 8 s"},
+    {136, 0, OuterRefusal::None, "slow: over 8 s"},
+    {137, 0, OuterRefusal::None, "slow: over 8 s"},
+    {138, 0, OuterRefusal::None, "slow: over 8 s"},
+    {139, 0, OuterRefusal::None, "slow: over 8 s"},
+    {140, 0, OuterRefusal::None, "slow: over 8 s"},
+    {142, 0, OuterRefusal::None, "slow: over 8 s"},
+    {143, 0, OuterRefusal::None, "slow: over 8 s"},
+    {145, 0, OuterRefusal::None, "slow: over 8 s"},
+    {146, 0, OuterRefusal::None, "slow: over 8 s"},
+    {147, 0, OuterRefusal::None, "slow: over 8 s"},
+    {148, 0, OuterRefusal::None, "slow: over 8 s"},
+    {150, 0, OuterRefusal::None, "slow: over 8 s"},
+    {151, 0, OuterRefusal::None, "slow: over 8 s"},
+    {152, 0, OuterRefusal::None, "slow: over 8 s"},
+    {154, 0, OuterRefusal::None, "slow: over 8 s"},
+    {155, 0, OuterRefusal::None, "slow: over 8 s"},
+    {157, 0, OuterRefusal::None, "slow: over 8 s"},
+    {159, 0, OuterRefusal::None, "slow: over 8 s"},
+    {161, 0, OuterRefusal::None, "slow: over 8 s"},
+    {163, 0, OuterRefusal::None, "slow: over 8 s"},
+    {165, 0, OuterRefusal::None, "slow: over 8 s"},
+    {167, 0, OuterRefusal::None, "slow: over 8 s"},
+    {169, 0, OuterRefusal::None, "slow: over 8 s"},
+    {171, 0, OuterRefusal::None, "slow: over 8 s"},
+    {173, 0, OuterRefusal::None, "slow: over 8 s"},
+    {175, 0, OuterRefusal::None, "slow: over 8 s"},
+    {177, 0, OuterRefusal::None, "slow: over 8 s"},
+    {179, 0, OuterRefusal::None, "slow: over 8 s"},
+    {181, 0, OuterRefusal::None, "slow: over 8 s"},
+    {183, 0, OuterRefusal::None, "slow: over 8 s"},
+    {185, 0, OuterRefusal::None, "slow: over 8 s"},
+    {225, 0, OuterRefusal::None, "slow: over 8 s"},
+    {231, 0, OuterRefusal::None, "slow: over 8 s"},
+    {232, 0, OuterRefusal::None, "slow: over 8 s"},
+    {236, 0, OuterRefusal::None, "slow: over 8 s"},
+    {237, 0, OuterRefusal::None, "slow: over 8 s"},
+    {238, 0, OuterRefusal::None, "slow: over 8 s"},
+    {241, 0, OuterRefusal::None, "slow: over 8 s"},
+    {242, 0, OuterRefusal::None, "slow: over 8 s"},
+    {244, 0, OuterRefusal::None, "slow: over 8 s"},
+    {246, 0, OuterRefusal::None, "slow: over 8 s"},
+    {247, 0, OuterRefusal::None, "slow: over 8 s"},
+    {249, 0, OuterRefusal::None, "slow: over 8 s"},
+    {250, 0, OuterRefusal::None, "slow: over 8 s"},
+    {253, 0, OuterRefusal::None, "slow: over 8 s"},
+    {255, 0, OuterRefusal::None, "slow: over 8 s"},
+    {256, 0, OuterRefusal::None, "slow: over 8 s"},
+    {257, 0, OuterRefusal::None, "slow: over 8 s"},
+    {258, 0, OuterRefusal::None, "slow: over 8 s"},
+    {259, 0, OuterRefusal::None, "slow: over 8 s"},
+    {260, 0, OuterRefusal::None, "slow: over 8 s"},
+    {261, 0, OuterRefusal::None, "slow: over 8 s"},
+    {262, 0, OuterRefusal::None, "slow: over 8 s"},
+    {263, 0, OuterRefusal::None, "slow: over 8 s"},
+    {264, 0, OuterRefusal::None, "slow: over 8 s"},
+    {265, 0, OuterRefusal::None, "slow: over 8 s"},
+    {266, 0, OuterRefusal::None, "slow: over 8 s"},
+    {267, 0, OuterRefusal::None, "slow: over 8 s"},
+    {441, 2, OuterRefusal::None, "slow: over 8 s"},
+    {443, 1, OuterRefusal::None, "does not come out closed"},
+    {443, 2, OuterRefusal::None, "slow: over 8 s"},
+    {444, 2, OuterRefusal::None, "slow: over 8 s"},
+    {445, 2, OuterRefusal::None, "slow: over 8 s"},
+    {446, 2, OuterRefusal::None, "slow: over 8 s"},
+    {447, 2, OuterRefusal::None, "slow: over 8 s"},
+    {448, 1, OuterRefusal::None, "slow: over 8 s"},
+    {448, 2, OuterRefusal::None, "slow: over 8 s"},
+    {449, 2, OuterRefusal::None, "slow: over 8 s"},
+    {450, 1, OuterRefusal::None, "slow: over 8 s"},
+    {450, 2, OuterRefusal::None, "slow: over 8 s"},
+};
+// clang-format on
+
+const Expectation* Find(const Expectation* begin, const Expectation* end, ShapeId figure, int level) {
+    for (const Expectation* e = begin; e != end; ++e) {
+        if (e->figure == figure && e->level == level) return e;
+    }
+    return nullptr;
+}
+
+// The outer surface of one figure, given up after `seconds`.
+OuterResult WithinTime(const Solid& solid, int level, double seconds) {
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool finished = false;
+    std::thread watch([&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (!wake.wait_for(lock, std::chrono::duration<double>(seconds), [&] { return finished; })) stop = true;
+    });
+    OuterOptions options;
+    options.fractalLevel = level;
+    options.cancel = &stop;
+    OuterResult result = ComputeOuterSurface(solid, options);
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        finished = true;
+    }
+    wake.notify_one();
+    watch.join();
+    return result;
+}
+
+// Checks one figure at one level against the lists; a figure on the
+// not-yet-clean list is only reported in `notes`.
+void CheckFigure(ShapeId figure, int level, double seconds, std::string& notes) {
+    Solid solid;
+    InitSolid(solid);
+    BuildFigure(solid, figure);
+    const std::string label = std::to_string(figure) + (level > 0 ? " at level " + std::to_string(level) : "");
+    const OuterResult result = WithinTime(solid, level, seconds);
+    const Expectation* refused = Find(std::begin(kRefused), std::end(kRefused), figure, level);
+    if (refused != nullptr) {
+        EXPECT_EQ(result.refusal, refused->refusal) << label << " (" << refused->why << "): "
+                                                    << OuterRefusalText(result.refusal) << " " << result.detail;
+        return;
+    }
+    const Expectation* pending = Find(std::begin(kNotYetClean), std::end(kNotYetClean), figure, level);
+    bool clean = result.ok();
+    std::string fault = clean ? "" : OuterRefusalText(result.refusal) + " " + result.detail;
+    if (clean) {
+        const SurfaceCheck check = CheckSurface(result.surface.points, result.surface.triangles);
+        if (!check.closed || !check.manifold || !check.outward || !(result.surface.volume > 0.0)) {
+            clean = false;
+            fault = std::to_string(check.badEdges) + " bad edges, " + std::to_string(check.badPoints) + " pinched points";
+        } else if (SurfaceSelfIntersects(result.surface)) {
+            clean = false;
+            fault = "self-intersecting";
+        }
+    }
+    if (pending != nullptr) {
+        notes += label + (clean ? ": now clean, take it off the list\n" : ": not yet clean (" + fault + ")\n");
+        return;
+    }
+    EXPECT_TRUE(clean) << label << ": " << fault;
+}
+
+// The quick table: convex, star, compound, hemi-polyhedra, crossed faces,
+// Catalan and Johnson solids, prisms, a fractal, and a refusal of each kind.
+TEST(OuterSurfaceSweep, AQuickTableAcrossTheKindsOfFigure) {
+    std::string notes;
+    const std::pair<ShapeId, int> quick[] = {{1, 0}, {9, 0}, {16, 0}, {18, 0}, {21, 0}, {23, 0}, {40, 0}, {73, 0}, {90, 0}, {102, 0}, {208, 0}, {213, 0}, {305, 0}, {320, 0}, {383, 0}, {405, 0}, {440, 1}, {440, 2}, {442, 2}, {201, 0}, {268, 0}, {409, 0}, {414, 0}, {420, 0}};
+    for (const auto& [figure, level] : quick) CheckFigure(figure, level, 60.0, notes);
+    if (!notes.empty()) std::cout << notes;
+}
+
+TEST(OuterSurfaceSweep, EveryFigureWhenAsked) {
+    if (std::getenv("GYRO_OUTER_SWEEP") == nullptr) GTEST_SKIP() << "set GYRO_OUTER_SWEEP=1 to look at every figure";
+    const char* limit = std::getenv("GYRO_OUTER_SWEEP_SECONDS");
+    const double seconds = limit != nullptr ? std::atof(limit) : 20.0;
+    std::string notes;
+    for (const FigureInfo& info : AllFigures()) {
+        Solid solid;
+        InitSolid(solid);
+        BuildFigure(solid, info.number);
+        if (solid.fractalDepthMax > 0) {
+            for (int level = 1; level <= 2; ++level) CheckFigure(info.number, level, seconds, notes);
+        } else {
+            CheckFigure(info.number, 0, seconds, notes);
+        }
+    }
+    std::cout << notes;
+}
+
+}  // namespace
+}  // namespace gyro
