@@ -419,7 +419,8 @@ int Winding(const K::Point_2& p, const std::vector<K::Point_2>& ring) {
 }  // namespace
 
 void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
-                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out) {
+                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out,
+                     const std::atomic<bool>* cancel) {
     using Vb = CGAL::Triangulation_vertex_base_with_info_2<PointTag, K>;
     using Fb = CGAL::Constrained_triangulation_face_base_2<K>;
     using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
@@ -464,7 +465,9 @@ void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::ve
         ringBox[r] = {b.x0 - margin, b.y0 - margin, b.x1 + margin, b.y1 + margin};
     }
     // Owners in ring order: the first whose rings wind round a piece owns it.
+    size_t seen = 0;
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        if ((++seen & 255) == 0 && cancel != nullptr && cancel->load(std::memory_order_relaxed)) return;
         const P2 centre = CGAL::centroid(f->vertex(0)->point(), f->vertex(1)->point(), f->vertex(2)->point());
         const double cx = CGAL::to_double(centre.x());
         const double cy = CGAL::to_double(centre.y());

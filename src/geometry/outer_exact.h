@@ -4,6 +4,7 @@
 // see the geometry library; everything here speaks in plain points and indices.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,8 +55,10 @@ struct RegionTriangle {
 // owner are filled together by the nonzero rule, and a piece filled by several
 // owners goes to the first of them. Edge crossings are found exactly and
 // appended to `points`.
+// A set `cancel` stops the work part way (the output is then incomplete).
 void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
-                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out);
+                     const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out,
+                     const std::atomic<bool>* cancel = nullptr);
 
 // True when two triangles cut or overlap other than along shared edges or at
 // shared points (shared by position, so duplicated points count as one), or

@@ -359,7 +359,8 @@ bool TriangulateFaces(const Solid& solid, PointWelder& welder, double extent, co
             }
             std::vector<outer::RegionTriangle> pieces;
             const size_t before = local.size();
-            outer::FillPlaneRegion(local, localRings, owners, pieces);
+            outer::FillPlaneRegion(local, localRings, owners, pieces, options.cancel);
+            if (options.cancel != nullptr && options.cancel->load(std::memory_order_relaxed)) return false;
             const std::vector<Vec3> points = welder.points();
             std::vector<EdgeHit> hits;
             for (size_t i = before; i < local.size(); ++i) {
