@@ -412,6 +412,184 @@ TEST(FigureNumbers, CatalanSolidsHaveAnInsphereAndPublishedMeasures) {
     }
 }
 
+// The other eleven Catalan solids have edges of two or three lengths; their
+// area and volume follow from the dual's published circumradius R (unit
+// edge) by reciprocation in the common midsphere of radius m = sqrt(R² - 1/4):
+// the Catalan inradius is m²/R, every Catalan edge crosses a dual edge at its
+// midpoint, tangent to the midsphere, and reaches the poles of the two dual
+// faces beside it, so it is m (tan b1 + tan b2) long, with cos b = h / m and h
+// the dual face's distance from the centre. Each face then has area
+// sqrt(m² - r²) x half its perimeter. Two are also checked against their own
+// published measures (Wikipedia, "Triakis tetrahedron": short edge 1,
+// A = (5/3)√11, V = (25/36)√2; "Tetrakis hexahedron": cube edge a gives
+// A = 3√5 a², V = (3/2) a³, with short edges 3a/4).
+struct CatalanFromDual {
+    ShapeId figure;
+    double dualRadius;
+    std::map<std::pair<int, int>, int> dualEdges;  // edges of the dual by the faces beside them
+};
+
+std::pair<double, double> CatalanAreaAndVolume(const CatalanFromDual& c) {
+    const double r = c.dualRadius;
+    const double m = std::sqrt(r * r - 0.25);
+    const double inradius = m * m / r;
+    auto halfEdge = [&](int n) { return std::sqrt(m * m / std::pow(FaceHeight(r, n), 2) - 1.0); };
+    double shortest = 1e300, total = 0.0;
+    for (const auto& [faces, count] : c.dualEdges) {
+        const double length = m * (halfEdge(faces.first) + halfEdge(faces.second));
+        shortest = std::min(shortest, length);
+        total += count * length;
+    }
+    const double area = std::sqrt(m * m - inradius * inradius) * total;
+    const double volume = inradius * area / 3.0;
+    return {area / (shortest * shortest), volume / (shortest * shortest * shortest)};
+}
+
+TEST(FigureNumbers, CatalanMeasuresFollowFromTheirDuals) {
+    const CatalanFromDual rows[] = {
+        {60, 1.0, {{{3, 4}, 24}}},
+        {61, kPhi, {{{3, 5}, 60}}},
+        {64, std::sqrt(5.0 + 2.0 * kSqrt2) / 2.0, {{{3, 4}, 24}, {{4, 4}, 24}}},
+        {66, std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0, {{{3, 4}, 60}, {{4, 5}, 60}}},
+        {67, std::sqrt(22.0) / 4.0, {{{3, 6}, 12}, {{6, 6}, 6}}},
+        {69, std::sqrt(10.0) / 2.0, {{{4, 6}, 24}, {{6, 6}, 12}}},
+        {70, std::sqrt(7.0 + 4.0 * kSqrt2) / 2.0, {{{3, 8}, 24}, {{8, 8}, 12}}},
+        {71, std::sqrt(58.0 + 18.0 * kSqrt5) / 4.0, {{{5, 6}, 60}, {{6, 6}, 30}}},
+        {72, std::sqrt(74.0 + 30.0 * kSqrt5) / 4.0, {{{3, 10}, 60}, {{10, 10}, 30}}},
+        {73, std::sqrt(13.0 + 6.0 * kSqrt2) / 2.0, {{{4, 6}, 24}, {{4, 8}, 24}, {{6, 8}, 24}}},
+        {74, std::sqrt(31.0 + 12.0 * kSqrt5) / 2.0, {{{4, 6}, 60}, {{4, 10}, 60}, {{6, 10}, 60}}},
+        {75, SnubCubeRadius(), {{{3, 3}, 36}, {{3, 4}, 24}}},
+        {77, SnubDodecahedronRadius(), {{{3, 3}, 90}, {{3, 5}, 60}}},
+    };
+    std::map<ShapeId, std::pair<double, double>> measured;
+    for (const CatalanFromDual& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.area && n.volume);
+        const double e = n.shortestEdge;
+        const auto [area, volume] = CatalanAreaAndVolume(row);
+        EXPECT_NEAR(*n.area / (e * e), area, 1e-9 * area);
+        EXPECT_NEAR(*n.volume / (e * e * e), volume, 1e-9 * volume);
+        measured[row.figure] = {area, volume};
+    }
+    EXPECT_NEAR(measured[67].first, 5.0 / 3.0 * std::sqrt(11.0), 1e-9);
+    EXPECT_NEAR(measured[67].second, 25.0 / 36.0 * kSqrt2, 1e-9);
+    const double cube = 4.0 / 3.0;  // the cube edge of a tetrakis hexahedron of short edge 1
+    EXPECT_NEAR(measured[69].first, 3.0 * kSqrt5 * cube * cube, 1e-9);
+    EXPECT_NEAR(measured[69].second, 1.5 * cube * cube * cube, 1e-9);
+}
+
+// Regular star solids and uniform figures whose faces are all regular {n/k}
+// of unit edge round one circumsphere of radius R: a face lies
+// h = sqrt(R² - ρ²) from the centre (ρ its circumradius) and the volume counted
+// with density is the sum of the face pyramids, a face written p/(p-q) in the
+// published vertex configuration (walked backwards round the vertex) counting
+// against it. At an edge (midpoint m = sqrt(R² - 1/4) from the centre) each
+// face plane leans asin(h/m) away from the centre's direction; the dihedral
+// angle of the tables is the sum of the two leans, or their difference where
+// both faces lean the same way.
+// The radii follow from the published vertex and edge arrangements (Wikipedia
+// pages of each solid): the small stellated dodecahedron and the great
+// icosahedron have the icosahedron's vertices with its diagonals (φ) as edges,
+// the great dodecahedron its vertices and edges, the great stellated
+// dodecahedron the dodecahedron's vertices with its long diagonals (φ²); the
+// three ditrigonal figures the dodecahedron's vertices with its face diagonals
+// (the edges of the compound of five cubes), R = √3/2; the dodecadodecahedron
+// and the great icosidodecahedron the icosidodecahedron's vertices (R = φ)
+// with edges φ and φ² long, R = 1 and 1/φ.
+double StarRadius(int n, int k) { return 0.5 / std::sin(std::numbers::pi * k / n); }
+double StarArea(int n, int k) {  // the inner regions count as often as the boundary winds round them
+    const double rho = StarRadius(n, k);
+    return 0.5 * n * rho * rho * std::sin(2.0 * std::numbers::pi * k / n);
+}
+double StarHeight(double r, int n, int k) { return std::sqrt(r * r - StarRadius(n, k) * StarRadius(n, k)); }
+double Lean(double r, int n, int k) { return Degrees(std::asin(StarHeight(r, n, k) / std::sqrt(r * r - 0.25))); }
+
+struct StarFaces {
+    int corners, winding, count;
+    bool backwards = false;
+};
+struct StarFigure {
+    ShapeId figure;
+    int density;  // published
+    double radius;
+    std::vector<StarFaces> faces;
+    double dihedral;
+};
+
+TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
+    const double ico = std::sqrt(10.0 + 2.0 * kSqrt5) / 4.0;  // icosahedron, unit edge
+    const double dodeca = kSqrt3 * kPhi / 2.0;                // dodecahedron, unit edge
+    const double ditrigonal = dodeca / kPhi;
+    const StarFigure rows[] = {
+        {15, 7, dodeca / (kPhi * kPhi), {{5, 2, 12}}, 2.0 * Lean(dodeca / (kPhi * kPhi), 5, 2)},
+        {18, 3, ico / kPhi, {{5, 2, 12}}, 2.0 * Lean(ico / kPhi, 5, 2)},
+        {21, 3, ico, {{5, 1, 12}}, 2.0 * Lean(ico, 5, 1)},
+        {22, 7, ico / kPhi, {{3, 1, 20}}, 2.0 * Lean(ico / kPhi, 3, 1)},
+        // U30 small ditrigonal icosidodecahedron 3.5/2.3.5/2.3.5/2
+        {106, 2, ditrigonal, {{3, 1, 20}, {5, 2, 12}}, Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 2)},
+        // U47 great ditrigonal icosidodecahedron 3.5.3.5.3.5 (written (3.5.3.5.3.5)/2)
+        {107, 6, ditrigonal, {{3, 1, 20}, {5, 1, 12}}, Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 1)},
+        // U41 ditrigonal dodecadodecahedron 5.5/3.5.5/3.5.5/3: its pentagrams
+        // cancel its pentagons exactly, so the volume is zero.
+        {108, 4, ditrigonal, {{5, 1, 12}, {5, 2, 12, true}}, Lean(ditrigonal, 5, 2) - Lean(ditrigonal, 5, 1)},
+        // U36 dodecadodecahedron 5.5/2.5.5/2
+        {111, 3, 1.0, {{5, 1, 12}, {5, 2, 12}}, Lean(1.0, 5, 1) + Lean(1.0, 5, 2)},
+        // U54 great icosidodecahedron 3.5/2.3.5/2
+        {114, 7, 1.0 / kPhi, {{3, 1, 20}, {5, 2, 12}}, Lean(1.0 / kPhi, 3, 1) + Lean(1.0 / kPhi, 5, 2)},
+    };
+    for (const StarFigure& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.area && n.volume);
+        EXPECT_TRUE(n.volumeCountsDensity);
+        EXPECT_EQ(n.density, row.density);
+        const double e = n.shortestEdge;
+        ASSERT_EQ(n.edgeLengths.size(), 1u);
+        EXPECT_NEAR(n.circumradius.max / e, row.radius, 1e-9);
+        double area = 0.0, volume = 0.0;
+        bool cancels = row.faces.size() == 2 && row.faces[1].backwards;  // the ditrigonal dodecadodecahedron
+        for (const StarFaces& f : row.faces) {
+            const double a = f.count * StarArea(f.corners, f.winding);
+            area += a;
+            volume += (f.backwards ? -1.0 : 1.0) * a * StarHeight(row.radius, f.corners, f.winding) / 3.0;
+        }
+        if (cancels) {
+            EXPECT_NEAR(volume, 0.0, 1e-12);  // the published measures cancel exactly
+            volume = 0.0;
+        }
+        EXPECT_NEAR(*n.area / (e * e), area, 1e-9 * area);
+        if (volume == 0.0) {
+            EXPECT_EQ(*n.volume, 0.0);  // zero, not what rounding leaves
+            EXPECT_FALSE(std::signbit(*n.volume));
+        } else {
+            EXPECT_NEAR(*n.volume / (e * e * e), volume, 1e-9 * volume);
+        }
+        ASSERT_EQ(n.dihedralAngles.size(), 1u);
+        EXPECT_NEAR(n.dihedralAngles[0].value, row.dihedral, 1e-9);
+        const std::string text = NumbersText(n, EnglishNumberWords());
+        EXPECT_NE(text.find("volume (counted with density): "), std::string::npos) << text;
+    }
+
+    // The small stellated dodecahedron is a dodecahedron with a pentagonal
+    // pyramid on each face (Wikipedia); its faces lie in the planes of that
+    // core, which it winds round three times, the pyramids once. For unit
+    // edge the core's edge is 1/φ³ and the pyramids reach the circumsphere,
+    // so the count with density is the visible volume with the core twice more.
+    const double core = std::pow(kPhi, -3.0);
+    const double coreInradius = StarHeight(ico / kPhi, 5, 2);
+    const double pyramids = 12.0 * Pentagon() * core * core * (ico / kPhi - coreInradius) / 3.0;
+    const double coreVolume = kDodecahedron * core * core * core;
+    const FigureNumbers small = NumbersOf(18);
+    const double e = small.shortestEdge;
+    EXPECT_NEAR(*small.volume / (e * e * e), 3.0 * coreVolume + pyramids, 1e-9);
+
+    // A convex solid's volume is plainly its volume.
+    const FigureNumbers cube = NumbersOf(5);
+    EXPECT_FALSE(cube.volumeCountsDensity);
+    EXPECT_NE(NumbersText(cube, EnglishNumberWords()).find("\nvolume: "), std::string::npos);
+}
+
 // Topology of figures whose surfaces are not plain spheres (same sources):
 // the regular star solids' genus and density, the hemipolyhedra's missing side,
 // and the edges of the great disnub dirhombidodecahedron (Skilling's figure)
@@ -433,6 +611,12 @@ TEST(FigureNumbers, SurfaceTopologyOfStarAndHemiFigures) {
         {22, 2, true, 0, 7},         // great icosahedron
         {50, 2, true, 0, 1},         // truncated icosahedron
         {90, 1, false, {}, {}},      // tetrahemihexahedron: a projective plane
+        // The great truncated cuboctahedron (U20, density 1) and the truncated
+        // dodecadodecahedron (U59, density 3) wind round their centre the other
+        // way from the sense that makes their volume positive.
+        {105, 2, true, 0, 1},
+        {159, -6, true, 4, 3},
+        {108, -16, true, 9, 4},      // ditrigonal dodecadodecahedron, whose volume is zero
         {111, -6, true, 4, 3},       // dodecadodecahedron
         {135, 24, {}, {}, {}, false},  // great disnub dirhombidodecahedron
     };
