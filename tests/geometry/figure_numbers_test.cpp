@@ -338,6 +338,94 @@ const Published kJohnson[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Johnson, PublishedNumbers, ::testing::ValuesIn(kJohnson));
 
+// Dihedral angles of Johnson solids. The Wikipedia pages of the pieces give
+// theirs: square pyramid 54.74° (3-4) and 109.47° (3-3), pentagonal pyramid
+// 37.38° and 138.19°, triangular cupola 125.26° (3-4), 70.53° (3-6), 54.74°
+// (4-6), square cupola 144.74°, 135°, 54.74° (3-8), 45° (4-8), pentagonal
+// cupola 159.09°, 148.28°, 37.38° (3-10), 31.72° (4-10), pentagonal rotunda
+// 142.62° (3-5), 79.19° (3-10), 63.43° (5-10); prisms 90° at their bases. At a
+// joint the angle is the sum of the angles the two parts make with the face
+// they share (the Johnson pages give e.g. 144.74° = 90° + 54.74° for the
+// elongated square pyramid and 153.94° = 116.57° + 37.38° for the augmented
+// dodecahedron).
+struct JohnsonAngles {
+    ShapeId figure;
+    std::vector<double> angles;  // the distinct values, in any order
+};
+
+TEST(FigureNumbers, JohnsonDihedralAnglesAreThoseOfTheirParts) {
+    const double p4 = kAcosMinusThird / 2.0;                  // square pyramid, 3-4
+    const double p5 = 180.0 - kIcosidodecahedral;             // pentagonal pyramid, 3-5
+    const double c5 = 180.0 - kSquarePentagon148;             // pentagonal cupola, 4-10
+    const double g = Degrees(std::acos(1.0 / kSqrt5));        // pentagonal rotunda, 5-10
+    const double r3 = kIcosidodecahedral - g;                 // pentagonal rotunda, 3-10
+    const double t3 = kAcosThird, t4 = kAcosMinusThird;      // tetrahedron, octahedron
+    const double k4 = kRhombiTriangleSquare, k5 = kSquareTriangle159, q5 = kSquarePentagon148;
+    const double bicupola3[] = {120.0, kAcosMinusRoot3, 90.0 + p4, 90.0 + t3};
+    const double cupola5[] = {90.0 + c5, 90.0 + p5, 144.0, q5, k5};
+    const double hexagonal[] = {90.0, t4, 120.0, 90.0 + p4, 120.0 + p4};
+    const double dodecahedral[] = {kAcosMinusRoot5, kAcosMinusRoot5By3, kAcosMinusRoot5 + p5};
+    const double truncatedCube[] = {90.0, kAcosMinusRoot3, 135.0, k4, 45.0 + kAcosMinusRoot3};
+    auto of = [](const auto& values) { return std::vector<double>(std::begin(values), std::end(values)); };
+    const JohnsonAngles rows[] = {
+        {300, {p4, t4}},                                                // J1 square pyramid
+        {301, {p5, kAcosMinusRoot5By3}},                                // J2 pentagonal pyramid
+        {302, {p4, t3, kAcosMinusRoot3}},                               // J3 triangular cupola
+        {303, {45.0, p4, 135.0, k4}},                                   // J4 square cupola
+        {304, {c5, p5, q5, k5}},                                        // J5 pentagonal cupola
+        {305, {g, r3, kIcosidodecahedral}},                             // J6 pentagonal rotunda
+        {306, {60.0, t3, 90.0, 90.0 + t3}},                             // J7 elongated triangular pyramid
+        {307, {90.0, t4, 90.0 + p4}},                                   // J8
+        {308, {90.0, 108.0, 90.0 + p5, kAcosMinusRoot5By3}},            // J9
+        {310, {kAcosMinusRoot5By3 - p5, kAcosMinusRoot5By3}},           // J11 gyroelongated pentagonal pyramid
+        {311, {t3, 2.0 * t3}},                                          // J12 triangular bipyramid
+        {312, {2.0 * p5, kAcosMinusRoot5By3}},                          // J13
+        {313, {60.0, t3, 90.0 + t3}},                                   // J14
+        {314, {90.0, t4, 90.0 + p4}},                                   // J15
+        {315, {108.0, 90.0 + p5, kAcosMinusRoot5By3}},                  // J16
+        {317, {90.0, 120.0, kAcosMinusRoot3, 90.0 + p4, 90.0 + t3}},    // J18 elongated triangular cupola
+        {318, {90.0, 135.0, k4}},                                       // J19
+        {319, {90.0, 90.0 + c5, 90.0 + p5, 144.0, q5, k5}},             // J20
+        {320, {90.0, kIcosidodecahedral, 144.0, 90.0 + g, 90.0 + r3}},  // J21 elongated pentagonal rotunda
+        {325, {60.0, 90.0, 150.0}},                                     // J26 gyrobifastigium
+        {326, {2.0 * p4, kAcosMinusRoot3, 2.0 * t3}},                   // J27 triangular orthobicupola
+        {327, {90.0, 2.0 * p4, 135.0, k4}},                             // J28
+        {328, {p4 + 45.0, 135.0, k4}},                                  // J29
+        {329, {2.0 * c5, 2.0 * p5, q5, k5}},                            // J30
+        {330, {p5 + c5, q5, k5}},                                       // J31
+        {333, {2.0 * g, kIcosidodecahedral, 2.0 * r3}},                 // J34 pentagonal orthobirotunda
+        {334, of(bicupola3)},                                           // J35
+        {335, of(bicupola3)},                                           // J36
+        {336, {135.0, k4}},                                             // J37
+        {337, of(cupola5)},                                             // J38
+        {338, of(cupola5)},                                             // J39
+        {341, {kIcosidodecahedral, 144.0, 90.0 + g, 90.0 + r3}},        // J42
+        {348, {60.0, 90.0, t4, 60.0 + p4, 90.0 + p4}},                  // J49 augmented triangular prism
+        {349, {90.0, t4, 60.0 + p4, 90.0 + p4, 60.0 + 2.0 * p4}},       // J50
+        {350, {t4, 90.0 + p4, 60.0 + 2.0 * p4}},                        // J51
+        {353, of(hexagonal)},                                           // J54 augmented hexagonal prism
+        {354, of(hexagonal)},                                           // J55
+        {355, of(hexagonal)},                                           // J56
+        {356, {90.0, t4, 90.0 + p4, 120.0 + p4}},                       // J57
+        {357, of(dodecahedral)},                                        // J58 augmented dodecahedron
+        {358, of(dodecahedral)},                                        // J59
+        {359, of(dodecahedral)},                                        // J60
+        {360, of(dodecahedral)},                                        // J61
+        {364, {t3, t4, kAcosMinusRoot3, 2.0 * t3, p4 + t4}},            // J65 augmented truncated tetrahedron
+        {365, of(truncatedCube)},                                       // J66 augmented truncated cube
+        {366, of(truncatedCube)},                                       // J67
+    };
+    for (const JohnsonAngles& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        std::vector<double> expected = row.angles;
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(n.dihedralAngles.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(n.dihedralAngles[i].value, expected[i], 1e-9) << i;
+        EXPECT_EQ(n.edgesWithoutAngle, 0);
+    }
+}
+
 // Non-convex uniform polyhedra: vertex configurations and point groups from
 // "List of uniform polyhedra" (U numbers in the comments).
 const Published kUniform[] = {
