@@ -348,6 +348,15 @@ INSTANTIATE_TEST_SUITE_P(Johnson, PublishedNumbers, ::testing::ValuesIn(kJohnson
 // they share (the Johnson pages give e.g. 144.74° = 90° + 54.74° for the
 // elongated square pyramid and 153.94° = 116.57° + 37.38° for the augmented
 // dodecahedron).
+// The figure's distinct dihedral angles are `angles` (in any order), to 1e-9°,
+// and every edge has one.
+void ExpectAngles(const FigureNumbers& n, std::vector<double> angles) {
+    std::sort(angles.begin(), angles.end());
+    ASSERT_EQ(n.dihedralAngles.size(), angles.size());
+    for (size_t i = 0; i < angles.size(); ++i) EXPECT_NEAR(n.dihedralAngles[i].value, angles[i], 1e-9) << i;
+    EXPECT_EQ(n.edgesWithoutAngle, 0);
+}
+
 struct JohnsonAngles {
     ShapeId figure;
     std::vector<double> angles;  // the distinct values, in any order
@@ -418,11 +427,7 @@ TEST(FigureNumbers, JohnsonDihedralAnglesAreThoseOfTheirParts) {
     for (const JohnsonAngles& row : rows) {
         SCOPED_TRACE("figure " + std::to_string(row.figure));
         const FigureNumbers n = NumbersOf(row.figure);
-        std::vector<double> expected = row.angles;
-        std::sort(expected.begin(), expected.end());
-        ASSERT_EQ(n.dihedralAngles.size(), expected.size());
-        for (size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(n.dihedralAngles[i].value, expected[i], 1e-9) << i;
-        EXPECT_EQ(n.edgesWithoutAngle, 0);
+        ExpectAngles(n, row.angles);
     }
 }
 
@@ -602,29 +607,36 @@ struct StarFigure {
     int density;  // published
     double radius;
     std::vector<StarFaces> faces;
-    double dihedral;
+    std::vector<double> dihedral;  // ascending
 };
 
 TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
     const double ico = std::sqrt(10.0 + 2.0 * kSqrt5) / 4.0;  // icosahedron, unit edge
     const double dodeca = kSqrt3 * kPhi / 2.0;                // dodecahedron, unit edge
     const double ditrigonal = dodeca / kPhi;
+    const double rhombicosidodecahedron = std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0;
     const StarFigure rows[] = {
-        {15, 7, dodeca / (kPhi * kPhi), {{5, 2, 12}}, 2.0 * Lean(dodeca / (kPhi * kPhi), 5, 2)},
-        {18, 3, ico / kPhi, {{5, 2, 12}}, 2.0 * Lean(ico / kPhi, 5, 2)},
-        {21, 3, ico, {{5, 1, 12}}, 2.0 * Lean(ico, 5, 1)},
-        {22, 7, ico / kPhi, {{3, 1, 20}}, 2.0 * Lean(ico / kPhi, 3, 1)},
+        {15, 7, dodeca / (kPhi * kPhi), {{5, 2, 12}}, {2.0 * Lean(dodeca / (kPhi * kPhi), 5, 2)}},
+        {18, 3, ico / kPhi, {{5, 2, 12}}, {2.0 * Lean(ico / kPhi, 5, 2)}},
+        {21, 3, ico, {{5, 1, 12}}, {2.0 * Lean(ico, 5, 1)}},
+        {22, 7, ico / kPhi, {{3, 1, 20}}, {2.0 * Lean(ico / kPhi, 3, 1)}},
         // U30 small ditrigonal icosidodecahedron 3.5/2.3.5/2.3.5/2
-        {106, 2, ditrigonal, {{3, 1, 20}, {5, 2, 12}}, Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 2)},
+        {106, 2, ditrigonal, {{3, 1, 20}, {5, 2, 12}}, {Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 2)}},
         // U47 great ditrigonal icosidodecahedron 3.5.3.5.3.5 (written (3.5.3.5.3.5)/2)
-        {107, 6, ditrigonal, {{3, 1, 20}, {5, 1, 12}}, Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 1)},
+        {107, 6, ditrigonal, {{3, 1, 20}, {5, 1, 12}}, {Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 1)}},
         // U41 ditrigonal dodecadodecahedron 5.5/3.5.5/3.5.5/3: its pentagrams
         // cancel its pentagons exactly, so the volume is zero.
-        {108, 4, ditrigonal, {{5, 1, 12}, {5, 2, 12, true}}, Lean(ditrigonal, 5, 2) - Lean(ditrigonal, 5, 1)},
+        {108, 4, ditrigonal, {{5, 1, 12}, {5, 2, 12, true}}, {Lean(ditrigonal, 5, 2) - Lean(ditrigonal, 5, 1)}},
         // U36 dodecadodecahedron 5.5/2.5.5/2
-        {111, 3, 1.0, {{5, 1, 12}, {5, 2, 12}}, Lean(1.0, 5, 1) + Lean(1.0, 5, 2)},
+        {111, 3, 1.0, {{5, 1, 12}, {5, 2, 12}}, {Lean(1.0, 5, 1) + Lean(1.0, 5, 2)}},
         // U54 great icosidodecahedron 3.5/2.3.5/2
-        {114, 7, 1.0 / kPhi, {{3, 1, 20}, {5, 2, 12}}, Lean(1.0 / kPhi, 3, 1) + Lean(1.0 / kPhi, 5, 2)},
+        {114, 7, 1.0 / kPhi, {{3, 1, 20}, {5, 2, 12}}, {Lean(1.0 / kPhi, 3, 1) + Lean(1.0 / kPhi, 5, 2)}},
+        // U33 small dodecicosidodecahedron 3.10.5.10 (Wythoff symbol 3/2 5 | 5):
+        // the edges of the rhombicosidodecahedron, its triangles wound the
+        // other way round from its pentagons and decagons.
+        {117, 2, rhombicosidodecahedron, {{3, 1, 20, true}, {5, 1, 12}, {10, 1, 12}},
+         {Lean(rhombicosidodecahedron, 3, 1) - Lean(rhombicosidodecahedron, 10, 1),
+          Lean(rhombicosidodecahedron, 5, 1) + Lean(rhombicosidodecahedron, 10, 1)}},
     };
     for (const StarFigure& row : rows) {
         SCOPED_TRACE("figure " + std::to_string(row.figure));
@@ -636,7 +648,7 @@ TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
         ASSERT_EQ(n.edgeLengths.size(), 1u);
         EXPECT_NEAR(n.circumradius.max / e, row.radius, 1e-9);
         double area = 0.0, volume = 0.0;
-        bool cancels = row.faces.size() == 2 && row.faces[1].backwards;  // the ditrigonal dodecadodecahedron
+        const bool cancels = row.figure == 108;  // the ditrigonal dodecadodecahedron
         for (const StarFaces& f : row.faces) {
             const double a = f.count * StarArea(f.corners, f.winding);
             area += a;
@@ -653,8 +665,7 @@ TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
         } else {
             EXPECT_NEAR(*n.volume / (e * e * e), volume, 1e-9 * volume);
         }
-        ASSERT_EQ(n.dihedralAngles.size(), 1u);
-        EXPECT_NEAR(n.dihedralAngles[0].value, row.dihedral, 1e-9);
+        ExpectAngles(n, row.dihedral);
         const std::string text = NumbersText(n, EnglishNumberWords());
         EXPECT_NE(text.find("volume (counted with density): "), std::string::npos) << text;
     }
@@ -676,6 +687,54 @@ TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
     const FigureNumbers cube = NumbersOf(5);
     EXPECT_FALSE(cube.volumeCountsDensity);
     EXPECT_NE(NumbersText(cube, EnglishNumberWords()).find("\nvolume: "), std::string::npos);
+}
+
+// Uniform figures with the vertices and edges of a convex one (Wikipedia
+// pages of each: the hemipolyhedra and the small rhombihexahedron,
+// dodecicosidodecahedron and rhombidodecahedron), so R is that solid's: a face
+// through the centre leans 0°, and the angle between two faces is the sum or
+// the difference of their leans.
+TEST(FigureNumbers, UniformDihedralAnglesFollowFromSharedEdges) {
+    const double octahedron = kSqrt2 / 2.0, cuboctahedron = 1.0, icosidodecahedron = kPhi;
+    const double rhombicuboctahedron = std::sqrt(5.0 + 2.0 * kSqrt2) / 2.0;
+    const double rhombicosidodecahedron = std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0;
+    const double dodecadodecahedron = 1.0, greatIcosidodecahedron = 1.0 / kPhi;
+    struct Row {
+        ShapeId figure;
+        double radius;
+        std::vector<double> angles;
+    };
+    const Row rows[] = {
+        {90, octahedron, {Lean(octahedron, 3, 1)}},                                   // U4 tetrahemihexahedron
+        {92, cuboctahedron, {Lean(cuboctahedron, 4, 1)}},                             // U15 cubohemioctahedron
+        {93, cuboctahedron, {Lean(cuboctahedron, 3, 1)}},                             // U3 octahemioctahedron
+        {95, rhombicuboctahedron,                                                     // U18 small rhombihexahedron
+         {Lean(rhombicuboctahedron, 4, 1) - Lean(rhombicuboctahedron, 8, 1),
+          Lean(rhombicuboctahedron, 4, 1) + Lean(rhombicuboctahedron, 8, 1)}},
+        {109, icosidodecahedron, {Lean(icosidodecahedron, 5, 1)}},                    // U51
+        {110, icosidodecahedron, {Lean(icosidodecahedron, 3, 1)}},                    // U49
+        {112, dodecadodecahedron, {Lean(dodecadodecahedron, 5, 2)}},                  // U62
+        {113, dodecadodecahedron, {Lean(dodecadodecahedron, 5, 1)}},                  // U65
+        {115, greatIcosidodecahedron, {Lean(greatIcosidodecahedron, 5, 2)}},          // U70
+        {116, greatIcosidodecahedron, {Lean(greatIcosidodecahedron, 3, 1)}},          // U71
+        {118, rhombicosidodecahedron,                                                 // U39 small rhombidodecahedron
+         {Lean(rhombicosidodecahedron, 4, 1) - Lean(rhombicosidodecahedron, 10, 1),
+          Lean(rhombicosidodecahedron, 4, 1) + Lean(rhombicosidodecahedron, 10, 1)}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.circumradius.onSphere);
+        EXPECT_NEAR(n.circumradius.max / n.shortestEdge, row.radius, 1e-9);
+        ExpectAngles(n, row.angles);
+    }
+    // The octahemioctahedron is the one hemipolyhedron with two sides; its
+    // hexagons pass through the centre and its triangles face out and in by
+    // turns, so its volume is zero and its density undefined.
+    const FigureNumbers octahemioctahedron = NumbersOf(93);
+    ASSERT_TRUE(octahemioctahedron.volume.has_value());
+    EXPECT_EQ(*octahemioctahedron.volume, 0.0);
+    EXPECT_EQ(octahemioctahedron.densityNote, Omission::CentreOnSurface);
 }
 
 // Topology of figures whose surfaces are not plain spheres (same sources):
