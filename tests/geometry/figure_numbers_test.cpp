@@ -151,19 +151,21 @@ std::string CanonicalConfiguration(const std::string& text) {
     return out;
 }
 
+void ExpectConfigurations(const FigureNumbers& n, const std::vector<std::pair<std::string, int>>& configs) {
+    std::map<std::string, int> expected, actual;
+    for (const auto& [text, count] : configs) expected[CanonicalConfiguration(text)] += count;
+    for (const CountedText& c : n.vertexConfigurations) actual[CanonicalConfiguration(c.text)] += c.count;
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(n.verticesNotOneCycle, 0);
+}
+
 void ExpectPublished(const Published& p) {
     SCOPED_TRACE("figure " + std::to_string(p.figure));
     const FigureNumbers n = NumbersOf(p.figure);
     ASSERT_TRUE(n.symmetry.has_value());
     EXPECT_EQ(n.symmetry->name, p.group);
 
-    if (!p.configs.empty()) {
-        std::map<std::string, int> expected, actual;
-        for (const auto& [text, count] : p.configs) expected[CanonicalConfiguration(text)] += count;
-        for (const CountedText& c : n.vertexConfigurations) actual[CanonicalConfiguration(c.text)] += c.count;
-        EXPECT_EQ(actual, expected);
-        EXPECT_EQ(n.verticesNotOneCycle, 0);
-    }
+    if (!p.configs.empty()) ExpectConfigurations(n, p.configs);
     const double e = n.shortestEdge;
     ASSERT_GT(e, 0.0);
     if (!p.faces.empty()) {
@@ -428,6 +430,42 @@ TEST(FigureNumbers, JohnsonDihedralAnglesAreThoseOfTheirParts) {
         SCOPED_TRACE("figure " + std::to_string(row.figure));
         const FigureNumbers n = NumbersOf(row.figure);
         ExpectAngles(n, row.angles);
+    }
+}
+
+// Vertex configurations of more Johnson solids, as the pages of each solid
+// list them (e.g. the elongated square pyramid: 1 × 3⁴, 4 × 3².4², 4 × 4³).
+TEST(FigureNumbers, JohnsonVertexConfigurations) {
+    using Configs = std::vector<std::pair<std::string, int>>;
+    const std::pair<ShapeId, Configs> rows[] = {
+        {304, {{"3.4.5.4", 5}, {"3.4.10", 10}}},                     // J5 pentagonal cupola
+        {305, {{"3.5.3.5", 10}, {"3.5.10", 10}}},                    // J6 pentagonal rotunda
+        {306, {{"3.3.3", 1}, {"3.3.4.4", 3}, {"3.4.4", 3}}},         // J7
+        {307, {{"3.3.3.3", 1}, {"3.3.4.4", 4}, {"4.4.4", 4}}},       // J8
+        {308, {{"3.3.3.3.3", 1}, {"3.3.4.4", 5}, {"4.4.5", 5}}},     // J9
+        {310, {{"3.3.3.3.3", 6}, {"3.3.3.5", 5}}},                   // J11
+        {313, {{"3.3.3", 2}, {"3.3.4.4", 6}}},                       // J14
+        {314, {{"3.3.3.3", 2}, {"3.3.4.4", 8}}},                     // J15
+        {315, {{"3.3.3.3.3", 2}, {"3.3.4.4", 10}}},                  // J16
+        {316, {{"3.3.3.3", 2}, {"3.3.3.3.3", 8}}},                   // J17
+        {317, {{"3.4.3.4", 3}, {"3.4.4.4", 6}, {"4.4.6", 6}}},       // J18
+        {318, {{"3.4.4.4", 12}, {"4.4.8", 8}}},                      // J19
+        {319, {{"3.4.5.4", 5}, {"3.4.4.4", 10}, {"4.4.10", 10}}},    // J20
+        {320, {{"3.5.3.5", 10}, {"3.5.4.4", 10}, {"4.4.10", 10}}},   // J21
+        {327, {{"3.4.4.4", 8}, {"3.3.4.4", 8}}},                     // J28 square orthobicupola
+        {328, {{"3.4.4.4", 8}, {"3.4.3.4", 8}}},                     // J29 square gyrobicupola
+        {329, {{"3.4.5.4", 10}, {"3.3.4.4", 10}}},                   // J30
+        {330, {{"3.4.5.4", 10}, {"3.4.3.4", 10}}},                   // J31
+        {333, {{"3.5.3.5", 20}, {"3.3.5.5", 10}}},                   // J34 pentagonal orthobirotunda
+        {334, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J35
+        {335, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J36
+        {336, {{"3.4.4.4", 24}}},                                    // J37
+        {337, {{"3.4.5.4", 10}, {"3.4.4.4", 20}}},                   // J38
+        {338, {{"3.4.5.4", 10}, {"3.4.4.4", 20}}},                   // J39
+    };
+    for (const auto& [figure, configs] : rows) {
+        SCOPED_TRACE("figure " + std::to_string(figure));
+        ExpectConfigurations(NumbersOf(figure), configs);
     }
 }
 
