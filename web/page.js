@@ -258,12 +258,20 @@
     history.replaceState(null, '', location.pathname + location.search + '#' + api.link());
   }
 
+  // A menu label as shown: in English from the desktop's translations, without
+  // the "&" mnemonic ("(&4)" whole, as Qt leaves out a bracketed one).
+  const MENU_EN = globalThis.GYRO_MENU_EN || {};
+  function menuLabel(item) {
+    const raw = lang === 1 ? (MENU_EN[item.label] || item.en || item.label) : item.label;
+    return raw.replace(/\s*\(&[^)]\)$/, '').replace(/&(.)/g, '$1');
+  }
+
   function menuTree(item, depth) {
     if (item.separator) return document.createElement('hr');
     if (item.children) {
       const box = document.createElement('details');
       const summary = document.createElement('summary');
-      summary.textContent = depth === 0 ? t('figure') : (lang === 1 ? englishLabel(item) : item.label);
+      summary.textContent = depth === 0 ? t('figure') : menuLabel(item);
       box.append(summary);
       const list = document.createElement('div');
       list.className = 'items';
@@ -276,23 +284,10 @@
     }
     if (!item.figure) return null;
     const b = document.createElement('button');
-    b.textContent = lang === 1 && item.en ? item.en : item.label;
+    b.textContent = menuLabel(item);
     b.dataset.figure = item.figure;
     b.onclick = () => chooseFigure(item.figure);
     return b;
-  }
-
-  // A submenu in English: the labels of its first figures tell what it holds.
-  function englishLabel(item) {
-    const first = [];
-    const walk = (it) => {
-      for (const c of it.children || []) {
-        if (first.length >= 2) return;
-        if (c.figure) first.push(c.en || c.label); else walk(c);
-      }
-    };
-    walk(item);
-    return item.label + (first.length ? ' (' + first.join(', ') + ', ...)' : '');
   }
 
   function check(label, key) {

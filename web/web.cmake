@@ -34,13 +34,26 @@ set_target_properties(gyrosolid_web PROPERTIES
   OUTPUT_NAME gyrosolid SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${GYRO_SITE_DIR})
 # The page's script follows the module in the same file: one .js, one .wasm.
 set(GYRO_PAGE_JS ${CMAKE_SOURCE_DIR}/web/page.js)
+# The figure menu's English labels, taken from the desktop's translation file.
+find_program(GYRO_NODE NAMES node nodejs)
+if(NOT GYRO_NODE)
+  message(FATAL_ERROR "node is needed for the web edition's build (Debian: nodejs, which emscripten brings)")
+endif()
+set(GYRO_MENU_EN_JS ${CMAKE_BINARY_DIR}/menu_labels.js)
+add_custom_command(OUTPUT ${GYRO_MENU_EN_JS}
+  COMMAND ${GYRO_NODE} ${CMAKE_SOURCE_DIR}/web/menu_labels.mjs ${CMAKE_SOURCE_DIR}/translations/gyrosolid_en.ts ${GYRO_MENU_EN_JS}
+  DEPENDS ${CMAKE_SOURCE_DIR}/web/menu_labels.mjs ${CMAKE_SOURCE_DIR}/translations/gyrosolid_en.ts
+  COMMENT "The figure menu's English labels for the page"
+  VERBATIM)
+add_custom_target(gyro_menu_labels DEPENDS ${GYRO_MENU_EN_JS})
+add_dependencies(gyrosolid_web gyro_menu_labels)
 target_link_options(gyrosolid_web PRIVATE
   -sMODULARIZE=1 -sEXPORT_NAME=GyroModule -sENVIRONMENT=web
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=33554432
   "-sEXPORTED_RUNTIME_METHODS=['cwrap','HEAPU8','HEAP32']"
   "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free']"
-  --extern-post-js ${GYRO_PAGE_JS})
-set_property(TARGET gyrosolid_web APPEND PROPERTY LINK_DEPENDS ${GYRO_PAGE_JS} ${CMAKE_SOURCE_DIR}/web/index.html)
+  --extern-pre-js ${GYRO_MENU_EN_JS} --extern-post-js ${GYRO_PAGE_JS})
+set_property(TARGET gyrosolid_web APPEND PROPERTY LINK_DEPENDS ${GYRO_PAGE_JS} ${GYRO_MENU_EN_JS} ${CMAKE_SOURCE_DIR}/web/index.html)
 add_custom_command(TARGET gyrosolid_web POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/web/index.html ${GYRO_SITE_DIR}/index.html
   VERBATIM)

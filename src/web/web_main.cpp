@@ -60,21 +60,9 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-// The menu label without its "&" mnemonic.
-std::string PlainLabel(std::string_view label) {
-    std::string out;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&' && i + 1 < label.size() && label[i + 1] != '&') continue;
-        out += label[i];
-    }
-    const size_t open = out.find("(");
-    if (open != std::string::npos && open + 3 == out.size() && out.back() == ')') out.erase(open);
-    return out;
-}
-
 void AppendMenu(std::string& out, const gyro::FigureMenuItem& item) {
     out += "{\"label\":";
-    AppendJsonString(out, PlainLabel(item.label));
+    AppendJsonString(out, item.label);
     if (item.figure != 0) {
         out += ",\"figure\":" + std::to_string(item.figure) + ",\"en\":";
         AppendJsonString(out, gyro::EnglishFigureName(item.figure));
@@ -213,7 +201,8 @@ EMSCRIPTEN_KEEPALIVE const char* gyro_status(int english) {
                 std::to_string(static_cast<int>(status.refusal)));
 }
 
-// The figure menu as JSON: {label, figure?, en?, separator?, children?}.
+// The figure menu as JSON: {label, figure?, en?, separator?, children?}; the
+// labels as the desktop's menu has them, with their "&" mnemonics.
 EMSCRIPTEN_KEEPALIVE const char* gyro_menu() {
     std::string out;
     AppendMenu(out, gyro::FigureMenuTree());

@@ -24,7 +24,10 @@ if (!siteDir || !cliPath) {
   console.error('usage: node browser_test.mjs SITE_DIR GYROSOLID_CLI [--figures N,N,...]');
   process.exit(2);
 }
-const figuresArg = rest[0] === '--figures' ? rest[1] : null;
+const figuresArg = rest.includes('--figures') ? rest[rest.indexOf('--figures') + 1] : null;
+// --frame-times: also measures every figure's frame in the page against the
+// CLI's bench (printed, never judged: the machine's load decides them).
+const frameTimes = rest.includes('--frame-times');
 const work = mkdtempSync(join(tmpdir(), 'gyro-web-test-'));
 let failures = 0;
 const fail = (what) => { failures += 1; console.log('FAIL ' + what); };
@@ -279,6 +282,7 @@ try {
   if (outside.length) fail('the page asked for addresses outside the local server: ' + outside.join(' '));
   else pass('nothing was fetched from outside the local server');
 
+  if (frameTimes) await measureFrames(page, figures);
   console.log('times (ms): ' + Object.entries(timing).map(([k, v]) => `${k} ${v}`).join(', '));
 } catch (error) {
   fail(String(error && error.stack || error));
@@ -291,6 +295,37 @@ try {
 }
 console.log(failures ? `${failures} browser check(s) failed` : 'every browser check passed');
 process.exit(failures ? 1 : 0);
+
+async function measureFrames(page, figures) {
+  const frames = 20;
+  const bench = (await run(cliPath, ['bench', ...figures.map(String), '--size', '512x512', '--frames', String(frames)],
+                           { maxBuffer: 1 << 24 })).stdout;
+  const native = new Map();
+  for (const line of bench.split('\n')) {
+    const f = line.trim().split(/\s+/);
+    if (/^\d+$/.test(f[0]) && f.length >= 3) native.set(Number(f[0]), Number(f[2]));
+  }
+  const web = new Map();
+  for (let i = 0; i < figures.length; i += 20) {
+    const chunk = figures.slice(i, i + 20);
+    const ms = await page.eval(`(() => { const p = window.gyroPage; return ${JSON.stringify(chunk)}.map((n) => {
+      p.fresh(512, 512); p.api.set("autoroton:1"); p.api.setFigure(n); p.api.render(1);
+      const t = performance.now();
+      for (let k = 0; k < ${frames}; ++k) { p.api.motion(1); p.api.render(1); }
+      return (performance.now() - t) / ${frames}; }); })()`);
+    chunk.forEach((n, k) => web.set(n, ms[k]));
+  }
+  const rows = figures.filter((n) => native.has(n)).map((n) => ({ n, web: web.get(n), native: native.get(n) }));
+  // Frames under 0.5 ms are below the browser's clock's grain; they are left out of the ratios.
+  const timed = rows.filter((r) => r.native >= 0.5);
+  const ratio = (r) => r.web / r.native;
+  timed.sort((a, b) => ratio(b) - ratio(a));
+  const sum = (list, key) => list.reduce((a, r) => a + r[key], 0);
+  console.log(`frame times at 512x512: page ${sum(rows, 'web').toFixed(1)} ms, native ${sum(rows, 'native').toFixed(1)} ms ` +
+              `summed over ${rows.length} figures; of the ${timed.length} figures with frames of 0.5 ms or more, ` +
+              `${timed.filter((r) => ratio(r) > 2).length} take over twice native; the slowest: ` +
+              timed.slice(0, 5).map((r) => `${r.n} ${r.web.toFixed(2)}/${r.native.toFixed(2)} ms`).join(', '));
+}
 
 // "z=N&ax=...&rad=..." -> the same values as settings-file lines.
 function linkToSettings(link) {
