@@ -361,7 +361,7 @@
       item(t('saveSettings'), () => download(new Blob([api.saveSettings()], { type: 'text/plain' }),
                                              'gyrosolid.txt')),
       document.createElement('hr'),
-      item(t('savePng'), () => canvas.toBlob((blob) => blob && download(blob, 'gyrosolid.png'), 'image/png')),
+      item(t('savePng'), savePng),
       item(t('saveBmp'), saveBmp),
       document.createElement('hr'),
       item(t('copyLink'), copyLink),
@@ -439,6 +439,25 @@
     a.click();
     a.remove();
     setTimeout(() => URL.revokeObjectURL(a.href), 10000);
+  }
+
+  // As on the desktop, a picture file holds the drawing area's own pixels,
+  // whatever the screen's pixel ratio.
+  function savePng() {
+    if (!api.render(1)) return;
+    const w = api.pictureWidth(), h = api.pictureHeight();
+    const ptr = api.pixels();
+    dirty = true;
+    if (!ptr) return;
+    const out = document.createElement('canvas');
+    out.width = w;
+    out.height = h;
+    const c = out.getContext('2d');
+    const data = c.createImageData(w, h);
+    data.data.set(core.HEAPU8.subarray(ptr, ptr + w * h * 4));
+    for (let i = 3; i < data.data.length; i += 4) data.data[i] = 255;
+    c.putImageData(data, 0, 0);
+    out.toBlob((blob) => blob && download(blob, 'gyrosolid.png'), 'image/png');
   }
 
   function saveBmp() {

@@ -272,8 +272,11 @@ EMSCRIPTEN_KEEPALIVE int gyro_set(const char* line) {
     return 1;
 }
 
-// The picture as a BMP file; its size in *size, 0 when there is none.
+// The picture as a BMP file; its size in *size, 0 when there is none. As on
+// the desktop, an export is the drawing area's own pixels, drawn afresh when
+// the screen showed them at a higher pixel ratio.
 EMSCRIPTEN_KEEPALIVE uint8_t* gyro_bmp(int* size) {
+    gyro_render(1.0);
     try {
         gBytes = gyro::EncodeBmp(gState.display.backBuffer);
     } catch (const std::bad_alloc&) {

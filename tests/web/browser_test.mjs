@@ -272,6 +272,14 @@ try {
   const settingsWant = await cliHash(120, '256x256', ['--settings', settings]);
   if (loaded[0] === 1 && loaded[1] === 120 && loaded[2] === settingsWant) pass('a loaded settings file draws as on the desktop');
   else fail(`settings file: loaded ${loaded[0]}, figure ${loaded[1]}, picture ${loaded[2]}, CLI ${settingsWant}`);
+  // The BMP download is the CLI's file, byte for byte.
+  const pageBmp = await page.eval(`(() => { const p = window.gyroPage, m = p.core; const at = m._malloc(4);
+    const ptr = p.api.bmp(at); const n = m.HEAP32[at >> 2]; m._free(at);
+    return Array.from(m.HEAPU8.subarray(ptr, ptr + n)).map((b) => b.toString(16).padStart(2, '0')).join(''); })()`);
+  const cliBmp = join(work, 'look.bmp');
+  await run(cliPath, ['render', '120', '--size', '256x256', '--settings', settings, '-o', cliBmp]);
+  if (pageBmp === readFileSync(cliBmp).toString('hex')) pass('the BMP download is the CLI\'s BMP file');
+  else fail(`the BMP download differs from the CLI's (${pageBmp.length / 2} bytes)`);
   const saved = await page.eval('window.gyroPage.api.saveSettings()');
   const cliSaved = (await run(cliPath, ['settings', '--settings', settings])).stdout;
   if (saved === cliSaved) pass('the page saves the settings file the desktop saves');
