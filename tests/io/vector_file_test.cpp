@@ -57,17 +57,11 @@ Drawn DrawRow(const VectorRow& row, bool exact) {
     return d;
 }
 
-void Fractal(DisplaySettings& d);
-
 class VectorPictureTest : public TempFolderTest, public ::testing::WithParamInterface<VectorRow> {};
 
 TEST_P(VectorPictureTest, RealReadersDrawTheRenderersPicture) {
     const VectorRow& row = GetParam();
     for (const bool exact : {false, true}) {
-        // The exact raster draws a fractal's copies one after another, faces then
-        // lines, so a later copy covers an earlier one's hidden lines; the exact
-        // shapes put every line over every face. Only the stored order is compared.
-        if (exact && row.style == Fractal) continue;
         const Drawn d = DrawRow(row, exact);
         ASSERT_EQ(d.shapes.width, kSide);
         ASSERT_EQ(d.shapes.height, kSide);
