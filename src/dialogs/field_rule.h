@@ -1,8 +1,8 @@
 #pragma once
 
 // One rule for every edit field of the dialogs (view, light, window, figure
-// families, animation export): what
-// the field keeps must be a number, all of it, within the field's range.
+// families, animation export): what the field keeps must be a number, all of
+// it, within the field's range.
 // Text that is not a number is never read as 0 and nothing wraps; the dialog
 // stays open with the field selected and a line naming the range. Full-width
 // digits and signs arrive here already plain (FieldTextOf).
