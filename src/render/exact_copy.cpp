@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
 
 #include "render/raster_surface.h"
 
@@ -127,7 +131,66 @@ void DrawCutFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t
                               static_cast<int32_t>(scratch.clipCounts.size()), plane, id, true, colour);
 }
 
+uint64_t HashCorners(const Solid& solid) {
+    uint64_t h = solid.vertices.size() * 0x9E3779B97F4A7C15ull ^ solid.faces.size();
+    for (const Face& face : solid.faces) {
+        h = (h ^ static_cast<uint64_t>(static_cast<uint32_t>(face.polygonSize))) * 0x100000001B3ull;
+        h = (h ^ static_cast<uint64_t>(static_cast<uint32_t>(face.polygonCount))) * 0x100000001B3ull;
+        // Four running sums weighted by position, so that the loop vectorises.
+        uint64_t sum = face.corners.size();
+        uint64_t weight = 0x9E3779B97F4A7C15ull;
+        for (const int32_t c : face.corners) {
+            sum += (static_cast<uint64_t>(static_cast<uint32_t>(c)) + 1) * weight;
+            weight += 0x632BE59BD9B4E019ull;
+        }
+        h = (h ^ sum) * 0x100000001B3ull;
+    }
+    return h;
+}
+
 }  // namespace
+
+void KeepFaceEdges(const Solid& solid, RenderScratch& scratch) {
+    const uint64_t key = HashCorners(solid);
+    if (scratch.faceEdgesKept && scratch.faceEdgesKey == key) return;
+    scratch.faceEdgesKept = false;
+    std::vector<FaceEdge>& edges = scratch.faceEdges;
+    edges.clear();
+    const auto vertexCount = static_cast<int64_t>(solid.vertices.size());
+    for (int32_t i = 0; i < solid.faceCount(); ++i) {
+        const Face& face = solid.faces[i];
+        const int32_t size = face.polygonSize;
+        if (TotalCorners(face) < 2 || face.corners.size() < static_cast<size_t>(TotalCorners(face))) continue;
+        for (int32_t k = 0; k < face.polygonCount; ++k) {
+            const int32_t* c = face.corners.data() + static_cast<size_t>(k) * size;
+            for (int32_t j = 0; j < size; ++j) {
+                const int32_t a = c[j], b = c[j + 1 == size ? 0 : j + 1];
+                if (a == b || a < 0 || b < 0 || a >= vertexCount || b >= vertexCount) continue;
+                edges.push_back(FaceEdge{a, b, i, -1});
+            }
+        }
+    }
+    // The uses of one edge side by side (in face order), then paired up.
+    auto low = [](const FaceEdge& e) { return std::min(e.a, e.b); };
+    auto high = [](const FaceEdge& e) { return std::max(e.a, e.b); };
+    std::stable_sort(edges.begin(), edges.end(), [&](const FaceEdge& x, const FaceEdge& y) {
+        return low(x) != low(y) ? low(x) < low(y) : high(x) < high(y);
+    });
+    size_t out = 0;
+    for (size_t i = 0; i < edges.size();) {
+        FaceEdge e = edges[i];
+        if (i + 1 < edges.size() && low(edges[i + 1]) == low(e) && high(edges[i + 1]) == high(e)) {
+            e.faceB = edges[i + 1].faceA;
+            i += 2;
+        } else {
+            ++i;
+        }
+        edges[out++] = e;
+    }
+    edges.resize(out);
+    scratch.faceEdgesKey = key;
+    scratch.faceEdgesKept = true;
+}
 
 bool MakeDepthPlane(const Projection& projection, const CopyProjector& copy, int eye, bool inside, Vec3 n, Vec3 p,
                     DepthPlane& out) {
@@ -193,8 +256,25 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
     // need no fill.
     const bool frontOnly = solid.closed && !inside && allPixels;
 
-    // Every face into the depth buffer, both sides.
+    // Every face into the depth buffer, both sides, nearest first: the picture does
+    // not depend on the order (of two faces at one key the smaller id keeps the
+    // pixel), but far faces then find their pixels taken and store less.
+    std::vector<std::pair<float, int32_t>>& order = scratch.fillOrder;
+    order.resize(static_cast<size_t>(faceCount));
     for (int32_t i = 0; i < faceCount; ++i) {
+        const Face& face = solid.faces[i];
+        float nearest = -std::numeric_limits<float>::infinity();
+        if (ctx.cornersInRange) {
+            const int32_t total = TotalCorners(face);
+            for (int32_t j = 0; j < total; ++j) nearest = std::max(nearest, keys[face.corners[j]]);
+        }
+        order[static_cast<size_t>(i)] = {nearest, i};
+    }
+    if (ctx.cornersInRange)
+        std::sort(order.begin(), order.end(), [](const auto& x, const auto& y) {
+            return x.first != y.first ? x.first > y.first : x.second < y.second;
+        });
+    for (const auto& [nearest, i] : order) {
         const Face& face = solid.faces[i];
         const uint32_t id = ctx.idBase + static_cast<uint32_t>(i) + 1;
         const FaceView view = ViewFace(ctx, face);
@@ -248,41 +328,45 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
     // surface on show with the visible-line pen over them. The inside view swaps
     // the pens, as the stored-order drawing does: the far side on show takes the
     // hidden-line pen and the near side's edges the visible one, drawn last.
-    auto edges = [&](bool front, const Pen& pen) {
+    const Pen& hidden = style.hiddenPen;
+    const Pen& visible = style.visiblePen;
+    if (hidden.none && visible.none) return;
+    const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
+    // Edges cut at the eye plane, one pen at a time.
+    auto cutEdges = [&](bool front, const Pen& pen) {
         if (pen.none) return;
         for (int32_t i = 0; i < faceCount; ++i) {
-            if (scratch.sides[i] == kSkip) continue;
-            const Face& face = solid.faces[i];
-            const uint32_t id = ctx.idBase + static_cast<uint32_t>(i) + 1;
-            if (scratch.sides[i] == kCut) {
-                DrawCutFace(surface, ctx, face, i, id, &pen, front);
-                continue;
-            }
-            const int32_t size = face.polygonSize;
-            const int32_t* c = face.corners.data();
-            for (int32_t k = 0; k < face.polygonCount; ++k, c += size) {
-                for (int32_t j = 0; j < size; ++j) {
-                    const int32_t a = c[j];
-                    const int32_t b = c[j + 1 == size ? 0 : j + 1];
-                    surface.DrawLineDepth(screen[a], screen[b], keys[a], keys[b], id, 0, Slack(copy, keys[a], keys[b]),
-                                          front, pen.width, pen.colour);
-                }
-            }
+            if (scratch.sides[i] == kCut)
+                DrawCutFace(surface, ctx, solid.faces[i], i, ctx.idBase + static_cast<uint32_t>(i) + 1, &pen, front);
         }
-        const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
         for (const Segment& s : solid.segments) {
             const auto a = static_cast<uint32_t>(s.a), b = static_cast<uint32_t>(s.b);
             if (a >= vertexCount || b >= vertexCount) continue;
-            if (screen[a].x == kNoPixel || screen[b].x == kNoPixel) {
+            if (screen[a].x == kNoPixel || screen[b].x == kNoPixel)
                 DrawCutLine(surface, ctx, copy.View(solid.vertices[a]), copy.View(solid.vertices[b]), 0, pen, front);
-                continue;
-            }
-            surface.DrawLineDepth(screen[a], screen[b], keys[a], keys[b], 0, 0, Slack(copy, keys[a], keys[b]), front,
-                                  pen.width, pen.colour);
         }
     };
-    edges(inside, style.hiddenPen);
-    edges(!inside, style.visiblePen);
+    // Every other edge once, with the ids of the faces it bounds.
+    std::vector<DepthLine>& lines = scratch.depthLines;
+    lines.clear();
+    auto add = [&](int32_t a, int32_t b, uint32_t idA, uint32_t idB) {
+        lines.push_back(DepthLine{screen[a], screen[b], keys[a], keys[b], idA, idB, Slack(copy, keys[a], keys[b])});
+    };
+    for (const FaceEdge& e : scratch.faceEdges) {
+        if (e.faceA >= faceCount || e.faceB >= faceCount) continue;
+        const bool whole = scratch.sides[e.faceA] == kWhole || (e.faceB >= 0 && scratch.sides[e.faceB] == kWhole);
+        if (!whole) continue;
+        add(e.a, e.b, ctx.idBase + static_cast<uint32_t>(e.faceA) + 1,
+            e.faceB >= 0 ? ctx.idBase + static_cast<uint32_t>(e.faceB) + 1 : 0u);
+    }
+    for (const Segment& s : solid.segments) {
+        const auto a = static_cast<uint32_t>(s.a), b = static_cast<uint32_t>(s.b);
+        if (a >= vertexCount || b >= vertexCount || screen[a].x == kNoPixel || screen[b].x == kNoPixel) continue;
+        add(s.a, s.b, 0, 0);
+    }
+    cutEdges(inside, hidden);
+    surface.DrawLinesDepth(lines.data(), lines.size(), inside, hidden, visible);
+    cutEdges(!inside, visible);
 }
 
 }  // namespace gyro

@@ -24,6 +24,10 @@ namespace gyro {
 bool MakeDepthPlane(const Projection& projection, const CopyProjector& copy, int eye, bool inside, Vec3 n, Vec3 p,
                     DepthPlane& out);
 
+// Makes scratch.faceEdges the face edges of `solid`, each once; worked out again
+// only when the faces' corners changed (checked by a hash of them).
+void KeepFaceEdges(const Solid& solid, RenderScratch& scratch);
+
 // Draws the current copy, already projected into ctx.scratch for ctx.eye, on a
 // surface whose depth was cleared for this eye: the faces into the depth buffer
 // (filled in the filled modes), then the hidden and the visible edges and the

@@ -703,9 +703,110 @@ bool RasterSurface::ClearDepth() {
 
 namespace {
 
-// One row of a depth-tested fill: the pixels xl <= x < xr (clipped to 0..w) whose
-// key a * x + rowKey beats the one they hold. The keys are worked out from the
-// span's start so that rounding does not build up along it.
+// Whether a fill with key k and face id `id` takes a pixel holding key d and id
+// `held`: a nearer key always does, and of two faces at the same key the one with
+// the smaller id keeps the pixel, so that the picture does not depend on the order
+// in which the faces are drawn.
+inline bool Takes(float k, uint32_t id, float d, uint32_t held) { return k > d || (k == d && id < held); }
+
+// The key of the i-th pixel of a row, held within [lowest, highest] (NaN stays NaN).
+inline float RowKey(float k0, float step, int64_t i, float lowest, float highest) {
+    return std::min(std::max(k0 + step * static_cast<float>(i), lowest), highest);
+}
+
+template <bool kPaint>
+void DepthRowPlain(float* depth, uint32_t* ids, uint32_t* pixels, int64_t from, int64_t n, float k0, float step,
+                   float lowest, float highest, uint32_t id, uint32_t colour) {
+    for (int64_t i = from; i < n; ++i) {
+        const float k = RowKey(k0, step, i, lowest, highest);
+        if (!Takes(k, id, depth[i], ids[i])) continue;
+        depth[i] = k;
+        ids[i] = id;
+        if constexpr (kPaint) pixels[i] = colour;
+    }
+}
+
+#if defined(GYRO_HAVE_AVX_SPANS)
+const bool kHaveAvx2 = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+}();
+
+// Eight pixels at a time, with the arithmetic and the rule of DepthRowPlain
+// (multiply, then add, each rounded; min and max in the operand order that keeps
+// NaN), so that both give the same pixels.
+struct DepthLanes {
+    float* depth;
+    uint32_t* ids;
+    uint32_t* pixels;
+    __m256 k0, step, low, high;
+    __m256i id, colour;
+};
+
+// The pixels i .. i + 7 of the row (lane numbers exact as floats below 2^24); of
+// them only the `live` lanes unless `whole`, through masked loads and stores.
+template <bool kPaint, bool kWhole>
+__attribute__((target("avx2"), always_inline)) inline void DepthGroup(const DepthLanes& r, int64_t i, __m256i live) {
+    const __m256i lanes = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    const __m256 vi = _mm256_cvtepi32_ps(_mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(i)), lanes));
+    __m256 k = _mm256_add_ps(r.k0, _mm256_mul_ps(r.step, vi));
+    k = _mm256_min_ps(r.high, _mm256_max_ps(r.low, k));
+    const __m256 d = kWhole ? _mm256_loadu_ps(r.depth + i) : _mm256_maskload_ps(r.depth + i, live);
+    const __m256i held = kWhole ? _mm256_loadu_si256(reinterpret_cast<const __m256i*>(r.ids + i))
+                                : _mm256_maskload_epi32(reinterpret_cast<const int*>(r.ids + i), live);
+    const __m256i idLess =
+        _mm256_xor_si256(_mm256_cmpeq_epi32(_mm256_max_epu32(r.id, held), r.id), _mm256_set1_epi32(-1));
+    __m256 takes = _mm256_or_ps(_mm256_cmp_ps(k, d, _CMP_GT_OQ),
+                                _mm256_and_ps(_mm256_cmp_ps(k, d, _CMP_EQ_OQ), _mm256_castsi256_ps(idLess)));
+    if (!kWhole) takes = _mm256_and_ps(takes, _mm256_castsi256_ps(live));
+    if (_mm256_movemask_ps(takes) == 0) return;
+    const __m256i mask = _mm256_castps_si256(takes);
+    if (kWhole) {
+        _mm256_storeu_ps(r.depth + i, _mm256_blendv_ps(d, k, takes));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(r.ids + i), _mm256_blendv_epi8(held, r.id, mask));
+        if constexpr (kPaint) {
+            __m256i* p = reinterpret_cast<__m256i*>(r.pixels + i);
+            _mm256_storeu_si256(p, _mm256_blendv_epi8(_mm256_loadu_si256(p), r.colour, mask));
+        }
+    } else {
+        _mm256_maskstore_ps(r.depth + i, mask, k);
+        _mm256_maskstore_epi32(reinterpret_cast<int*>(r.ids + i), mask, r.id);
+        if constexpr (kPaint) _mm256_maskstore_epi32(reinterpret_cast<int*>(r.pixels + i), mask, r.colour);
+    }
+}
+
+// The whole row: a short one through masked loads and stores, the end of a longer
+// one by going over its last eight pixels again (a pixel that a key has taken does
+// not take the same key again).
+template <bool kPaint>
+__attribute__((target("avx2"))) void DepthRowAvx2(float* depth, uint32_t* ids, uint32_t* pixels, int64_t n, float k0,
+                                                  float step, float lowest, float highest, uint32_t id,
+                                                  uint32_t colour) {
+    const DepthLanes r{depth,
+                       ids,
+                       pixels,
+                       _mm256_set1_ps(k0),
+                       _mm256_set1_ps(step),
+                       _mm256_set1_ps(lowest),
+                       _mm256_set1_ps(highest),
+                       _mm256_set1_epi32(static_cast<int>(id)),
+                       _mm256_set1_epi32(static_cast<int>(colour))};
+    const __m256i all = _mm256_set1_epi32(-1);
+    if (n < 8) {
+        const __m256i live =
+            _mm256_cmpgt_epi32(_mm256_set1_epi32(static_cast<int>(n)), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+        DepthGroup<kPaint, false>(r, 0, live);
+        return;
+    }
+    int64_t i = 0;
+    for (; i + 8 <= n; i += 8) DepthGroup<kPaint, true>(r, i, all);
+    if (i < n) DepthGroup<kPaint, true>(r, n - 8, all);
+}
+#endif
+
+// One row of a depth-tested fill: the pixels xl <= x < xr (clipped to 0..w) that
+// Takes() under the key a * x + rowKey. The keys are worked out from the span's
+// start so that rounding does not build up along it.
 template <bool kPaint>
 void DepthRow(float* depth, uint32_t* ids, uint32_t* pixels, int64_t xl, int64_t xr, int32_t w, double a,
               double rowKey, float lowest, float highest, uint32_t id, uint32_t colour) {
@@ -718,14 +819,13 @@ void DepthRow(float* depth, uint32_t* ids, uint32_t* pixels, int64_t xl, int64_t
     depth += xl;
     ids += xl;
     pixels += xl;
-    // Stores on every pixel, so that the loop vectorises.
-    for (int64_t i = 0; i < n; ++i) {
-        const float k = std::min(std::max(k0 + step * static_cast<float>(i), lowest), highest);
-        const bool nearer = k > depth[i];
-        depth[i] = nearer ? k : depth[i];
-        ids[i] = nearer ? id : ids[i];
-        if constexpr (kPaint) pixels[i] = nearer ? colour : pixels[i];
+#if defined(GYRO_HAVE_AVX_SPANS)
+    if (kHaveAvx2 && n < (int64_t{1} << 24)) {
+        DepthRowAvx2<kPaint>(depth, ids, pixels, n, k0, step, lowest, highest, id, colour);
+        return;
     }
+#endif
+    DepthRowPlain<kPaint>(depth, ids, pixels, 0, n, k0, step, lowest, highest, id, colour);
 }
 
 }  // namespace
@@ -788,7 +888,7 @@ void RasterSurface::SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, 
     int32_t w, h;
     if (!Usable(w, h) || !HasDepth(w, h) || x < 0 || y < 0 || x >= w || y >= h) return;
     const std::size_t at = static_cast<std::size_t>(y) * w + x;
-    if (!(key > depth_[at])) return;
+    if (!Takes(key, id, depth_[at], ids_[at])) return;
     depth_[at] = key;
     ids_[at] = id;
     buffer_->pixels[at] = colour;
@@ -809,60 +909,40 @@ void RasterSurface::MarkDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     dirtyBottom_ = std::max(dirtyBottom_, y1);
 }
 
-void RasterSurface::DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack,
-                                  bool front, int32_t width, Colour colour) {
-    int32_t w, h;
-    if (!Usable(w, h) || !HasDepth(w, h)) return;
+// Walks the thin line of DrawLineDepth (within the surface, or one pixel beyond
+// it when `wide`) and tells `mark(x, y, front, kind)` each of its pixels and, when
+// `wide`, the pixels just beyond its ends: kind 0 a thin-line pixel of an x-major
+// line, 1 of a y-major one, 2 an end cap (taking the front of the end pixel).
+template <class Mark>
+void RasterSurface::WalkLineDepth(const DepthLine& line, bool wide, int32_t w, int32_t h, Mark mark) const {
+    const Point a = line.a, b = line.b;
     const int64_t dx = int64_t{b.x} - a.x;
     const int64_t dy = int64_t{b.y} - a.y;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
     const int64_t du = xMajor ? dx : dy;
     if (du == 0) return;
-    const double keyStep = (static_cast<double>(kb) - ka) / static_cast<double>(du);
-    uint32_t* const pixels = buffer_->pixels.data();
+    const double ka = line.ka;
+    const double keyStep = (static_cast<double>(line.kb) - ka) / static_cast<double>(du);
     const float* const depth = depth_.data();
     const uint32_t* const ids = ids_.data();
-    const uint32_t c = colour;
     // Whether the thin line's pixel (x, y) is in front of what the surface holds.
     auto inFront = [&](int64_t x, int64_t y) {
         if (x < 0 || y < 0 || x >= w || y >= h) return true;
         const std::size_t at = static_cast<std::size_t>(y) * w + static_cast<std::size_t>(x);
         const uint32_t id = ids[at];
-        if (id == 0 || id == idA || id == idB) return true;
+        if (id == 0 || id == line.idA || id == line.idB) return true;
         const float key = static_cast<float>(ka + keyStep * static_cast<double>(xMajor ? x - a.x : y - a.y));
-        return depth[at] <= key + slack;
+        return depth[at] <= key + line.slack;
     };
-    auto put = [pixels, w, h, c](int64_t x, int64_t y) {
-        if (x >= 0 && y >= 0 && x < w && y < h) pixels[y * w + x] = c;
-    };
+    const int kind = xMajor ? 0 : 1;
+    auto plot = [&](int64_t x, int64_t y) { mark(x, y, inFront(x, y), kind); };
     const bool huge = !IsSmall(a.x) || !IsSmall(a.y) || !IsSmall(b.x) || !IsSmall(b.y);
-    if (width <= 1) {
-        auto plot = [&](int64_t x, int64_t y) {
-            if (inFront(x, y) == front) pixels[y * w + x] = c;
-        };
-        if (huge)
-            WalkLine<Int128>(a.x, a.y, b.x, b.y, 0, 0, w, h, plot);
-        else
-            WalkLine<int64_t>(a.x, a.y, b.x, b.y, 0, 0, w, h, plot);
-        return;
-    }
-    // Three pixels wide: each thin-line pixel that passes takes its dot, and the
-    // end caps follow the first and last pixel.
-    auto plot = [&](int64_t x, int64_t y) {
-        if (inFront(x, y) != front) return;
-        put(x, y);
-        if (xMajor) {
-            put(x, y - 1);
-            put(x, y + 1);
-        } else {
-            put(x - 1, y);
-            put(x + 1, y);
-        }
-    };
+    const int64_t m = wide ? 1 : 0;
     if (huge)
-        WalkLine<Int128>(a.x, a.y, b.x, b.y, -1, -1, int64_t{w} + 1, int64_t{h} + 1, plot);
+        WalkLine<Int128>(a.x, a.y, b.x, b.y, -m, -m, int64_t{w} + m, int64_t{h} + m, plot);
     else
-        WalkLine<int64_t>(a.x, a.y, b.x, b.y, -1, -1, int64_t{w} + 1, int64_t{h} + 1, plot);
+        WalkLine<int64_t>(a.x, a.y, b.x, b.y, -m, -m, int64_t{w} + m, int64_t{h} + m, plot);
+    if (!wide) return;
     const int64_t adu = std::llabs(du);
     const int64_t dv = xMajor ? std::llabs(dy) : std::llabs(dx);
     const int64_t mLast = huge ? static_cast<int64_t>((Int128(2) * (adu - 1) * dv + adu) / (2 * adu))
@@ -871,18 +951,70 @@ void RasterSurface::DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t
     const int64_t sv = (xMajor ? dy : dx) >= 0 ? 1 : -1;
     const int64_t lastX = xMajor ? int64_t{a.x} + su * (adu - 1) : int64_t{a.x} + sv * mLast;
     const int64_t lastY = xMajor ? int64_t{a.y} + sv * mLast : int64_t{a.y} + su * (adu - 1);
-    if (inFront(a.x, a.y) == front) {
-        if (xMajor)
-            put(int64_t{a.x} - su, a.y);
-        else
-            put(a.x, int64_t{a.y} - su);
+    const bool firstFront = inFront(a.x, a.y);
+    if (xMajor)
+        mark(int64_t{a.x} - su, int64_t{a.y}, firstFront, 2);
+    else
+        mark(int64_t{a.x}, int64_t{a.y} - su, firstFront, 2);
+    const bool lastFront = inFront(lastX, lastY);
+    if (xMajor)
+        mark(lastX + su, lastY, lastFront, 2);
+    else
+        mark(lastX, lastY + su, lastFront, 2);
+}
+
+// What a pen of `width` puts for one mark of WalkLineDepth: a thin-line pixel (three
+// across the line when wide), or an end cap (wide pens only).
+void RasterSurface::PutLineMark(int64_t x, int64_t y, int kind, int32_t width, uint32_t colour, int32_t w,
+                                int32_t h) {
+    uint32_t* const pixels = buffer_->pixels.data();
+    auto put = [pixels, w, h, colour](int64_t px, int64_t py) {
+        if (px >= 0 && py >= 0 && px < w && py < h) pixels[py * w + px] = colour;
+    };
+    if (kind == 2) {
+        if (width > 1) put(x, y);
+        return;
     }
-    if (inFront(lastX, lastY) == front) {
-        if (xMajor)
-            put(lastX + su, lastY);
-        else
-            put(lastX, lastY + su);
+    put(x, y);
+    if (width <= 1) return;
+    if (kind == 0) {
+        put(x, y - 1);
+        put(x, y + 1);
+    } else {
+        put(x - 1, y);
+        put(x + 1, y);
     }
+}
+
+void RasterSurface::DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack,
+                                  bool front, int32_t width, Colour colour) {
+    int32_t w, h;
+    if (!Usable(w, h) || !HasDepth(w, h)) return;
+    const DepthLine line{a, b, ka, kb, idA, idB, slack};
+    WalkLineDepth(line, width > 1, w, h, [&](int64_t x, int64_t y, bool inFront, int kind) {
+        if (inFront == front) PutLineMark(x, y, kind, width, colour, w, h);
+    });
+}
+
+void RasterSurface::DrawLinesDepth(const DepthLine* lines, std::size_t count, bool firstFront, const Pen& first,
+                                   const Pen& second) {
+    int32_t w, h;
+    if (lines == nullptr || count == 0 || !Usable(w, h) || !HasDepth(w, h)) return;
+    if (first.none && second.none) return;
+    const bool wide = (!first.none && first.width > 1) || (!second.none && second.width > 1);
+    // One walk of each line: the first side's pixels take their pen at once, the
+    // other side's wait until every line has put the first side's.
+    shown_.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        WalkLineDepth(lines[i], wide, w, h, [&](int64_t x, int64_t y, bool front, int kind) {
+            if (front == firstFront) {
+                if (!first.none) PutLineMark(x, y, kind, first.width, first.colour, w, h);
+            } else if (!second.none && (kind != 2 || second.width > 1)) {
+                shown_.push_back(LineMark{static_cast<int32_t>(x), static_cast<int32_t>(y), kind});
+            }
+        });
+    }
+    for (const LineMark& m : shown_) PutLineMark(m.x, m.y, m.kind, second.width, second.colour, w, h);
 }
 
 }  // namespace gyro

@@ -71,6 +71,8 @@ public:
                            uint32_t id, bool paint, Colour colour) override;
     void DrawLineDepth(Point a, Point b, float ka, float kb, uint32_t idA, uint32_t idB, float slack, bool front,
                        int32_t width, Colour colour) override;
+    void DrawLinesDepth(const DepthLine* lines, std::size_t count, bool firstFront, const Pen& first,
+                        const Pen& second) override;
     void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) override;
     // The face id each pixel holds since the last ClearDepth (0: none), row after row.
     const std::vector<uint32_t>& FaceIds() const { return ids_; }
@@ -79,6 +81,9 @@ private:
     bool Usable(int32_t& w, int32_t& h) const;
     void DrawLineIn(Point a, Point b, int32_t width, uint32_t colour, int32_t w, int32_t h);
     bool HasDepth(int32_t w, int32_t h) const;
+    template <class Mark>
+    void WalkLineDepth(const DepthLine& line, bool wide, int32_t w, int32_t h, Mark mark) const;
+    void PutLineMark(int64_t x, int64_t y, int kind, int32_t width, uint32_t colour, int32_t w, int32_t h);
     void MarkDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
     template <class Span>
     void FillMonotone(const Point* points, int32_t n, int32_t h, bool huge, Span span);
@@ -97,6 +102,11 @@ private:
     int32_t dirtyTop_ = 0;
     int32_t dirtyRight_ = 0;
     int32_t dirtyBottom_ = 0;
+    struct LineMark {
+        int32_t x, y;
+        int kind;
+    };
+    std::vector<LineMark> shown_;       // DrawLinesDepth: the second side's pixels, put after the first's
 };
 
 }  // namespace gyro

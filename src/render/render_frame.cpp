@@ -537,6 +537,7 @@ void DrawFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Su
     // transparent mode draws every outline in either.
     ctx.exact = display.exactdepth != 0 && !solid.convex && style.facecolmode != kFaceTransparent;
     FitBuffer(scratch.keys, ctx.exact ? solid.vertices.size() : 0);
+    if (ctx.exact) KeepFaceEdges(solid, scratch);
     ctx.tinyCopies = TinyCopiesPossible(ctx);
 
     const int firstEye = display.stereoon ? -1 : 0;

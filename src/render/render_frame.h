@@ -12,13 +12,7 @@
 
 namespace gyro {
 
-// Pens and brushes are plain values; "none" draws nothing.
-struct Pen {
-    bool none = true;
-    Colour colour = 0;
-    int32_t width = 1;  // 1 or 3 pixels
-};
-
+// Pens (render/surface.h) and brushes are plain values; "none" draws nothing.
 struct Brush {
     bool none = true;
     Colour colour = 0;
@@ -48,6 +42,16 @@ FrameStyle MakeFrameStyle(const DisplaySettings& d, const Solid& solid);
 // Meshes up to this many vertices keep each copy's view-space points.
 inline constexpr size_t kViewCacheVertices = 4096;
 
+// An edge of the faces of a solid: from vertex a to b, as face faceA has it, and
+// the other face that has it (-1 when none; an edge of more faces is listed again
+// for each further pair).
+struct FaceEdge {
+    int32_t a = 0;
+    int32_t b = 0;
+    int32_t faceA = 0;
+    int32_t faceB = -1;
+};
+
 struct RenderScratch {
     std::vector<Point> screen;              // vertex pixels of the current copy and eye
     std::vector<Vec3> view;                 // their view-space points (small meshes only)
@@ -63,6 +67,12 @@ struct RenderScratch {
     std::vector<Vec3> clipOut;
     std::vector<Point> clipPoints;          // and their pixels
     std::vector<int32_t> clipCounts;
+    // The solid's face edges, each once, for the mesh whose corners hash to faceEdgesKey.
+    std::vector<FaceEdge> faceEdges;
+    uint64_t faceEdgesKey = 0;
+    bool faceEdgesKept = false;
+    std::vector<DepthLine> depthLines;          // the edges of the current copy
+    std::vector<std::pair<float, int32_t>> fillOrder;  // its faces, nearest first
 };
 
 // One frame in progress.

@@ -40,6 +40,21 @@ struct DepthPlane {
     }
 };
 
+// A line for DrawLinesDepth, with the arguments of DrawLineDepth.
+struct DepthLine {
+    Point a, b;
+    float ka = 0.0f, kb = 0.0f;
+    uint32_t idA = 0, idB = 0;
+    float slack = 0.0f;
+};
+
+// A pen of the frame: none, or a width (1 or 3) and a colour.
+struct Pen {
+    bool none = true;
+    Colour colour = 0;
+    int32_t width = 1;
+};
+
 // The one drawing interface of the renderer. Coordinates are pixels, x to the
 // right and y downward from the top-left corner; everything is clipped to the surface.
 class Surface {
@@ -92,6 +107,21 @@ public:
                                bool front, int32_t width, Colour colour) {
         (void)a, (void)b, (void)ka, (void)kb, (void)idA, (void)idB, (void)slack, (void)front, (void)width,
             (void)colour;
+    }
+    // Every line with DrawLineDepth: first, with pen `first`, the pixels of all of
+    // them whose side (in front or behind) is `firstFront`, then with `second` the
+    // pixels of the other side of all of them (a pen that is `none` draws nothing).
+    virtual void DrawLinesDepth(const DepthLine* lines, std::size_t count, bool firstFront, const Pen& first,
+                                const Pen& second) {
+        for (int pass = 0; pass < 2; ++pass) {
+            const Pen& pen = pass == 0 ? first : second;
+            if (pen.none) continue;
+            const bool front = pass == 0 ? firstFront : !firstFront;
+            for (std::size_t i = 0; i < count; ++i) {
+                const DepthLine& l = lines[i];
+                DrawLineDepth(l.a, l.b, l.ka, l.kb, l.idA, l.idB, l.slack, front, pen.width, pen.colour);
+            }
+        }
     }
     // One pixel with the depth test of FillPolygonsDepth.
     virtual void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) {

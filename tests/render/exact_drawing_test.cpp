@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalog/catalogue.h"
+#include "render/exact_copy.h"
 #include "render/projection.h"
 #include "render/raster_surface.h"
 #include "render/render_frame.h"
@@ -333,6 +334,51 @@ TEST(ExactDrawingConvex, ConvexFiguresLookTheSameInBothModes) {
         }
     }
     EXPECT_GT(convexFigures, 100);
+}
+
+// The edge list the exact drawing walks once per frame: every edge of every face,
+// each with the faces it bounds, for every figure, kept in one scratch as the
+// figures change (and after a face is changed in place).
+TEST(ExactDrawingEdges, EveryFaceEdgeIsListedWithTheFacesItBounds) {
+    using Key = std::pair<int32_t, int32_t>;
+    auto check = [](const Solid& solid, const RenderScratch& scratch, int figure) {
+        std::map<Key, std::vector<int32_t>> expected, listed;
+        for (int32_t f = 0; f < solid.faceCount(); ++f) {
+            const Face& face = solid.faces[f];
+            for (int32_t k = 0; k < face.polygonCount; ++k) {
+                for (int32_t j = 0; j < face.polygonSize; ++j) {
+                    const int32_t a = face.corners[k * face.polygonSize + j];
+                    const int32_t b = face.corners[k * face.polygonSize + (j + 1) % face.polygonSize];
+                    if (a != b) expected[{std::min(a, b), std::max(a, b)}].push_back(f);
+                }
+            }
+        }
+        std::map<Key, int> entries;
+        for (const FaceEdge& e : scratch.faceEdges) {
+            const Key key{std::min(e.a, e.b), std::max(e.a, e.b)};
+            listed[key].push_back(e.faceA);
+            if (e.faceB >= 0) listed[key].push_back(e.faceB);
+            ++entries[key];
+        }
+        for (auto& [key, faces] : listed) std::sort(faces.begin(), faces.end());
+        for (auto& [key, faces] : expected) std::sort(faces.begin(), faces.end());
+        ASSERT_EQ(listed, expected) << figure;
+        for (const auto& [key, faces] : expected)
+            ASSERT_EQ(entries[key], static_cast<int>(faces.size() + 1) / 2) << figure;  // paired up
+    };
+    AppState state;
+    RenderScratch scratch;
+    for (const FigureInfo& info : AllFigures()) {
+        if (ChangeFigure(state, info.number) == 0) continue;
+        KeepFaceEdges(state.solid, scratch);
+        check(state.solid, scratch, info.number);
+    }
+    ASSERT_NE(ChangeFigure(state, 21), 0);
+    KeepFaceEdges(state.solid, scratch);
+    std::reverse(state.solid.faces[0].corners.begin(), state.solid.faces[0].corners.end());
+    state.solid.faces[0].corners[0] = state.solid.faces[1].corners[0];  // a corner shared with another face
+    KeepFaceEdges(state.solid, scratch);
+    check(state.solid, scratch, 21);
 }
 
 }  // namespace

@@ -415,5 +415,72 @@ TEST(RasterDepth, TheNearerFillWinsInEitherOrderAndLinesKnowWhatCoversThem) {
     EXPECT_EQ(pictures[0], pictures[1]);
 }
 
+// Depth-tested rows are done eight pixels at a time where the processor allows;
+// every row width and start must give what the pixel-by-pixel rule gives. Two
+// planes with keys exact in float cross at x = 40 (where they tie: the smaller id
+// keeps the pixel, whichever is drawn first).
+TEST(RasterDepth, RowsOfEveryWidthFollowThePixelRuleAndTiesGoToTheSmallerId) {
+    DepthPlane up, down;
+    up.a = 0.25;     // key x / 4
+    down.a = -0.25;  // key 20 - x / 4
+    down.c = 20.0;
+    for (int order = 0; order < 2; ++order) {
+        for (int32_t left = 0; left < 9; ++left) {
+            for (int32_t width = 1; width <= 40; ++width) {
+                BackBuffer b = MakeBuffer(90, 3);
+                RasterSurface s(b);
+                ASSERT_TRUE(s.ClearDepth());
+                // The rising face under the whole row, the falling one over [left, left + width).
+                const std::vector<Point> all = {{0, 0}, {90, 0}, {90, 3}, {0, 3}};
+                const std::vector<Point> part = {{left, 0}, {left + width, 0}, {left + width, 3}, {left, 3}};
+                const int32_t four[] = {4};
+                for (int k = 0; k < 2; ++k) {
+                    if ((k == 0) == (order == 0))
+                        s.FillPolygonsDepth(all.data(), four, 1, up, 5, true, kRed);
+                    else
+                        s.FillPolygonsDepth(part.data(), four, 1, down, 6, true, kBlue);
+                }
+                for (int32_t x = 0; x < 90; ++x) {
+                    const bool inPart = x >= left && x < left + width;
+                    const float keyUp = 0.25f * static_cast<float>(x), keyDown = 20.0f - 0.25f * static_cast<float>(x);
+                    const Colour expected = inPart && keyDown > keyUp ? kBlue : kRed;  // tie at x = 40: id 5
+                    ASSERT_EQ(At(b, x, 1), expected)
+                        << "order " << order << ", row from " << left << " wide " << width << ", x " << x;
+                    ASSERT_EQ(s.FaceIds()[90 + x], expected == kBlue ? 6u : 5u);
+                }
+            }
+        }
+    }
+}
+
+// Many lines drawn at once take the pixels of drawing them one pen at a time:
+// all of one side, then all of the other over them.
+TEST(RasterDepth, LinesDrawnTogetherEqualTwoPassesOfSingleLines) {
+    const std::vector<Point> square = {{20, 20}, {60, 20}, {60, 60}, {20, 60}};
+    const int32_t four[] = {4};
+    std::vector<DepthLine> lines;
+    for (int32_t i = 0; i < 24; ++i) {
+        const Point a{(i * 37) % 80 - 5, (i * 23) % 80 - 5};
+        const Point b{(i * 53 + 11) % 90 - 5, (i * 17 + 29) % 85 - 5};
+        lines.push_back(DepthLine{a, b, static_cast<float>(i % 9), static_cast<float>((i * 5) % 11),
+                                  i % 4 == 0 ? 1u : 0u, i % 7 == 0 ? 1u : 0u, 0.5f});
+    }
+    const Pen thin{false, 0x0000FF00, 1}, thick{false, 0x00FF00FF, 3}, none{};
+    const Pen pens[][2] = {{thin, thick}, {thick, thin}, {none, thin}, {thick, none}, {thick, thick}};
+    for (const auto& pair : pens) {
+        for (const bool firstFront : {false, true}) {
+            BackBuffer together = MakeBuffer(80, 80), single = MakeBuffer(80, 80);
+            RasterSurface t(together), s(single);
+            for (RasterSurface* r : {&t, &s}) {
+                ASSERT_TRUE(r->ClearDepth());
+                r->FillPolygonsDepth(square.data(), four, 1, Flat(5), 1, true, kRed);
+            }
+            t.DrawLinesDepth(lines.data(), lines.size(), firstFront, pair[0], pair[1]);
+            s.Surface::DrawLinesDepth(lines.data(), lines.size(), firstFront, pair[0], pair[1]);
+            EXPECT_EQ(together.pixels, single.pixels) << "widths " << pair[0].width << ", " << pair[1].width;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gyro
