@@ -419,6 +419,10 @@ private:
 
         const bool hiding = style_.facecolmode >= kFaceOpaque;
         std::vector<std::pair<double, double>> hidden;
+        // The hidden parts of every edge first, then the visible parts of every edge
+        // over them, as the raster has it: a hidden part of one edge never covers a
+        // visible part of another where the two meet or run close.
+        std::vector<std::pair<VectorPoint, VectorPoint>> behind, shown;
         for (const Edge& e : edges_) {
             Edge clipped = e;
             if (!ClipEdge(clipped)) continue;
@@ -426,12 +430,18 @@ private:
             const VectorPoint b = view_.Screen(clipped.b);
             hidden.clear();
             if (hiding) HiddenParts(clipped, a, b, eps, hidden);
-            DrawParts(a, b, hidden);
+            SplitParts(a, b, hidden, behind, shown);
         }
         for (const Edge& e : segments_) {
             Edge clipped = e;
-            if (!ClipEdge(clipped) || style_.visiblePen.none) continue;
-            AddStroke(picture_, view_.Screen(clipped.a), view_.Screen(clipped.b), style_.visiblePen);
+            if (!ClipEdge(clipped)) continue;
+            shown.emplace_back(view_.Screen(clipped.a), view_.Screen(clipped.b));
+        }
+        if (!style_.hiddenPen.none) {
+            for (const auto& [a, b] : behind) AddStroke(picture_, a, b, style_.hiddenPen);
+        }
+        if (!style_.visiblePen.none) {
+            for (const auto& [a, b] : shown) AddStroke(picture_, a, b, style_.visiblePen);
         }
         occluders_.clear();
     }
@@ -473,26 +483,21 @@ private:
         }
     }
 
-    void DrawParts(VectorPoint a, VectorPoint b, std::vector<std::pair<double, double>>& hidden) {
+    // The parts of the edge a -> b behind something (`hidden`, as parameters)
+    // and the parts on show, as end points.
+    static void SplitParts(VectorPoint a, VectorPoint b, std::vector<std::pair<double, double>>& hidden,
+                           std::vector<std::pair<VectorPoint, VectorPoint>>& behind,
+                           std::vector<std::pair<VectorPoint, VectorPoint>>& shown) {
         std::sort(hidden.begin(), hidden.end());
         auto at = [&](double t) { return VectorPoint{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; };
-        double shown = 0.0;  // the edge is settled up to here
-        std::vector<std::pair<double, double>> visible;
-        std::vector<std::pair<double, double>> behind;
+        double settled = 0.0;  // the edge is settled up to here
         for (const auto& [t0, t1] : hidden) {
-            if (t1 <= shown) continue;
-            if (t0 > shown) visible.emplace_back(shown, t0);
-            behind.emplace_back(std::max(t0, shown), t1);
-            shown = t1;
+            if (t1 <= settled) continue;
+            if (t0 > settled) shown.emplace_back(at(settled), at(t0));
+            behind.emplace_back(at(std::max(t0, settled)), at(t1));
+            settled = t1;
         }
-        if (shown < 1.0) visible.emplace_back(shown, 1.0);
-        // Hidden parts first, so that visible lines cover them where they meet.
-        if (!style_.hiddenPen.none) {
-            for (const auto& [t0, t1] : behind) AddStroke(picture_, at(t0), at(t1), style_.hiddenPen);
-        }
-        if (!style_.visiblePen.none) {
-            for (const auto& [t0, t1] : visible) AddStroke(picture_, at(t0), at(t1), style_.visiblePen);
-        }
+        if (settled < 1.0) shown.emplace_back(at(settled), b);
     }
 
     Solid& solid_;

@@ -206,5 +206,38 @@ const ConvexRow kConvexRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Convex, ExactLinesTest, ::testing::ValuesIn(kConvexRows));
 
+// Hidden parts of edges go down before any visible part, as in the raster, so
+// that a hidden stretch of one edge never covers a visible stretch of another
+// where they meet or run close.
+TEST(ExactPictureLines, EveryHiddenPartComesBeforeEveryVisiblePart) {
+    for (const ShapeId figure : {ShapeId{23}, ShapeId{26}, ShapeId{91}}) {
+        AppState state;
+        InitAppState(state);
+        state.display.urapenbold = 1;
+        state.display.urapencolmode = 7;  // chosen colours, unlike the visible lines
+        state.display.urapencol = 0x000000FF;
+        state.display.pencolmode = 4;
+        state.display.pencol = 0x0000FF00;
+        ASSERT_NE(ChangeFigure(state, figure), 0);
+        ASSERT_TRUE(CreateBackBuffer(state, 160, 160));
+        RotateInPlane(state.view, 2, 0, 23.0);
+        RotateInPlane(state.view, 2, 1, 13.0);
+        ViewState view = state.view;
+        const VectorPicture shapes = DrawExactVectorPicture(state.solid, view, state.display);
+        int hidden = 0, visible = 0;
+        for (const VectorItem& item : shapes.items) {
+            if (item.shape != VectorShape::Stroke) continue;
+            if (item.colour == 0x000000FF) {
+                ++hidden;
+                EXPECT_EQ(visible, 0) << figure << ": a hidden part after a visible one";
+            } else {
+                ++visible;
+            }
+        }
+        EXPECT_GT(hidden, 0) << figure;
+        EXPECT_GT(visible, 0) << figure;
+    }
+}
+
 }  // namespace
 }  // namespace gyro
