@@ -53,9 +53,9 @@ bool PixelOf(const RenderContext& ctx, Vec3 s, Point& out) {
     return ToScreen(ctx.projection, q, ctx.eye, out);
 }
 
-// The part of the line between view-space points a and b in front of the eye plane.
-void DrawCutLine(Surface& surface, const RenderContext& ctx, Vec3 a, Vec3 b, uint32_t id, const Pen& pen,
-                 bool front) {
+// The part of the line between view-space points a and b in front of the eye
+// plane, added to the eye's lines.
+void AddCutLine(RenderContext& ctx, Vec3 a, Vec3 b, uint32_t id) {
     const CopyProjector& copy = ctx.copy;
     if (!copy.person || copy.noImage) return;
     const double da = 1 - a.z / copy.eyeDistance - kNearest;
@@ -67,13 +67,12 @@ void DrawCutLine(Surface& surface, const RenderContext& ctx, Vec3 a, Vec3 b, uin
     if (!PixelOf(ctx, a, pa) || !PixelOf(ctx, b, pb)) return;
     float ka = static_cast<float>(copy.DepthKey(a)), kb = static_cast<float>(copy.DepthKey(b));
     if (ctx.style.rezerse) ka = -ka, kb = -kb;
-    surface.DrawLineDepth(pa, pb, ka, kb, id, 0, Slack(copy, ka, kb), front, pen.width, pen.colour);
+    ctx.scratch.depthLines.push_back(DepthLine{pa, pb, ka, kb, id, 0, Slack(copy, ka, kb)});
 }
 
 // A face of the current copy some of whose corners have no pixel, cut at the eye
-// plane: its fill (`pen` null) or its edges with `pen` on the `front` side.
-void DrawCutFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t faceIndex, uint32_t id,
-                 const Pen* pen, bool front) {
+// plane: its fill, or (`edges`) its edges added to the eye's lines.
+void DrawCutFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t faceIndex, uint32_t id, bool edges) {
     const CopyProjector& copy = ctx.copy;
     if (!copy.person || copy.noImage) return;  // only perspective loses points at the eye
     RenderScratch& scratch = ctx.scratch;
@@ -89,11 +88,11 @@ void DrawCutFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t
         if (std::isnan(view[static_cast<size_t>(i)].z)) return;
     }
     const bool inside = ctx.style.rezerse;
-    if (pen != nullptr) {
+    if (edges) {
         for (int32_t k = 0; k < face.polygonCount; ++k) {
             for (int32_t j = 0; j < size; ++j) {
-                DrawCutLine(surface, ctx, view[static_cast<size_t>(k * size + j)],
-                            view[static_cast<size_t>(k * size + (j + 1) % size)], id, *pen, front);
+                AddCutLine(ctx, view[static_cast<size_t>(k * size + j)],
+                           view[static_cast<size_t>(k * size + (j + 1) % size)], id);
             }
         }
         return;
@@ -282,7 +281,7 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
             const int32_t total = TotalCorners(face);
             const bool usable = total >= 2 && face.corners.size() >= static_cast<size_t>(total);
             scratch.sides[i] = !allPixels && usable ? kCut : kSkip;
-            if (scratch.sides[i] == kCut) DrawCutFace(surface, ctx, face, i, id, nullptr, false);
+            if (scratch.sides[i] == kCut) DrawCutFace(surface, ctx, face, i, id, false);
             continue;
         }
         scratch.sides[i] = kWhole;
@@ -324,31 +323,12 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
             surface.FillPolygonsDepth(points, scratch.counts.data(), face.polygonCount, plane, id, true, colour);
     }
 
-    // Then the edges: the covered ones with the hidden-line pen, then those of the
-    // surface on show with the visible-line pen over them. The inside view swaps
-    // the pens, as the stored-order drawing does: the far side on show takes the
-    // hidden-line pen and the near side's edges the visible one, drawn last.
+    // Then the edges, each once with the ids of the faces it bounds, added to the
+    // eye's lines; DrawExactLines draws them when every copy has its faces in.
     const Pen& hidden = style.hiddenPen;
     const Pen& visible = style.visiblePen;
     if (hidden.none && visible.none) return;
-    const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
-    // Edges cut at the eye plane, one pen at a time.
-    auto cutEdges = [&](bool front, const Pen& pen) {
-        if (pen.none) return;
-        for (int32_t i = 0; i < faceCount; ++i) {
-            if (scratch.sides[i] == kCut)
-                DrawCutFace(surface, ctx, solid.faces[i], i, ctx.idBase + static_cast<uint32_t>(i) + 1, &pen, front);
-        }
-        for (const Segment& s : solid.segments) {
-            const auto a = static_cast<uint32_t>(s.a), b = static_cast<uint32_t>(s.b);
-            if (a >= vertexCount || b >= vertexCount) continue;
-            if (screen[a].x == kNoPixel || screen[b].x == kNoPixel)
-                DrawCutLine(surface, ctx, copy.View(solid.vertices[a]), copy.View(solid.vertices[b]), 0, pen, front);
-        }
-    };
-    // Every other edge once, with the ids of the faces it bounds.
     std::vector<DepthLine>& lines = scratch.depthLines;
-    lines.clear();
     auto add = [&](int32_t a, int32_t b, uint32_t idA, uint32_t idB) {
         lines.push_back(DepthLine{screen[a], screen[b], keys[a], keys[b], idA, idB, Slack(copy, keys[a], keys[b])});
     };
@@ -359,14 +339,30 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
         add(e.a, e.b, ctx.idBase + static_cast<uint32_t>(e.faceA) + 1,
             e.faceB >= 0 ? ctx.idBase + static_cast<uint32_t>(e.faceB) + 1 : 0u);
     }
+    // Faces and segments cut at the eye plane.
+    for (int32_t i = 0; i < faceCount; ++i) {
+        if (scratch.sides[i] == kCut)
+            DrawCutFace(surface, ctx, solid.faces[i], i, ctx.idBase + static_cast<uint32_t>(i) + 1, true);
+    }
+    const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
     for (const Segment& s : solid.segments) {
         const auto a = static_cast<uint32_t>(s.a), b = static_cast<uint32_t>(s.b);
-        if (a >= vertexCount || b >= vertexCount || screen[a].x == kNoPixel || screen[b].x == kNoPixel) continue;
-        add(s.a, s.b, 0, 0);
+        if (a >= vertexCount || b >= vertexCount) continue;
+        if (screen[a].x == kNoPixel || screen[b].x == kNoPixel)
+            AddCutLine(ctx, copy.View(solid.vertices[a]), copy.View(solid.vertices[b]), 0);
+        else
+            add(s.a, s.b, 0, 0);
     }
-    cutEdges(inside, hidden);
-    surface.DrawLinesDepth(lines.data(), lines.size(), inside, hidden, visible);
-    cutEdges(!inside, visible);
+}
+
+void DrawExactLines(Surface& surface, RenderContext& ctx) {
+    std::vector<DepthLine>& lines = ctx.scratch.depthLines;
+    // The covered edges with the hidden-line pen, then those of the surface on
+    // show with the visible-line pen over them. The inside view swaps the pens, as
+    // the stored-order drawing does: the far side on show takes the hidden-line pen
+    // and the near side's edges the visible one, drawn last.
+    surface.DrawLinesDepth(lines.data(), lines.size(), ctx.style.rezerse, ctx.style.hiddenPen, ctx.style.visiblePen);
+    lines.clear();
 }
 
 }  // namespace gyro

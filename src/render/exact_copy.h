@@ -30,9 +30,15 @@ void KeepFaceEdges(const Solid& solid, RenderScratch& scratch);
 
 // Draws the current copy, already projected into ctx.scratch for ctx.eye, on a
 // surface whose depth was cleared for this eye: the faces into the depth buffer
-// (filled in the filled modes), then the hidden and the visible edges and the
-// segments. `allPixels`: every vertex of the copy has a pixel (with perspective,
+// (filled in the filled modes); its edges and segments are added to the eye's
+// lines (ctx.scratch.depthLines), drawn by DrawExactLines. `allPixels`: every vertex of the copy has a pixel (with perspective,
 // faces reaching behind the eye are otherwise cut at the eye plane).
 void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels);
+
+// Draws the lines of every copy drawn for the eye, once all their faces are in:
+// each line's pixels behind something with the hidden-line pen, then those in
+// front with the visible-line pen over them (the pens change sides in the inside
+// view). A fractal's hidden lines thus show alike whatever the order of its copies.
+void DrawExactLines(Surface& surface, RenderContext& ctx);
 
 }  // namespace gyro

@@ -550,7 +550,9 @@ void DrawFrame(Solid& solid, ViewState& view, const DisplaySettings& display, Su
         }
         ctx.idBase = 0;
         ctx.eye = eye;
+        scratch.depthLines.clear();
         DrawSolidCopy(surface, ctx, {}, 1.0, eye, topLevel);
+        if (ctx.exact) DrawExactLines(surface, ctx);
         if (display.ctpix) {
             // The centre of this eye's image, on top of it.
             const int64_t x = ctx.projection.hx + int64_t{eye} * ctx.projection.stereodist;

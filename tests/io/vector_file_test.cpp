@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "render/exact_picture.h"
 #include "render/vector_picture.h"
 #include "state/dispatcher.h"
 #include "support/cli_runner.h"
@@ -36,10 +37,12 @@ struct Drawn {
     VectorPicture shapes;
 };
 
-Drawn DrawRow(const VectorRow& row) {
+// `exact`: both sides in the exact drawing (the shapes cut by their planes, the
+// raster by its depth buffer), else both in the stored order.
+Drawn DrawRow(const VectorRow& row, bool exact) {
     AppState state;
     InitAppState(state);
-    state.display.exactdepth = 0;  // the stored order, drawn alike on both sides
+    state.display.exactdepth = exact ? 1 : 0;
     if (row.style != nullptr) row.style(state.display);
     EXPECT_NE(ChangeFigure(state, row.figure), 0) << row.figure;
     EXPECT_TRUE(CreateBackBuffer(state, kSide, kSide));
@@ -48,7 +51,7 @@ Drawn DrawRow(const VectorRow& row) {
     RotateInPlane(state.view, 2, 1, 11.0);
     view = state.view;
     Drawn d;
-    d.shapes = DrawVectorPicture(state.solid, view, state.display);
+    d.shapes = DrawPictureShapes(state.solid, view, state.display, exact);
     RenderFrame(state);
     d.raster = state.display.backBuffer;
     return d;
@@ -58,22 +61,26 @@ class VectorPictureTest : public TempFolderTest, public ::testing::WithParamInte
 
 TEST_P(VectorPictureTest, RealReadersDrawTheRenderersPicture) {
     const VectorRow& row = GetParam();
-    const Drawn d = DrawRow(row);
-    ASSERT_EQ(d.shapes.width, kSide);
-    ASSERT_EQ(d.shapes.height, kSide);
-    for (const VectorFormat format : {VectorFormat::Svg, VectorFormat::Pdf}) {
-        const bool svg = format == VectorFormat::Svg;
-        const fs::path path = dir_ / (svg ? "p.svg" : "p.pdf");
-        const Status written = WriteVectorPicture(d.shapes, format, 1.0, path);
-        ASSERT_TRUE(written.ok()) << written.message;
-        std::string error;
-        const BackBuffer read = svg ? RasteriseSvg(path, kSide, kSide, error) : RasterisePdf(path, kSide, kSide, error);
-        ASSERT_FALSE(read.pixels.empty()) << error;
-        const PictureAgreement a = ComparePictures(d.raster, read, kTolerance);
-        EXPECT_GE(a.InnerShare(), 0.98) << (svg ? "SVG " : "PDF ") << row.what << ": " << a.innerMatching << " of "
-                                        << a.inner << " inner pixels";
-        EXPECT_GE(a.EdgeShare(), 0.85) << (svg ? "SVG " : "PDF ") << row.what << ": " << a.edgeMatching << " of "
-                                       << a.edge << " edge pixels";
+    for (const bool exact : {false, true}) {
+        const Drawn d = DrawRow(row, exact);
+        ASSERT_EQ(d.shapes.width, kSide);
+        ASSERT_EQ(d.shapes.height, kSide);
+        const std::string mode = exact ? " (exact)" : " (stored order)";
+        for (const VectorFormat format : {VectorFormat::Svg, VectorFormat::Pdf}) {
+            const bool svg = format == VectorFormat::Svg;
+            const fs::path path = dir_ / (svg ? "p.svg" : "p.pdf");
+            const Status written = WriteVectorPicture(d.shapes, format, 1.0, path);
+            ASSERT_TRUE(written.ok()) << written.message;
+            std::string error;
+            const BackBuffer read =
+                svg ? RasteriseSvg(path, kSide, kSide, error) : RasterisePdf(path, kSide, kSide, error);
+            ASSERT_FALSE(read.pixels.empty()) << error;
+            const PictureAgreement a = ComparePictures(d.raster, read, kTolerance);
+            EXPECT_GE(a.InnerShare(), 0.98) << (svg ? "SVG " : "PDF ") << row.what << mode << ": "
+                                            << a.innerMatching << " of " << a.inner << " inner pixels";
+            EXPECT_GE(a.EdgeShare(), 0.85) << (svg ? "SVG " : "PDF ") << row.what << mode << ": " << a.edgeMatching
+                                           << " of " << a.edge << " edge pixels";
+        }
     }
 }
 
