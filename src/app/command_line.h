@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "shell/language.h"
 
 namespace gyro {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <span>
 
-#include "app/shell_state.h"
+#include "shell/shell_state.h"
 #include "state/app_state.h"
 
 namespace gyro {

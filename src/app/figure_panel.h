@@ -8,7 +8,7 @@
 
 #include "geometry/figure_numbers.h"
 #include "geometry/numbers_text.h"
-#include "app/language.h"
+#include "shell/language.h"
 #include "model/solid.h"
 
 class QPlainTextEdit;

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "io/area_count.h"
-#include "app/frame_step.h"
+#include "shell/frame_step.h"
 #include "io/bmp_file.h"
 #include "io/print_export.h"
 #include "io/picture_file.h"

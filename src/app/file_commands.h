@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/shell_state.h"
+#include "shell/shell_state.h"
 #include "geometry/outer_surface.h"
 #include "io/animation_file.h"
 #include "state/app_state.h"

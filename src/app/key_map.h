@@ -5,7 +5,7 @@
 
 #include <QtCore/qnamespace.h>
 
-#include "app/input.h"
+#include "shell/input.h"
 
 namespace gyro {
 

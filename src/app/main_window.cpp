@@ -28,7 +28,7 @@
 
 #include "catalog/command_ids.h"
 #include "app/figure_panel.h"
-#include "app/frame_step.h"
+#include "shell/frame_step.h"
 #include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialogs.h"
 #include "dialogs/finder_dialog.h"
@@ -38,7 +38,7 @@
 #include "dialogs/info_dialog.h"
 #include "dialogs/run_dialog.h"
 #include "dialogs/sphere_dialog.h"
-#include "app/input.h"
+#include "shell/input.h"
 #include "app/view_fit.h"
 #include "state/scaled_frame.h"
 #include "app/key_map.h"

@@ -17,8 +17,8 @@
 #include "app/commands.h"
 #include "app/file_commands.h"
 #include "app/menu_marks.h"
-#include "app/shell_state.h"
-#include "app/status_text.h"
+#include "shell/shell_state.h"
+#include "shell/status_text.h"
 #include "catalog/catalogue.h"
 #include "state/app_state.h"
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/shell_state.h"
+#include "shell/shell_state.h"
 #include "state/app_state.h"
 
 namespace gyro {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/language.h"
+#include "shell/language.h"
 
 class QCoreApplication;
 class QTranslator;

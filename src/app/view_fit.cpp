@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/shell_state.h"
+#include "shell/shell_state.h"
 #include "model/limits.h"
 
 namespace gyro {

@@ -32,7 +32,7 @@ constexpr std::array<CommandHelp, 7> kCommands{{
      "infinity) is refused with the reason.\n"
      "An existing FILE is replaced only once the new one is complete, and a file\n"
      "you may not write is left alone.\n"},
-    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off]",
+    {"render", "render N -o FILE.bmp|.png|.svg|.pdf [--size WxH] [--scale S] [--settings FILE] [--exact-depth on|off] [--frames K]",
      "Draws one frame of figure N as the viewer would and writes it as a 24-bit\n"
      "BMP, a PNG, or as shapes in an SVG or a PDF. --size sets the picture's size\n"
      "(the viewer's 256x256, or the settings file's, without it). --scale draws a\n"
@@ -43,7 +43,10 @@ constexpr std::array<CommandHelp, 7> kCommands{{
      "viewer's start); an SVG or PDF then holds every face cut into the pieces that\n"
      "are really seen and every edge split into its visible and hidden parts. off\n"
      "draws the faces in their stored order with the facing test only. Without it\n"
-     "the settings file decides.\n"},
+     "the settings file decides.\n"
+     "--frames K moves the picture by K passes of the viewer's periodic motion\n"
+     "(automatic rotation and the moving light, as the settings file switches them\n"
+     "on) before drawing (0).\n"},
     {"animate", "animate N -o FILE.gif|.webp [--frames K] [--axis x|y|z|motion] [--delay MS] [--size WxH] [--settings FILE]",
      "Draws K frames (60) of figure N as the viewer would and writes them as an\n"
      "animated GIF or WebP that loops for ever, each frame shown for MS\n"

@@ -75,13 +75,18 @@ int RunRender(const Args& args) {
     std::optional<Size> size;
     DepthChoice depthChoice = DepthChoice::kSettings;
     std::optional<double> scale;
+    int motionFrames = 0;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word == "-o" || word == "--output" || word == "--size" || word == "--settings" || word == "--scale" ||
-            word == "--exact-depth") {
+            word == "--exact-depth" || word == "--frames") {
             if (i + 1 >= args.size()) return UsageError("render", "option " + word + " needs a value");
             const std::string& value = args[++i];
-            if (word == "--exact-depth") {
+            if (word == "--frames") {
+                const auto k = ParseInt(value, 0, 1000000);
+                if (!k) return UsageError("render", "--frames takes a count from 0, not '" + value + "'");
+                motionFrames = *k;
+            } else if (word == "--exact-depth") {
                 const auto choice = ParseDepthChoice(value, false);
                 if (!choice) return UsageError("render", "--exact-depth takes on or off, not '" + value + "'");
                 depthChoice = *choice;
@@ -130,6 +135,7 @@ int RunRender(const Args& args) {
     }
     const Size area = size ? *size : Size{state.solid.params.viewx, state.solid.params.viewy};
     if (depthChoice != DepthChoice::kSettings) state.display.exactdepth = depthChoice == DepthChoice::kOn ? 1 : 0;
+    for (int k = 0; k < motionFrames; ++k) AdvancePeriodicMotion(state.view, state.display);
     if (!CreateBackBuffer(state, area.width, area.height)) return Fail("not enough memory for the picture");
     if (vector) {
         // The drawing the settings ask for: exact, or the stored order; --scale sizes the page.

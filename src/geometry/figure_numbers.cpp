@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <numbers>
 #include <numeric>
@@ -496,9 +497,11 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     // Area, volume and density of closed orientable surfaces. `orientation`
     // turns the face signs outwards.
     double orientation = 1.0;
+    double winding = 0.0;  // signed, with the faces turned by `orientation`
     if (out.faces > 0 && !open && !many && orientable) {
         double area = 0.0;
         double volume = 0.0;
+        double volumeScale = 0.0;  // the sum of the pieces' sizes, to tell a zero sum from rounding
         double solidAngle = 0.0;
         bool centreOnFace = false;
         for (const Polygon& p : t.polygons) {
@@ -509,22 +512,37 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
                 const Vec3 a = t.points[static_cast<size_t>(p.corners[0])] - centre;
                 const Vec3 b = t.points[static_cast<size_t>(p.corners[i])] - centre;
                 const Vec3 c = t.points[static_cast<size_t>(p.corners[i + 1])] - centre;
-                volume += s * Dot(a, Cross(b, c)) / 6.0;
+                const double piece = Dot(a, Cross(b, c)) / 6.0;
+                volume += s * piece;
+                volumeScale += std::fabs(piece);
                 solidAngle += s * SolidAngle(a, b, c);
             }
             if (std::fabs(Dot(p.centre - centre, p.normal)) <= tolerance) centreOnFace = true;
         }
-        orientation = volume < 0.0 ? -1.0 : 1.0;
+        // Where the regions wound round in opposite senses cancel (the
+        // ditrigonal dodecadodecahedron), the sum is zero and what is left is
+        // rounding: the volume is zero and the winding round the centre alone
+        // sets which side is out.
+        if (std::fabs(volume) <= 1e-9 * volumeScale) {
+            volume = 0.0;
+            orientation = solidAngle < 0.0 ? -1.0 : 1.0;
+        } else {
+            orientation = volume < 0.0 ? -1.0 : 1.0;
+        }
         out.area = area;
-        out.volume = orientation * volume;
+        out.volume = volume == 0.0 ? 0.0 : orientation * volume;  // never "-0"
         if (closedManifold) {
-            const double winding = orientation * solidAngle / (4.0 * kPi);
+            winding = orientation * solidAngle / (4.0 * kPi);
             if (centreOnFace) {
                 out.densityNote = Omission::CentreOnSurface;
             } else if (std::fabs(winding - std::round(winding)) > 1e-6) {
                 out.densityNote = Omission::NotWhole;
             } else {
-                out.density = static_cast<int32_t>(std::lround(winding));
+                // The density is how often the surface winds round the centre,
+                // whichever way round: a figure whose volume counts positive
+                // may wind round its centre the other way (the great truncated
+                // cuboctahedron).
+                out.density = static_cast<int32_t>(std::abs(std::lround(winding)));
             }
             if (out.pieces == 1) {
                 out.genus = (2 - out.eulerCharacteristic) / 2;
@@ -646,7 +664,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
         // angle between the faces themselves.
         double angle = std::acos(std::clamp(Dot(inward[0], inward[1]), -1.0, 1.0)) * 180.0 / kPi;
         if (orientable && !many) {
-            if (out.density && *out.density == 1) {
+            if (out.density && std::lround(winding) == 1) {
                 if (Dot(inward[1], normal[0]) > 1e-9) angle = 360.0 - angle;
             } else {
                 angle = 180.0 - std::acos(std::clamp(Dot(normal[0], normal[1]), -1.0, 1.0)) * 180.0 / kPi;

@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "io/atomic_write.h"
+#include "model/char_conv.h"
 #include "model/limits.h"
 #include "model/translate_mark.h"
 #include "state/dispatcher.h"
@@ -167,8 +168,7 @@ void AppendValue(std::string& out, const FieldRef& field) {
                 // the edge, where its line still loads back as written.
                 const double v = std::isnan(*p) ? *p : std::clamp(*p, -kMaxSavedMagnitude, kMaxSavedMagnitude);
                 char buffer[400];
-                const auto result = std::to_chars(buffer, buffer + sizeof buffer, v,
-                                                  std::chars_format::fixed, 6);
+                const auto result = ToCharsFixed6(buffer, buffer + sizeof buffer, v);
                 if (result.ec != std::errc{}) return;
                 // A value that rounds to zero is written without its sign: "-0.000000"
                 // would load as a zero that is saved again as "0.000000".
@@ -269,7 +269,7 @@ bool ScanDouble(std::string_view& s, double& value, bool nonFinite = false) {
     }
     if (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) return false;  // from_chars would take '-'
     double parsed = 0;
-    const auto result = std::from_chars(rest.data(), rest.data() + rest.size(), parsed, format);
+    const auto result = FromCharsDouble(rest.data(), rest.data() + rest.size(), parsed, format);
     if (nonFinite && result.ec == std::errc::result_out_of_range) {
         // Beyond the double range: an overflow is infinite, an underflow zero.
         const std::string_view digits(rest.data(), static_cast<size_t>(result.ptr - rest.data()));

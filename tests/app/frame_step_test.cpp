@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/frame_step.h"
+#include "shell/frame_step.h"
 #include "view/motion.h"
 #include "view/view_state.h"
 

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "shell/language.h"
 #include "app/main_window.h"
 #include "app/translations.h"
 #include "catalog/command_ids.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/status_text.h"
+#include "shell/status_text.h"
 #include "state/dispatcher.h"
 
 namespace gyro {

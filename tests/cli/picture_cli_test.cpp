@@ -7,7 +7,9 @@
 #include <iterator>
 #include <string>
 
+#include "io/bmp_file.h"
 #include "state/dispatcher.h"
+#include "view/motion.h"
 #include "support/cli_runner.h"
 #include "support/picture_readers.h"
 #include "support/temp_dir.h"
@@ -55,6 +57,9 @@ TEST_F(PictureCliTest, RenderRefusesBadRequestsAndWritesNothing) {
              "render " + n_ + " --scale nan" + Out("a.bmp"),
              "render " + n_ + " --scale 2x" + Out("a.bmp"),
              "render " + n_ + " --scale 100" + Out("a.bmp"),  // 25600 pixels a side
+             "render " + n_ + " --frames -1" + Out("a.bmp"),
+             "render " + n_ + " --frames many" + Out("a.bmp"),
+             "render " + n_ + " --frames" + Out("a.bmp"),
          }) {
         EXPECT_NE(RunCli(args).status, 0) << args;
     }
@@ -123,6 +128,30 @@ TEST_F(PictureCliTest, AnimateWritesTheAskedFramesSizeAndDelay) {
     EXPECT_EQ(webp.height, 50);
     EXPECT_EQ(webp.delays.front(), 40);  // the default
     EXPECT_EQ(webp.loopCount, 0);
+}
+
+// --frames K: the picture the viewer shows after K passes of its periodic
+// motion, here automatic rotation switched on by the settings file.
+TEST_F(PictureCliTest, RenderAfterFramesOfMotionIsTheViewersPicture) {
+    std::ofstream(dir_ / "auto.txt", std::ios::binary) << "autoroton:1\nlightmove:1\n";
+    const std::string settings = " --settings " + Quoted(dir_ / "auto.txt");
+    ASSERT_EQ(RunCli("render 11 --size 64x48 --frames 50" + settings + Out("m.bmp")).status, 0);
+    ASSERT_EQ(RunCli("render 11 --size 64x48 --frames 0" + settings + Out("m0.bmp")).status, 0);
+    ASSERT_EQ(RunCli("render 11 --size 64x48" + settings + Out("still.bmp")).status, 0);
+
+    AppState state;
+    InitAppState(state);
+    state.view.autoroton = 1;
+    state.display.lightmove = 1;
+    ChangeFigure(state, 11);
+    ASSERT_TRUE(CreateBackBuffer(state, 64, 48));
+    for (int k = 0; k < 50; ++k) AdvancePeriodicMotion(state.view, state.display);
+    ASSERT_TRUE(RenderFrame(state));
+    const std::vector<uint8_t> expected = EncodeBmp(state.display.backBuffer);
+    const std::string moved = ReadFileBytes(dir_ / "m.bmp");
+    EXPECT_EQ(moved, std::string(expected.begin(), expected.end()));
+    EXPECT_EQ(ReadFileBytes(dir_ / "m0.bmp"), ReadFileBytes(dir_ / "still.bmp"));
+    EXPECT_NE(moved, ReadFileBytes(dir_ / "still.bmp"));
 }
 
 TEST_F(PictureCliTest, RenderWithoutSizeTakesTheViewOfTheSettingsFile) {

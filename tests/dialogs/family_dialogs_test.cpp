@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "catalog/command_ids.h"
-#include "app/frame_step.h"
+#include "shell/frame_step.h"
 #include "app/main_window.h"
 #include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialog_values.h"

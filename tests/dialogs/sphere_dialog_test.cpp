@@ -20,7 +20,7 @@
 
 #include "catalog/command_ids.h"
 #include "app/main_window.h"
-#include "app/status_text.h"
+#include "shell/status_text.h"
 #include "dialogs/run_dialog.h"
 #include "dialogs/sphere_values.h"
 #include "io/settings_file.h"

@@ -151,19 +151,21 @@ std::string CanonicalConfiguration(const std::string& text) {
     return out;
 }
 
+void ExpectConfigurations(const FigureNumbers& n, const std::vector<std::pair<std::string, int>>& configs) {
+    std::map<std::string, int> expected, actual;
+    for (const auto& [text, count] : configs) expected[CanonicalConfiguration(text)] += count;
+    for (const CountedText& c : n.vertexConfigurations) actual[CanonicalConfiguration(c.text)] += c.count;
+    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(n.verticesNotOneCycle, 0);
+}
+
 void ExpectPublished(const Published& p) {
     SCOPED_TRACE("figure " + std::to_string(p.figure));
     const FigureNumbers n = NumbersOf(p.figure);
     ASSERT_TRUE(n.symmetry.has_value());
     EXPECT_EQ(n.symmetry->name, p.group);
 
-    if (!p.configs.empty()) {
-        std::map<std::string, int> expected, actual;
-        for (const auto& [text, count] : p.configs) expected[CanonicalConfiguration(text)] += count;
-        for (const CountedText& c : n.vertexConfigurations) actual[CanonicalConfiguration(c.text)] += c.count;
-        EXPECT_EQ(actual, expected);
-        EXPECT_EQ(n.verticesNotOneCycle, 0);
-    }
+    if (!p.configs.empty()) ExpectConfigurations(n, p.configs);
     const double e = n.shortestEdge;
     ASSERT_GT(e, 0.0);
     if (!p.faces.empty()) {
@@ -338,6 +340,135 @@ const Published kJohnson[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Johnson, PublishedNumbers, ::testing::ValuesIn(kJohnson));
 
+// Dihedral angles of Johnson solids. The Wikipedia pages of the pieces give
+// theirs: square pyramid 54.74° (3-4) and 109.47° (3-3), pentagonal pyramid
+// 37.38° and 138.19°, triangular cupola 125.26° (3-4), 70.53° (3-6), 54.74°
+// (4-6), square cupola 144.74°, 135°, 54.74° (3-8), 45° (4-8), pentagonal
+// cupola 159.09°, 148.28°, 37.38° (3-10), 31.72° (4-10), pentagonal rotunda
+// 142.62° (3-5), 79.19° (3-10), 63.43° (5-10); prisms 90° at their bases. At a
+// joint the angle is the sum of the angles the two parts make with the face
+// they share (the Johnson pages give e.g. 144.74° = 90° + 54.74° for the
+// elongated square pyramid and 153.94° = 116.57° + 37.38° for the augmented
+// dodecahedron).
+// The figure's distinct dihedral angles are `angles` (in any order), to 1e-9°,
+// and every edge has one.
+void ExpectAngles(const FigureNumbers& n, std::vector<double> angles) {
+    std::sort(angles.begin(), angles.end());
+    ASSERT_EQ(n.dihedralAngles.size(), angles.size());
+    for (size_t i = 0; i < angles.size(); ++i) EXPECT_NEAR(n.dihedralAngles[i].value, angles[i], 1e-9) << i;
+    EXPECT_EQ(n.edgesWithoutAngle, 0);
+}
+
+struct JohnsonAngles {
+    ShapeId figure;
+    std::vector<double> angles;  // the distinct values, in any order
+};
+
+TEST(FigureNumbers, JohnsonDihedralAnglesAreThoseOfTheirParts) {
+    const double p4 = kAcosMinusThird / 2.0;                  // square pyramid, 3-4
+    const double p5 = 180.0 - kIcosidodecahedral;             // pentagonal pyramid, 3-5
+    const double c5 = 180.0 - kSquarePentagon148;             // pentagonal cupola, 4-10
+    const double g = Degrees(std::acos(1.0 / kSqrt5));        // pentagonal rotunda, 5-10
+    const double r3 = kIcosidodecahedral - g;                 // pentagonal rotunda, 3-10
+    const double t3 = kAcosThird, t4 = kAcosMinusThird;      // tetrahedron, octahedron
+    const double k4 = kRhombiTriangleSquare, k5 = kSquareTriangle159, q5 = kSquarePentagon148;
+    const double bicupola3[] = {120.0, kAcosMinusRoot3, 90.0 + p4, 90.0 + t3};
+    const double cupola5[] = {90.0 + c5, 90.0 + p5, 144.0, q5, k5};
+    const double hexagonal[] = {90.0, t4, 120.0, 90.0 + p4, 120.0 + p4};
+    const double dodecahedral[] = {kAcosMinusRoot5, kAcosMinusRoot5By3, kAcosMinusRoot5 + p5};
+    const double truncatedCube[] = {90.0, kAcosMinusRoot3, 135.0, k4, 45.0 + kAcosMinusRoot3};
+    auto of = [](const auto& values) { return std::vector<double>(std::begin(values), std::end(values)); };
+    const JohnsonAngles rows[] = {
+        {300, {p4, t4}},                                                // J1 square pyramid
+        {301, {p5, kAcosMinusRoot5By3}},                                // J2 pentagonal pyramid
+        {302, {p4, t3, kAcosMinusRoot3}},                               // J3 triangular cupola
+        {303, {45.0, p4, 135.0, k4}},                                   // J4 square cupola
+        {304, {c5, p5, q5, k5}},                                        // J5 pentagonal cupola
+        {305, {g, r3, kIcosidodecahedral}},                             // J6 pentagonal rotunda
+        {306, {60.0, t3, 90.0, 90.0 + t3}},                             // J7 elongated triangular pyramid
+        {307, {90.0, t4, 90.0 + p4}},                                   // J8
+        {308, {90.0, 108.0, 90.0 + p5, kAcosMinusRoot5By3}},            // J9
+        {310, {kAcosMinusRoot5By3 - p5, kAcosMinusRoot5By3}},           // J11 gyroelongated pentagonal pyramid
+        {311, {t3, 2.0 * t3}},                                          // J12 triangular bipyramid
+        {312, {2.0 * p5, kAcosMinusRoot5By3}},                          // J13
+        {313, {60.0, t3, 90.0 + t3}},                                   // J14
+        {314, {90.0, t4, 90.0 + p4}},                                   // J15
+        {315, {108.0, 90.0 + p5, kAcosMinusRoot5By3}},                  // J16
+        {317, {90.0, 120.0, kAcosMinusRoot3, 90.0 + p4, 90.0 + t3}},    // J18 elongated triangular cupola
+        {318, {90.0, 135.0, k4}},                                       // J19
+        {319, {90.0, 90.0 + c5, 90.0 + p5, 144.0, q5, k5}},             // J20
+        {320, {90.0, kIcosidodecahedral, 144.0, 90.0 + g, 90.0 + r3}},  // J21 elongated pentagonal rotunda
+        {325, {60.0, 90.0, 150.0}},                                     // J26 gyrobifastigium
+        {326, {2.0 * p4, kAcosMinusRoot3, 2.0 * t3}},                   // J27 triangular orthobicupola
+        {327, {90.0, 2.0 * p4, 135.0, k4}},                             // J28
+        {328, {p4 + 45.0, 135.0, k4}},                                  // J29
+        {329, {2.0 * c5, 2.0 * p5, q5, k5}},                            // J30
+        {330, {p5 + c5, q5, k5}},                                       // J31
+        {333, {2.0 * g, kIcosidodecahedral, 2.0 * r3}},                 // J34 pentagonal orthobirotunda
+        {334, of(bicupola3)},                                           // J35
+        {335, of(bicupola3)},                                           // J36
+        {336, {135.0, k4}},                                             // J37
+        {337, of(cupola5)},                                             // J38
+        {338, of(cupola5)},                                             // J39
+        {341, {kIcosidodecahedral, 144.0, 90.0 + g, 90.0 + r3}},        // J42
+        {348, {60.0, 90.0, t4, 60.0 + p4, 90.0 + p4}},                  // J49 augmented triangular prism
+        {349, {90.0, t4, 60.0 + p4, 90.0 + p4, 60.0 + 2.0 * p4}},       // J50
+        {350, {t4, 90.0 + p4, 60.0 + 2.0 * p4}},                        // J51
+        {353, of(hexagonal)},                                           // J54 augmented hexagonal prism
+        {354, of(hexagonal)},                                           // J55
+        {355, of(hexagonal)},                                           // J56
+        {356, {90.0, t4, 90.0 + p4, 120.0 + p4}},                       // J57
+        {357, of(dodecahedral)},                                        // J58 augmented dodecahedron
+        {358, of(dodecahedral)},                                        // J59
+        {359, of(dodecahedral)},                                        // J60
+        {360, of(dodecahedral)},                                        // J61
+        {364, {t3, t4, kAcosMinusRoot3, 2.0 * t3, p4 + t4}},            // J65 augmented truncated tetrahedron
+        {365, of(truncatedCube)},                                       // J66 augmented truncated cube
+        {366, of(truncatedCube)},                                       // J67
+    };
+    for (const JohnsonAngles& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ExpectAngles(n, row.angles);
+    }
+}
+
+// Vertex configurations of more Johnson solids, as the pages of each solid
+// list them (e.g. the elongated square pyramid: 1 × 3⁴, 4 × 3².4², 4 × 4³).
+TEST(FigureNumbers, JohnsonVertexConfigurations) {
+    using Configs = std::vector<std::pair<std::string, int>>;
+    const std::pair<ShapeId, Configs> rows[] = {
+        {304, {{"3.4.5.4", 5}, {"3.4.10", 10}}},                     // J5 pentagonal cupola
+        {305, {{"3.5.3.5", 10}, {"3.5.10", 10}}},                    // J6 pentagonal rotunda
+        {306, {{"3.3.3", 1}, {"3.3.4.4", 3}, {"3.4.4", 3}}},         // J7
+        {307, {{"3.3.3.3", 1}, {"3.3.4.4", 4}, {"4.4.4", 4}}},       // J8
+        {308, {{"3.3.3.3.3", 1}, {"3.3.4.4", 5}, {"4.4.5", 5}}},     // J9
+        {310, {{"3.3.3.3.3", 6}, {"3.3.3.5", 5}}},                   // J11
+        {313, {{"3.3.3", 2}, {"3.3.4.4", 6}}},                       // J14
+        {314, {{"3.3.3.3", 2}, {"3.3.4.4", 8}}},                     // J15
+        {315, {{"3.3.3.3.3", 2}, {"3.3.4.4", 10}}},                  // J16
+        {316, {{"3.3.3.3", 2}, {"3.3.3.3.3", 8}}},                   // J17
+        {317, {{"3.4.3.4", 3}, {"3.4.4.4", 6}, {"4.4.6", 6}}},       // J18
+        {318, {{"3.4.4.4", 12}, {"4.4.8", 8}}},                      // J19
+        {319, {{"3.4.5.4", 5}, {"3.4.4.4", 10}, {"4.4.10", 10}}},    // J20
+        {320, {{"3.5.3.5", 10}, {"3.5.4.4", 10}, {"4.4.10", 10}}},   // J21
+        {327, {{"3.4.4.4", 8}, {"3.3.4.4", 8}}},                     // J28 square orthobicupola
+        {328, {{"3.4.4.4", 8}, {"3.4.3.4", 8}}},                     // J29 square gyrobicupola
+        {329, {{"3.4.5.4", 10}, {"3.3.4.4", 10}}},                   // J30
+        {330, {{"3.4.5.4", 10}, {"3.4.3.4", 10}}},                   // J31
+        {333, {{"3.5.3.5", 20}, {"3.3.5.5", 10}}},                   // J34 pentagonal orthobirotunda
+        {334, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J35
+        {335, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J36
+        {336, {{"3.4.4.4", 24}}},                                    // J37
+        {337, {{"3.4.5.4", 10}, {"3.4.4.4", 20}}},                   // J38
+        {338, {{"3.4.5.4", 10}, {"3.4.4.4", 20}}},                   // J39
+    };
+    for (const auto& [figure, configs] : rows) {
+        SCOPED_TRACE("figure " + std::to_string(figure));
+        ExpectConfigurations(NumbersOf(figure), configs);
+    }
+}
+
 // Non-convex uniform polyhedra: vertex configurations and point groups from
 // "List of uniform polyhedra" (U numbers in the comments).
 const Published kUniform[] = {
@@ -412,6 +543,238 @@ TEST(FigureNumbers, CatalanSolidsHaveAnInsphereAndPublishedMeasures) {
     }
 }
 
+// The other eleven Catalan solids have edges of two or three lengths; their
+// area and volume follow from the dual's published circumradius R (unit
+// edge) by reciprocation in the common midsphere of radius m = sqrt(R² - 1/4):
+// the Catalan inradius is m²/R, every Catalan edge crosses a dual edge at its
+// midpoint, tangent to the midsphere, and reaches the poles of the two dual
+// faces beside it, so it is m (tan b1 + tan b2) long, with cos b = h / m and h
+// the dual face's distance from the centre. Each face then has area
+// sqrt(m² - r²) x half its perimeter. Two are also checked against their own
+// published measures (Wikipedia, "Triakis tetrahedron": short edge 1,
+// A = (5/3)√11, V = (25/36)√2; "Tetrakis hexahedron": cube edge a gives
+// A = 3√5 a², V = (3/2) a³, with short edges 3a/4).
+struct CatalanFromDual {
+    ShapeId figure;
+    double dualRadius;
+    std::map<std::pair<int, int>, int> dualEdges;  // edges of the dual by the faces beside them
+};
+
+std::pair<double, double> CatalanAreaAndVolume(const CatalanFromDual& c) {
+    const double r = c.dualRadius;
+    const double m = std::sqrt(r * r - 0.25);
+    const double inradius = m * m / r;
+    auto halfEdge = [&](int n) { return std::sqrt(m * m / std::pow(FaceHeight(r, n), 2) - 1.0); };
+    double shortest = 1e300, total = 0.0;
+    for (const auto& [faces, count] : c.dualEdges) {
+        const double length = m * (halfEdge(faces.first) + halfEdge(faces.second));
+        shortest = std::min(shortest, length);
+        total += count * length;
+    }
+    const double area = std::sqrt(m * m - inradius * inradius) * total;
+    const double volume = inradius * area / 3.0;
+    return {area / (shortest * shortest), volume / (shortest * shortest * shortest)};
+}
+
+TEST(FigureNumbers, CatalanMeasuresFollowFromTheirDuals) {
+    const CatalanFromDual rows[] = {
+        {60, 1.0, {{{3, 4}, 24}}},
+        {61, kPhi, {{{3, 5}, 60}}},
+        {64, std::sqrt(5.0 + 2.0 * kSqrt2) / 2.0, {{{3, 4}, 24}, {{4, 4}, 24}}},
+        {66, std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0, {{{3, 4}, 60}, {{4, 5}, 60}}},
+        {67, std::sqrt(22.0) / 4.0, {{{3, 6}, 12}, {{6, 6}, 6}}},
+        {69, std::sqrt(10.0) / 2.0, {{{4, 6}, 24}, {{6, 6}, 12}}},
+        {70, std::sqrt(7.0 + 4.0 * kSqrt2) / 2.0, {{{3, 8}, 24}, {{8, 8}, 12}}},
+        {71, std::sqrt(58.0 + 18.0 * kSqrt5) / 4.0, {{{5, 6}, 60}, {{6, 6}, 30}}},
+        {72, std::sqrt(74.0 + 30.0 * kSqrt5) / 4.0, {{{3, 10}, 60}, {{10, 10}, 30}}},
+        {73, std::sqrt(13.0 + 6.0 * kSqrt2) / 2.0, {{{4, 6}, 24}, {{4, 8}, 24}, {{6, 8}, 24}}},
+        {74, std::sqrt(31.0 + 12.0 * kSqrt5) / 2.0, {{{4, 6}, 60}, {{4, 10}, 60}, {{6, 10}, 60}}},
+        {75, SnubCubeRadius(), {{{3, 3}, 36}, {{3, 4}, 24}}},
+        {77, SnubDodecahedronRadius(), {{{3, 3}, 90}, {{3, 5}, 60}}},
+    };
+    std::map<ShapeId, std::pair<double, double>> measured;
+    for (const CatalanFromDual& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.area && n.volume);
+        const double e = n.shortestEdge;
+        const auto [area, volume] = CatalanAreaAndVolume(row);
+        EXPECT_NEAR(*n.area / (e * e), area, 1e-9 * area);
+        EXPECT_NEAR(*n.volume / (e * e * e), volume, 1e-9 * volume);
+        measured[row.figure] = {area, volume};
+    }
+    EXPECT_NEAR(measured[67].first, 5.0 / 3.0 * std::sqrt(11.0), 1e-9);
+    EXPECT_NEAR(measured[67].second, 25.0 / 36.0 * kSqrt2, 1e-9);
+    const double cube = 4.0 / 3.0;  // the cube edge of a tetrakis hexahedron of short edge 1
+    EXPECT_NEAR(measured[69].first, 3.0 * kSqrt5 * cube * cube, 1e-9);
+    EXPECT_NEAR(measured[69].second, 1.5 * cube * cube * cube, 1e-9);
+}
+
+// Regular star solids and uniform figures whose faces are all regular {n/k}
+// of unit edge round one circumsphere of radius R: a face lies
+// h = sqrt(R² - ρ²) from the centre (ρ its circumradius) and the volume counted
+// with density is the sum of the face pyramids, a face written p/(p-q) in the
+// published vertex configuration (walked backwards round the vertex) counting
+// against it. At an edge (midpoint m = sqrt(R² - 1/4) from the centre) each
+// face plane leans asin(h/m) away from the centre's direction; the dihedral
+// angle of the tables is the sum of the two leans, or their difference where
+// both faces lean the same way.
+// The radii follow from the published vertex and edge arrangements (Wikipedia
+// pages of each solid): the small stellated dodecahedron and the great
+// icosahedron have the icosahedron's vertices with its diagonals (φ) as edges,
+// the great dodecahedron its vertices and edges, the great stellated
+// dodecahedron the dodecahedron's vertices with its long diagonals (φ²); the
+// three ditrigonal figures the dodecahedron's vertices with its face diagonals
+// (the edges of the compound of five cubes), R = √3/2; the dodecadodecahedron
+// and the great icosidodecahedron the icosidodecahedron's vertices (R = φ)
+// with edges φ and φ² long, R = 1 and 1/φ.
+double StarRadius(int n, int k) { return 0.5 / std::sin(std::numbers::pi * k / n); }
+double StarArea(int n, int k) {  // the inner regions count as often as the boundary winds round them
+    const double rho = StarRadius(n, k);
+    return 0.5 * n * rho * rho * std::sin(2.0 * std::numbers::pi * k / n);
+}
+double StarHeight(double r, int n, int k) { return std::sqrt(r * r - StarRadius(n, k) * StarRadius(n, k)); }
+double Lean(double r, int n, int k) { return Degrees(std::asin(StarHeight(r, n, k) / std::sqrt(r * r - 0.25))); }
+
+struct StarFaces {
+    int corners, winding, count;
+    bool backwards = false;
+};
+struct StarFigure {
+    ShapeId figure;
+    int density;  // published
+    double radius;
+    std::vector<StarFaces> faces;
+    std::vector<double> dihedral;  // ascending
+};
+
+TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
+    const double ico = std::sqrt(10.0 + 2.0 * kSqrt5) / 4.0;  // icosahedron, unit edge
+    const double dodeca = kSqrt3 * kPhi / 2.0;                // dodecahedron, unit edge
+    const double ditrigonal = dodeca / kPhi;
+    const double rhombicosidodecahedron = std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0;
+    const StarFigure rows[] = {
+        {15, 7, dodeca / (kPhi * kPhi), {{5, 2, 12}}, {2.0 * Lean(dodeca / (kPhi * kPhi), 5, 2)}},
+        {18, 3, ico / kPhi, {{5, 2, 12}}, {2.0 * Lean(ico / kPhi, 5, 2)}},
+        {21, 3, ico, {{5, 1, 12}}, {2.0 * Lean(ico, 5, 1)}},
+        {22, 7, ico / kPhi, {{3, 1, 20}}, {2.0 * Lean(ico / kPhi, 3, 1)}},
+        // U30 small ditrigonal icosidodecahedron 3.5/2.3.5/2.3.5/2
+        {106, 2, ditrigonal, {{3, 1, 20}, {5, 2, 12}}, {Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 2)}},
+        // U47 great ditrigonal icosidodecahedron 3.5.3.5.3.5 (written (3.5.3.5.3.5)/2)
+        {107, 6, ditrigonal, {{3, 1, 20}, {5, 1, 12}}, {Lean(ditrigonal, 3, 1) + Lean(ditrigonal, 5, 1)}},
+        // U41 ditrigonal dodecadodecahedron 5.5/3.5.5/3.5.5/3: its pentagrams
+        // cancel its pentagons exactly, so the volume is zero.
+        {108, 4, ditrigonal, {{5, 1, 12}, {5, 2, 12, true}}, {Lean(ditrigonal, 5, 2) - Lean(ditrigonal, 5, 1)}},
+        // U36 dodecadodecahedron 5.5/2.5.5/2
+        {111, 3, 1.0, {{5, 1, 12}, {5, 2, 12}}, {Lean(1.0, 5, 1) + Lean(1.0, 5, 2)}},
+        // U54 great icosidodecahedron 3.5/2.3.5/2
+        {114, 7, 1.0 / kPhi, {{3, 1, 20}, {5, 2, 12}}, {Lean(1.0 / kPhi, 3, 1) + Lean(1.0 / kPhi, 5, 2)}},
+        // U33 small dodecicosidodecahedron 3.10.5.10 (Wythoff symbol 3/2 5 | 5):
+        // the edges of the rhombicosidodecahedron, its triangles wound the
+        // other way round from its pentagons and decagons.
+        {117, 2, rhombicosidodecahedron, {{3, 1, 20, true}, {5, 1, 12}, {10, 1, 12}},
+         {Lean(rhombicosidodecahedron, 3, 1) - Lean(rhombicosidodecahedron, 10, 1),
+          Lean(rhombicosidodecahedron, 5, 1) + Lean(rhombicosidodecahedron, 10, 1)}},
+    };
+    for (const StarFigure& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.area && n.volume);
+        EXPECT_TRUE(n.volumeCountsDensity);
+        EXPECT_EQ(n.density, row.density);
+        const double e = n.shortestEdge;
+        ASSERT_EQ(n.edgeLengths.size(), 1u);
+        EXPECT_NEAR(n.circumradius.max / e, row.radius, 1e-9);
+        double area = 0.0, volume = 0.0;
+        const bool cancels = row.figure == 108;  // the ditrigonal dodecadodecahedron
+        for (const StarFaces& f : row.faces) {
+            const double a = f.count * StarArea(f.corners, f.winding);
+            area += a;
+            volume += (f.backwards ? -1.0 : 1.0) * a * StarHeight(row.radius, f.corners, f.winding) / 3.0;
+        }
+        if (cancels) {
+            EXPECT_NEAR(volume, 0.0, 1e-12);  // the published measures cancel exactly
+            volume = 0.0;
+        }
+        EXPECT_NEAR(*n.area / (e * e), area, 1e-9 * area);
+        if (volume == 0.0) {
+            EXPECT_EQ(*n.volume, 0.0);  // zero, not what rounding leaves
+            EXPECT_FALSE(std::signbit(*n.volume));
+        } else {
+            EXPECT_NEAR(*n.volume / (e * e * e), volume, 1e-9 * volume);
+        }
+        ExpectAngles(n, row.dihedral);
+        const std::string text = NumbersText(n, EnglishNumberWords());
+        EXPECT_NE(text.find("volume (counted with density): "), std::string::npos) << text;
+    }
+
+    // The small stellated dodecahedron is a dodecahedron with a pentagonal
+    // pyramid on each face (Wikipedia); its faces lie in the planes of that
+    // core, which it winds round three times, the pyramids once. For unit
+    // edge the core's edge is 1/φ³ and the pyramids reach the circumsphere,
+    // so the count with density is the visible volume with the core twice more.
+    const double core = std::pow(kPhi, -3.0);
+    const double coreInradius = StarHeight(ico / kPhi, 5, 2);
+    const double pyramids = 12.0 * Pentagon() * core * core * (ico / kPhi - coreInradius) / 3.0;
+    const double coreVolume = kDodecahedron * core * core * core;
+    const FigureNumbers small = NumbersOf(18);
+    const double e = small.shortestEdge;
+    EXPECT_NEAR(*small.volume / (e * e * e), 3.0 * coreVolume + pyramids, 1e-9);
+
+    // A convex solid's volume is plainly its volume.
+    const FigureNumbers cube = NumbersOf(5);
+    EXPECT_FALSE(cube.volumeCountsDensity);
+    EXPECT_NE(NumbersText(cube, EnglishNumberWords()).find("\nvolume: "), std::string::npos);
+}
+
+// Uniform figures with the vertices and edges of a convex one (Wikipedia
+// pages of each: the hemipolyhedra and the small rhombihexahedron,
+// dodecicosidodecahedron and rhombidodecahedron), so R is that solid's: a face
+// through the centre leans 0°, and the angle between two faces is the sum or
+// the difference of their leans.
+TEST(FigureNumbers, UniformDihedralAnglesFollowFromSharedEdges) {
+    const double octahedron = kSqrt2 / 2.0, cuboctahedron = 1.0, icosidodecahedron = kPhi;
+    const double rhombicuboctahedron = std::sqrt(5.0 + 2.0 * kSqrt2) / 2.0;
+    const double rhombicosidodecahedron = std::sqrt(11.0 + 4.0 * kSqrt5) / 2.0;
+    const double dodecadodecahedron = 1.0, greatIcosidodecahedron = 1.0 / kPhi;
+    struct Row {
+        ShapeId figure;
+        double radius;
+        std::vector<double> angles;
+    };
+    const Row rows[] = {
+        {90, octahedron, {Lean(octahedron, 3, 1)}},                                   // U4 tetrahemihexahedron
+        {92, cuboctahedron, {Lean(cuboctahedron, 4, 1)}},                             // U15 cubohemioctahedron
+        {93, cuboctahedron, {Lean(cuboctahedron, 3, 1)}},                             // U3 octahemioctahedron
+        {95, rhombicuboctahedron,                                                     // U18 small rhombihexahedron
+         {Lean(rhombicuboctahedron, 4, 1) - Lean(rhombicuboctahedron, 8, 1),
+          Lean(rhombicuboctahedron, 4, 1) + Lean(rhombicuboctahedron, 8, 1)}},
+        {109, icosidodecahedron, {Lean(icosidodecahedron, 5, 1)}},                    // U51
+        {110, icosidodecahedron, {Lean(icosidodecahedron, 3, 1)}},                    // U49
+        {112, dodecadodecahedron, {Lean(dodecadodecahedron, 5, 2)}},                  // U62
+        {113, dodecadodecahedron, {Lean(dodecadodecahedron, 5, 1)}},                  // U65
+        {115, greatIcosidodecahedron, {Lean(greatIcosidodecahedron, 5, 2)}},          // U70
+        {116, greatIcosidodecahedron, {Lean(greatIcosidodecahedron, 3, 1)}},          // U71
+        {118, rhombicosidodecahedron,                                                 // U39 small rhombidodecahedron
+         {Lean(rhombicosidodecahedron, 4, 1) - Lean(rhombicosidodecahedron, 10, 1),
+          Lean(rhombicosidodecahedron, 4, 1) + Lean(rhombicosidodecahedron, 10, 1)}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("figure " + std::to_string(row.figure));
+        const FigureNumbers n = NumbersOf(row.figure);
+        ASSERT_TRUE(n.circumradius.onSphere);
+        EXPECT_NEAR(n.circumradius.max / n.shortestEdge, row.radius, 1e-9);
+        ExpectAngles(n, row.angles);
+    }
+    // The octahemioctahedron is the one hemipolyhedron with two sides; its
+    // hexagons pass through the centre and its triangles face out and in by
+    // turns, so its volume is zero and its density undefined.
+    const FigureNumbers octahemioctahedron = NumbersOf(93);
+    ASSERT_TRUE(octahemioctahedron.volume.has_value());
+    EXPECT_EQ(*octahemioctahedron.volume, 0.0);
+    EXPECT_EQ(octahemioctahedron.densityNote, Omission::CentreOnSurface);
+}
+
 // Topology of figures whose surfaces are not plain spheres (same sources):
 // the regular star solids' genus and density, the hemipolyhedra's missing side,
 // and the edges of the great disnub dirhombidodecahedron (Skilling's figure)
@@ -433,6 +796,12 @@ TEST(FigureNumbers, SurfaceTopologyOfStarAndHemiFigures) {
         {22, 2, true, 0, 7},         // great icosahedron
         {50, 2, true, 0, 1},         // truncated icosahedron
         {90, 1, false, {}, {}},      // tetrahemihexahedron: a projective plane
+        // The great truncated cuboctahedron (U20, density 1) and the truncated
+        // dodecadodecahedron (U59, density 3) wind round their centre the other
+        // way from the sense that makes their volume positive.
+        {105, 2, true, 0, 1},
+        {159, -6, true, 4, 3},
+        {108, -16, true, 9, 4},      // ditrigonal dodecadodecahedron, whose volume is zero
         {111, -6, true, 4, 3},       // dodecadodecahedron
         {135, 24, {}, {}, {}, false},  // great disnub dirhombidodecahedron
     };

@@ -17,14 +17,15 @@ namespace fs = std::filesystem;
 
 const std::map<std::string, int> kLayer = {
     {"model", 0}, {"view", 1}, {"catalog", 2}, {"families", 3}, {"geometry", 4}, {"render", 5},
-    {"state", 6}, {"io", 7},   {"app", 8},     {"dialogs", 8},  {"cli", 8},
+    {"state", 6}, {"io", 7},   {"shell", 8},   {"app", 9},      {"dialogs", 9}, {"cli", 9}, {"web", 9},
 };
-constexpr int kTopLayer = 8;
+constexpr int kTopLayer = 9;
 
 // Pairs within the top layer that may not meet: the headless tool has no
 // window, and the window does not use the tool.
 bool TopLayerPairAllowed(const std::string& from, const std::string& to) {
     if (from == to) return true;
+    if (from == "web" || to == "web") return false;
     return from != "cli" && to != "cli";
 }
 

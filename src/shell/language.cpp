@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "shell/language.h"
 
 #include <algorithm>
 #include <cctype>

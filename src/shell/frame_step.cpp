@@ -1,4 +1,4 @@
-#include "app/frame_step.h"
+#include "shell/frame_step.h"
 
 #include <algorithm>
 

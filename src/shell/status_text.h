@@ -7,7 +7,7 @@
 #include <array>
 #include <string>
 
-#include "app/shell_state.h"
+#include "shell/shell_state.h"
 #include "state/app_state.h"
 
 namespace gyro {

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/language.h"
+#include "shell/language.h"
 #include "model/solid.h"
 
 namespace gyro {

@@ -1,4 +1,4 @@
-#include "app/input.h"
+#include "shell/input.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "app/status_text.h"
+#include "shell/status_text.h"
 
 #include <cstdio>
 
-#include "app/frame_step.h"
+#include "shell/frame_step.h"
 #include "catalog/catalogue.h"
 
 namespace gyro {
