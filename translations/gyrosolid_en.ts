@@ -215,6 +215,10 @@
         <source>%1～%2 の数を入れてください</source>
         <translation>Enter a number from %1 to %2</translation>
     </message>
+    <message>
+        <source>整数を入れてください</source>
+        <translation>Enter a whole number</translation>
+    </message>
 </context>
 <context>
     <name>FigureMenu</name>

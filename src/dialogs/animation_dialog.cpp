@@ -28,13 +28,22 @@ AnimationDialog::AnimationDialog(const AnimationRequest& request, QWidget* paren
     grid->addWidget(format_, 0, 1, 1, 2);
     grid->addWidget(new QLabel(tr("動き")), 1, 0);
     grid->addWidget(axis_, 1, 1, 1, 2);
-    AddFieldRow(grid, 2, tr("コマ数"), fields_.add(form_.frames, QStringLiteral("frames")),
+    AddFieldRow(grid, 2, tr("コマ数"), fields_.add(form_.frames, QStringLiteral("frames"), kAnimationFramesRange),
                 tr("（%1～%2）").arg(kAnimationFramesMin).arg(kAnimationFramesMax));
-    AddFieldRow(grid, 3, tr("コマの間隔"), fields_.add(form_.delay, QStringLiteral("delay")), tr("ミリ秒"));
-    AddFieldRow(grid, 4, tr("幅"), fields_.add(form_.width, QStringLiteral("width")), tr("ピクセル"));
-    AddFieldRow(grid, 5, tr("高さ"), fields_.add(form_.height, QStringLiteral("height")), tr("ピクセル"));
+    AddFieldRow(grid, 3, tr("コマの間隔"), fields_.add(form_.delay, QStringLiteral("delay"), kAnimationDelayRange),
+                tr("ミリ秒"));
+    AddFieldRow(grid, 4, tr("幅"), fields_.add(form_.width, QStringLiteral("width"), kScreenSideRange),
+                tr("ピクセル"));
+    AddFieldRow(grid, 5, tr("高さ"), fields_.add(form_.height, QStringLiteral("height"), kScreenSideRange),
+                tr("ピクセル"));
     layout->addLayout(grid);
+    message_ = AddFieldMessage(layout);
     layout->addWidget(AddOkCancel(*this));
+}
+
+void AnimationDialog::accept() {
+    // A field outside its range keeps the dialog open on that field.
+    if (fields_.acceptable(message_)) QDialog::accept();
 }
 
 AnimationRequest AnimationDialog::request() {

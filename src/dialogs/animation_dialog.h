@@ -7,6 +7,7 @@
 #include "io/animation_file.h"
 
 class QComboBox;
+class QLabel;
 class QWidget;
 
 namespace gyro {
@@ -19,8 +20,10 @@ public:
     AnimationDialog(const AnimationRequest& request, QWidget* parent);
     // The fields as they stand, each brought into its range.
     AnimationRequest request();
+    void accept() override;
 
 private:
+    QLabel* message_ = nullptr;
     AnimationForm form_;
     FieldBinder fields_;
     QComboBox* format_ = nullptr;

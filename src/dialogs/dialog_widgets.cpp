@@ -58,15 +58,30 @@ bool FieldBinder::acceptable(QLabel* message) const {
         if (!b.range || !b.edit->isEnabled()) continue;
         const EditField typed{FieldTextOf(b.edit), b.field->room};
         if (CheckField(typed, *b.range) == FieldFault::None) continue;
-        b.edit->setFocus();
-        b.edit->selectAll();
-        if (message) {
-            message->setText(RangeText(*b.range));
-            message->show();
-        }
+        RefuseField(b.edit, message, *b.range);
         return false;
     }
     return true;
+}
+
+bool FieldBinder::numbers(QLabel* message) const {
+    for (const Bound& b : bound_) {
+        if (!b.range || !b.edit->isEnabled()) continue;
+        const EditField typed{FieldTextOf(b.edit), b.field->room};
+        if (CheckField(typed, *b.range) != FieldFault::NotANumber) continue;
+        RefuseField(b.edit, message, *b.range);
+        return false;
+    }
+    return true;
+}
+
+void RefuseField(QLineEdit* edit, QLabel* message, const FieldRange& range) {
+    edit->setFocus();
+    edit->selectAll();
+    if (message) {
+        message->setText(RangeText(range));
+        message->show();
+    }
 }
 
 QLabel* AddFieldMessage(QBoxLayout* layout) {
@@ -86,7 +101,10 @@ QString RangeText(const FieldRange& range) {
     if (range.lowestOpen && unbounded) {
         return QCoreApplication::translate("FieldRule", "%1 より大きい数を入れてください").arg(number(range.lowest));
     }
-    if (unbounded) return QCoreApplication::translate("FieldRule", "数を入れてください");
+    if (unbounded) {
+        return range.integer ? QCoreApplication::translate("FieldRule", "整数を入れてください")
+                             : QCoreApplication::translate("FieldRule", "数を入れてください");
+    }
     if (range.lowestOpen) {
         return QCoreApplication::translate("FieldRule", "%1 より大きく %2 以下の数を入れてください")
             .arg(number(range.lowest), number(range.highest));

@@ -37,6 +37,9 @@ public:
     // True when every enabled field with a range keeps a number within it;
     // otherwise selects the first that does not and names its range in `message`.
     bool acceptable(QLabel* message) const;
+    // The same for text that is no number at all, whatever its value: run
+    // before a family's own corrections, which read the fields as numbers.
+    bool numbers(QLabel* message) const;
 
 private:
     struct Bound {
@@ -50,6 +53,9 @@ private:
 // The line under the fields that names the range of a refused field (hidden
 // until then), added to `layout`.
 QLabel* AddFieldMessage(QBoxLayout* layout);
+
+// Selects the field and names its range in `message` (when there is one).
+void RefuseField(QLineEdit* edit, QLabel* message, const FieldRange& range);
 
 // "-3599～3599 の整数を入れてください" and the like.
 QString RangeText(const FieldRange& range);

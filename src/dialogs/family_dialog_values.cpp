@@ -56,25 +56,9 @@ namespace {
 
 using family_dialog::ParseInteger;
 
-template <class T>
-bool Fits(int64_t v) {
-    return v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max();
-}
-
-// The typed value when the field can hold it; otherwise the value in force is
-// written back, and the field becomes the one to look at if none is yet.
-template <class T, size_t N>
-std::optional<int64_t> Read(const std::array<std::string, N>& text, int field, T current,
-                            std::array<std::optional<std::string>, N>& rewrite, int& focus) {
-    const std::optional<int64_t> v = ParseInteger(text[size_t(field)]);
-    if (v && Fits<T>(*v)) return v;
-    rewrite[size_t(field)] = std::to_string(current);
-    if (focus < 0) focus = field;
-    return std::nullopt;
-}
-
-void Mark(int field, int& focus) {
-    if (focus < 0) focus = field;
+bool Within(int64_t v, const FieldRange& range) {
+    const double d = static_cast<double>(v);
+    return d >= range.lowest && d <= range.highest;
 }
 
 int8_t OneIf(bool on) { return on ? 1 : 0; }
@@ -95,53 +79,73 @@ Values FromSolid(const Solid& solid) {
     return v;
 }
 
-Check CheckValues(const Values& values, const BuildParams& current) {
-    Check c;
-    // The counts are read whole; only a value that passes is cut to 16 bits.
-    const std::optional<int64_t> n = Read(values.text, kCorners, int64_t{current.conn}, c.rewrite, c.focus);
-    const std::optional<int64_t> k = Read(values.text, kStep, int64_t{current.conpn}, c.rewrite, c.focus);
-    if (n) {
-        if (*n > kMaxCorners) {
-            c.tooManyCorners = true;
-            c.rewrite[kCorners] = std::to_string(*n);
-            Mark(kCorners, c.focus);
-        } else if (*n < 2) {
-            c.rewrite[kCorners] = std::to_string(2);
-            Mark(kCorners, c.focus);
+FieldRange RangeOf(int field, const Values& values) {
+    switch (field) {
+        case kCorners: return {2, kMaxCorners};
+        case kStep: {
+            const std::optional<int64_t> n = ParseInteger(values.text[kCorners]);
+            const int64_t half = n && *n >= 2 && *n <= kMaxCorners ? *n / 2 : kMaxCorners / 2;
+            return {1, static_cast<double>(half)};
         }
-        // Against the count as typed, as the user sees the pair.
-        if (k && *k > *n / 2) {
-            c.rewrite[kStep] = std::to_string(*n / 2);
-            Mark(kStep, c.focus);
-        } else if (k && *k < 1) {
-            c.rewrite[kStep] = std::to_string(1);
-            Mark(kStep, c.focus);
-        }
+        case kBaseAngle:
+        case kTwist: return kAnyIntegerRange;  // taken round to -359..359
+        default: return kInt32Range;
     }
-    Read(values.text, kHeight, current.conh, c.rewrite, c.focus);
-    Read(values.text, kWidthX, current.conwx, c.rewrite, c.focus);
-    Read(values.text, kWidthZ, current.conwz, c.rewrite, c.focus);
-    Read(values.text, kShearX, current.consx, c.rewrite, c.focus);
-    Read(values.text, kShearZ, current.consz, c.rewrite, c.focus);
-    // Any whole number of degrees is taken round to -359..359.
-    Read(values.text, kBaseAngle, int64_t{current.conarg}, c.rewrite, c.focus);
-    Read(values.text, kTwist, int64_t{current.conapm}, c.rewrite, c.focus);
+}
+
+Check CheckValues(const Values& values) {
+    Check c;
+    auto refuse = [&](int field) {
+        if (c.focus >= 0) return;
+        c.focus = field;
+        c.range = RangeOf(field, values);
+    };
+    for (int i = 0; i < kFieldCount; ++i) {
+        if (values.enabled[size_t(i)] && !ParseInteger(values.text[size_t(i)])) refuse(i);
+    }
+    if (c.focus >= 0) return c;
+
+    // The counts are read whole; only a value that passes is cut to 16 bits.
+    const int64_t n = *ParseInteger(values.text[kCorners]);
+    const int64_t k = *ParseInteger(values.text[kStep]);
+    if (n > kMaxCorners) {
+        c.tooManyCorners = true;
+        c.rewrite[kCorners] = std::to_string(n);
+        refuse(kCorners);
+    } else if (n < 2) {
+        c.rewrite[kCorners] = std::to_string(2);
+        refuse(kCorners);
+    }
+    // Against the count as typed, as the user sees the pair.
+    if (k > n / 2) {
+        c.rewrite[kStep] = std::to_string(n / 2);
+        refuse(kStep);
+    } else if (k < 1) {
+        c.rewrite[kStep] = std::to_string(1);
+        refuse(kStep);
+    }
+    for (int i = kHeight; i < kFieldCount; ++i) {
+        if (values.enabled[size_t(i)] && !Within(*ParseInteger(values.text[size_t(i)]), RangeOf(i, values))) refuse(i);
+    }
     c.accepted = !c.tooManyCorners && c.focus < 0;
     return c;
 }
 
 void Store(const Values& values, Solid& solid) {
     BuildParams& p = solid.params;
-    auto value = [&](int field) { return ParseInteger(values.text[size_t(field)]).value_or(0); };
-    p.conn = WrapInt16(value(kCorners));
-    p.conpn = WrapInt16(value(kStep));
-    p.conh = static_cast<int32_t>(value(kHeight));
-    p.conwx = static_cast<int32_t>(value(kWidthX));
-    p.conwz = static_cast<int32_t>(value(kWidthZ));
-    p.consx = static_cast<int32_t>(value(kShearX));
-    p.consz = static_cast<int32_t>(value(kShearZ));
-    p.conarg = static_cast<int16_t>(value(kBaseAngle) % 360);
-    p.conapm = static_cast<int16_t>(value(kTwist) % 360);
+    auto value = [&](int field, int64_t current) {
+        const std::optional<int64_t> v = ParseInteger(values.text[size_t(field)]);
+        return v && Within(*v, RangeOf(field, values)) ? *v : current;
+    };
+    p.conn = WrapInt16(value(kCorners, p.conn));
+    p.conpn = WrapInt16(value(kStep, p.conpn));
+    p.conh = static_cast<int32_t>(value(kHeight, p.conh));
+    p.conwx = static_cast<int32_t>(value(kWidthX, p.conwx));
+    p.conwz = static_cast<int32_t>(value(kWidthZ, p.conwz));
+    p.consx = static_cast<int32_t>(value(kShearX, p.consx));
+    p.consz = static_cast<int32_t>(value(kShearZ, p.consz));
+    p.conarg = static_cast<int16_t>(value(kBaseAngle, p.conarg) % 360);
+    p.conapm = static_cast<int16_t>(value(kTwist, p.conapm) % 360);
     p.conhang = OneIf(values.flags[kHalfStep]);
     p.conzeqx = OneIf(values.flags[kZEqualsX]);
     p.conyeqx = OneIf(values.flags[kYEqualsX]);
@@ -159,12 +163,19 @@ Values FromParams(const BuildParams& params) {
     return {{std::to_string(params.sikisouhz), std::to_string(params.sikisoufq), std::to_string(params.sikisourt)}};
 }
 
-Check CheckValues(const Values& values, const BuildParams& current) {
+FieldRange RangeOf(int field) { return field == kStartHue ? kAnyIntegerRange : kInt16Range; }
+
+Check CheckValues(const Values& values) {
     Check c;
-    Read(values.text, kRevolutions, current.sikisouhz, c.rewrite, c.focus);
-    Read(values.text, kStartHue, int64_t{current.sikisoufq}, c.rewrite, c.focus);
-    Read(values.text, kSwirl, current.sikisourt, c.rewrite, c.focus);
-    c.accepted = c.focus < 0;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const std::optional<int64_t> v = ParseInteger(values.text[size_t(i)]);
+        if (!v || !Within(*v, RangeOf(i))) {
+            c.focus = i;
+            c.range = RangeOf(i);
+            return c;
+        }
+    }
+    c.accepted = true;
     return c;
 }
 

@@ -31,17 +31,16 @@ QLineEdit* NumberField(QWidget* parent, const char* key, const std::string& text
     return field;
 }
 
-// Writes the corrected texts back and puts the cursor in the first field to fix.
+// Writes the corrected texts back, selects the first field to fix and names
+// its range under the fields.
 template <size_t N>
 void ShowCorrections(const std::array<std::optional<std::string>, N>& rewrite, int focus,
-                     const std::array<QLineEdit*, N>& fields) {
+                     const std::optional<FieldRange>& range, const std::array<QLineEdit*, N>& fields,
+                     QLabel* message) {
     for (size_t i = 0; i < N; ++i) {
         if (rewrite[i]) fields[i]->setText(QString::fromStdString(*rewrite[i]));
     }
-    if (focus >= 0) {
-        fields[size_t(focus)]->setFocus();
-        fields[size_t(focus)]->selectAll();
-    }
+    if (focus >= 0 && range) RefuseField(fields[size_t(focus)], message, *range);
 }
 
 // ---------------------------------------------------------------------------
@@ -117,19 +116,23 @@ public:
         layout->addWidget(shapes);
         layout->addWidget(new QLabel(
             QCoreApplication::translate("FamilyDialogs", "Ｅ・Ｒ・Ｔ・Ｙキーでも角数を変更できます。"), this));
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
     void accept() override {
         using namespace prism_dialog;
         Values v;
-        for (int i = 0; i < kFieldCount; ++i) v.text[size_t(i)] = fields_[size_t(i)]->text().toStdString();
+        for (int i = 0; i < kFieldCount; ++i) {
+            v.text[size_t(i)] = FieldTextOf(fields_[size_t(i)]);
+            v.enabled[size_t(i)] = fields_[size_t(i)]->isEnabled();
+        }
         for (int i = 0; i < kFlagCount; ++i) v.flags[size_t(i)] = flags_[size_t(i)]->isChecked();
         const int chosen = shapeGroup_.checkedId();
         v.figure = chosen > 0 ? static_cast<ShapeId>(chosen) : kFigures[0];
 
-        const Check c = CheckValues(v, solid_.params);
-        ShowCorrections(c.rewrite, c.focus, fields_);
+        const Check c = CheckValues(v);
+        ShowCorrections(c.rewrite, c.focus, c.range, fields_, message_);
         if (c.tooManyCorners) {
             QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("FamilyDialogs", "リミッター"),
                             QCoreApplication::translate("FamilyDialogs", "角数が多過ぎるかも。"), QMessageBox::Ok,
@@ -143,6 +146,7 @@ public:
 
 private:
     Solid& solid_;
+    QLabel* message_ = nullptr;
     std::array<QLineEdit*, prism_dialog::kFieldCount> fields_{};
     std::array<QCheckBox*, prism_dialog::kFlagCount> flags_{};
     QButtonGroup shapeGroup_;
@@ -173,22 +177,26 @@ public:
         layout->addLayout(grid);
         layout->addWidget(
             new QLabel(QCoreApplication::translate("FamilyDialogs", "0：赤　255：黄　510：緑　1020：青"), this));
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
     }
 
     void accept() override {
         using namespace hue_dialog;
         Values v;
-        for (int i = 0; i < kFieldCount; ++i) v.text[size_t(i)] = fields_[size_t(i)]->text().toStdString();
-        const Check c = CheckValues(v, params_);
-        ShowCorrections(c.rewrite, c.focus, fields_);
-        if (!c.accepted) return;
+        for (int i = 0; i < kFieldCount; ++i) v.text[size_t(i)] = FieldTextOf(fields_[size_t(i)]);
+        const Check c = CheckValues(v);
+        if (!c.accepted) {
+            if (c.focus >= 0 && c.range) RefuseField(fields_[size_t(c.focus)], message_, *c.range);
+            return;
+        }
         Store(v, params_);
         QDialog::accept();
     }
 
 private:
     BuildParams& params_;
+    QLabel* message_ = nullptr;
     std::array<QLineEdit*, hue_dialog::kFieldCount> fields_{};
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// One rule for every edit field of the view, light and window dialogs: what
-// the field keeps must be a number, all of it, within the field's range.
+// One rule for every edit field of the dialogs (view, light, window, figure
+// families, animation export): what the field keeps must be a number, all of
+// it, within the field's range.
 // Text that is not a number is never read as 0 and nothing wraps; the dialog
 // stays open with the field selected and a line naming the range. Full-width
 // digits and signs arrive here already plain (FieldTextOf).
@@ -49,5 +50,12 @@ inline constexpr FieldRange kPixelShiftRange{-999999999, 999999999};
 inline constexpr FieldRange kCoordinateRange{-std::numeric_limits<double>::max(),
                                              std::numeric_limits<double>::max(), false};  // any finite number
 inline constexpr FieldRange kZoomRange{0, std::numeric_limits<double>::max(), false, true};
+
+// The family and export dialogs' fields. A field of the settings file's
+// 32- or 16-bit width takes what that width holds, so nothing wraps; an angle
+// or a hue that is taken round its circle takes any whole number.
+inline constexpr FieldRange kInt32Range{std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+inline constexpr FieldRange kInt16Range{std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()};
+inline constexpr FieldRange kAnyIntegerRange{-std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
 
 }  // namespace gyro

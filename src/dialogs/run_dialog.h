@@ -15,6 +15,10 @@ using DialogAnswerer = std::function<void(QDialog&)>;
 // Installs the answerer (an empty one restores exec()); returns the previous one.
 DialogAnswerer SetDialogAnswerer(DialogAnswerer answerer);
 
+// No minimise or maximise button: dialog flags without those hints, and a
+// fixed size for a dialog that is a form. RunDialog does this first.
+void MakeAnswerable(QDialog& dialog);
+
 // The dialog's result: QDialog::Accepted or QDialog::Rejected. A dialog that an
 // answerer leaves open counts as rejected and is closed.
 int RunDialog(QDialog& dialog);

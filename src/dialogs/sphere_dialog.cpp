@@ -48,29 +48,29 @@ public:
         auto* left = new QGridLayout;
         auto* right = new QGridLayout;
         AddFieldRow(left, 0, QCoreApplication::translate("SphereDialog", "ｘ方向径"),
-                    fields_.add(form_.sphwx, QStringLiteral("sphwx")));
-        QLineEdit* wy = fields_.add(form_.sphwy, QStringLiteral("sphwy"));
+                    fields_.add(form_.sphwx, QStringLiteral("sphwx"), kSphereLengthRange));
+        QLineEdit* wy = fields_.add(form_.sphwy, QStringLiteral("sphwy"), kSphereLengthRange);
         AddFieldRow(left, 1, QCoreApplication::translate("SphereDialog", "ｙ方向径"), wy);
-        QLineEdit* wz = fields_.add(form_.sphwz, QStringLiteral("sphwz"));
+        QLineEdit* wz = fields_.add(form_.sphwz, QStringLiteral("sphwz"), kSphereLengthRange);
         AddFieldRow(left, 2, QCoreApplication::translate("SphereDialog", "ｚ方向径"), wz);
         AddFieldRow(left, 3, QCoreApplication::translate("SphereDialog", "赤道面角度"),
-                    fields_.add(form_.spharg, QStringLiteral("spharg")));
+                    fields_.add(form_.spharg, QStringLiteral("spharg"), kSphereAngleRange));
         AddFieldRow(left, 4, QCoreApplication::translate("SphereDialog", "トーラスｘ径"),
-                    fields_.add(form_.sphtwx, QStringLiteral("sphtwx")));
+                    fields_.add(form_.sphtwx, QStringLiteral("sphtwx"), kSphereLengthRange));
         AddFieldRow(left, 5, QCoreApplication::translate("SphereDialog", "トーラスｙ径"),
-                    fields_.add(form_.sphtwz, QStringLiteral("sphtwz")));
+                    fields_.add(form_.sphtwz, QStringLiteral("sphtwz"), kSphereLengthRange));
         AddFieldRow(right, 0, QCoreApplication::translate("SphereDialog", "上下ずれｘ"),
-                    fields_.add(form_.sphsx, QStringLiteral("sphsx")));
+                    fields_.add(form_.sphsx, QStringLiteral("sphsx"), kSphereLengthRange));
         AddFieldRow(right, 1, QCoreApplication::translate("SphereDialog", "上下ずれｚ"),
-                    fields_.add(form_.sphsz, QStringLiteral("sphsz")));
+                    fields_.add(form_.sphsz, QStringLiteral("sphsz"), kSphereLengthRange));
         AddFieldRow(right, 2, QCoreApplication::translate("SphereDialog", "赤道面ずれｘ"),
-                    fields_.add(form_.sphtx, QStringLiteral("sphtx")));
+                    fields_.add(form_.sphtx, QStringLiteral("sphtx"), kSphereLengthRange));
         AddFieldRow(right, 3, QCoreApplication::translate("SphereDialog", "赤道面ずれｚ"),
-                    fields_.add(form_.sphtz, QStringLiteral("sphtz")));
+                    fields_.add(form_.sphtz, QStringLiteral("sphtz"), kSphereLengthRange));
         AddFieldRow(right, 4, QCoreApplication::translate("SphereDialog", "超二次(経)"),
-                    fields_.add(form_.sphspn, QStringLiteral("sphspn")), QStringLiteral("/1000"));
+                    fields_.add(form_.sphspn, QStringLiteral("sphspn"), kSphereExponentRange), QStringLiteral("/1000"));
         AddFieldRow(right, 5, QCoreApplication::translate("SphereDialog", "超二次(緯)"),
-                    fields_.add(form_.sphspm, QStringLiteral("sphspm")), QStringLiteral("/1000"));
+                    fields_.add(form_.sphspm, QStringLiteral("sphspm"), kSphereExponentRange), QStringLiteral("/1000"));
         auto* columns = new QHBoxLayout;
         columns->addLayout(left);
         columns->addSpacing(16);
@@ -106,23 +106,33 @@ public:
 
         layout->addWidget(new QLabel(QCoreApplication::translate(
             "SphereDialog", "Ｅ・Ｒ・Ｔ・Ｙ・Ｕ・Ｉ・Ｏ・Ｐキーでも、角数を変更できます。")));
+        message_ = AddFieldMessage(layout);
         layout->addWidget(AddOkCancel(*this));
         showCells();
     }
 
-    // OK: close only on acceptable counts; otherwise show the corrections (and
-    // the limit message) and stay open.
+    // OK: text that is no number is refused first, untouched; then the counts
+    // are corrected (with the limit message when there are too many cells);
+    // last every field must lie within its range. Until then the dialog stays
+    // open on the field to fix.
     void accept() override {
+        if (!fields_.numbers(message_)) return;
         readForm();
-        const SphereCheck check = CheckSphereForm(form_);
+        SphereFocus focus;
+        const SphereCheck check = CheckSphereForm(form_, &focus);
         fields_.show();
+        if (check != SphereCheck::Accept) {
+            if (auto* edit = findChild<QLineEdit*>(QString::fromStdString(focus.field))) {
+                RefuseField(edit, message_, focus.range);
+            }
+        }
         if (check == SphereCheck::TooManyCells) {
             QMessageBox box(QMessageBox::NoIcon, TranslatedMessage(kSphereLimitCaption),
                             TranslatedMessage(kSphereLimitText), QMessageBox::Ok, this);
             box.setTextFormat(Qt::PlainText);
             RunDialog(box);
         }
-        if (check == SphereCheck::Accept) QDialog::accept();
+        if (check == SphereCheck::Accept && fields_.acceptable(message_)) QDialog::accept();
     }
 
     const SphereForm& form() const { return form_; }
@@ -131,8 +141,8 @@ private:
     // Returns the count's edit.
     QLineEdit* addCountRow(QGridLayout* grid, int row, const QString& label, EditField& count, const char* countName,
                            EditField& step, const char* stepName) {
-        QLineEdit* countEdit = fields_.add(count, QString::fromLatin1(countName));
-        QLineEdit* stepEdit = fields_.add(step, QString::fromLatin1(stepName));
+        QLineEdit* countEdit = fields_.add(count, QString::fromLatin1(countName), kSphereCountRange);
+        QLineEdit* stepEdit = fields_.add(step, QString::fromLatin1(stepName), kSphereStepRange);
         grid->addWidget(new QLabel(label), row, 0);
         grid->addWidget(countEdit, row, 1);
         grid->addWidget(new QLabel(QStringLiteral("/")), row, 2);
@@ -166,6 +176,7 @@ private:
 
     SphereForm form_;
     FieldBinder fields_;
+    QLabel* message_ = nullptr;
     QLineEdit* nEdit_ = nullptr;
     QLineEdit* mEdit_ = nullptr;
     QLabel* cells_ = nullptr;

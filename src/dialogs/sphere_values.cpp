@@ -77,7 +77,7 @@ std::string SphereCellsText(const EditField& sphn, const EditField& sphm) {
     return FormatInt(CellProduct(ReadInt(sphn), ReadInt(sphm)));
 }
 
-SphereCheck CheckSphereForm(SphereForm& form) {
+SphereCheck CheckSphereForm(SphereForm& form, SphereFocus* focus) {
     const int64_t n = ReadInt(form.sphn);
     const int64_t kn = ReadInt(form.sphpn);
     const int64_t m = ReadInt(form.sphm);
@@ -86,28 +86,48 @@ SphereCheck CheckSphereForm(SphereForm& form) {
     const bool mRaised = m < 2;
     if (nRaised) Rewrite(form.sphn, "2");
     if (mRaised) Rewrite(form.sphm, "2");
-    bool corrected = nRaised || mRaised;
+    bool knCorrected = false;
+    bool kmCorrected = false;
     if (kn > n / 2) {
         Rewrite(form.sphpn, FormatInt(n / 2));
-        corrected = true;
+        knCorrected = true;
     } else if (kn < 1) {
         Rewrite(form.sphpn, "1");
-        corrected = true;
+        knCorrected = true;
     }
     if (km > m / 2) {
         Rewrite(form.sphpm, FormatInt(m / 2));
-        corrected = true;
+        kmCorrected = true;
     } else if (km < 1) {
         Rewrite(form.sphpm, "1");
-        corrected = true;
+        kmCorrected = true;
     }
+    // A step's range follows its count as it will stand after this press.
+    const auto stepRange = [](int64_t count) {
+        return FieldRange{1, static_cast<double>(std::clamp<int64_t>(count, 2, kMaxSphereCells / 2) / 2)};
+    };
+    const auto look = [focus](const char* field, FieldRange range) {
+        if (focus) *focus = {field, range};
+    };
     if (n > 0 && CellProduct(n, m) > kMaxSphereCells) {
         // The counts go back as read (normalised text), except one just raised to 2.
         if (!nRaised) Rewrite(form.sphn, FormatInt(n));
         if (!mRaised) Rewrite(form.sphm, FormatInt(m));
+        look(m > n ? "sphm" : "sphn", kSphereCountRange);  // the larger count is the one to lower
         return SphereCheck::TooManyCells;
     }
-    return corrected ? SphereCheck::Corrected : SphereCheck::Accept;
+    if (nRaised) {
+        look("sphn", kSphereCountRange);
+    } else if (knCorrected) {
+        look("sphpn", stepRange(n));
+    } else if (mRaised) {
+        look("sphm", kSphereCountRange);
+    } else if (kmCorrected) {
+        look("sphpm", stepRange(m));
+    } else {
+        return SphereCheck::Accept;
+    }
+    return SphereCheck::Corrected;
 }
 
 void StoreSphereForm(const SphereForm& form, BuildParams& p, ShapeId& zukei) {

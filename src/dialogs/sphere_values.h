@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/translate_mark.h"
+#include "dialogs/field_rule.h"
 #include "dialogs/field_text.h"
 #include "model/solid.h"
 
@@ -18,6 +19,15 @@ inline constexpr int kSphereExponentFieldLimit = 15;
 inline constexpr std::string_view kSphereLimitCaption = GYRO_TRANSLATE_NOOP("Messages", "リミッター");
 inline constexpr std::string_view kSphereLimitText = GYRO_TRANSLATE_NOOP(
     "Messages", "角数が多過ぎるかも。\n「現在の緯×経≦最大の緯×経」になるようにしてください。");
+
+// The fields' ranges. The counts' and steps' ranges hold for every accepted
+// form; within them the family's own corrections and the cell limit decide.
+inline constexpr FieldRange kSphereCountRange{2, kMaxSphereCells / 2};
+inline constexpr FieldRange kSphereStepRange{1, kMaxSphereCells / 4};
+inline constexpr FieldRange kSphereLengthRange = kInt32Range;  // radii and shifts, 32 bits
+inline constexpr FieldRange kSphereAngleRange = kAnyIntegerRange;  // taken round to -359..359
+// Thousandths; below 0 is stored as 0 and above the limit as the limit.
+inline constexpr FieldRange kSphereExponentRange = kCoordinateRange;
 
 struct SphereForm {
     EditField sphn, sphpn, sphm, sphpm;
@@ -50,7 +60,14 @@ enum class SphereCheck {
 // 2 becomes 2, a step outside 1 .. count/2 its nearest bound (half the count as
 // typed), and a product above kMaxSphereCells is reported with the counts left
 // as typed. Several corrections may come from one press.
-SphereCheck CheckSphereForm(SphereForm& form);
+// Where a press that is not accepted leaves the user: the count or step field
+// (its settings key) that was corrected first, in the order shown, and the
+// range to name for it. With too many cells the larger count.
+struct SphereFocus {
+    std::string field;
+    FieldRange range;
+};
+SphereCheck CheckSphereForm(SphereForm& form, SphereFocus* focus = nullptr);
 
 // Stores every field and check box; `zukei` becomes 416 with "トーラス", else
 // 415. Only for a form that CheckSphereForm accepted.

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
@@ -353,22 +354,37 @@ TEST_F(FileCommands, SaveAnimationWritesFromACopyAndACancelLeavesNothing) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(FileCommands, TheAnimationDialogReadsItsFieldsIntoRange) {
+TEST_F(FileCommands, TheAnimationDialogTakesOnlyFieldsWithinTheirRanges) {
     window->setAnimationDialog({});
     answer.clear();  // the chooser is cancelled: only the dialog is seen
     int opened = 0;
     std::function<void(QDialog&)> step = [&](QDialog& d) {
         ++opened;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("アニメーションを保存"));
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("frames"))->text(), QStringLiteral("60"));
-        d.findChild<QLineEdit*>(QStringLiteral("frames"))->setText(QStringLiteral("99999"));
-        d.findChild<QLineEdit*>(QStringLiteral("width"))->setText(QStringLiteral("0"));
+        auto* frames = d.findChild<QLineEdit*>(QStringLiteral("frames"));
+        auto* width = d.findChild<QLineEdit*>(QStringLiteral("width"));
+        auto* ok = d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        EXPECT_EQ(frames->text(), QStringLiteral("60"));
         d.findChild<QComboBox*>(QStringLiteral("format"))->setCurrentIndex(1);
         d.findChild<QComboBox*>(QStringLiteral("axis"))->setCurrentIndex(3);
-        d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        // Out of range: refused, not brought into range behind the user's back.
+        frames->setText(QStringLiteral("99999"));
+        ok->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(frames->text(), QStringLiteral("99999"));
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("fieldMessage"))->text(),
+                  QStringLiteral("1～3600 の整数を入れてください"));
+        frames->setText(QStringLiteral("3600"));
+        width->setText(QStringLiteral("0"));
+        ok->click();
+        EXPECT_TRUE(d.isVisible());
+        width->setText(QStringLiteral("1"));
+        ok->click();
+        EXPECT_FALSE(d.isVisible());
     };
     const auto previous = SetDialogAnswerer([&](QDialog& d) { step(d); });
     Command(cmd::kSaveAnimation);
+    ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked.back().first, FileKind::AnimationWebP);
     step = [&](QDialog& d) {
         ++opened;

@@ -8,13 +8,16 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include <cstdint>
+#include <cmath>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,7 +25,11 @@
 #include "catalog/command_ids.h"
 #include "shell/frame_step.h"
 #include "app/main_window.h"
+#include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialog_values.h"
+#include "dialogs/field_rule.h"
+#include "dialogs/sphere_values.h"
+#include "io/settings_file.h"
 #include "dialogs/run_dialog.h"
 #include "model/colour.h"
 #include "state/dispatcher.h"
@@ -50,8 +57,9 @@ const CountRow kCountRows[] = {
     {"65538", "1", false, true, "65538", nullptr},  // judged whole, not as its low 16 bits (2)
     {"4096", "1", false, true, "4096", nullptr},
     {"4095", "2047", true, false, nullptr, nullptr},
-    {"12", "x", false, false, nullptr, "1"},   // not a number: the step in force
-    {"", "1", false, false, "3", nullptr},     // an empty count: the count in force
+    {"12", "x", false, false, nullptr, nullptr},  // not a number: refused as typed, not put back
+    {"", "1", false, false, nullptr, nullptr},    // an empty count likewise
+    {"abc", "9", false, false, nullptr, nullptr}, // no count corrections before the text is a number
     {" +12 ", "5", true, false, nullptr, nullptr},
     {"１２", "５", true, false, nullptr, nullptr},  // typed full-width
 };
@@ -63,12 +71,13 @@ TEST(PrismDialogValues, CountsAreCheckedAsTyped) {
         prism_dialog::Values v = prism_dialog::FromSolid(solid);
         v.text[prism_dialog::kCorners] = row.corners;
         v.text[prism_dialog::kStep] = row.step;
-        const prism_dialog::Check c = prism_dialog::CheckValues(v, solid.params);
+        const prism_dialog::Check c = prism_dialog::CheckValues(v);
         EXPECT_EQ(c.accepted, row.accepted);
         EXPECT_EQ(c.tooManyCorners, row.tooMany);
         EXPECT_EQ(c.rewrite[prism_dialog::kCorners].value_or("-"), row.cornersAfter ? row.cornersAfter : "-");
         EXPECT_EQ(c.rewrite[prism_dialog::kStep].value_or("-"), row.stepAfter ? row.stepAfter : "-");
         EXPECT_EQ(c.focus < 0, row.accepted);
+        EXPECT_EQ(c.range.has_value(), !row.accepted);  // every refusal names a range
     }
 }
 
@@ -76,16 +85,27 @@ TEST(PrismDialogValues, WidthsAnglesAndFigureAreStored) {
     Solid solid;
     prism_dialog::Values v = prism_dialog::FromSolid(solid);
     EXPECT_EQ(v.figure, 400);  // the cube has no button of its own
-    v.text[prism_dialog::kHeight] = "3000000000";  // beyond 32 bits: put back
-    prism_dialog::Check c = prism_dialog::CheckValues(v, solid.params);
-    EXPECT_EQ(c.rewrite[prism_dialog::kHeight], "800");
+    v.text[prism_dialog::kHeight] = "3000000000";  // beyond 32 bits: refused, not wrapped
+    prism_dialog::Check c = prism_dialog::CheckValues(v);
+    EXPECT_FALSE(c.accepted);
+    EXPECT_FALSE(c.rewrite[prism_dialog::kHeight].has_value());
     EXPECT_EQ(c.focus, prism_dialog::kHeight);
+    ASSERT_TRUE(c.range.has_value());
+    EXPECT_EQ(c.range->highest, INT32_MAX);
+
+    // A width that follows the x width is not judged; it keeps the value in force.
+    v.enabled[prism_dialog::kHeight] = false;
+    EXPECT_TRUE(prism_dialog::CheckValues(v).accepted);
+    Solid followed;
+    prism_dialog::Store(v, followed);
+    EXPECT_EQ(followed.params.conh, solid.params.conh);
+    v.enabled[prism_dialog::kHeight] = true;
 
     v.text[prism_dialog::kHeight] = "-2147483648";
     v.text[prism_dialog::kBaseAngle] = "370";
     v.text[prism_dialog::kTwist] = "-370";
     v.figure = 410;
-    ASSERT_TRUE(prism_dialog::CheckValues(v, solid.params).accepted);
+    ASSERT_TRUE(prism_dialog::CheckValues(v).accepted);
     prism_dialog::Store(v, solid);
     EXPECT_EQ(solid.params.conh, INT32_MIN);
     EXPECT_EQ(solid.params.conarg, 10);
@@ -102,17 +122,20 @@ TEST(HueDialogValues, StartHueGoesRoundTheCircleAndCountsFitSixteenBits) {
         BuildParams p;
         hue_dialog::Values v = hue_dialog::FromParams(p);
         v.text[hue_dialog::kStartHue] = row.typed;
-        ASSERT_TRUE(hue_dialog::CheckValues(v, p).accepted) << row.typed;
+        ASSERT_TRUE(hue_dialog::CheckValues(v).accepted) << row.typed;
         hue_dialog::Store(v, p);
         EXPECT_EQ(p.sikisoufq, row.stored) << row.typed;
     }
     BuildParams p;
     hue_dialog::Values v = hue_dialog::FromParams(p);
-    v.text[hue_dialog::kRevolutions] = "40000";
+    v.text[hue_dialog::kRevolutions] = "40000";  // would wrap to -25536
     v.text[hue_dialog::kSwirl] = "-32768";
-    const hue_dialog::Check c = hue_dialog::CheckValues(v, p);
-    EXPECT_EQ(c.rewrite[hue_dialog::kRevolutions], "1");
-    EXPECT_FALSE(c.rewrite[hue_dialog::kSwirl].has_value());
+    hue_dialog::Check c = hue_dialog::CheckValues(v);
+    EXPECT_FALSE(c.accepted);
+    EXPECT_EQ(c.focus, hue_dialog::kRevolutions);
+    v.text[hue_dialog::kRevolutions] = "32767";
+    c = hue_dialog::CheckValues(v);
+    EXPECT_TRUE(c.accepted);
 }
 
 // ---- The dialogs in the window ----------------------------------------------
@@ -264,7 +287,9 @@ TEST_F(FamilyDialogs, HueCycleDialogRebuildsWhateverItsResult) {
         Type(d, "sikisouhz", "70000");
         PressOk(d);
         EXPECT_TRUE(d.isVisible());
-        EXPECT_EQ(Text(d, "sikisouhz"), "1");
+        EXPECT_EQ(Text(d, "sikisouhz"), "70000");  // refused as typed, selected for the user
+        EXPECT_EQ(Child<QLineEdit>(d, "sikisouhz")->selectedText(), "70000");
+        Type(d, "sikisouhz", "1");
         PressOk(d);
     });
     EXPECT_EQ(state.solid.params.sikisoufq, 1529);
@@ -319,6 +344,143 @@ TEST_F(FamilyDialogs, FamilyKeysRebuildLive) {
         EXPECT_EQ(state.solid.faces.back().polygonCount, s.step == 2 ? 2 : s.step == 3 ? 3 : 1);
     }
     EXPECT_EQ(Line1(), "speed:50 ang:6/2 ");
+}
+
+// One rule for every field of the family and export dialogs: text that is
+// not a number, or a number outside the field's range, is refused (or, for a
+// count or step, corrected as the family does it); either way the dialog stays
+// open on the field with a line naming the range, and nothing is stored.
+// Full-width digits are read.
+constexpr int kAnimationDialog = 0;  // not a menu command: run on its own
+
+struct FieldRow {
+    int command;
+    const char* field;
+    FieldRange range;
+    std::vector<std::pair<const char*, const char*>> setup = {};  // typed first, so that `range` holds
+    const char* uncheck = nullptr;                                // a check box that disables the field
+};
+
+// Replaces the field's text key by key, as a user would type it.
+void TypeKeys(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &erase);
+    for (QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(edit, &key);
+    }
+}
+
+TEST_F(FamilyDialogs, EveryFieldRefusesWhatIsNotANumberWithinItsRange) {
+    const std::vector<FieldRow> rows = {
+        {cmd::kPyramidSettings, "conn", {2, kMaxCorners}},
+        {cmd::kPyramidSettings, "conpn", {1, 15}, {{"conn", "30"}}},
+        {cmd::kPyramidSettings, "conh", kInt32Range, {}, "conyeqx"},
+        {cmd::kPyramidSettings, "conwx", kInt32Range},
+        {cmd::kPyramidSettings, "conwz", kInt32Range, {}, "conzeqx"},
+        {cmd::kPyramidSettings, "consx", kInt32Range},
+        {cmd::kPyramidSettings, "consz", kInt32Range},
+        {cmd::kPyramidSettings, "conarg", kAnyIntegerRange},
+        {cmd::kPyramidSettings, "conapm", kAnyIntegerRange},
+        {cmd::kHueCycle, "sikisouhz", kInt16Range},
+        {cmd::kHueCycle, "sikisoufq", kAnyIntegerRange},
+        {cmd::kHueCycle, "sikisourt", kInt16Range},
+        {cmd::kSphericalSettings, "sphn", kSphereCountRange, {{"sphm", "2"}}},
+        {cmd::kSphericalSettings, "sphpn", {1, 16}, {{"sphn", "32"}}},
+        {cmd::kSphericalSettings, "sphm", kSphereCountRange, {{"sphn", "2"}}},
+        {cmd::kSphericalSettings, "sphpm", {1, 16}, {{"sphm", "32"}}},
+        {cmd::kSphericalSettings, "sphwx", kInt32Range},
+        {cmd::kSphericalSettings, "sphwy", kInt32Range, {}, "sphyeqx"},
+        {cmd::kSphericalSettings, "sphwz", kInt32Range, {}, "sphzeqx"},
+        {cmd::kSphericalSettings, "spharg", kAnyIntegerRange},
+        {cmd::kSphericalSettings, "sphsx", kInt32Range},
+        {cmd::kSphericalSettings, "sphsz", kInt32Range},
+        {cmd::kSphericalSettings, "sphtx", kInt32Range},
+        {cmd::kSphericalSettings, "sphtz", kInt32Range},
+        {cmd::kSphericalSettings, "sphspn", kSphereExponentRange},
+        {cmd::kSphericalSettings, "sphspm", kSphereExponentRange},
+        {cmd::kSphericalSettings, "sphtwx", kInt32Range},
+        {cmd::kSphericalSettings, "sphtwz", kInt32Range},
+        {kAnimationDialog, "frames", kAnimationFramesRange},
+        {kAnimationDialog, "delay", kAnimationDelayRange},
+        {kAnimationDialog, "width", kScreenSideRange},
+        {kAnimationDialog, "height", kScreenSideRange},
+    };
+    const auto number = [](const FieldRange& r, double v) {
+        return r.integer ? QString::number(static_cast<qint64>(v)) : QString::number(v, 'g', 17);
+    };
+    for (const FieldRow& row : rows) {
+        const FieldRange& r = row.range;
+        const bool bounded = r.highest != std::numeric_limits<double>::max();
+        struct Try {
+            QString typed;  // empty with `largest`: as many 9s as the field takes
+            bool accepted;
+            bool largest = false;
+        };
+        std::vector<Try> tries = {{"abc", false}, {"", false}, {QStringLiteral("１２"), true}, {"1x", false}};
+        if (bounded) {
+            tries.push_back({number(r, r.lowest - 1), false});
+            tries.push_back({number(r, r.highest + 1), false});
+            tries.push_back({number(r, r.lowest), true});
+            tries.push_back({number(r, r.highest), true});
+        } else if (r.integer) {
+            tries.push_back({"1.5", false});
+            tries.push_back({"-999999999", true});
+        } else {
+            tries.push_back({"1e999", false});  // beyond any double
+            tries.push_back({"-1e300", true});
+            tries.push_back({"2.5e1", true});
+        }
+        tries.push_back({"", false, true});
+        for (Try& t : tries) {
+            InitAppState(state);
+            const std::string before = SaveSettings(state);
+            const AnimationRequest startRequest;
+            AnimationRequest request = startRequest;
+            bool kept = false, stayedOpen = false, named = false, selected = false;
+            step = [&](QDialog& d) {
+                for (const auto& [field, text] : row.setup) Child<QLineEdit>(d, field)->setText(QString::fromUtf8(text));
+                if (row.uncheck) Child<QCheckBox>(d, row.uncheck)->setChecked(false);
+                QLineEdit* edit = Child<QLineEdit>(d, row.field);
+                ASSERT_TRUE(edit->isEnabled());
+                if (t.largest) {
+                    t.typed = QString(edit->maxLength(), QLatin1Char('9'));
+                    t.accepted = !bounded || std::pow(10.0, edit->maxLength()) - 1 <= r.highest;
+                }
+                TypeKeys(edit, t.typed);
+                kept = edit->text() == t.typed;
+                PressOk(d);
+                stayedOpen = d.isVisible();
+                if (stayedOpen) {
+                    const QLabel* message = d.findChild<QLabel*>(QStringLiteral("fieldMessage"));
+                    named = message != nullptr && message->isVisible() && !message->text().isEmpty();
+                    selected = edit->text().isEmpty() || edit->selectedText() == edit->text();
+                    PressCancel(d);
+                }
+            };
+            opened = 0;
+            if (row.command == kAnimationDialog) {
+                EditAnimation(window.get(), request);
+            } else {
+                window->action(row.command)->trigger();
+            }
+            EXPECT_EQ(opened, 1);
+            SCOPED_TRACE(std::string(row.field) + " = '" + t.typed.toStdString() + "'");
+            if (!kept) continue;  // longer than the field takes: its kept part is another try
+            EXPECT_EQ(stayedOpen, !t.accepted);
+            if (!t.accepted) {
+                EXPECT_TRUE(named);
+                EXPECT_TRUE(selected);
+                EXPECT_EQ(SaveSettings(state), before);  // nothing stored
+                EXPECT_EQ(request.plan.frames, startRequest.plan.frames);
+                EXPECT_EQ(request.plan.delayMs, startRequest.plan.delayMs);
+                EXPECT_EQ(request.width, startRequest.width);
+                EXPECT_EQ(request.height, startRequest.height);
+            }
+        }
+    }
+    messages.clear();
 }
 
 }  // namespace

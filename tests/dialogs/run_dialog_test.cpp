@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "dialogs/animation_dialog.h"
 #include "catalog/command_ids.h"
 
 namespace gyro {
@@ -127,6 +130,51 @@ TEST_F(DialogRunner, TheInformationBoxShowsTheHelpAndClosesOnOkOrEscape) {
     EXPECT_EQ(opened, 2);
     EXPECT_TRUE(window->isVisible());  // the window is still there, and runs on
     EXPECT_TRUE(window->loopRunning());
+}
+
+// Every dialog of the window is a dialog window of the main window (so the
+// window manager places it over it) without minimise or maximise hints, and
+// of a fixed size: a window manager that ignores the hints (Openbox) still
+// cannot maximise a window whose smallest and largest sizes are one.
+TEST_F(DialogRunner, EveryDialogIsAFixedDialogOfTheWindowWithoutMinimiseOrMaximise) {
+    AppState state;
+    ShellState shell;
+    InitAppState(state);
+    auto window = std::make_unique<MainWindow>(state, shell);
+    window->show();
+    QApplication::processEvents();
+    std::vector<QString> seen;
+    SetDialogAnswerer([&](QDialog& d) {
+        if (qobject_cast<QMessageBox*>(&d)) return;  // a limit message of a dialog below
+        seen.push_back(d.windowTitle());
+        SCOPED_TRACE(d.windowTitle().toStdString());
+        EXPECT_EQ(d.windowType(), Qt::Dialog);
+        EXPECT_EQ(d.parentWidget(), window.get());
+        EXPECT_FALSE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_TRUE(d.windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_TRUE(d.windowFlags() & Qt::WindowTitleHint);
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+        EXPECT_EQ(d.size(), d.minimumSize());
+        d.reject();
+    });
+    const int commands[] = {cmd::kLightDialog,    cmd::kArbitraryAxis,     cmd::kScreenSize,
+                            cmd::kPerspectiveDialog, cmd::kAutoRotation,   cmd::kSizeAndDirection,
+                            cmd::kPyramidSettings, cmd::kHueCycle,         cmd::kSphericalSettings,
+                            cmd::kFindFigure,      cmd::kInformation};
+    for (int id : commands) window->action(id)->trigger();
+    AnimationRequest request;
+    EditAnimation(window.get(), request);
+    EXPECT_EQ(seen.size(), std::size(commands) + 1);
+
+    // The file dialog keeps its size grip and may be resized; a message box
+    // sizes itself. Neither gets a minimise or maximise hint.
+    QFileDialog files(window.get());
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    MakeAnswerable(files);
+    files.show();
+    EXPECT_NE(files.minimumSize(), files.maximumSize());
+    EXPECT_FALSE(files.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    files.hide();
 }
 
 }  // namespace
