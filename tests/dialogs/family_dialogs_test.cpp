@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "support/typing.h"
 #include "catalog/command_ids.h"
 #include "shell/frame_step.h"
 #include "app/main_window.h"
@@ -361,17 +362,6 @@ struct FieldRow {
     const char* uncheck = nullptr;                                // a check box that disables the field
 };
 
-// Replaces the field's text key by key, as a user would type it.
-void TypeKeys(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QCoreApplication::sendEvent(edit, &erase);
-    for (QChar c : text) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(edit, &key);
-    }
-}
-
 TEST_F(FamilyDialogs, EveryFieldRefusesWhatIsNotANumberWithinItsRange) {
     const std::vector<FieldRow> rows = {
         {cmd::kPyramidSettings, "conn", {2, kMaxCorners}},
@@ -448,7 +438,7 @@ TEST_F(FamilyDialogs, EveryFieldRefusesWhatIsNotANumberWithinItsRange) {
                     t.typed = QString(edit->maxLength(), QLatin1Char('9'));
                     t.accepted = !bounded || std::pow(10.0, edit->maxLength()) - 1 <= r.highest;
                 }
-                TypeKeys(edit, t.typed);
+                test_support::TypeKeys(edit, t.typed);
                 kept = edit->text() == t.typed;
                 PressOk(d);
                 stayedOpen = d.isVisible();

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "support/typing.h"
 #include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "shell/status_text.h"
@@ -122,15 +123,7 @@ QLineEdit* Edit(QDialog& d, const char* name) {
 
 // Replaces the field's text key by key, as a user would type it.
 void Type(QDialog& d, const char* name, const QString& text) {
-    QLineEdit* edit = Edit(d, name);
-    if (edit == nullptr) return;
-    edit->selectAll();
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QCoreApplication::sendEvent(edit, &erase);
-    for (QChar c : text) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(edit, &key);
-    }
+    if (QLineEdit* edit = Edit(d, name)) test_support::TypeKeys(edit, text);
 }
 
 QString Cells(QDialog& d) { return d.findChild<QLabel*>(QStringLiteral("cells"))->text(); }

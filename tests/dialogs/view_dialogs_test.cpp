@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "support/typing.h"
 #include "catalog/command_ids.h"
 #include "app/main_window.h"
 #include "app/translations.h"
@@ -37,15 +38,7 @@ QLineEdit* Field(QDialog& d, const char* name) {
 
 // Replaces the field's text key by key, as a user would type it.
 void Type(QDialog& d, const char* name, const QString& text) {
-    QLineEdit* edit = Field(d, name);
-    if (!edit) return;
-    edit->selectAll();
-    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QCoreApplication::sendEvent(edit, &erase);
-    for (QChar c : text) {
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(edit, &key);
-    }
+    if (QLineEdit* edit = Field(d, name)) test_support::TypeKeys(edit, text);
 }
 
 QString Text(QDialog& d, const char* name) {
