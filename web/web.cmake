@@ -24,6 +24,9 @@ foreach(module IN LISTS WEB_CORE_MODULES)
   list(APPEND WEB_CORE_SOURCES ${module_sources})
 endforeach()
 add_library(gyro_core STATIC ${WEB_CORE_SOURCES})
+# The depth-tested rows of the exact drawing four pixels at a time (WebAssembly
+# SIMD, in every browser since 2021), with the same arithmetic as one at a time.
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/render/raster_surface.cpp PROPERTIES COMPILE_OPTIONS -msimd128)
 target_include_directories(gyro_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 set(GYRO_SITE_DIR ${CMAKE_BINARY_DIR}/site)
