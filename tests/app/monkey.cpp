@@ -171,6 +171,9 @@ public:
             lastFaces_ = state_.solid.faces.size();
             const std::string broken = StateInvariantViolation(state_, meshMayHaveChanged);
             if (!broken.empty()) Fail(broken);
+            const auto checked = std::chrono::steady_clock::now();
+            result.milliseconds["(invariant checks)"] += std::chrono::duration<double, std::milli>(checked - now).count();
+            NoteSlowest(result.slowest, std::chrono::duration<double, std::milli>(checked - eventStart).count());
             if (progressEvery && event_ % progressEvery == 0) {
                 std::fprintf(stderr, "monkey seed %llu: %lld events\n", static_cast<unsigned long long>(run_.seed),
                              static_cast<long long>(event_));
@@ -186,6 +189,15 @@ public:
 
 private:
     // ---- bookkeeping ------------------------------------------------------
+
+    void NoteSlowest(std::vector<std::pair<double, std::string>>& slowest, double ms) const {
+        constexpr size_t kKept = 8;
+        if (slowest.size() == kKept && ms <= slowest.back().first) return;
+        const std::string what = recent_.empty() ? std::string() : recent_.back();
+        slowest.emplace_back(ms, what);
+        std::sort(slowest.begin(), slowest.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        if (slowest.size() > kKept) slowest.pop_back();
+    }
 
     void Log(const std::string& what) {
         if (run_.trace) std::fprintf(stderr, "%lld: %s\n", static_cast<long long>(event_), what.c_str());

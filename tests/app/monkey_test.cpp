@@ -45,6 +45,9 @@ TEST(Monkey, SeededEventsKeepEveryInvariant) {
         summary += ",";
     }
     std::fprintf(stderr, "%s\n", summary.c_str());
+    for (const auto& [ms, what] : result.slowest) {
+        std::fprintf(stderr, "monkey slow event: %lld ms, %s\n", static_cast<long long>(ms), what.c_str());
+    }
     // Every kind of event happened, dialogs were answered and files loaded.
     if (events >= 2000) {
         for (const char* kind : {"key press", "key release", "mouse drag", "mouse wheel", "command", "dialog",
