@@ -44,6 +44,9 @@ TEST(Monkey, SeededEventsKeepEveryInvariant) {
         if (ms != result.milliseconds.end()) summary += " (" + std::to_string(static_cast<int64_t>(ms->second)) + " ms)";
         summary += ",";
     }
+    for (const auto& [kind, ms] : result.milliseconds) {
+        if (result.counts.count(kind) == 0) summary += " " + kind + " " + std::to_string(static_cast<int64_t>(ms)) + " ms,";
+    }
     std::fprintf(stderr, "%s\n", summary.c_str());
     for (const auto& [ms, what] : result.slowest) {
         std::fprintf(stderr, "monkey slow event: %lld ms, %s\n", static_cast<long long>(ms), what.c_str());
