@@ -148,7 +148,7 @@ TEST_P(ExactPictureTest, FacesMatchARayCastPicture) {
 const ExactRow kExactRows[] = {
     {5, true},   {4, false},  {15, true},  {18, false}, {21, true},  {22, true},  {23, false},
     {24, true},  {26, true},  {36, true},  {90, true},  {92, false}, {110, true}, {113, true},
-    {115, true}, {128, false}, {132, true}, {135, true}, {142, false}, {501, true},
+    {115, true}, {128, false}, {132, true}, {135, true}, {142, false}, {146, true}, {501, true},
 };
 
 INSTANTIATE_TEST_SUITE_P(Figures, ExactPictureTest, ::testing::ValuesIn(kExactRows),
