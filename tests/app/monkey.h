@@ -37,6 +37,10 @@ struct MonkeyResult {
     std::vector<std::pair<double, std::string>> slowest;
     std::string finalSettings;              // the settings text at the end
     uint64_t eventDigest = 0;               // a digest of every event description
+    // Menus held by the window at the start and the end: a change of language
+    // makes them anew, and the old ones must go.
+    int64_t menusAtStart = 0;
+    int64_t menusAtEnd = 0;
 };
 
 MonkeyResult RunMonkey(const MonkeyRun& run);

@@ -37,6 +37,7 @@ TEST(Monkey, SeededEventsKeepEveryInvariant) {
     const MonkeyResult result = RunMonkey(MonkeyIn(dir, seed, events));
     EXPECT_EQ(result.failure, "");
     EXPECT_EQ(result.eventsRun, events);
+    EXPECT_EQ(result.menusAtEnd, result.menusAtStart);
     std::string summary = "monkey seed " + std::to_string(seed) + ", " + std::to_string(result.eventsRun) + " events:";
     for (const auto& [kind, n] : result.counts) {
         const auto ms = result.milliseconds.find(kind);
