@@ -404,12 +404,24 @@ TEST(FigureNumbers, JohnsonDihedralAnglesAreThoseOfTheirParts) {
         {328, {p4 + 45.0, 135.0, k4}},                                  // J29
         {329, {2.0 * c5, 2.0 * p5, q5, k5}},                            // J30
         {330, {p5 + c5, q5, k5}},                                       // J31
+        // The cupolarotundae: 331 is J32, the orthocupolarotunda, as the
+        // catalogue's name and Johnson's numbering say; its end pentagons line
+        // up, so the cupola's triangles meet the rotunda's pentagons and its
+        // squares the rotunda's triangles (Wikipedia, "Pentagonal
+        // orthocupolarotunda": 10 × 3.4.3.5). In J33 (332) the rotunda is
+        // turned by 36°: triangles meet triangles, squares pentagons.
+        {331, {p5 + g, c5 + r3, kIcosidodecahedral, q5, k5}},          // J32
+        {332, {p5 + r3, c5 + g, kIcosidodecahedral, q5, k5}},          // J33
         {333, {2.0 * g, kIcosidodecahedral, 2.0 * r3}},                 // J34 pentagonal orthobirotunda
         {334, of(bicupola3)},                                           // J35
         {335, of(bicupola3)},                                           // J36
         {336, {135.0, k4}},                                             // J37
         {337, of(cupola5)},                                             // J38
         {338, of(cupola5)},                                             // J39
+        // J40 and J41: the decagonal prism keeps cupola and rotunda apart, so
+        // both have the same angles, each cap's against the prism.
+        {339, {90.0 + p5, 90.0 + c5, 90.0 + g, 90.0 + r3, 144.0, kIcosidodecahedral, q5, k5}},
+        {340, {90.0 + p5, 90.0 + c5, 90.0 + g, 90.0 + r3, 144.0, kIcosidodecahedral, q5, k5}},
         {341, {kIcosidodecahedral, 144.0, 90.0 + g, 90.0 + r3}},        // J42
         {348, {60.0, 90.0, t4, 60.0 + p4, 90.0 + p4}},                  // J49 augmented triangular prism
         {349, {90.0, t4, 60.0 + p4, 90.0 + p4, 60.0 + 2.0 * p4}},       // J50
@@ -456,6 +468,8 @@ TEST(FigureNumbers, JohnsonVertexConfigurations) {
         {328, {{"3.4.4.4", 8}, {"3.4.3.4", 8}}},                     // J29 square gyrobicupola
         {329, {{"3.4.5.4", 10}, {"3.3.4.4", 10}}},                   // J30
         {330, {{"3.4.5.4", 10}, {"3.4.3.4", 10}}},                   // J31
+        {331, {{"3.4.3.5", 10}, {"3.5.3.5", 10}, {"3.4.5.4", 5}}},   // J32 pentagonal orthocupolarotunda
+        {332, {{"3.3.4.5", 10}, {"3.5.3.5", 10}, {"3.4.5.4", 5}}},   // J33 pentagonal gyrocupolarotunda
         {333, {{"3.5.3.5", 20}, {"3.3.5.5", 10}}},                   // J34 pentagonal orthobirotunda
         {334, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J35
         {335, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J36
