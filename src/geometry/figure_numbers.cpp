@@ -27,7 +27,7 @@ constexpr double kAngleTolerance = 1e-6;
 // One polygon of a face, with corners merged to distinct positions.
 struct Polygon {
     int32_t face = 0;
-    std::vector<int32_t> corners;
+    std::span<const int32_t> corners;  // in Topology::cornerList
     Vec3 normal;   // unit; follows the winding where the winding gives one
     Vec3 centre;   // mean of the corners
     double signedArea = 0.0;  // along `normal`, each region counted as often as the boundary winds round it
@@ -41,8 +41,12 @@ struct Side {
 };
 
 struct Topology {
+    Topology() = default;
+    Topology(const Topology&) = delete;  // the polygons point into cornerList
+    Topology(Topology&&) = default;
     std::vector<Vec3> points;
     std::vector<Polygon> polygons;
+    std::vector<int32_t> cornerList;  // the corners of all polygons, polygon by polygon
     std::vector<std::array<int32_t, 2>> edges;
     std::vector<Side> sideList;                            // the sides of all edges, edge by edge
     std::vector<std::pair<uint32_t, uint32_t>> edgeSides;  // per edge: first side in `sideList`, count
@@ -127,6 +131,8 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
     size_t polygons = 0;
     for (const Face& face : solid.faces) polygons += static_cast<size_t>(std::max(face.polygonCount, 0));
     t.polygons.reserve(polygons);
+    std::vector<std::pair<size_t, size_t>> starts;  // per polygon: first corner in the list, count
+    starts.reserve(polygons);
     for (int32_t f = 0; f < solid.faceCount(); ++f) {
         const Face& face = solid.faces[static_cast<size_t>(f)];
         // Only whole polygons that the corner array really holds are read.
@@ -140,17 +146,23 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         for (int32_t k = 0; k < count; ++k) {
             Polygon polygon;
             polygon.face = out.faces - 1;
+            const size_t first = t.cornerList.size();
             for (int32_t i = 0; i < face.polygonSize; ++i) {
                 const int32_t m = mergedOf(face.corners[static_cast<size_t>(k * face.polygonSize + i)]);
                 if (m < 0) continue;
-                if (!polygon.corners.empty() && polygon.corners.back() == m) continue;
-                polygon.corners.push_back(m);
+                if (t.cornerList.size() > first && t.cornerList.back() == m) continue;
+                t.cornerList.push_back(m);
             }
-            while (polygon.corners.size() > 1 && polygon.corners.front() == polygon.corners.back()) {
-                polygon.corners.pop_back();
+            while (t.cornerList.size() > first + 1 && t.cornerList[first] == t.cornerList.back()) {
+                t.cornerList.pop_back();
             }
+            starts.push_back({first, t.cornerList.size() - first});
             t.polygons.push_back(std::move(polygon));
         }
+    }
+    // The list is complete: the polygons may point into it now.
+    for (size_t i = 0; i < t.polygons.size(); ++i) {
+        t.polygons[i].corners = {t.cornerList.data() + starts[i].first, starts[i].second};
     }
     // The ends of the extra lines are vertices too (a figure may be lines only).
     for (const Segment& s : solid.segments) {
@@ -277,23 +289,37 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
         int32_t a, b;
         const FaceKind* kind;
     };
-    std::vector<std::vector<Link>> links(t.points.size());
+    // All links, vertex by vertex: those of vertex v from linkStart[v] on.
+    std::vector<uint32_t> linkStart(t.points.size() + 1, 0);
+    for (const Polygon& p : t.polygons) {
+        if (p.corners.size() < 3) continue;
+        for (const int32_t v : p.corners) ++linkStart[static_cast<size_t>(v) + 1];
+    }
+    for (size_t v = 0; v < t.points.size(); ++v) linkStart[v + 1] += linkStart[v];
+    std::vector<Link> allLinks(linkStart.back());
+    std::vector<uint32_t> fill(linkStart.begin(), linkStart.end() - 1);
     for (const Polygon& p : t.polygons) {
         const size_t n = p.corners.size();
         if (n < 3) continue;
         for (size_t i = 0; i < n; ++i) {
-            links[static_cast<size_t>(p.corners[i])].push_back(
-                {p.corners[(i + n - 1) % n], p.corners[(i + 1) % n], &p.kind});
+            allLinks[fill[static_cast<size_t>(p.corners[i])]++] = {p.corners[(i + n - 1) % n], p.corners[(i + 1) % n], &p.kind};
         }
     }
     std::map<std::string, int32_t> counts;
+    auto kindLess = [](const std::vector<FaceKind>& x, const std::vector<FaceKind>& y) {
+        auto key = [](const FaceKind& k) { return std::tuple(k.corners, k.winding, k.polygons, static_cast<int>(k.shape)); };
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
+                                            [&](const FaceKind& a, const FaceKind& b) { return key(a) < key(b); });
+    };
+    std::map<std::vector<FaceKind>, int32_t, decltype(kindLess)> walks(kindLess);
     bool manyFaces = false;
     // Per vertex: (neighbour, link) for both ends of every link, sorted, so the
     // links at one neighbour lie together.
     std::vector<std::pair<int32_t, uint32_t>> at;
     std::vector<bool> used;
     std::vector<const FaceKind*> order;
-    for (const auto& vertexLinks : links) {
+    for (size_t v = 0; v < t.points.size(); ++v) {
+        const std::span<const Link> vertexLinks(allLinks.data() + linkStart[v], linkStart[v + 1] - linkStart[v]);
         if (vertexLinks.empty()) continue;
         at.clear();
         for (size_t i = 0; i < vertexLinks.size(); ++i) {
@@ -330,7 +356,16 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
             ++out.verticesNotOneCycle;
             continue;
         }
-        ++counts[CanonicalCycle(order)];
+        // Cycles are written out once per distinct walk, not once per vertex.
+        std::vector<FaceKind> walk;
+        walk.reserve(order.size());
+        for (const FaceKind* kind : order) walk.push_back(*kind);
+        ++walks[walk];
+    }
+    for (const auto& [walk, count] : walks) {
+        std::vector<const FaceKind*> cycle;
+        for (const FaceKind& kind : walk) cycle.push_back(&kind);
+        counts[CanonicalCycle(cycle)] += count;
     }
     for (const auto& [text, count] : counts) out.vertexConfigurations.push_back({text, count});
     std::sort(out.vertexConfigurations.begin(), out.vertexConfigurations.end(),
@@ -626,10 +661,12 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     // Symmetry.
     SymmetryFigure figure;
     figure.points = t.points;
-    // The extra lines are drawn like edges, so they must map onto each other too.
-    figure.edges = t.edges;
-    figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
-    for (const Polygon& p : t.polygons) figure.faces.push_back(p.corners);
+    if (t.points.size() <= static_cast<size_t>(std::max(maxSymmetryVertices, 0))) {  // else no search
+        // The extra lines are drawn like edges, so they must map onto each other too.
+        figure.edges = t.edges;
+        figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
+        for (const Polygon& p : t.polygons) figure.faces.emplace_back(p.corners.begin(), p.corners.end());
+    }
     const SymmetryResult symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices);
     switch (symmetry.outcome) {
         case SymmetryOutcome::Found:
