@@ -1064,6 +1064,21 @@ TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
     EXPECT_EQ(withDiagonal.symmetry->name, "D2h");
     EXPECT_EQ(withDiagonal.symmetry->order, 8);
 
+    // Two corners closer than the symmetry search's tolerance (ten times the
+    // merging one) but not merged: the search takes them as one point, and the
+    // cube keeps its group instead of losing it.
+    Solid cube;
+    InitSolid(cube);
+    ASSERT_NE(BuildFigure(cube, 5), 0);
+    const double nudge = 5.0 * 1e-7 * Length(cube.vertices[0]);
+    const int32_t moved = cube.faces[0].corners[0];
+    cube.vertices.push_back(cube.vertices[static_cast<size_t>(moved)] + Vec3{nudge, 0, 0});
+    cube.faces[0].corners[0] = static_cast<int32_t>(cube.vertices.size() - 1);
+    const FigureNumbers nudged = ComputeFigureNumbers(cube);
+    EXPECT_EQ(nudged.vertices, 9);
+    ASSERT_TRUE(nudged.symmetry.has_value());
+    EXPECT_EQ(nudged.symmetry->name, "Oh");
+
     const FigureNumbers empty = ComputeFigureNumbers(Solid{});
     EXPECT_EQ(empty.vertices, 0);
     EXPECT_FALSE(empty.symmetry.has_value());
