@@ -29,9 +29,9 @@ add_library(gyro_core STATIC ${WEB_CORE_SOURCES})
 target_compile_options(gyro_core PRIVATE -msimd128)
 # Conversions of floating point to whole numbers as one instruction each
 # (saturating; in range the same value as the checked conversion, which costs
-# branches on every pixel coordinate), and memset/memcpy as bulk memory
-# operations; both in every browser since 2021.
-target_compile_options(gyro_core PRIVATE -mnontrapping-fptoint -mbulk-memory)
+# branches on every pixel coordinate), in every browser since 2021. (Bulk
+# memory would need atomics for the thread-local storage with this linker.)
+target_compile_options(gyro_core PRIVATE -mnontrapping-fptoint)
 target_include_directories(gyro_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 
 set(GYRO_SITE_DIR ${CMAKE_BINARY_DIR}/site)
