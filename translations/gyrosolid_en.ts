@@ -1109,6 +1109,61 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>図形</source>
+        <translation>Figure</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>言語 / Language</source>
+        <translation>Language / 言語</translation>
+    </message>
+    <message>
+        <source>設定の読み込み...</source>
+        <translation>Load settings...</translation>
+    </message>
+    <message>
+        <source>設定の保存...</source>
+        <translation>Save settings...</translation>
+    </message>
+    <message>
+        <source>PNG で保存</source>
+        <translation>Save as PNG</translation>
+    </message>
+    <message>
+        <source>BMP で保存</source>
+        <translation>Save as BMP</translation>
+    </message>
+    <message>
+        <source>この図のリンクをコピー</source>
+        <translation>Copy a link to this picture</translation>
+    </message>
+    <message>
+        <source>リンクをコピーしました。</source>
+        <translation>The link was copied.</translation>
+    </message>
+    <message>
+        <source>見つかりません</source>
+        <translation>Nothing found</translation>
+    </message>
+    <message>
+        <source>読み込み中...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>このブラウザでは動きません（WebAssembly）。</source>
+        <translation>This browser cannot run the page (WebAssembly).</translation>
+    </message>
+</context>
+<context>
     <name>gyro::AnimationDialog</name>
     <message>
         <source>アニメーションを保存</source>

@@ -5,49 +5,52 @@
 (function () {
   'use strict';
 
-  // Japanese first, as on the desktop; English by the browser's language or the switch.
+  // Japanese first, as on the desktop; English by the browser's language or the
+  // switch. A text is marked with its context and Japanese as in the desktop's
+  // code, so that scripts/update-translations finds it.
+  function QT_TRANSLATE_NOOP(context, text) { return [context, text]; }
   const TEXT = {
-    figure: ['図形', 'Figure'],
-    find: ['図形を探す...', 'Find a figure...'],
-    view: ['表示', 'View'],
-    file: ['ファイル', 'File'],
-    language: ['言語 / Language', 'Language / 言語'],
-    autoRotation: ['自動回転', 'Automatic rotation'],
-    movingLight: ['光源移動', 'Moving light'],
-    shading: ['陰影ON', 'Shading'],
-    gloss: ['光沢ON', 'Gloss'],
-    perspective: ['遠近ON', 'Perspective'],
-    inside: ['内側表示', 'Inside'],
-    exactDepth: ['正確な前後関係', 'Exact depth'],
-    visibleLines: ['線（陽線）', 'Visible lines'],
-    hiddenLines: ['陰線', 'Hidden lines'],
-    bold: ['太線', 'Bold'],
-    thin: ['細線', 'Thin'],
-    none: ['線無し', 'None'],
-    asVisible: ['陽線と同じ', 'As visible lines'],
-    background: ['背景', 'Background'],
-    black: ['黒背景', 'Black'],
-    white: ['白背景', 'White'],
-    loadSettings: ['設定の読み込み...', 'Load settings...'],
-    saveSettings: ['設定の保存...', 'Save settings...'],
-    savePng: ['PNG で保存', 'Save as PNG'],
-    saveBmp: ['BMP で保存', 'Save as BMP'],
-    copyLink: ['この図のリンクをコピー', 'Copy a link to this picture'],
-    linkCopied: ['リンクをコピーしました。', 'The link was copied.'],
-    noSettings: ['設定が見つかりません。', 'No settings found.'],
-    noMatch: ['見つかりません', 'Nothing found'],
-    loading: ['読み込み中...', 'Loading...'],
-    failed: ['このブラウザでは動きません（WebAssembly）。', 'This browser cannot run the page (WebAssembly).'],
-    refusal1: ['図形なし：R/E/Y/T か 設定...', 'No figure: R/E/Y/T or Settings...'],
-    refusal2: ['図形なし：角錐・角柱→設定...', 'No figure: Pyramids and prisms > Settings...'],
-    refusal3: ['図形なし：球状系→設定...', 'No figure: Spherical figures > Settings...'],
-    refusal4: ['この値では図形ができません', 'These values make no figure'],
+    figure: QT_TRANSLATE_NOOP('WebPage', '図形'),
+    find: QT_TRANSLATE_NOOP('gyro::MainWindow', '図形を探す...'),
+    view: QT_TRANSLATE_NOOP('WebPage', '表示'),
+    file: QT_TRANSLATE_NOOP('WebPage', 'ファイル'),
+    language: QT_TRANSLATE_NOOP('WebPage', '言語 / Language'),
+    autoRotation: QT_TRANSLATE_NOOP('AutoRotationDialog', '自動回転'),
+    movingLight: QT_TRANSLATE_NOOP('LightDialog', '光源移動'),
+    shading: QT_TRANSLATE_NOOP('gyro::MainWindow', '陰影ON'),
+    gloss: QT_TRANSLATE_NOOP('gyro::MainWindow', '光沢ON'),
+    perspective: QT_TRANSLATE_NOOP('gyro::MainWindow', '遠近ON'),
+    inside: QT_TRANSLATE_NOOP('gyro::MainWindow', '内側表示'),
+    exactDepth: QT_TRANSLATE_NOOP('gyro::MainWindow', '正確な前後関係'),
+    visibleLines: QT_TRANSLATE_NOOP('gyro::MainWindow', '線（陽線）'),
+    hiddenLines: QT_TRANSLATE_NOOP('gyro::MainWindow', '陰線'),
+    bold: QT_TRANSLATE_NOOP('gyro::MainWindow', '太線'),
+    thin: QT_TRANSLATE_NOOP('gyro::MainWindow', '細線'),
+    none: QT_TRANSLATE_NOOP('gyro::MainWindow', '線無し'),
+    asVisible: QT_TRANSLATE_NOOP('gyro::MainWindow', '陽線と同じ'),
+    background: QT_TRANSLATE_NOOP('gyro::MainWindow', '背景'),
+    black: QT_TRANSLATE_NOOP('gyro::MainWindow', '黒背景'),
+    white: QT_TRANSLATE_NOOP('gyro::MainWindow', '白背景'),
+    loadSettings: QT_TRANSLATE_NOOP('WebPage', '設定の読み込み...'),
+    saveSettings: QT_TRANSLATE_NOOP('WebPage', '設定の保存...'),
+    savePng: QT_TRANSLATE_NOOP('WebPage', 'PNG で保存'),
+    saveBmp: QT_TRANSLATE_NOOP('WebPage', 'BMP で保存'),
+    copyLink: QT_TRANSLATE_NOOP('WebPage', 'この図のリンクをコピー'),
+    linkCopied: QT_TRANSLATE_NOOP('WebPage', 'リンクをコピーしました。'),
+    noSettings: QT_TRANSLATE_NOOP('Messages', '設定が見つかりません。'),
+    noMatch: QT_TRANSLATE_NOOP('WebPage', '見つかりません'),
+    loading: QT_TRANSLATE_NOOP('WebPage', '読み込み中...'),
+    failed: QT_TRANSLATE_NOOP('WebPage', 'このブラウザでは動きません（WebAssembly）。'),
+    refusal1: QT_TRANSLATE_NOOP('gyro::MainWindow', '図形なし：R/E/Y/T か 設定...'),
+    refusal2: QT_TRANSLATE_NOOP('gyro::MainWindow', '図形なし：角錐・角柱→設定...'),
+    refusal3: QT_TRANSLATE_NOOP('gyro::MainWindow', '図形なし：球状系→設定...'),
+    refusal4: QT_TRANSLATE_NOOP('gyro::MainWindow', 'この値では図形ができません'),
   };
   const FACE_MODES = [
-    ['透明', 'Transparent'], ['不透明', 'Opaque'], ['灰色／白陰影', 'Grey / white shading'],
-    ['8色', '8 colours'], ['27色', '27 colours'], ['12彩色', '12 hues'], ['角数配色', 'By corners'],
-    ['方向配色（底面特異）', 'By direction (base apart)'], ['方向配色（底面連続）', 'By direction (continuous)'],
-    ['固有配色', 'Intrinsic colours'], ['フラクタル用', 'For fractals'],
+    QT_TRANSLATE_NOOP('gyro::MainWindow', '透明'), QT_TRANSLATE_NOOP('gyro::MainWindow', '不透明'), QT_TRANSLATE_NOOP('gyro::MainWindow', '灰色／白陰影'),
+    QT_TRANSLATE_NOOP('gyro::MainWindow', '8色'), QT_TRANSLATE_NOOP('gyro::MainWindow', '27色'), QT_TRANSLATE_NOOP('gyro::MainWindow', '12彩色'), QT_TRANSLATE_NOOP('gyro::MainWindow', '角数配色'),
+    QT_TRANSLATE_NOOP('gyro::MainWindow', '方向配色（底面特異）'), QT_TRANSLATE_NOOP('gyro::MainWindow', '方向配色（底面連続）'),
+    QT_TRANSLATE_NOOP('gyro::MainWindow', '固有配色'), QT_TRANSLATE_NOOP('gyro::MainWindow', 'フラクタル用'),
   ];
 
   const testMode = new URLSearchParams(location.search).has('test');
@@ -56,7 +59,11 @@
     const kept = localStorage.getItem('gyrosolid.language');
     if (kept === 'ja' || kept === 'en') lang = kept === 'ja' ? 0 : 1;
   } catch (e) { /* storage may be off */ }
-  const t = (key) => TEXT[key][lang];
+  // The English of the texts above comes from translations/gyrosolid_en.ts
+  // (GYRO_EN, written into this file by the build, web/english_texts.mjs).
+  const EN = globalThis.GYRO_EN || {};
+  const say = ([context, ja]) => (lang === 0 ? ja : (EN[context] && EN[context][ja]) || ja);
+  const t = (key) => say(TEXT[key]);
 
   const $ = (id) => document.getElementById(id);
   const canvas = $('picture');
@@ -118,6 +125,15 @@
     dirty = true;
   }
 
+  // The core's pixels (R, G, B, 0 from `ptr`) into `image`, opaque: one pass
+  // of whole pixels (WebAssembly and the canvas are little-endian alike).
+  function copyOpaque(ptr, image) {
+    const n = image.width * image.height;
+    const src = new Uint32Array(core.HEAPU8.buffer, ptr, n);
+    const dst = new Uint32Array(image.data.buffer, image.data.byteOffset, n);
+    for (let i = 0; i < n; ++i) dst[i] = src[i] | 0xff000000;
+  }
+
   function draw() {
     if (!api.render(scale)) return;
     const w = api.pictureWidth(), h = api.pictureHeight();
@@ -128,11 +144,7 @@
       canvas.height = h;
     }
     if (!image || image.width !== w || image.height !== h) image = context.createImageData(w, h);
-    // The core's pixels are R, G, B, 0: the canvas takes them opaque.
-    const src = core.HEAPU8.subarray(ptr, ptr + w * h * 4);
-    const dst = image.data;
-    dst.set(src);
-    for (let i = 3; i < dst.length; i += 4) dst[i] = 255;
+    copyOpaque(ptr, image);
     context.putImageData(image, 0, 0);
     showStatus();
   }
@@ -228,7 +240,16 @@
       api.mouse(x, y, left ? 1 : 0, right ? 1 : 0);
       if (left || right) dirty = true;
     });
-    const end = (e) => { touches.delete(e.pointerId); pinch = touches.size >= 2 ? pinchLength() : 0; };
+    const end = (e) => {
+      touches.delete(e.pointerId);
+      pinch = touches.size >= 2 ? pinchLength() : 0;
+      // The finger left on the picture drags on from where it is, not from
+      // where the drag stood before the pinch.
+      if (touches.size === 1) {
+        const [x, y] = [...touches.values()][0];
+        api.mouse(x, y, 0, 0);
+      }
+    };
     canvas.addEventListener('pointerup', end);
     canvas.addEventListener('pointercancel', end);
     canvas.addEventListener('wheel', (e) => {
@@ -260,9 +281,8 @@
 
   // A menu label as shown: in English from the desktop's translations, without
   // the "&" mnemonic ("(&4)" whole, as Qt leaves out a bracketed one).
-  const MENU_EN = globalThis.GYRO_MENU_EN || {};
   function menuLabel(item) {
-    const raw = lang === 1 ? (MENU_EN[item.label] || item.en || item.label) : item.label;
+    const raw = lang === 1 ? ((EN.FigureMenu && EN.FigureMenu[item.label]) || item.en || item.label) : item.label;
     return raw.replace(/\s*\(&[^)]\)$/, '').replace(/&(.)/g, '$1');
   }
 
@@ -320,7 +340,7 @@
 
   function viewMenu() {
     const mode = api.get('facecolmode');
-    const nodes = FACE_MODES.map((m, i) => choice(m[lang], 'facecolmode:' + i, mode === i));
+    const nodes = FACE_MODES.map((m, i) => choice(say(m), 'facecolmode:' + i, mode === i));
     nodes.push(document.createElement('hr'));
     const lightmode = api.get('lightmode');
     const light = (label, bit) => {
@@ -350,21 +370,21 @@
   }
 
   function fileMenu() {
-    const item = (label, run) => {
+    const item = (key, run) => {
       const b = document.createElement('button');
-      b.textContent = label;
+      b.textContent = t(key);
+      b.dataset.command = key;
       b.onclick = () => { closeMenus(); run(); };
       return b;
     };
     return submenu(t('file'), [
-      item(t('loadSettings'), () => $('settings-file').click()),
-      item(t('saveSettings'), () => download(new Blob([api.saveSettings()], { type: 'text/plain' }),
-                                             'gyrosolid.txt')),
+      item('loadSettings', () => $('settings-file').click()),
+      item('saveSettings', () => download(new Blob([api.saveSettings()], { type: 'text/plain' }), 'gyrosolid.txt')),
       document.createElement('hr'),
-      item(t('savePng'), savePng),
-      item(t('saveBmp'), saveBmp),
+      item('savePng', savePng),
+      item('saveBmp', saveBmp),
       document.createElement('hr'),
-      item(t('copyLink'), copyLink),
+      item('copyLink', copyLink),
     ]);
   }
 
@@ -454,8 +474,7 @@
     out.height = h;
     const c = out.getContext('2d');
     const data = c.createImageData(w, h);
-    data.data.set(core.HEAPU8.subarray(ptr, ptr + w * h * 4));
-    for (let i = 3; i < data.data.length; i += 4) data.data[i] = 255;
+    copyOpaque(ptr, data);
     c.putImageData(data, 0, 0);
     out.toBlob((blob) => blob && download(blob, 'gyrosolid.png'), 'image/png');
   }
@@ -470,18 +489,19 @@
 
   function setUpSettingsFile() {
     const input = $('settings-file');
-    input.addEventListener('change', async () => {
+    input.addEventListener('change', () => {
       const file = input.files[0];
       input.value = '';
       if (!file) return;
-      const text = await file.text();
-      if (!api.loadSettings(text)) {
-        message(t('noSettings'));
-        return;
-      }
-      fitCanvas();
-      afterFigureChange();
-      rebuildMenus();
+      file.text().then((text) => {
+        if (!api.loadSettings(text)) {
+          message(t('noSettings'));
+          return;
+        }
+        fitCanvas();
+        afterFigureChange();
+        rebuildMenus();
+      });
     });
   }
 
