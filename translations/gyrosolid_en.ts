@@ -1561,5 +1561,13 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>WebP アニメーション (*.webp)</source>
         <translation>WebP animation (*.webp)</translation>
     </message>
+    <message>
+        <source>拡大率</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>図形ファイルの拡大率 (1 で画面と同じ大きさ、SVG はピクセル、PDF はポイント):</source>
+        <translation>Scale of the drawing (1 is the size on screen; pixels in SVG, points in PDF):</translation>
+    </message>
 </context>
 </TS>

@@ -40,7 +40,14 @@ void ExportImageCommand(AppState& state, FileNames& names, const FileUi& ui) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
     // Any other name is a BMP, as it always was.
-    const Status written = WritePictureFile(state, PictureFormatForPath(path).value_or(PictureFormat::Bmp), path);
+    const PictureFormat format = PictureFormatForPath(path).value_or(PictureFormat::Bmp);
+    double scale = 1.0;
+    if ((format == PictureFormat::Svg || format == PictureFormat::Pdf) && ui.askScale) {
+        scale = names.vectorscale;
+        if (!ui.askScale(scale)) return;
+        names.vectorscale = scale;
+    }
+    const Status written = WritePictureFile(state, format, path, scale);
     if (!written.ok()) ui.inform(written.message, kErrorCaption);
 }
 

@@ -46,6 +46,9 @@ struct FileUi {
     // A progress display for `total` frames while an animation is written; the
     // callback it returns answers false once the user has cancelled.
     std::function<AnimationProgress(int32_t total)> showProgress;
+    // Asks for the scale of an SVG or PDF, starting from `scale`; true with the
+    // chosen scale when confirmed. Unset: scale 1.
+    std::function<bool(double& scale)> askScale;
 };
 
 // The last names used, so that the next chooser starts from them.
@@ -54,6 +57,7 @@ struct FileNames {
     std::string settingsfilename;  // shared by saving and loading
     std::string printfilename;
     std::string animationfilename;
+    double vectorscale = 1.0;  // the scale of the last SVG or PDF
 };
 
 // The text of the question before an existing picture file is replaced.
@@ -69,8 +73,9 @@ void SaveSettingsCommand(const AppState& state, FileNames& names, const FileUi& 
 bool LoadSettingsCommand(AppState& state, FileNames& names, const FileUi& ui);
 
 // "画像の出力": the picture as the last frame left it, as a 24-bit BMP file, or by
-// the name's ending as a PNG, or drawn as shapes into an SVG or a PDF. Does
-// nothing without a picture.
+// the name's ending as a PNG, or drawn as shapes into an SVG or a PDF at a
+// scale the user chooses (for print; 1 is the picture's own size). Does nothing
+// without a picture.
 void ExportImageCommand(AppState& state, FileNames& names, const FileUi& ui);
 
 // The animation dialog's start values for this window: the last request, sized

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,7 @@
 #include "shell/frame_step.h"
 #include "dialogs/animation_dialog.h"
 #include "dialogs/family_dialogs.h"
+#include "io/vector_file.h"
 #include "dialogs/finder_dialog.h"
 #include "dialogs/ui_text.h"
 #include "app/translations.h"
@@ -127,6 +129,7 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     fileUi_.computeOuter = [this](const Solid& solid, int level) { return computeOuterWithProgress(solid, level); };
     setAnimationDialog({});
     setProgressDisplay({});
+    setScaleBox({});
     setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
@@ -519,6 +522,25 @@ void MainWindow::setAnimationDialog(decltype(FileUi::editAnimation) dialog) {
 void MainWindow::setProgressDisplay(decltype(FileUi::showProgress) display) {
     if (!display) display = [this](int32_t total) { return progressDialog(total); };
     fileUi_.showProgress = std::move(display);
+}
+
+void MainWindow::setScaleBox(decltype(FileUi::askScale) box) {
+    if (!box) box = [this](double& scale) { return scaleBox(scale); };
+    fileUi_.askScale = std::move(box);
+}
+
+bool MainWindow::scaleBox(double& scale) {
+    LoopPause pause(*this);
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(tr("拡大率"));
+    dialog.setLabelText(tr("図形ファイルの拡大率 (1 で画面と同じ大きさ、SVG はピクセル、PDF はポイント):"));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setDoubleRange(kVectorScaleMin, kVectorScaleMax);
+    dialog.setDoubleDecimals(2);
+    dialog.setDoubleValue(std::clamp(scale, kVectorScaleMin, kVectorScaleMax));
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    scale = std::clamp(dialog.doubleValue(), kVectorScaleMin, kVectorScaleMax);
+    return true;
 }
 
 AnimationProgress MainWindow::progressDialog(int32_t total) {

@@ -94,6 +94,7 @@ public:
     // Replace the animation dialog and the progress display likewise.
     void setAnimationDialog(decltype(FileUi::editAnimation) dialog);
     void setProgressDisplay(decltype(FileUi::showProgress) display);
+    void setScaleBox(decltype(FileUi::askScale) box);
     const FileNames& fileNames() const { return fileNames_; }
 
 private:
@@ -135,6 +136,7 @@ private:
     OuterResult computeOuterWithProgress(const Solid& solid, int fractalLevel);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
+    bool scaleBox(double& scale);
     AnimationProgress progressDialog(int32_t total);
     void loadSettings();
     void copyImage();

@@ -45,7 +45,7 @@ std::vector<uint8_t> EncodePng(const BackBuffer& buffer) {
     return bytes;
 }
 
-Status WritePictureFile(AppState& state, PictureFormat format, const std::string& path) {
+Status WritePictureFile(AppState& state, PictureFormat format, const std::string& path, double scale) {
     const BackBuffer& buffer = state.display.backBuffer;
     switch (format) {
         case PictureFormat::Bmp: return WriteBmpFile(path, buffer);
@@ -64,7 +64,7 @@ Status WritePictureFile(AppState& state, PictureFormat format, const std::string
                 DrawPictureShapes(state.solid, view, state.display, state.display.exactdepth != 0);
             std::vector<uint8_t> bytes;
             const Status encoded = EncodeVectorPicture(
-                picture, format == PictureFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, 1.0, bytes);
+                picture, format == PictureFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, scale, bytes);
             if (!encoded.ok()) return encoded;
             return WriteExportBytes(path, bytes);
         }

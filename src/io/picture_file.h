@@ -23,7 +23,7 @@ std::vector<uint8_t> EncodePng(const BackBuffer& buffer);
 // and an existing one untouched). BMP and PNG take the back buffer as the last
 // frame left it; SVG and PDF draw the same frame again as shapes from the state
 // (exactly when `exactdepth` is set, else in the stored order)
-// (at scale 1: one pixel a unit). Failures carry the export messages of bmp_file.h.
-Status WritePictureFile(AppState& state, PictureFormat format, const std::string& path);
+// (at `scale` 1: one pixel a unit). Failures carry the export messages of bmp_file.h.
+Status WritePictureFile(AppState& state, PictureFormat format, const std::string& path, double scale = 1.0);
 
 }  // namespace gyro

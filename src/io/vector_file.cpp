@@ -48,8 +48,19 @@ void DrawItems(cairo_t* cr, const VectorPicture& picture) {
         } else if (item.points.size() >= 2) {
             cairo_set_line_width(cr, item.width);
             cairo_set_line_cap(cr, item.roundEnds ? CAIRO_LINE_CAP_ROUND : CAIRO_LINE_CAP_BUTT);
-            cairo_move_to(cr, item.points[0].x, item.points[0].y);
-            cairo_line_to(cr, item.points[1].x, item.points[1].y);
+            // One line, or with counts a polyline of each count's points.
+            const std::vector<int32_t> one = {2};
+            size_t at = 0;
+            for (const int32_t n : item.counts.empty() ? one : item.counts) {
+                for (int32_t j = 0; j < n && at < item.points.size(); ++j, ++at) {
+                    const VectorPoint p = item.points[at];
+                    if (j == 0) {
+                        cairo_move_to(cr, p.x, p.y);
+                    } else {
+                        cairo_line_to(cr, p.x, p.y);
+                    }
+                }
+            }
             cairo_stroke(cr);
         }
     }

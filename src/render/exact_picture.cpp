@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cmath>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 #include "render/colouring.h"
@@ -22,16 +23,7 @@ struct Piece {
     double offset = 0.0;  // normal . p for points p of the plane
     Colour colour = 0;
     bool filled = false;
-    int32_t group = 0;  // one face of one copy: its pieces may share a path
-    int32_t sequence = 0;  // place in the stored order: of pieces in one plane, the later shows
-};
-
-struct BspNode {
-    Vec3 normal;
-    double offset = 0.0;
-    std::vector<Piece> here;  // in the node's plane
-    std::unique_ptr<BspNode> front;
-    std::unique_ptr<BspNode> back;
+    int32_t group = 0;  // one face of one copy, numbered in the stored order
 };
 
 // Cuts `p` by the plane into its parts in front (positive side) and behind.
@@ -57,87 +49,139 @@ void SplitPiece(const Piece& p, Vec3 n, double d, double eps, Piece& front, Piec
     if (back.points.size() < 3) back.points.clear();
 }
 
-// How many of `pieces` the plane of `splitter` would cut.
-size_t CutsBy(const Piece& splitter, const std::vector<Piece>& pieces, double eps) {
-    size_t cuts = 0;
-    for (const Piece& p : pieces) {
-        bool below = false;
-        bool above = false;
-        for (const Vec3& q : p.points) {
-            const double s = Dot(splitter.normal, q) - splitter.offset;
-            below = below || s < -eps;
-            above = above || s > eps;
-        }
-        cuts += below && above ? 1 : 0;
-    }
-    return cuts;
-}
+// A box in the picture.
+struct Box {
+    double left = 0, right = -1, top = 0, bottom = -1;
 
-std::unique_ptr<BspNode> BuildBsp(std::vector<Piece> pieces, double eps, int depth) {
-    if (pieces.empty()) return nullptr;
-    auto node = std::make_unique<BspNode>();
-    // Of a few pieces spread over the list, the plane that cuts the fewest: every
-    // cut makes more pieces to sort below.
-    size_t best = 0;
-    if (pieces.size() > 2) {
-        size_t fewest = SIZE_MAX;
-        const size_t tries = std::min<size_t>(pieces.size(), 7);
-        for (size_t k = 0; k < tries && fewest > 0; ++k) {
-            const size_t i = k * pieces.size() / tries;
-            const size_t cuts = CutsBy(pieces[i], pieces, eps);
-            if (cuts < fewest) {
-                fewest = cuts;
-                best = i;
+    bool Empty() const { return !(right >= left && bottom >= top); }
+    void Add(VectorPoint q) {
+        if (!(std::isfinite(q.x) && std::isfinite(q.y))) return;
+        if (Empty()) {
+            left = right = q.x;
+            top = bottom = q.y;
+            return;
+        }
+        left = std::min(left, q.x);
+        right = std::max(right, q.x);
+        top = std::min(top, q.y);
+        bottom = std::max(bottom, q.y);
+    }
+    void Add(const std::vector<VectorPoint>& points) {
+        for (const VectorPoint& q : points) Add(q);
+    }
+    void Add(const Box& b) {
+        if (b.Empty()) return;
+        Add(VectorPoint{b.left, b.top});
+        Add(VectorPoint{b.right, b.bottom});
+    }
+    bool Meets(const Box& b) const {
+        return !Empty() && !b.Empty() && left < b.right && b.left < right && top < b.bottom && b.top < bottom;
+    }
+};
+
+// The cells of a grid over `area` that a box covers.
+struct BoxGrid {
+    static constexpr int kCells = 32;
+    Box area;
+    double cellW = 1;
+    double cellH = 1;
+
+    explicit BoxGrid(const Box& a)
+        : area(a), cellW(std::max((a.right - a.left) / kCells, 1e-9)), cellH(std::max((a.bottom - a.top) / kCells, 1e-9)) {}
+
+    template <typename Callback>
+    void Visit(const Box& b, const Callback& visit) const {
+        if (b.Empty()) return;
+        const auto cell = [](double v, double size) { return std::clamp(static_cast<int>(v / size), 0, kCells - 1); };
+        const int x0 = cell(b.left - area.left, cellW);
+        const int x1 = cell(b.right - area.left, cellW);
+        const int y0 = cell(b.top - area.top, cellH);
+        const int y1 = cell(b.bottom - area.top, cellH);
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) visit(static_cast<size_t>(y * kCells + x));
+        }
+    }
+};
+
+// A convex polygon of the picture wound with positive area, with its box.
+struct Convex {
+    std::vector<VectorPoint> points;
+    Box box;
+
+    static constexpr double kLeast = 1e-7;  // square pixels: less is a sliver, left out
+
+    static double Area(const std::vector<VectorPoint>& poly) {
+        double area = 0;
+        for (size_t i = 0; i < poly.size(); ++i) {
+            const VectorPoint u = poly[i];
+            const VectorPoint v = poly[(i + 1) % poly.size()];
+            area += u.x * v.y - v.x * u.y;
+        }
+        return area / 2;
+    }
+    // Empty where the polygon has no area or a point is not finite.
+    static Convex Of(std::vector<VectorPoint> poly) {
+        Convex c;
+        for (const VectorPoint& q : poly) {
+            if (!(std::isfinite(q.x) && std::isfinite(q.y))) return c;
+        }
+        const double area = Area(poly);
+        if (!(std::fabs(area) > kLeast)) return c;
+        if (area < 0) std::reverse(poly.begin(), poly.end());
+        c.points = std::move(poly);
+        c.box.Add(c.points);
+        return c;
+    }
+    // Adds to `out` this polygon less the convex `c`, as convex polygons: the
+    // parts outside each of c's edges in turn.
+    void Subtract(const Convex& c, std::vector<Convex>& out) {
+        if (!box.Meets(c.box)) {
+            out.push_back(std::move(*this));
+            return;
+        }
+        std::vector<VectorPoint> rest = std::move(points);
+        std::vector<VectorPoint> inside;
+        std::vector<VectorPoint> outside;
+        const size_t n = c.points.size();
+        for (size_t e = 0; e < n && !rest.empty(); ++e) {
+            const VectorPoint a = c.points[e];
+            const VectorPoint b = c.points[(e + 1) % n];
+            const auto side = [&](VectorPoint q) { return (b.x - a.x) * (q.y - a.y) - (b.y - a.y) * (q.x - a.x); };
+            inside.clear();
+            outside.clear();
+            for (size_t i = 0; i < rest.size(); ++i) {
+                const VectorPoint p = rest[i];
+                const VectorPoint q = rest[(i + 1) % rest.size()];
+                const double sp = side(p);
+                const double sq = side(q);
+                if (sp >= 0) inside.push_back(p);
+                if (sp <= 0) outside.push_back(p);
+                if ((sp > 0 && sq < 0) || (sp < 0 && sq > 0)) {
+                    const double t = sp / (sp - sq);
+                    const VectorPoint cut{p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t};
+                    inside.push_back(cut);
+                    outside.push_back(cut);
+                }
             }
+            if (outside.size() >= 3 && Area(outside) > kLeast) {
+                Convex part;
+                part.points = outside;
+                part.box.Add(part.points);
+                out.push_back(std::move(part));
+            }
+            rest.swap(inside);
+            if (rest.size() < 3 || Area(rest) <= kLeast) rest.clear();
         }
+        // What is left lies inside c: covered.
     }
-    std::swap(pieces[0], pieces[best]);
-    node->normal = pieces.front().normal;
-    node->offset = pieces.front().offset;
-    std::vector<Piece> front;
-    std::vector<Piece> back;
-    for (Piece& p : pieces) {
-        double low = 0.0;
-        double high = 0.0;
-        for (const Vec3& q : p.points) {
-            const double s = Dot(node->normal, q) - node->offset;
-            low = std::min(low, s);
-            high = std::max(high, s);
-        }
-        // A deep tree of nearly equal planes stops cutting: what is left is drawn in order.
-        if ((high <= eps && low >= -eps) || depth > 2000) {
-            node->here.push_back(std::move(p));
-        } else if (low >= -eps) {
-            front.push_back(std::move(p));
-        } else if (high <= eps) {
-            back.push_back(std::move(p));
-        } else {
-            Piece f;
-            Piece b;
-            SplitPiece(p, node->normal, node->offset, eps, f, b);
-            if (!f.points.empty()) front.push_back(std::move(f));
-            if (!b.points.empty()) back.push_back(std::move(b));
-        }
-    }
-    // The splitter was taken out of turn; pieces in one plane keep the stored order.
-    std::sort(node->here.begin(), node->here.end(),
-              [](const Piece& a, const Piece& b) { return a.sequence < b.sequence; });
-    node->front = BuildBsp(std::move(front), eps, depth + 1);
-    node->back = BuildBsp(std::move(back), eps, depth + 1);
-    return node;
-}
+};
 
-// Back to front as seen from the eye.
-template <typename Visit>
-void WalkBackToFront(const BspNode* node, const Vec3& eye, bool orthographic, Visit& visit) {
-    if (node == nullptr) return;
-    const double side = orthographic ? node->normal.z : Dot(node->normal, eye) - node->offset;
-    const BspNode* nearSide = side >= 0 ? node->front.get() : node->back.get();
-    const BspNode* farSide = side >= 0 ? node->back.get() : node->front.get();
-    WalkBackToFront(farSide, eye, orthographic, visit);
-    for (const Piece& p : node->here) visit(p);
-    WalkBackToFront(nearSide, eye, orthographic, visit);
-}
+// The pieces of one face of one copy: pieces_[first, end).
+struct FaceRun {
+    size_t first = 0;
+    size_t end = 0;
+    Box box;
+};
 
 // Keeps the part of a polygon with z <= limit (in front of the eye).
 std::vector<Vec3> ClipToEyePlane(const std::vector<Vec3>& in, double limit) {
@@ -224,13 +268,20 @@ bool OverPolygon(VectorPoint a, VectorPoint b, const std::vector<VectorPoint>& p
     return true;
 }
 
-void AddStroke(VectorPicture& picture, VectorPoint a, VectorPoint b, const Pen& pen) {
+// The segments drawn in one pen, as one stroke of many parts.
+void AddStrokes(VectorPicture& picture, const std::vector<std::pair<VectorPoint, VectorPoint>>& segments,
+                const Pen& pen) {
+    if (segments.empty()) return;
     VectorItem item;
     item.shape = VectorShape::Stroke;
     item.colour = pen.colour;
     item.width = pen.width > 1 ? 3.0 : 1.0;
     item.roundEnds = pen.width > 1;
-    item.points = {a, b};
+    for (const auto& [a, b] : segments) {
+        item.points.push_back(a);
+        item.points.push_back(b);
+        item.counts.push_back(2);
+    }
     picture.items.push_back(std::move(item));
 }
 
@@ -284,6 +335,7 @@ private:
             return true;
         };
         const int32_t faceCount = solid_.faceCount();
+        outlined_.clear();
         for (int32_t f = 0; f < faceCount; ++f) AddFace(solid_.faces[static_cast<size_t>(f)], f, corner);
         for (const Segment& s : solid_.segments) {
             Vec3 a;
@@ -302,10 +354,15 @@ private:
             if (!corner(face.corners[static_cast<size_t>(i)], p)) return;
             all.push_back(p);
         }
-        // Outlines: every polygon's edges.
+        // Outlines: every polygon's edges, an edge that two faces share once.
         for (int32_t k = 0; k < face.polygonCount; ++k) {
             for (int32_t j = 0; j < size; ++j) {
-                edges_.push_back({all[static_cast<size_t>(k * size + j)], all[static_cast<size_t>(k * size + (j + 1) % size)]});
+                const int32_t from = k * size + j;
+                const int32_t to = k * size + (j + 1) % size;
+                const auto a = static_cast<uint32_t>(face.corners[static_cast<size_t>(from)]);
+                const auto b = static_cast<uint32_t>(face.corners[static_cast<size_t>(to)]);
+                if (!outlined_.insert(uint64_t{std::min(a, b)} << 32 | std::max(a, b)).second) continue;
+                edges_.push_back({all[static_cast<size_t>(from)], all[static_cast<size_t>(to)]});
             }
         }
         if (style_.facecolmode < kFaceOpaque) return;  // transparent: nothing hides
@@ -374,48 +431,19 @@ private:
         if (!view_.orthographic) points = ClipToEyePlane(points, view_.nearLimit);
         if (points.empty()) return;
         piece.points = std::move(points);
-        piece.sequence = static_cast<int32_t>(pieces_.size());
         pieces_.push_back(std::move(piece));
     }
 
     void Emit() {
         const double eps = std::max(1e-9, size_ * 1e-9);
-        // Lines are hidden by the faces' own pieces, before the tree cuts them further.
+        // The pieces in the picture: they hide lines, and are the faces' shapes.
         occluders_.clear();
         for (const Piece& p : pieces_) {
             std::vector<VectorPoint> flat;
             for (const Vec3& q : p.points) flat.push_back(view_.Screen(q));
             occluders_.push_back({&p, std::move(flat)});
         }
-        const std::unique_ptr<BspNode> tree = BuildBsp(pieces_, eps, 0);
-        int32_t lastGroup = -1;
-        auto visit = [&](const Piece& p) {
-            std::vector<VectorPoint> flat;
-            for (const Vec3& q : p.points) flat.push_back(view_.Screen(q));
-            // One winding for every piece: under the nonzero rule, pieces wound
-            // both ways would cancel where they overlap.
-            double area = 0;
-            for (size_t i = 0; i < flat.size(); ++i) {
-                const VectorPoint u = flat[i];
-                const VectorPoint v = flat[(i + 1) % flat.size()];
-                area += u.x * v.y - v.x * u.y;
-            }
-            if (area < 0) std::reverse(flat.begin(), flat.end());
-            if (!p.filled) return;
-            // Pieces of one face drawn one after another share a path: no seams between them.
-            if (p.group != lastGroup || picture_.items.empty()) {
-                VectorItem item;
-                item.colour = p.colour;
-                item.evenOdd = false;
-                item.seal = 0.5;
-                picture_.items.push_back(std::move(item));
-                lastGroup = p.group;
-            }
-            VectorItem& item = picture_.items.back();
-            item.points.insert(item.points.end(), flat.begin(), flat.end());
-            item.counts.push_back(static_cast<int32_t>(flat.size()));
-        };
-        WalkBackToFront(tree.get(), view_.eyePoint, view_.orthographic, visit);
+        EmitFaces(eps);
 
         const bool hiding = style_.facecolmode >= kFaceOpaque;
         std::vector<std::pair<double, double>> hidden;
@@ -437,13 +465,122 @@ private:
             if (!ClipEdge(clipped)) continue;
             shown.emplace_back(view_.Screen(clipped.a), view_.Screen(clipped.b));
         }
-        if (!style_.hiddenPen.none) {
-            for (const auto& [a, b] : behind) AddStroke(picture_, a, b, style_.hiddenPen);
-        }
-        if (!style_.visiblePen.none) {
-            for (const auto& [a, b] : shown) AddStroke(picture_, a, b, style_.visiblePen);
-        }
+        if (!style_.hiddenPen.none) AddStrokes(picture_, behind, style_.hiddenPen);
+        if (!style_.visiblePen.none) AddStrokes(picture_, shown, style_.visiblePen);
         occluders_.clear();
+    }
+
+    // Each filled face's visible region: its own shape less what lies nearer the
+    // eye over it. A point of another face covers this one exactly where it lies
+    // on the eye's side of this face's plane (a ray from the eye meets that side
+    // before the plane), so the covering shapes are the other faces' pieces cut
+    // by this plane, all convex. Of two faces in one plane the earlier in the
+    // stored order shows, as in the raster. Visible regions do not overlap, so
+    // their order does not matter.
+    void EmitFaces(double eps) {
+        if (pieces_.empty()) return;
+        // The faces: runs of pieces with one group, with their boxes in the picture.
+        std::vector<FaceRun> faces;
+        for (size_t i = 0; i < pieces_.size(); ++i) {
+            if (faces.empty() || pieces_[i].group != pieces_[faces.back().first].group) faces.push_back({i, i, {}});
+            FaceRun& f = faces.back();
+            f.end = i + 1;
+            f.box.Add(occluders_[i].second);
+        }
+        // A grid over the picture finds the faces whose boxes meet.
+        Box all;
+        for (const FaceRun& f : faces) all.Add(f.box);
+        if (all.Empty()) return;
+        const BoxGrid grid(all);
+        std::vector<std::vector<int32_t>> cells(BoxGrid::kCells * BoxGrid::kCells);
+        for (size_t k = 0; k < faces.size(); ++k) {
+            grid.Visit(faces[k].box, [&](size_t cell) { cells[cell].push_back(static_cast<int32_t>(k)); });
+        }
+
+        std::vector<uint32_t> stamp(faces.size(), 0);
+        uint32_t round = 0;
+        std::vector<Convex> cover;
+        std::vector<Convex> visible;
+        std::vector<Convex> next;
+        for (size_t k = 0; k < faces.size(); ++k) {
+            const FaceRun& f = faces[k];
+            const Piece& own = pieces_[f.first];
+            if (f.box.Empty() || !own.filled) continue;
+            visible.clear();
+            for (size_t i = f.first; i < f.end; ++i) {
+                Convex c = Convex::Of(occluders_[i].second);
+                if (!c.points.empty()) visible.push_back(std::move(c));
+            }
+            cover.clear();
+            ++round;
+            grid.Visit(f.box, [&](size_t cell) {
+                for (const int32_t j : cells[cell]) {
+                    if (static_cast<size_t>(j) == k || stamp[static_cast<size_t>(j)] == round) continue;
+                    stamp[static_cast<size_t>(j)] = round;
+                    if (faces[static_cast<size_t>(j)].box.Meets(f.box)) AddCover(own, faces[static_cast<size_t>(j)], eps, cover);
+                }
+            });
+            for (const Convex& c : cover) {
+                next.clear();
+                for (Convex& p : visible) p.Subtract(c, next);
+                visible.swap(next);
+                if (visible.empty()) break;
+            }
+            if (visible.empty()) continue;
+            VectorItem item;
+            item.colour = own.colour;
+            item.evenOdd = false;
+            item.seal = 0.5;  // the parts of one face show no seams between them
+            for (const Convex& p : visible) {
+                item.points.insert(item.points.end(), p.points.begin(), p.points.end());
+                item.counts.push_back(static_cast<int32_t>(p.points.size()));
+            }
+            picture_.items.push_back(std::move(item));
+        }
+    }
+
+    // The convex shapes of face g's pieces that lie nearer the eye than the
+    // face of `own`, added to `cover`.
+    void AddCover(const Piece& own, const FaceRun& g, double eps, std::vector<Convex>& cover) const {
+        const auto side = [&](const Vec3& q) { return Dot(own.normal, q) - own.offset; };
+        bool inPlane = true;
+        bool nearer = false;
+        for (size_t i = g.first; i < g.end; ++i) {
+            for (const Vec3& q : pieces_[i].points) {
+                const double s = side(q);
+                inPlane = inPlane && std::fabs(s) <= eps;
+                nearer = nearer || s > eps;
+            }
+        }
+        const auto add = [&](const std::vector<VectorPoint>& flat) {
+            Convex c = Convex::Of(flat);
+            if (!c.points.empty()) cover.push_back(std::move(c));
+        };
+        if (inPlane) {
+            // One plane: the earlier face keeps what they share.
+            if (pieces_[g.first].group < own.group) {
+                for (size_t i = g.first; i < g.end; ++i) add(occluders_[i].second);
+            }
+            return;
+        }
+        if (!nearer) return;
+        Piece front;
+        Piece back;
+        std::vector<VectorPoint> flat;
+        for (size_t i = g.first; i < g.end; ++i) {
+            const Piece& p = pieces_[i];
+            bool allFront = true;
+            for (const Vec3& q : p.points) allFront = allFront && side(q) >= -eps;
+            if (allFront) {
+                add(occluders_[i].second);
+                continue;
+            }
+            SplitPiece(p, own.normal, own.offset, eps, front, back);
+            if (front.points.empty()) continue;
+            flat.clear();
+            for (const Vec3& q : front.points) flat.push_back(view_.Screen(q));
+            add(flat);
+        }
     }
 
     bool ClipEdge(Edge& e) const {
@@ -509,6 +646,7 @@ private:
     EyeView view_;
     std::vector<Piece> pieces_;
     std::vector<Edge> edges_;
+    std::unordered_set<uint64_t> outlined_;  // the corner pairs of this copy's edges so far
     std::vector<Edge> segments_;
     std::vector<std::pair<const Piece*, std::vector<VectorPoint>>> occluders_;
     int32_t group_ = 0;

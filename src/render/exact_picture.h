@@ -9,11 +9,11 @@ namespace gyro {
 
 // The frame as it really looks, worked out as shapes rather than pixels: every
 // face (both sides, lit with its normal turned toward the viewer, star faces
-// filled by the nonzero rule) is cut by the planes of the others into pieces
-// that are drawn back to front (a BSP tree in view space, cut at the eye plane),
-// then every edge is split into the parts in front of all faces (drawn with
-// the visible pen) and the parts behind some face (the hidden pen). Segments
-// are never hidden. Each eye is worked out on its own; the right one covers the
+// filled by the nonzero rule, cut at the eye plane) becomes one fill of its
+// visible region (its shape less what other faces put nearer the eye over it;
+// the regions do not overlap), then every edge is split into the parts in front
+// of all faces (drawn with the visible pen) and the parts behind some face (the
+// hidden pen). Segments are never hidden. Each eye is worked out on its own; the right one covers the
 // left. Same size and coordinates as DrawVectorPicture.
 VectorPicture DrawExactVectorPicture(Solid& solid, ViewState& view, const DisplaySettings& display);
 

@@ -32,7 +32,8 @@ struct VectorItem {
     double seal = 0.0;                  // a Fill also outlined this wide in its colour, so that
                                         // anti-aliased pieces of one face show no seams between them
     std::vector<VectorPoint> points;    // every polygon's corners one after another
-    std::vector<int32_t> counts;        // corners of each polygon (Fill)
+    std::vector<int32_t> counts;        // corners of each polygon (Fill), or points of each line
+                                        // of a Stroke (none: one line, points 0 and 1)
 };
 
 struct VectorPicture {

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QImageReader>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@
 #include "app/main_window.h"
 #include "io/bmp_file.h"
 #include "io/settings_file.h"
+#include "io/vector_file.h"
 #include "state/dispatcher.h"
 #include "support/temp_dir.h"
 
@@ -82,6 +85,8 @@ struct FileCommands : ::testing::Test {
     std::vector<Message> messages;
     std::vector<Message> questions;
     bool yes = true;
+    std::vector<double> scalesAsked;  // the scale each SVG or PDF export started from
+    std::optional<double> scaleAnswer = 1.0;  // none: cancel
 
     void SetUp() override {
         InitAppState(state);
@@ -98,6 +103,12 @@ struct FileCommands : ::testing::Test {
         window->setQuestionBox([this](const std::string& text, const std::string& caption) {
             questions.push_back({text, caption});
             return yes;
+        });
+        window->setScaleBox([this](double& scale) {
+            scalesAsked.push_back(scale);
+            if (!scaleAnswer) return false;
+            scale = *scaleAnswer;
+            return true;
         });
         window->show();
         Settle();
@@ -292,6 +303,51 @@ TEST_F(FileCommands, ExportWritesPngSvgOrPdfByTheNamesEnding) {
     EXPECT_NE(svg.find("width=\"256px\" height=\"256px\""), std::string::npos);
     EXPECT_NE(svg.find("fill-rule:nonzero"), std::string::npos);  // the window draws exactly at start
     EXPECT_EQ(ReadAll(dir / "p.jpeg"), ReadAll(dir / "p.BMP"));  // any other name is a BMP, as before
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(FileCommands, VectorPicturesAskTheirScaleAndRememberIt) {
+    window->runPass();
+    scaleAnswer = 2.5;
+    CommandWith(cmd::kExportImage, dir / "big.svg");
+    ASSERT_EQ(scalesAsked, std::vector<double>{1.0});
+    EXPECT_NE(ReadAll(dir / "big.svg").find("width=\"640px\" height=\"640px\""), std::string::npos);
+    // The next one starts from the last scale; a cancel writes nothing.
+    scaleAnswer.reset();
+    CommandWith(cmd::kExportImage, dir / "none.pdf");
+    EXPECT_EQ(scalesAsked, (std::vector<double>{1.0, 2.5}));
+    EXPECT_FALSE(fs::exists(dir / "none.pdf"));
+    // Pixel pictures have no scale to ask.
+    CommandWith(cmd::kExportImage, dir / "p.png");
+    EXPECT_EQ(scalesAsked.size(), 2u);
+    EXPECT_TRUE(fs::exists(dir / "p.png"));
+
+    // The real box starts from the last scale and keeps to the writer's range.
+    window->setScaleBox({});
+    QString title;
+    double shown = 0;
+    double low = 0;
+    double high = 0;
+    QTimer::singleShot(50, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            if (QWidget* other = QApplication::activeModalWidget()) other->close();
+            return;
+        }
+        title = box->windowTitle();
+        shown = box->doubleValue();
+        low = box->doubleMinimum();
+        high = box->doubleMaximum();
+        box->setDoubleValue(0.5);
+        box->accept();
+    });
+    CommandWith(cmd::kExportImage, dir / "small.svg");
+    EXPECT_EQ(title, QStringLiteral("拡大率"));
+    EXPECT_DOUBLE_EQ(shown, 2.5);
+    EXPECT_DOUBLE_EQ(low, kVectorScaleMin);
+    EXPECT_DOUBLE_EQ(high, kVectorScaleMax);
+    EXPECT_NE(ReadAll(dir / "small.svg").find("width=\"128px\" height=\"128px\""), std::string::npos);
+    EXPECT_DOUBLE_EQ(window->fileNames().vectorscale, 0.5);
     EXPECT_TRUE(messages.empty());
 }
 

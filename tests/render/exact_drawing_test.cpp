@@ -213,7 +213,7 @@ void Orient(AppState& s, int orientation) {
 // (hemi-polyhedra among them), their duals (crossed faces), augmented and
 // excavated solids, the torus and the compounds of a solid with its dual.
 const ShapeId kNonConvex[] = {15,  16,  17,  18,  19,  20,  21,  22,  23,  24,  25,  26,  27,  29,  33,  36,  38,
-                              90,  91,  92,  93,  95,  97,  101, 109, 112, 121, 131, 143, 155, 161, 175, 185, 207,
+                              90,  91,  92,  93,  95,  97,  101, 109, 112, 121, 131, 143, 146, 155, 161, 175, 185, 207,
                               208, 209, 213, 215, 230, 235, 243, 256, 416, 470, 477, 501, 503, 510, 516, 519};
 
 class ExactDrawing : public ::testing::TestWithParam<ShapeId> {};
