@@ -585,6 +585,56 @@ void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::ve
 
 namespace {
 
+// Whether p lies inside the closed surface of `surface` (outward corner
+// order): 1 inside, 0 outside, -1 when no ray from far away crossed every
+// triangle it met cleanly through its inside. Predicates only, no new points.
+int InsideClosed(const Complex& complex, const std::vector<std::array<int32_t, 3>>& surface, const P3& p) {
+    double maxAbs = 1.0;
+    for (const auto& t : surface) {
+        for (const int32_t v : t) {
+            const CGAL::Bbox_3 b = complex.points[static_cast<size_t>(v)].bbox();
+            maxAbs = std::max({maxAbs, std::abs(b.xmin()), std::abs(b.xmax()), std::abs(b.ymin()), std::abs(b.ymax()),
+                               std::abs(b.zmin()), std::abs(b.zmax())});
+        }
+    }
+    const double far = 4.0 * maxAbs + 1.0;
+    const P3 farPoints[] = {{far, 0.37 * far, 0.21 * far}, {-0.29 * far, far, 0.43 * far},
+                            {0.17 * far, -0.31 * far, far}, {-far, -0.13 * far, 0.59 * far}};
+    for (const P3& from : farPoints) {
+        const CGAL::Bbox_3 rayBox = from.bbox() + p.bbox();
+        int winding = 0;
+        bool clean = true;
+        for (size_t t = 0; t < surface.size() && clean; ++t) {
+            const P3& a = complex.points[static_cast<size_t>(surface[t][0])];
+            const P3& b = complex.points[static_cast<size_t>(surface[t][1])];
+            const P3& c = complex.points[static_cast<size_t>(surface[t][2])];
+            if (!CGAL::do_overlap(rayBox, a.bbox() + b.bbox() + c.bbox())) continue;
+            const CGAL::Orientation sideFrom = CGAL::orientation(a, b, c, from);
+            const CGAL::Orientation sideP = CGAL::orientation(a, b, c, p);
+            if (sideP == CGAL::ZERO || sideFrom == CGAL::ZERO) {
+                clean = false;  // an end in the triangle's plane
+                break;
+            }
+            if (sideFrom == sideP) continue;  // both ends on one side: no crossing
+            const CGAL::Orientation ab = CGAL::orientation(from, p, a, b);
+            const CGAL::Orientation bc = CGAL::orientation(from, p, b, c);
+            const CGAL::Orientation ca = CGAL::orientation(from, p, c, a);
+            if (ab == CGAL::ZERO || bc == CGAL::ZERO || ca == CGAL::ZERO) {
+                // Through an edge or a corner, unless it passes the triangle by.
+                if ((ab == bc || ab == CGAL::ZERO || bc == CGAL::ZERO) && (bc == ca || bc == CGAL::ZERO || ca == CGAL::ZERO) &&
+                    (ca == ab || ca == CGAL::ZERO || ab == CGAL::ZERO)) {
+                    clean = false;
+                }
+                continue;
+            }
+            if (ab != bc || bc != ca) continue;  // the line passes beside the triangle
+            winding += sideFrom == CGAL::POSITIVE ? 1 : -1;  // from outside to inside: entering
+        }
+        if (clean) return winding != 0 ? 1 : 0;
+    }
+    return -1;
+}
+
 // The walk over the triangles the outside reaches (see RefineAndWalk);
 // `passes` tells how many walks it took (more than one when fins were met).
 ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutput& out, std::string& detail,
@@ -674,7 +724,14 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
             int32_t more = -1;
             int moreSide = 0;
             std::string why;
-            // A few aims each: most pieces not walked are inside, and every aim costs a ray.
+            // Most pieces not walked lie inside the surface walked so far: one
+            // ray tells, where looking for a clean view of them takes many.
+            const auto& first = complex.triangles[static_cast<size_t>(components[c][0])];
+            const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(first[0])],
+                                            complex.points[static_cast<size_t>(first[1])],
+                                            complex.points[static_cast<size_t>(first[2])]);
+            if (InsideClosed(complex, oriented, probe) == 1) continue;
+            // A few aims each, and every aim costs a ray.
             std::vector<int32_t> aims;
             const size_t step = std::max<size_t>(1, components[c].size() / 6);
             for (size_t i = 0; i < components[c].size(); i += step) aims.push_back(components[c][i]);
