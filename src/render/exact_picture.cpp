@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -79,26 +80,30 @@ struct Box {
     }
 };
 
-// The cells of a grid over `area` that a box covers.
+// The cells of a grid over `area` that a box covers: about one cell a face.
 struct BoxGrid {
-    static constexpr int kCells = 32;
+    int cells = 1;  // a side
     Box area;
     double cellW = 1;
     double cellH = 1;
 
-    explicit BoxGrid(const Box& a)
-        : area(a), cellW(std::max((a.right - a.left) / kCells, 1e-9)), cellH(std::max((a.bottom - a.top) / kCells, 1e-9)) {}
+    BoxGrid(const Box& a, size_t faces)
+        : cells(std::clamp(static_cast<int>(std::sqrt(static_cast<double>(faces))), 8, 1024)),
+          area(a),
+          cellW(std::max((a.right - a.left) / cells, 1e-9)),
+          cellH(std::max((a.bottom - a.top) / cells, 1e-9)) {}
 
     template <typename Callback>
     void Visit(const Box& b, const Callback& visit) const {
         if (b.Empty()) return;
-        const auto cell = [](double v, double size) { return std::clamp(static_cast<int>(v / size), 0, kCells - 1); };
+        const int last = cells - 1;
+        const auto cell = [last](double v, double size) { return std::clamp(static_cast<int>(v / size), 0, last); };
         const int x0 = cell(b.left - area.left, cellW);
         const int x1 = cell(b.right - area.left, cellW);
         const int y0 = cell(b.top - area.top, cellH);
         const int y1 = cell(b.bottom - area.top, cellH);
         for (int y = y0; y <= y1; ++y) {
-            for (int x = x0; x <= x1; ++x) visit(static_cast<size_t>(y * kCells + x));
+            for (int x = x0; x <= x1; ++x) visit(static_cast<size_t>(y) * static_cast<size_t>(cells) + static_cast<size_t>(x));
         }
     }
 };
@@ -443,6 +448,7 @@ private:
             for (const Vec3& q : p.points) flat.push_back(view_.Screen(q));
             occluders_.push_back({&p, std::move(flat)});
         }
+        IndexFaces();
         EmitFaces(eps);
 
         const bool hiding = style_.facecolmode >= kFaceOpaque;
@@ -470,6 +476,30 @@ private:
         occluders_.clear();
     }
 
+    // The faces (runs of pieces of one group) with their boxes in the picture, and
+    // a grid over the picture that finds the faces a box meets.
+    void IndexFaces() {
+        faces_.clear();
+        cells_.clear();
+        grid_.reset();
+        for (size_t i = 0; i < pieces_.size(); ++i) {
+            if (faces_.empty() || pieces_[i].group != pieces_[faces_.back().first].group) faces_.push_back({i, i, {}});
+            FaceRun& f = faces_.back();
+            f.end = i + 1;
+            f.box.Add(occluders_[i].second);
+        }
+        Box all;
+        for (const FaceRun& f : faces_) all.Add(f.box);
+        if (all.Empty()) return;
+        grid_.emplace(all, faces_.size());
+        cells_.resize(static_cast<size_t>(grid_->cells) * static_cast<size_t>(grid_->cells));
+        for (size_t k = 0; k < faces_.size(); ++k) {
+            grid_->Visit(faces_[k].box, [&](size_t cell) { cells_[cell].push_back(static_cast<int32_t>(k)); });
+        }
+        stamp_.assign(faces_.size(), 0);
+        round_ = 0;
+    }
+
     // Each filled face's visible region: its own shape less what lies nearer the
     // eye over it. A point of another face covers this one exactly where it lies
     // on the eye's side of this face's plane (a ray from the eye meets that side
@@ -478,27 +508,9 @@ private:
     // stored order shows, as in the raster. Visible regions do not overlap, so
     // their order does not matter.
     void EmitFaces(double eps) {
-        if (pieces_.empty()) return;
-        // The faces: runs of pieces with one group, with their boxes in the picture.
-        std::vector<FaceRun> faces;
-        for (size_t i = 0; i < pieces_.size(); ++i) {
-            if (faces.empty() || pieces_[i].group != pieces_[faces.back().first].group) faces.push_back({i, i, {}});
-            FaceRun& f = faces.back();
-            f.end = i + 1;
-            f.box.Add(occluders_[i].second);
-        }
-        // A grid over the picture finds the faces whose boxes meet.
-        Box all;
-        for (const FaceRun& f : faces) all.Add(f.box);
-        if (all.Empty()) return;
-        const BoxGrid grid(all);
-        std::vector<std::vector<int32_t>> cells(BoxGrid::kCells * BoxGrid::kCells);
-        for (size_t k = 0; k < faces.size(); ++k) {
-            grid.Visit(faces[k].box, [&](size_t cell) { cells[cell].push_back(static_cast<int32_t>(k)); });
-        }
-
-        std::vector<uint32_t> stamp(faces.size(), 0);
-        uint32_t round = 0;
+        if (!grid_) return;
+        const std::vector<FaceRun>& faces = faces_;
+        const BoxGrid& grid = *grid_;
         std::vector<Convex> cover;
         std::vector<Convex> visible;
         std::vector<Convex> next;
@@ -511,21 +523,24 @@ private:
                 Convex c = Convex::Of(occluders_[i].second);
                 if (!c.points.empty()) visible.push_back(std::move(c));
             }
-            cover.clear();
-            ++round;
+            ++round_;
+            // Each covering face is taken off as it is found; a face found wholly
+            // covered stops looking.
             grid.Visit(f.box, [&](size_t cell) {
-                for (const int32_t j : cells[cell]) {
-                    if (static_cast<size_t>(j) == k || stamp[static_cast<size_t>(j)] == round) continue;
-                    stamp[static_cast<size_t>(j)] = round;
-                    if (faces[static_cast<size_t>(j)].box.Meets(f.box)) AddCover(own, faces[static_cast<size_t>(j)], eps, cover);
+                for (const int32_t j : cells_[cell]) {
+                    if (visible.empty()) return;
+                    if (static_cast<size_t>(j) == k || stamp_[static_cast<size_t>(j)] == round_) continue;
+                    stamp_[static_cast<size_t>(j)] = round_;
+                    if (!faces[static_cast<size_t>(j)].box.Meets(f.box)) continue;
+                    cover.clear();
+                    AddCover(own, faces[static_cast<size_t>(j)], eps, cover);
+                    for (const Convex& c : cover) {
+                        next.clear();
+                        for (Convex& p : visible) p.Subtract(c, next);
+                        visible.swap(next);
+                    }
                 }
             });
-            for (const Convex& c : cover) {
-                next.clear();
-                for (Convex& p : visible) p.Subtract(c, next);
-                visible.swap(next);
-                if (visible.empty()) break;
-            }
             if (visible.empty()) continue;
             VectorItem item;
             item.colour = own.colour;
@@ -596,7 +611,28 @@ private:
     void HiddenParts(const Edge& e, VectorPoint a, VectorPoint b, double eps,
                      std::vector<std::pair<double, double>>& hidden) const {
         const double tolerance = std::max(eps * 1000, size_ * 1e-7);
-        for (const auto& [piece, flat] : occluders_) {
+        if (!grid_) return;
+        Box box;
+        box.Add(a);
+        box.Add(b);
+        // A line along a row or column has a box without area: widen it a little.
+        box.left -= 1e-6;
+        box.right += 1e-6;
+        box.top -= 1e-6;
+        box.bottom += 1e-6;
+        ++round_;
+        std::vector<size_t> near;
+        grid_->Visit(box, [&](size_t cell) {
+            for (const int32_t j : cells_[cell]) {
+                if (stamp_[static_cast<size_t>(j)] == round_) continue;
+                stamp_[static_cast<size_t>(j)] = round_;
+                const FaceRun& f = faces_[static_cast<size_t>(j)];
+                if (!f.box.Meets(box)) continue;
+                for (size_t i = f.first; i < f.end; ++i) near.push_back(i);
+            }
+        });
+        for (const size_t i : near) {
+            const auto& [piece, flat] = occluders_[i];
             const double sa = Dot(piece->normal, e.a) - piece->offset;
             const double sb = Dot(piece->normal, e.b) - piece->offset;
             // The viewer is on the normal's side; behind means the other side.
@@ -649,6 +685,11 @@ private:
     std::unordered_set<uint64_t> outlined_;  // the corner pairs of this copy's edges so far
     std::vector<Edge> segments_;
     std::vector<std::pair<const Piece*, std::vector<VectorPoint>>> occluders_;
+    std::vector<FaceRun> faces_;
+    std::optional<BoxGrid> grid_;
+    std::vector<std::vector<int32_t>> cells_;  // the faces each grid cell meets
+    mutable std::vector<uint32_t> stamp_;      // the round in which a face was last looked at
+    mutable uint32_t round_ = 0;
     int32_t group_ = 0;
     double size_ = 0.0;
 };
