@@ -7,6 +7,7 @@
 #include <map>
 #include <numbers>
 #include <numeric>
+#include <span>
 #include <unordered_map>
 
 #include "catalog/related_figures.h"
@@ -26,7 +27,7 @@ constexpr double kAngleTolerance = 1e-6;
 // One polygon of a face, with corners merged to distinct positions.
 struct Polygon {
     int32_t face = 0;
-    std::vector<int32_t> corners;
+    std::span<const int32_t> corners;  // in Topology::cornerList
     Vec3 normal;   // unit; follows the winding where the winding gives one
     Vec3 centre;   // mean of the corners
     double signedArea = 0.0;  // along `normal`, each region counted as often as the boundary winds round it
@@ -40,11 +41,18 @@ struct Side {
 };
 
 struct Topology {
+    Topology() = default;
+    Topology(const Topology&) = delete;  // the polygons point into cornerList
+    Topology(Topology&&) = default;
     std::vector<Vec3> points;
     std::vector<Polygon> polygons;
+    std::vector<int32_t> cornerList;  // the corners of all polygons, polygon by polygon
     std::vector<std::array<int32_t, 2>> edges;
-    std::vector<std::vector<Side>> sides;  // per edge
-    std::unordered_map<uint64_t, int32_t> edgeIndex;
+    std::vector<Side> sideList;                            // the sides of all edges, edge by edge
+    std::vector<std::pair<uint32_t, uint32_t>> edgeSides;  // per edge: first side in `sideList`, count
+    std::span<const Side> SidesOf(size_t e) const {
+        return {sideList.data() + edgeSides[e].first, edgeSides[e].second};
+    }
     std::vector<std::array<int32_t, 2>> segments;  // the extra lines, as point pairs
 };
 
@@ -120,6 +128,11 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         if (m < 0) m = index.Insert(solid.vertices[static_cast<size_t>(v)]);
         return m;
     };
+    size_t polygons = 0;
+    for (const Face& face : solid.faces) polygons += static_cast<size_t>(std::max(face.polygonCount, 0));
+    t.polygons.reserve(polygons);
+    std::vector<std::pair<size_t, size_t>> starts;  // per polygon: first corner in the list, count
+    starts.reserve(polygons);
     for (int32_t f = 0; f < solid.faceCount(); ++f) {
         const Face& face = solid.faces[static_cast<size_t>(f)];
         // Only whole polygons that the corner array really holds are read.
@@ -133,17 +146,23 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         for (int32_t k = 0; k < count; ++k) {
             Polygon polygon;
             polygon.face = out.faces - 1;
+            const size_t first = t.cornerList.size();
             for (int32_t i = 0; i < face.polygonSize; ++i) {
                 const int32_t m = mergedOf(face.corners[static_cast<size_t>(k * face.polygonSize + i)]);
                 if (m < 0) continue;
-                if (!polygon.corners.empty() && polygon.corners.back() == m) continue;
-                polygon.corners.push_back(m);
+                if (t.cornerList.size() > first && t.cornerList.back() == m) continue;
+                t.cornerList.push_back(m);
             }
-            while (polygon.corners.size() > 1 && polygon.corners.front() == polygon.corners.back()) {
-                polygon.corners.pop_back();
+            while (t.cornerList.size() > first + 1 && t.cornerList[first] == t.cornerList.back()) {
+                t.cornerList.pop_back();
             }
+            starts.push_back({first, t.cornerList.size() - first});
             t.polygons.push_back(std::move(polygon));
         }
+    }
+    // The list is complete: the polygons may point into it now.
+    for (size_t i = 0; i < t.polygons.size(); ++i) {
+        t.polygons[i].corners = {t.cornerList.data() + starts[i].first, starts[i].second};
     }
     // The ends of the extra lines are vertices too (a figure may be lines only).
     for (const Segment& s : solid.segments) {
@@ -153,9 +172,18 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
     }
     t.points = index.points();
 
+    // Every side of every polygon, in walking order; edges are numbered in the
+    // order of their first side.
+    struct Walk {
+        uint64_t key;
+        uint32_t order;
+        Side side;
+    };
+    std::vector<Walk> walks;
+    std::vector<Vec3> p;
     for (size_t pi = 0; pi < t.polygons.size(); ++pi) {
         Polygon& polygon = t.polygons[pi];
-        std::vector<Vec3> p;
+        p.clear();
         for (const int32_t v : polygon.corners) p.push_back(t.points[static_cast<size_t>(v)]);
         Vec3 centre;
         for (const Vec3& v : p) centre = centre + v;
@@ -171,14 +199,27 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         for (size_t i = 0; i < polygon.corners.size(); ++i) {
             const int32_t a = polygon.corners[i];
             const int32_t b = polygon.corners[(i + 1) % polygon.corners.size()];
-            const uint64_t key = EdgeKey(a, b);
-            auto [it, added] = t.edgeIndex.try_emplace(key, static_cast<int32_t>(t.edges.size()));
-            if (added) {
-                t.edges.push_back({std::min(a, b), std::max(a, b)});
-                t.sides.emplace_back();
-            }
-            t.sides[static_cast<size_t>(it->second)].push_back({static_cast<int32_t>(pi), a < b});
+            walks.push_back({EdgeKey(a, b), static_cast<uint32_t>(walks.size()), {static_cast<int32_t>(pi), a < b}});
         }
+    }
+    std::sort(walks.begin(), walks.end(),
+              [](const Walk& x, const Walk& y) { return x.key < y.key || (x.key == y.key && x.order < y.order); });
+    // Runs of one key, ordered by their first walk.
+    std::vector<std::pair<uint32_t, size_t>> runs;  // (first walk, start in `walks`)
+    for (size_t i = 0; i < walks.size(); ++i) {
+        if (i == 0 || walks[i].key != walks[i - 1].key) runs.push_back({walks[i].order, i});
+    }
+    std::sort(runs.begin(), runs.end());
+    t.edges.reserve(runs.size());
+    t.edgeSides.reserve(runs.size());
+    t.sideList.reserve(walks.size());
+    for (const Walk& w : walks) t.sideList.push_back(w.side);
+    for (const auto& [order, start] : runs) {
+        const uint64_t key = walks[start].key;
+        t.edges.push_back({static_cast<int32_t>(key >> 32), static_cast<int32_t>(key & 0xffffffffu)});
+        size_t end = start;
+        while (end < walks.size() && walks[end].key == key) ++end;
+        t.edgeSides.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(end - start)});
     }
     return t;
 }
@@ -248,40 +289,64 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
         int32_t a, b;
         const FaceKind* kind;
     };
-    std::vector<std::vector<Link>> links(t.points.size());
+    // All links, vertex by vertex: those of vertex v from linkStart[v] on.
+    std::vector<uint32_t> linkStart(t.points.size() + 1, 0);
+    for (const Polygon& p : t.polygons) {
+        if (p.corners.size() < 3) continue;
+        for (const int32_t v : p.corners) ++linkStart[static_cast<size_t>(v) + 1];
+    }
+    for (size_t v = 0; v < t.points.size(); ++v) linkStart[v + 1] += linkStart[v];
+    std::vector<Link> allLinks(linkStart.back());
+    std::vector<uint32_t> fill(linkStart.begin(), linkStart.end() - 1);
     for (const Polygon& p : t.polygons) {
         const size_t n = p.corners.size();
         if (n < 3) continue;
         for (size_t i = 0; i < n; ++i) {
-            links[static_cast<size_t>(p.corners[i])].push_back(
-                {p.corners[(i + n - 1) % n], p.corners[(i + 1) % n], &p.kind});
+            allLinks[fill[static_cast<size_t>(p.corners[i])]++] = {p.corners[(i + n - 1) % n], p.corners[(i + 1) % n], &p.kind};
         }
     }
     std::map<std::string, int32_t> counts;
+    auto kindLess = [](const std::vector<FaceKind>& x, const std::vector<FaceKind>& y) {
+        auto key = [](const FaceKind& k) { return std::tuple(k.corners, k.winding, k.polygons, static_cast<int>(k.shape)); };
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
+                                            [&](const FaceKind& a, const FaceKind& b) { return key(a) < key(b); });
+    };
+    std::map<std::vector<FaceKind>, int32_t, decltype(kindLess)> walks(kindLess);
     bool manyFaces = false;
-    for (const auto& vertexLinks : links) {
+    // Per vertex: (neighbour, link) for both ends of every link, sorted, so the
+    // links at one neighbour lie together.
+    std::vector<std::pair<int32_t, uint32_t>> at;
+    std::vector<bool> used;
+    std::vector<const FaceKind*> order;
+    for (size_t v = 0; v < t.points.size(); ++v) {
+        const std::span<const Link> vertexLinks(allLinks.data() + linkStart[v], linkStart[v + 1] - linkStart[v]);
         if (vertexLinks.empty()) continue;
-        std::unordered_map<int32_t, std::vector<size_t>> at;
+        at.clear();
         for (size_t i = 0; i < vertexLinks.size(); ++i) {
-            at[vertexLinks[i].a].push_back(i);
-            at[vertexLinks[i].b].push_back(i);
+            at.push_back({vertexLinks[i].a, static_cast<uint32_t>(i)});
+            at.push_back({vertexLinks[i].b, static_cast<uint32_t>(i)});
         }
+        std::sort(at.begin(), at.end());
         bool cycle = true;
-        for (const auto& [neighbour, list] : at) {
-            if (list.size() > 2) manyFaces = true;
-            if (list.size() != 2) cycle = false;
+        for (size_t i = 0; i < at.size();) {
+            size_t j = i;
+            while (j < at.size() && at[j].first == at[i].first) ++j;
+            if (j - i > 2) manyFaces = true;
+            if (j - i != 2) cycle = false;
+            i = j;
         }
-        std::vector<const FaceKind*> order;
+        order.clear();
         if (cycle) {
             // Walk the links from the first; one cycle uses every link.
             size_t link = 0;
             int32_t node = vertexLinks[0].b;
-            std::vector<bool> used(vertexLinks.size(), false);
+            used.assign(vertexLinks.size(), false);
             while (!used[link]) {
                 used[link] = true;
                 order.push_back(vertexLinks[link].kind);
-                const auto& list = at[node];
-                const size_t next = list[0] == link ? list[1] : list[0];
+                // Every neighbour has exactly two links here: the pair at `node`.
+                const auto pair = std::lower_bound(at.begin(), at.end(), std::pair<int32_t, uint32_t>{node, 0u});
+                const size_t next = pair->second == link ? (pair + 1)->second : pair->second;
                 node = vertexLinks[next].a == node ? vertexLinks[next].b : vertexLinks[next].a;
                 link = next;
             }
@@ -291,7 +356,16 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
             ++out.verticesNotOneCycle;
             continue;
         }
-        ++counts[CanonicalCycle(order)];
+        // Cycles are written out once per distinct walk, not once per vertex.
+        std::vector<FaceKind> walk;
+        walk.reserve(order.size());
+        for (const FaceKind* kind : order) walk.push_back(*kind);
+        ++walks[walk];
+    }
+    for (const auto& [walk, count] : walks) {
+        std::vector<const FaceKind*> cycle;
+        for (const FaceKind& kind : walk) cycle.push_back(&kind);
+        counts[CanonicalCycle(cycle)] += count;
     }
     for (const auto& [text, count] : counts) out.vertexConfigurations.push_back({text, count});
     std::sort(out.vertexConfigurations.begin(), out.vertexConfigurations.end(),
@@ -302,19 +376,33 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
 // Signs per face that make every shared edge run both ways; empty when the
 // surface cannot be oriented. Also counts the pieces.
 std::vector<int> OrientFaces(const Topology& t, int32_t faces, bool& orientable, int32_t& pieces) {
-    std::vector<std::vector<std::pair<int32_t, bool>>> neighbours(static_cast<size_t>(faces));  // (face, same direction)
-    for (const auto& sides : t.sides) {
-        for (size_t i = 0; i + 1 < sides.size(); ++i) {
-            for (size_t j = i + 1; j < sides.size(); ++j) {
-                const int32_t f1 = t.polygons[static_cast<size_t>(sides[i].polygon)].face;
-                const int32_t f2 = t.polygons[static_cast<size_t>(sides[j].polygon)].face;
-                // Two sides that walk the edge the same way need opposite signs.
-                const bool same = sides[i].forward == sides[j].forward;
-                neighbours[static_cast<size_t>(f1)].push_back({f2, same});
-                neighbours[static_cast<size_t>(f2)].push_back({f1, same});
+    // Neighbours of each face as one array with a start per face:
+    // (face, same direction), in the order the edges list them.
+    std::vector<uint32_t> first(static_cast<size_t>(faces) + 1, 0);
+    auto eachPair = [&](auto&& visit) {
+        for (size_t e = 0; e < t.edges.size(); ++e) {
+            const std::span<const Side> sides = t.SidesOf(e);
+            for (size_t i = 0; i + 1 < sides.size(); ++i) {
+                for (size_t j = i + 1; j < sides.size(); ++j) {
+                    const int32_t f1 = t.polygons[static_cast<size_t>(sides[i].polygon)].face;
+                    const int32_t f2 = t.polygons[static_cast<size_t>(sides[j].polygon)].face;
+                    // Two sides that walk the edge the same way need opposite signs.
+                    visit(f1, f2, sides[i].forward == sides[j].forward);
+                }
             }
         }
-    }
+    };
+    eachPair([&](int32_t f1, int32_t f2, bool) {
+        ++first[static_cast<size_t>(f1) + 1];
+        ++first[static_cast<size_t>(f2) + 1];
+    });
+    for (size_t f = 0; f < static_cast<size_t>(faces); ++f) first[f + 1] += first[f];
+    std::vector<std::pair<int32_t, bool>> links(first.back());
+    std::vector<uint32_t> fill(first.begin(), first.end() - 1);
+    eachPair([&](int32_t f1, int32_t f2, bool same) {
+        links[fill[static_cast<size_t>(f1)]++] = {f2, same};
+        links[fill[static_cast<size_t>(f2)]++] = {f1, same};
+    });
     std::vector<int> sign(static_cast<size_t>(faces), 0);
     orientable = true;
     pieces = 0;
@@ -327,7 +415,8 @@ std::vector<int> OrientFaces(const Topology& t, int32_t faces, bool& orientable,
         while (!stack.empty()) {
             const int32_t f = stack.back();
             stack.pop_back();
-            for (const auto& [g, same] : neighbours[static_cast<size_t>(f)]) {
+            for (uint32_t l = first[static_cast<size_t>(f)]; l < first[static_cast<size_t>(f) + 1]; ++l) {
+                const auto [g, same] = links[l];
                 const int want = same ? -sign[static_cast<size_t>(f)] : sign[static_cast<size_t>(f)];
                 if (sign[static_cast<size_t>(g)] == 0) {
                     sign[static_cast<size_t>(g)] = want;
@@ -467,9 +556,10 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     out.eulerCharacteristic = out.vertices - out.edges + polygonCount;
     bool open = false;
     bool many = false;
-    for (const auto& sides : t.sides) {
-        open = open || sides.size() < 2;
-        many = many || sides.size() > 2;
+    for (size_t e = 0; e < t.edges.size(); ++e) {
+        const size_t sides = t.edgeSides[e].second;
+        open = open || sides < 2;
+        many = many || sides > 2;
     }
     bool orientable = false;
     const std::vector<int> sign = OrientFaces(t, out.faces, orientable, out.pieces);
@@ -571,10 +661,12 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     // Symmetry.
     SymmetryFigure figure;
     figure.points = t.points;
-    // The extra lines are drawn like edges, so they must map onto each other too.
-    figure.edges = t.edges;
-    figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
-    for (const Polygon& p : t.polygons) figure.faces.push_back(p.corners);
+    if (t.points.size() <= static_cast<size_t>(std::max(maxSymmetryVertices, 0))) {  // else no search
+        // The extra lines are drawn like edges, so they must map onto each other too.
+        figure.edges = t.edges;
+        figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
+        for (const Polygon& p : t.polygons) figure.faces.emplace_back(p.corners.begin(), p.corners.end());
+    }
     const SymmetryResult symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices);
     switch (symmetry.outcome) {
         case SymmetryOutcome::Found:
@@ -642,7 +734,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     // Dihedral angles at edges between two faces, measured inside the figure.
     std::vector<double> angles;
     for (size_t e = 0; e < t.edges.size(); ++e) {
-        const auto& sides = t.sides[e];
+        const std::span<const Side> sides = t.SidesOf(e);
         if (sides.size() != 2) {
             ++out.edgesWithoutAngle;
             continue;

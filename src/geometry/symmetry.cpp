@@ -208,19 +208,31 @@ SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, in
         result.outcome = SymmetryOutcome::TooLarge;
         return result;
     }
+    // Points closer than the tolerance are one point to the search: the centre
+    // is the centroid of those points, and edges and faces are compared
+    // through the index's numbering (`one`), which is also what a lookup of a
+    // mapped point answers.
+    PointIndex index(tolerance);
+    std::vector<int32_t> one(n);
+    std::vector<bool> stands;  // the first of the points that are one: it stands for them
+    stands.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        const size_t before = index.points().size();
+        one[i] = index.Insert(figure.points[i]);
+        stands.push_back(index.points().size() > before);
+    }
     Vec3 centre;
-    for (const Vec3& p : figure.points) centre = centre + p;
-    centre = centre / static_cast<double>(n);
+    for (const Vec3& p : index.points()) centre = centre + p;
+    centre = centre / static_cast<double>(index.points().size());
     result.centre = centre;
 
     std::vector<Vec3> q(n);
     std::vector<double> r(n);
-    PointIndex index(tolerance);
     for (size_t i = 0; i < n; ++i) {
         q[i] = figure.points[i] - centre;
         r[i] = Length(q[i]);
-        index.Insert(q[i]);
     }
+    auto oneOf = [&](int32_t v) { return v >= 0 && static_cast<size_t>(v) < n ? one[static_cast<size_t>(v)] : v; };
 
     // Shells of points at one distance from the centre.
     std::vector<size_t> order(n);
@@ -258,9 +270,10 @@ SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, in
     }
 
     std::unordered_set<uint64_t> edges;
-    for (const auto& e : figure.edges) edges.insert(EdgeKey(e[0], e[1]));
+    for (const auto& e : figure.edges) edges.insert(EdgeKey(oneOf(e[0]), oneOf(e[1])));
     std::set<std::vector<int32_t>> faces;
     for (std::vector<int32_t> f : figure.faces) {
+        for (int32_t& v : f) v = oneOf(v);
         std::sort(f.begin(), f.end());
         faces.insert(std::move(f));
     }
@@ -275,13 +288,14 @@ SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, in
     std::vector<int32_t> mapped;
     for (const size_t a2 : shellA) {
         for (const size_t b2 : shellB) {
+            if (!stands[a2] || !stands[b2]) continue;  // each map is tried once
             if (b2 == a2 || std::fabs(Length(q[a2] - q[b2]) - ab) > tolerance) continue;
             const Vec3 c2 = Cross(q[a2], q[b2]);
             for (const double sign : {1.0, -1.0}) {
                 const Isometry m = Product(FromColumns(q[a2], q[b2], c2 * sign), *frameInverse);
                 bool ok = true;
                 for (size_t i = 0; i < n && ok; ++i) {
-                    image[i] = index.Find(Apply(m, q[i]));
+                    image[i] = index.Find(Apply(m, q[i]) + centre);
                     ok = image[i] >= 0;
                 }
                 for (size_t e = 0; e < figure.edges.size() && ok; ++e) {

@@ -79,6 +79,9 @@ bool IsClosedOriented(const Solid& solid) {
     const double extent = Extent(solid);
     const double minArea = 1e-9 * extent * extent;
     std::vector<std::pair<uint64_t, int32_t>> edges;  // (smaller << 32 | larger, +1 or -1)
+    size_t corners = 0;
+    for (const Face& face : solid.faces) corners += static_cast<size_t>(std::max(TotalCorners(face), 0));
+    edges.reserve(corners);
     std::vector<Vec3> p;
     for (const Face& face : solid.faces) {
         const int32_t size = face.polygonSize;

@@ -404,12 +404,24 @@ TEST(FigureNumbers, JohnsonDihedralAnglesAreThoseOfTheirParts) {
         {328, {p4 + 45.0, 135.0, k4}},                                  // J29
         {329, {2.0 * c5, 2.0 * p5, q5, k5}},                            // J30
         {330, {p5 + c5, q5, k5}},                                       // J31
+        // The cupolarotundae: 331 is J32, the orthocupolarotunda, as the
+        // catalogue's name and Johnson's numbering say; its end pentagons line
+        // up, so the cupola's triangles meet the rotunda's pentagons and its
+        // squares the rotunda's triangles (Wikipedia, "Pentagonal
+        // orthocupolarotunda": 10 × 3.4.3.5). In J33 (332) the rotunda is
+        // turned by 36°: triangles meet triangles, squares pentagons.
+        {331, {p5 + g, c5 + r3, kIcosidodecahedral, q5, k5}},          // J32
+        {332, {p5 + r3, c5 + g, kIcosidodecahedral, q5, k5}},          // J33
         {333, {2.0 * g, kIcosidodecahedral, 2.0 * r3}},                 // J34 pentagonal orthobirotunda
         {334, of(bicupola3)},                                           // J35
         {335, of(bicupola3)},                                           // J36
         {336, {135.0, k4}},                                             // J37
         {337, of(cupola5)},                                             // J38
         {338, of(cupola5)},                                             // J39
+        // J40 and J41: the decagonal prism keeps cupola and rotunda apart, so
+        // both have the same angles, each cap's against the prism.
+        {339, {90.0 + p5, 90.0 + c5, 90.0 + g, 90.0 + r3, 144.0, kIcosidodecahedral, q5, k5}},
+        {340, {90.0 + p5, 90.0 + c5, 90.0 + g, 90.0 + r3, 144.0, kIcosidodecahedral, q5, k5}},
         {341, {kIcosidodecahedral, 144.0, 90.0 + g, 90.0 + r3}},        // J42
         {348, {60.0, 90.0, t4, 60.0 + p4, 90.0 + p4}},                  // J49 augmented triangular prism
         {349, {90.0, t4, 60.0 + p4, 90.0 + p4, 60.0 + 2.0 * p4}},       // J50
@@ -456,6 +468,8 @@ TEST(FigureNumbers, JohnsonVertexConfigurations) {
         {328, {{"3.4.4.4", 8}, {"3.4.3.4", 8}}},                     // J29 square gyrobicupola
         {329, {{"3.4.5.4", 10}, {"3.3.4.4", 10}}},                   // J30
         {330, {{"3.4.5.4", 10}, {"3.4.3.4", 10}}},                   // J31
+        {331, {{"3.4.3.5", 10}, {"3.5.3.5", 10}, {"3.4.5.4", 5}}},   // J32 pentagonal orthocupolarotunda
+        {332, {{"3.3.4.5", 10}, {"3.5.3.5", 10}, {"3.4.5.4", 5}}},   // J33 pentagonal gyrocupolarotunda
         {333, {{"3.5.3.5", 20}, {"3.3.5.5", 10}}},                   // J34 pentagonal orthobirotunda
         {334, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J35
         {335, {{"3.4.3.4", 6}, {"3.4.4.4", 12}}},                    // J36
@@ -775,6 +789,158 @@ TEST(FigureNumbers, UniformDihedralAnglesFollowFromSharedEdges) {
     EXPECT_EQ(octahemioctahedron.densityNote, Omission::CentreOnSurface);
 }
 
+// More uniform figures, each from its published circumradius R for unit edge
+// and its published vertex configuration. The radii are those of the Polytope
+// Wiki page of each figure (which also gives e.g. the small
+// icosicosidodecahedron's R = √((17 + 3√5)/8)) and of MathWorld's "Uniform
+// Polyhedron" pages; where a page gives vertex coordinates instead (Wikipedia:
+// truncated great icosahedron R² = 10 − 9/φ for edge 2; great snub
+// dodecicosidodecahedron R = √2/2; the small snub and small retrosnub
+// icosicosidodecahedra R = ½√((ξ − 1)/ξ) with ξ the two roots of
+// x² + 3x + 1/φ²), R follows from them. Figures that share their vertices share
+// R (the small cubicuboctahedron the rhombicuboctahedron's, the
+// great cubicuboctahedron, great rhombicuboctahedron and great rhombihexahedron
+// theirs, and so on).
+//
+// A face written p/q with q > p/2 runs backwards round the vertex figure: the
+// vertex figure is a polygon in a circle of radius √(4R² − 1)/(2R) whose sides,
+// 2 cos(πq/p) long, close after whole turns only with those directions. The
+// test checks that first, from R alone. Then each face {p/q} lies
+// h = √(R² − ρ²) from the centre; the volume counted with density is the sum
+// of the face pyramids (area counted with winding × h / 3), those of backward
+// faces counting against it; the dihedral angle at an edge is the sum of the
+// two faces' leans asin(h/m) (m the edge midpoint's distance), each lean
+// counting negative for a backward face.
+struct UniformFromRadius {
+    ShapeId figure;
+    const char* configuration;  // published, with its backward faces
+    int vertices;
+    double radius;
+    bool measures;  // closed and orientable: area and volume are defined
+};
+
+struct VertexFace {
+    int corners, winding;
+    bool backwards;
+};
+
+std::vector<VertexFace> FacesOf(const std::string& configuration) {
+    std::vector<VertexFace> faces;
+    std::stringstream in(configuration);
+    for (std::string part; std::getline(in, part, '.');) {
+        const size_t slash = part.find('/');
+        const int n = std::stoi(part.substr(0, slash));
+        const int k = slash == std::string::npos ? 1 : std::stoi(part.substr(slash + 1));
+        faces.push_back({n, std::min(k, n - k), 2 * k > n});
+    }
+    return faces;
+}
+
+TEST(FigureNumbers, UniformMeasuresFollowFromPublishedRadii) {
+    const double s2 = kSqrt2, s5 = kSqrt5;
+    auto smallSnub = [](bool retro) {
+        const double a = 1.0 / (kPhi * kPhi);
+        const double xi = (-3.0 + (retro ? -1.0 : 1.0) * std::sqrt(9.0 - 4.0 * a)) / 2.0;
+        return 0.5 * std::sqrt((xi - 1.0) / xi);
+    };
+    const double sirco = std::sqrt(5.0 + 2.0 * s2) / 2.0, gocco = std::sqrt(5.0 - 2.0 * s2) / 2.0;
+    const double siid = std::sqrt((17.0 + 3.0 * s5) / 8.0), giid = std::sqrt((17.0 - 3.0 * s5) / 8.0);
+    const double raded = std::sqrt(7.0) / 2.0, qrid = std::sqrt(11.0 - 4.0 * s5) / 2.0;
+    const UniformFromRadius rows[] = {
+        {94, "4.8.3/2.8", 24, sirco, true},                                      // U13 small cubicuboctahedron
+        {96, "8/3.8/3.3", 24, std::sqrt(7.0 - 4.0 * s2) / 2.0, true},            // U19 stellated truncated hexahedron
+        {97, "3.8/3.4.8/3", 24, gocco, true},                                    // U14 great cubicuboctahedron
+        {98, "4.4.4.3/2", 24, gocco, true},                                      // U17 great rhombicuboctahedron
+        {101, "4.8/3.4/3.8/5", 24, gocco, false},                                // U21 great rhombihexahedron
+        {103, "6.8.8/3", 48, std::sqrt(7.0) / 2.0, true},                        // U16 cubitruncated cuboctahedron
+        {105, "4.6/5.8/3", 48, std::sqrt(13.0 - 6.0 * s2) / 2.0, true},          // U20 great truncated cuboctahedron
+        {119, "5.10/3.10/3", 60, std::sqrt(34.0 - 10.0 * s5) / 4.0, true},       // U58 small stellated truncated dodecahedron
+        {121, "6.6.5/2", 60, std::sqrt(10.0 - 9.0 / kPhi) / 2.0, true},          // U55 truncated great icosahedron
+        {123, "5/2.6.3.6", 60, siid, true},                                      // U31 small icosicosidodecahedron
+        {124, "5/3.10.3.10", 60, siid, true},                                    // U43 small ditrigonal dodecicosidodecahedron
+        {125, "6.10.6/5.10/9", 60, siid, false},                                 // U50 small dodecicosahedron
+        {126, "3.10/3.10/3", 60, std::sqrt(74.0 - 30.0 * s5) / 4.0, true},       // U66 great stellated truncated dodecahedron
+        {128, "3.5/3.3.5/2.3.3", 60, s2 / 2.0, true},                            // U64 great snub dodecicosidodecahedron
+        {138, "3.10/3.5.10/3", 60, giid, true},                                  // U42 great ditrigonal dodecicosidodecahedron
+        {139, "3/2.6.5.6", 60, giid, true},                                      // U48 great icosicosidodecahedron
+        {140, "6.10/3.6/5.10/7", 60, giid, false},                               // U63 great dodecicosahedron
+        {142, "3.3.3.3.3.5/3", 60, smallSnub(true), true},                       // U72 small retrosnub icosicosidodecahedron
+        {145, "10.10.5/2", 60, std::sqrt(34.0 + 10.0 * s5) / 4.0, true},         // U37 truncated great dodecahedron
+        {146, "5/2.10/3.3.10/3", 60, qrid, true},                                // U61 great dodecicosidodecahedron
+        {147, "3.4.5/3.4", 60, qrid, true},                                      // U67 great rhombicosidodecahedron
+        {148, "4.10/3.4/3.10/7", 60, qrid, false},                               // U73 great rhombidodecahedron
+        {150, "5/2.4.5.4", 60, raded, true},                                     // U38 rhombidodecadodecahedron
+        {151, "5.6.5/3.6", 60, raded, true},                                     // U44 icosidodecadodecahedron
+        {152, "4.6.4/3.6/5", 60, raded, false},                                  // U56 rhombicosahedron
+        {154, "3.3.3.3.3.5/2", 60, smallSnub(false), true},                      // U32 small snub icosicosidodecahedron
+        // The omnitruncated stars: the tables' 6.10/9.10/3 and 4.6/5.10/3 do not
+        // close round R = 2 and √(31 − 12√5)/2; their Wythoff symbols 5/3 3 5 |
+        // and 2 3 5/3 | give the vertex figures 2p.2q.2r with every side forward.
+        {157, "6.10.10/3", 120, 2.0, true},                                      // U45 icositruncated dodecadodecahedron
+        {159, "4.10/9.10/3", 120, std::sqrt(11.0) / 2.0, true},                  // U59 truncated dodecadodecahedron
+        {161, "4.6.10/3", 120, std::sqrt(31.0 - 12.0 * s5) / 2.0, true},         // U68 great truncated icosidodecahedron
+    };
+    for (const UniformFromRadius& row : rows) {
+        SCOPED_TRACE(std::string("figure ") + std::to_string(row.figure) + " " + row.configuration);
+        const std::vector<VertexFace> faces = FacesOf(row.configuration);
+        const double r = row.radius, m = std::sqrt(r * r - 0.25);
+
+        // The published configuration closes round the published radius.
+        const double circle = std::sqrt(4.0 * r * r - 1.0) / (2.0 * r);
+        double turn = 0.0;
+        for (const VertexFace& f : faces) {
+            const double side = 2.0 * std::cos(std::numbers::pi * f.winding / f.corners);
+            turn += (f.backwards ? -2.0 : 2.0) * Degrees(std::asin(std::min(1.0, side / (2.0 * circle))));
+        }
+        EXPECT_NEAR(turn / 360.0, std::round(turn / 360.0), 1e-9);
+
+        const FigureNumbers n = NumbersOf(row.figure);
+        const double e = n.shortestEdge;
+        ASSERT_EQ(n.edgeLengths.size(), 1u);
+        ASSERT_TRUE(n.circumradius.onSphere);
+        EXPECT_NEAR(n.circumradius.max / e, r, 1e-9);
+        ExpectConfigurations(n, {{row.configuration, row.vertices}});
+
+        auto lean = [&](const VertexFace& f) {
+            const double h = StarHeight(r, f.corners, f.winding);
+            return (f.backwards ? -1.0 : 1.0) * Degrees(std::asin(h / m));
+        };
+        std::vector<double> angles;
+        for (size_t i = 0; i < faces.size(); ++i) {
+            const double angle = std::fabs(lean(faces[i]) + lean(faces[(i + 1) % faces.size()]));
+            if (std::none_of(angles.begin(), angles.end(), [&](double a) { return std::fabs(a - angle) < 1e-7; })) {
+                angles.push_back(angle);
+            }
+        }
+        ExpectAngles(n, angles);
+
+        if (!row.measures) {
+            EXPECT_FALSE(n.volume.has_value());
+            continue;
+        }
+        double area = 0.0, volume = 0.0;
+        for (const VertexFace& f : faces) {
+            const double count = static_cast<double>(row.vertices) / f.corners;  // each face has that many corners
+            const double a = count * StarArea(f.corners, f.winding);
+            area += a;
+            volume += (f.backwards ? -1.0 : 1.0) * a * StarHeight(r, f.corners, f.winding) / 3.0;
+        }
+        volume = std::fabs(volume);
+        ASSERT_TRUE(n.area && n.volume);
+        EXPECT_TRUE(n.volumeCountsDensity);
+        EXPECT_NEAR(*n.area / (e * e), area, 1e-9 * area);
+        EXPECT_NEAR(*n.volume / (e * e * e), volume, 1e-9 * volume);
+    }
+
+    // The Polytope Wiki's own measures of the small icosicosidodecahedron:
+    // volume (30 + 29√5)/3, dihedral angles arccos(−√((5 + 2√5)/15)) and
+    // arccos(−√5/3).
+    const FigureNumbers siidNumbers = NumbersOf(123);
+    const double e = siidNumbers.shortestEdge;
+    EXPECT_NEAR(*siidNumbers.volume / (e * e * e), (30.0 + 29.0 * s5) / 3.0, 1e-9 * 31.6);
+    ExpectAngles(siidNumbers, {kIcosidodecahedral, kAcosMinusRoot5By3});
+}
+
 // Topology of figures whose surfaces are not plain spheres (same sources):
 // the regular star solids' genus and density, the hemipolyhedra's missing side,
 // and the edges of the great disnub dirhombidodecahedron (Skilling's figure)
@@ -897,6 +1063,21 @@ TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
     EXPECT_EQ(withDiagonal.segments, 1);
     EXPECT_EQ(withDiagonal.symmetry->name, "D2h");
     EXPECT_EQ(withDiagonal.symmetry->order, 8);
+
+    // Two corners closer than the symmetry search's tolerance (ten times the
+    // merging one) but not merged: the search takes them as one point, and the
+    // cube keeps its group instead of losing it.
+    Solid cube;
+    InitSolid(cube);
+    ASSERT_NE(BuildFigure(cube, 5), 0);
+    const double nudge = 5.0 * 1e-7 * Length(cube.vertices[0]);
+    const int32_t moved = cube.faces[0].corners[0];
+    cube.vertices.push_back(cube.vertices[static_cast<size_t>(moved)] + Vec3{nudge, 0, 0});
+    cube.faces[0].corners[0] = static_cast<int32_t>(cube.vertices.size() - 1);
+    const FigureNumbers nudged = ComputeFigureNumbers(cube);
+    EXPECT_EQ(nudged.vertices, 9);
+    ASSERT_TRUE(nudged.symmetry.has_value());
+    EXPECT_EQ(nudged.symmetry->name, "Oh");
 
     const FigureNumbers empty = ComputeFigureNumbers(Solid{});
     EXPECT_EQ(empty.vertices, 0);

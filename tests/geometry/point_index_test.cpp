@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "geometry/point_index.h"
+
+// The point index merges corners within a tolerance: it must find a stored
+// point across a cube boundary, keep points just beyond the tolerance apart,
+// answer the first stored where a query lies near two, and stay sound on
+// points far out or not finite.
+
+namespace gyro {
+namespace {
+
+TEST(PointIndex, FindsEveryPointWithinTheToleranceAndNoOther) {
+    const double tol = 0.1;  // cubes 0.2 wide
+    struct Row {
+        const char* what;
+        std::vector<Vec3> stored;
+        Vec3 query;
+        int32_t expected;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Row rows[] = {
+        {"the same point", {{1, 2, 3}}, {1, 2, 3}, 0},
+        {"inside the box", {{1, 2, 3}}, {1.09, 1.91, 3.05}, 0},
+        {"just beyond in one coordinate", {{1, 2, 3}}, {1, 2, 3.1001}, -1},
+        {"across a cube boundary", {{0.199, 0, 0}}, {0.201, 0, 0}, 0},
+        {"across a boundary below zero", {{-0.001, -0.001, -0.001}}, {0.05, 0.05, 0.05}, 0},
+        {"near two stored points: the first", {{0.0, 0, 0}, {0.15, 0, 0}}, {0.08, 0, 0}, 0},
+        {"near two, stored the other way", {{0.15, 0, 0}, {0.0, 0, 0}}, {0.08, 0, 0}, 0},
+        {"far out", {{1e300, -1e300, 0}}, {1e300, -1e300, 0}, 0},
+        {"an equal infinite point", {{inf, 0, 0}}, {inf, 0, 0}, 0},
+        {"a point that is not a number", {{std::nan(""), 0, 0}}, {std::nan(""), 0, 0}, -1},
+        {"beside an infinite point", {{inf, 0, 0}}, {1e300, 0, 0}, -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        PointIndex index(tol);
+        for (size_t i = 0; i < row.stored.size(); ++i) {
+            // Each stored point is kept apart from the others (more than the tolerance).
+            EXPECT_EQ(index.Insert(row.stored[i]), static_cast<int32_t>(i));
+        }
+        EXPECT_EQ(index.Find(row.query), row.expected);
+    }
+    EXPECT_EQ(PointIndex(tol).Find({0, 0, 0}), -1);  // nothing stored yet
+}
+
+// Many points on a grid finer than the cubes, each inserted twice and once
+// more nudged within the tolerance: every point keeps its first index while
+// the table grows.
+TEST(PointIndex, KeepsItsIndicesWhileItGrows) {
+    const double tol = 1e-3;
+    PointIndex index(tol);
+    std::vector<Vec3> points;
+    for (int x = -15; x < 15; ++x) {
+        for (int y = -15; y < 15; ++y) {
+            for (int z = 0; z < 4; ++z) points.push_back({x * 3.1e-3, y * 2.7e-3, z * 5e-3 - 0.3});
+        }
+    }
+    for (size_t i = 0; i < points.size(); ++i) ASSERT_EQ(index.Insert(points[i]), static_cast<int32_t>(i));
+    for (size_t i = 0; i < points.size(); ++i) {
+        ASSERT_EQ(index.Insert(points[i]), static_cast<int32_t>(i));
+        ASSERT_EQ(index.Find(points[i] + Vec3{0.9e-3, -0.9e-3, 0.5e-3}), static_cast<int32_t>(i));
+    }
+    EXPECT_EQ(index.points().size(), points.size());
+}
+
+}  // namespace
+}  // namespace gyro
