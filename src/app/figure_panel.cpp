@@ -83,6 +83,7 @@ FigurePanel::FigurePanel(QWidget* parent) : QDockWidget(QCoreApplication::transl
 }
 
 FigurePanel::~FigurePanel() {
+    cancel_ = true;
     if (work_.valid()) work_.wait();
 }
 
@@ -92,15 +93,23 @@ void FigurePanel::follow(const Solid& solid, UiLanguage language) {
         if (showing_) showNumbers(shown_);
     }
     collect();
-    if (work_.valid() || (showing_ && shownBuild_ == solid.buildCount)) return;
-    work_ = std::async(std::launch::async, [copy = solid]() {
-        return std::pair<uint32_t, FigureNumbers>(copy.buildCount, ComputeFigureNumbers(copy));
+    if (work_.valid()) {
+        // The figure changed meanwhile: the work in hand is for nothing on show.
+        if (workBuild_ != solid.buildCount) cancel_ = true;
+        return;
+    }
+    if (showing_ && shownBuild_ == solid.buildCount) return;
+    cancel_ = false;
+    workBuild_ = solid.buildCount;
+    work_ = std::async(std::launch::async, [copy = solid, cancel = &cancel_]() {
+        return std::pair<uint32_t, FigureNumbers>(copy.buildCount, ComputeFigureNumbers(copy, kSymmetryVertexLimit, cancel));
     });
 }
 
 void FigurePanel::collect() {
     if (!work_.valid() || work_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
     auto [build, numbers] = work_.get();
+    if (numbers.cancelled) return;  // incomplete; the next follow starts the work afresh
     shown_ = std::move(numbers);
     showNumbers(shown_);
     shownBuild_ = build;

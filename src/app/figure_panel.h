@@ -2,6 +2,7 @@
 
 #include <QDockWidget>
 
+#include <atomic>
 #include <cstdint>
 #include <future>
 #include <utility>
@@ -21,7 +22,9 @@ NumberWords PanelNumberWords(UiLanguage language);
 
 // The dock beside the picture that shows the numbers of the figure on show as
 // selectable text. The numbers are worked out once a build, on a copy of the
-// solid in a worker thread, so a large mesh never holds up a frame.
+// solid in a worker thread, so a large mesh never holds up a frame. Work for a
+// figure no longer on show is called off, and so is work in hand when the
+// panel goes: closing the window never waits for a long symmetry search.
 class FigurePanel : public QDockWidget {
     Q_OBJECT
 public:
@@ -50,6 +53,8 @@ private:
     UiLanguage language_ = UiLanguage::Japanese;
     FigureNumbers shown_;  // kept to show again in another language
     std::future<std::pair<uint32_t, FigureNumbers>> work_;
+    uint32_t workBuild_ = 0;           // the build the work in hand is for
+    std::atomic<bool> cancel_{false};  // raised to call that work off
 };
 
 }  // namespace gyro

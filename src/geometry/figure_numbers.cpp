@@ -532,7 +532,7 @@ std::string FaceKindName(const FaceKind& kind) {
     }
 }
 
-FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertices) {
+FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertices, const std::atomic<bool>* cancel) {
     FigureNumbers out;
     out.figure = solid.zukei;
     out.nameJa = solid.nameJa;
@@ -643,9 +643,17 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     }
 
     // Convex: every vertex on the inner side of every face plane, and every face convex.
+    // (Every face against every vertex: the other long part besides the symmetry.)
+    const auto cancelled = [cancel] { return cancel != nullptr && cancel->load(std::memory_order_relaxed); };
+    out.cancelled = cancelled();
+    if (out.cancelled) return out;
     out.convex = out.faces > 0 && closedManifold && orientable;
     for (const Polygon& p : t.polygons) {
         if (!out.convex) break;
+        if (cancelled()) {
+            out.cancelled = true;
+            return out;
+        }
         if (p.kind.shape != FaceKind::Shape::Convex) out.convex = false;
         const double s = orientation * sign[static_cast<size_t>(p.face)];
         for (const Vec3& v : t.points) {
@@ -667,7 +675,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
         figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
         for (const Polygon& p : t.polygons) figure.faces.emplace_back(p.corners.begin(), p.corners.end());
     }
-    const SymmetryResult symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices);
+    const SymmetryResult symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices, cancel);
     switch (symmetry.outcome) {
         case SymmetryOutcome::Found:
             out.symmetry = symmetry.group;
@@ -682,6 +690,9 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
         case SymmetryOutcome::NoPoints:
             out.symmetryNote = Omission::NoFaces;
             break;
+        case SymmetryOutcome::Cancelled:
+            out.cancelled = true;
+            return out;
     }
 
     // Radii: about the centre of a sphere through the vertices where there is

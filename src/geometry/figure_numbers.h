@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -123,10 +124,18 @@ struct FigureNumbers {
     int32_t edgesWithoutAngle = 0;              // edges in one face or in more than two
 
     RelatedFigures related;
+
+    // The work was called off before it finished: the numbers are incomplete.
+    bool cancelled = false;
 };
 
+// Above this many distinct vertices the symmetry search is left out.
+inline constexpr int32_t kSymmetryVertexLimit = 20000;
+
 // Works out every number of the built solid. `maxSymmetryVertices` bounds the
-// symmetry search (the search is left out above it).
-FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertices = 20000);
+// symmetry search (the search is left out above it). A raised `cancel` flag
+// (another thread's) ends the work early with `cancelled` set.
+FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertices = kSymmetryVertexLimit,
+                                   const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace gyro

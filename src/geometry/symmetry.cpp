@@ -200,7 +200,8 @@ PointGroup NamePointGroup(const std::vector<Isometry>& isometries) {
     return group;
 }
 
-SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, int32_t maxPoints) {
+SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, int32_t maxPoints,
+                              const std::atomic<bool>* cancel) {
     SymmetryResult result;
     const size_t n = figure.points.size();
     if (n == 0) return result;
@@ -287,6 +288,11 @@ SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, in
     std::vector<int32_t> image(n);
     std::vector<int32_t> mapped;
     for (const size_t a2 : shellA) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+            result.outcome = SymmetryOutcome::Cancelled;
+            result.isometries.clear();
+            return result;
+        }
         for (const size_t b2 : shellB) {
             if (!stands[a2] || !stands[b2]) continue;  // each map is tried once
             if (b2 == a2 || std::fabs(Length(q[a2] - q[b2]) - ab) > tolerance) continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,7 +29,8 @@ struct SymmetryFigure {
     std::vector<std::vector<int32_t>> faces;  // each face's corners, any order
 };
 
-enum class SymmetryOutcome : uint8_t { Found, VerticesOnALine, TooLarge, NoPoints };
+// Cancelled: the caller's flag was raised before the search finished.
+enum class SymmetryOutcome : uint8_t { Found, VerticesOnALine, TooLarge, NoPoints, Cancelled };
 
 struct SymmetryResult {
     SymmetryOutcome outcome = SymmetryOutcome::NoPoints;
@@ -41,7 +43,9 @@ struct SymmetryResult {
 // the edges and the faces onto themselves, by trying the maps that send two
 // fixed reference points onto points at the same distances; then names the
 // group. `tolerance` is an absolute length (positions closer than it are one).
-SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, int32_t maxPoints);
+// A raised `cancel` flag ends a long search early, with the outcome Cancelled.
+SymmetryResult FindPointGroup(const SymmetryFigure& figure, double tolerance, int32_t maxPoints,
+                              const std::atomic<bool>* cancel = nullptr);
 
 // Names the group formed by `isometries` (which must be closed under product).
 PointGroup NamePointGroup(const std::vector<Isometry>& isometries);

@@ -120,7 +120,6 @@ public:
         previousAnswerer_ = SetDialogAnswerer([this](QDialog& d) { Answer(d); });
         window_->show();
         QApplication::processEvents();
-        CollectCommands(window_->menuBar()->actions(), commands_);
 
         // A dialog that runs its own loop instead of RunDialog would hang the
         // run: it is closed from inside that loop and reported.
@@ -145,6 +144,7 @@ public:
 
     MonkeyResult Run() {
         MonkeyResult result;
+        result.menusAtStart = MenuCount();
         std::string lastSettings;
         const int64_t progressEvery = run_.events > 50000 ? 50000 : 0;
         for (event_ = 1; event_ <= run_.events && failure_.empty(); ++event_) {
@@ -158,6 +158,11 @@ public:
                 OneEvent();
             }
             QApplication::processEvents();
+            // What the program's event loop does on each return: objects given
+            // up with deleteLater (the menus of the previous language, closed
+            // dialogs) are deleted. processEvents alone, outside any event loop,
+            // never deletes them, and they piled up for the rest of the run.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             const int passes = rng_.Below(2);
             for (int i = 0; i < passes; ++i) window_->runPass();
             const auto now = std::chrono::steady_clock::now();
@@ -171,6 +176,9 @@ public:
             lastFaces_ = state_.solid.faces.size();
             const std::string broken = StateInvariantViolation(state_, meshMayHaveChanged);
             if (!broken.empty()) Fail(broken);
+            const auto checked = std::chrono::steady_clock::now();
+            result.milliseconds["(invariant checks)"] += std::chrono::duration<double, std::milli>(checked - now).count();
+            NoteSlowest(result.slowest, std::chrono::duration<double, std::milli>(checked - eventStart).count());
             if (progressEvery && event_ % progressEvery == 0) {
                 std::fprintf(stderr, "monkey seed %llu: %lld events\n", static_cast<unsigned long long>(run_.seed),
                              static_cast<long long>(event_));
@@ -180,12 +188,22 @@ public:
         result.failure = failure_;
         result.counts = counts_;
         result.finalSettings = SaveSettings(state_);
+        result.menusAtEnd = MenuCount();
         result.eventDigest = digest_;
         return result;
     }
 
 private:
     // ---- bookkeeping ------------------------------------------------------
+
+    void NoteSlowest(std::vector<std::pair<double, std::string>>& slowest, double ms) const {
+        constexpr size_t kKept = 8;
+        if (slowest.size() == kKept && ms <= slowest.back().first) return;
+        const std::string what = recent_.empty() ? std::string() : recent_.back();
+        slowest.emplace_back(ms, what);
+        std::sort(slowest.begin(), slowest.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        if (slowest.size() > kKept) slowest.pop_back();
+    }
 
     void Log(const std::string& what) {
         if (run_.trace) std::fprintf(stderr, "%lld: %s\n", static_cast<long long>(event_), what.c_str());
@@ -207,6 +225,8 @@ private:
         out << "replay: scripts/monkey --seed " << run_.seed << " --events " << event_ << " --trace";
         failure_ = out.str();
     }
+
+    int64_t MenuCount() const { return static_cast<int64_t>(window_->findChildren<QMenu*>().size()); }
 
     static void CollectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out) {
         for (QAction* a : actions) {
@@ -368,8 +388,10 @@ private:
 
     // A command that opens a dialog ("..." in its label).
     void DialogCommand() {
-        std::vector<QAction*> dialogs;
-        for (QAction* a : commands_) {
+        // Walked afresh each time: a change of language makes the menus anew.
+        std::vector<QAction*> commands, dialogs;
+        CollectCommands(window_->menuBar()->actions(), commands);
+        for (QAction* a : commands) {
             if (a->text().contains(QStringLiteral(".."))) dialogs.push_back(a);
         }
         if (!dialogs.empty()) RunCommand(rng_.Pick(dialogs));
@@ -545,7 +567,6 @@ private:
     std::vector<std::string> corpus_;
     std::vector<QtKey> keys_;
     std::vector<QtKey> held_;
-    std::vector<QAction*> commands_;
     bool forcedLoad_ = false;
     int answering_ = 0;
     int64_t event_ = 0;

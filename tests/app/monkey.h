@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gyro::test {
@@ -31,8 +32,15 @@ struct MonkeyResult {
     std::string failure;
     std::map<std::string, int64_t> counts;  // events by kind, dialogs answered, ...
     std::map<std::string, double> milliseconds;  // time by kind of event, frames after it included
+    // The slowest events, slowest first: milliseconds (the invariant checks
+    // after it included) and the event as the trace prints it.
+    std::vector<std::pair<double, std::string>> slowest;
     std::string finalSettings;              // the settings text at the end
     uint64_t eventDigest = 0;               // a digest of every event description
+    // Menus held by the window at the start and the end: a change of language
+    // makes them anew, and the old ones must go.
+    int64_t menusAtStart = 0;
+    int64_t menusAtEnd = 0;
 };
 
 MonkeyResult RunMonkey(const MonkeyRun& run);

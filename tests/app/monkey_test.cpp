@@ -37,6 +37,7 @@ TEST(Monkey, SeededEventsKeepEveryInvariant) {
     const MonkeyResult result = RunMonkey(MonkeyIn(dir, seed, events));
     EXPECT_EQ(result.failure, "");
     EXPECT_EQ(result.eventsRun, events);
+    EXPECT_EQ(result.menusAtEnd, result.menusAtStart);
     std::string summary = "monkey seed " + std::to_string(seed) + ", " + std::to_string(result.eventsRun) + " events:";
     for (const auto& [kind, n] : result.counts) {
         const auto ms = result.milliseconds.find(kind);
@@ -44,7 +45,13 @@ TEST(Monkey, SeededEventsKeepEveryInvariant) {
         if (ms != result.milliseconds.end()) summary += " (" + std::to_string(static_cast<int64_t>(ms->second)) + " ms)";
         summary += ",";
     }
+    for (const auto& [kind, ms] : result.milliseconds) {
+        if (result.counts.count(kind) == 0) summary += " " + kind + " " + std::to_string(static_cast<int64_t>(ms)) + " ms,";
+    }
     std::fprintf(stderr, "%s\n", summary.c_str());
+    for (const auto& [ms, what] : result.slowest) {
+        std::fprintf(stderr, "monkey slow event: %lld ms, %s\n", static_cast<long long>(ms), what.c_str());
+    }
     // Every kind of event happened, dialogs were answered and files loaded.
     if (events >= 2000) {
         for (const char* kind : {"key press", "key release", "mouse drag", "mouse wheel", "command", "dialog",

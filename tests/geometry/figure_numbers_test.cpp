@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -1082,6 +1083,35 @@ TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
     const FigureNumbers empty = ComputeFigureNumbers(Solid{});
     EXPECT_EQ(empty.vertices, 0);
     EXPECT_FALSE(empty.symmetry.has_value());
+}
+
+// The panel calls the work off when its figure leaves the screen or the window
+// closes: a raised flag ends the symmetry search and the face-against-vertex
+// pass early and says the numbers are incomplete; a lowered one changes nothing.
+TEST(FigureNumbers, ARaisedCancelFlagEndsTheWorkIncomplete) {
+    Solid solid;
+    InitSolid(solid);
+    ASSERT_NE(BuildFigure(solid, 5), 0);  // the cube
+    const std::atomic<bool> lowered{false};
+    const FigureNumbers whole = ComputeFigureNumbers(solid, kSymmetryVertexLimit, &lowered);
+    EXPECT_FALSE(whole.cancelled);
+    ASSERT_TRUE(whole.symmetry.has_value());
+    EXPECT_EQ(whole.symmetry->name, "Oh");
+    EXPECT_TRUE(whole.convex);
+
+    const std::atomic<bool> raised{true};
+    const FigureNumbers cut = ComputeFigureNumbers(solid, kSymmetryVertexLimit, &raised);
+    EXPECT_TRUE(cut.cancelled);
+    EXPECT_FALSE(cut.symmetry.has_value());
+
+    SymmetryFigure figure;
+    figure.points = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+    const SymmetryResult found = FindPointGroup(figure, 1e-9, 100, &lowered);
+    EXPECT_EQ(found.outcome, SymmetryOutcome::Found);
+    EXPECT_EQ(found.isometries.size(), 48u);
+    const SymmetryResult stopped = FindPointGroup(figure, 1e-9, 100, &raised);
+    EXPECT_EQ(stopped.outcome, SymmetryOutcome::Cancelled);
+    EXPECT_TRUE(stopped.isometries.empty());
 }
 
 }  // namespace

@@ -13,6 +13,9 @@
 
 #include <algorithm>
 #include <chrono>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -58,6 +61,15 @@ double Median(std::vector<double> v) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#if defined(__GLIBC__)
+    // glibc raises its mmap threshold the first time a large block (a frame
+    // buffer) is given back, and from then on keeps such blocks in the heap:
+    // the resident memory steps up once, by about 15 MiB, during the second
+    // pass, and stays. A fixed threshold hands large blocks back to the system
+    // as they are freed, so the memory log shows what the viewer holds, and a
+    // leak still shows as growth.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     double minutes = 60.0;
