@@ -1,6 +1,7 @@
 #include "geometry/outer_exact.h"
 
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
+#include <CGAL/Constrained_triangulation_plus_2.h>
 #include <CGAL/Exact_predicates_exact_constructions_kernel.h>
 #include <CGAL/Projection_traits_xy_3.h>
 #include <CGAL/Projection_traits_xz_3.h>
@@ -93,7 +94,11 @@ void AddIntersection(Cuts& first, Cuts& second, const Tri3& a, const Tri3& b) {
 template <class Traits>
 bool CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, const OuterOptions& options,
                  std::vector<std::array<P3, 3>>& pieces) {
-    using CT = CGAL::Constrained_Delaunay_triangulation_2<Traits, CGAL::Default, CGAL::Exact_intersections_tag>;
+    // The "plus" triangulation computes each crossing from the whole cuts, not
+    // from pieces of cuts already split at other crossings: the exact numbers
+    // stay small however many cuts cross one triangle.
+    using CT = CGAL::Constrained_triangulation_plus_2<
+        CGAL::Constrained_Delaunay_triangulation_2<Traits, CGAL::Default, CGAL::Exact_intersections_tag>>;
     CT ct;
     for (size_t i = 0; i < boundary.size(); ++i) {
         const P3& a = boundary[i];
@@ -290,7 +295,11 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
                 why = "cancelled";
                 return false;
             }
-            const Seg3 ray(farPoint, aim);
+            // Through the aim and a little beyond it: a segment ending exactly
+            // in the target's plane leaves every test there to exact numbers,
+            // and one running on across the figure meets its centre, where
+            // symmetric figures put many edges and points.
+            const Seg3 ray(farPoint, aim + (aim - farPoint) / 1024);
             const CGAL::Bbox_3 rayBox = ray.bbox();
             bool clean = true;
             int32_t first = -1;
@@ -395,6 +404,90 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
     return ExactOutcome::Done;
 }
 
+// A point's coordinates as doubles, near enough for telling points a
+// tolerance apart: the filtered value where it is tight, else the exact one.
+Vec3 Approximate(const P3& p) {
+    const auto near = [](const FT& v) {
+        const auto& i = v.approx();
+        if (i.sup() - i.inf() <= 1e-12 * (std::abs(i.inf()) + 1.0)) return 0.5 * (i.inf() + i.sup());
+        return CGAL::to_double(v.exact());
+    };
+    return {near(p.x()), near(p.y()), near(p.z())};
+}
+
+// Points of the cut closer than the tolerance become one, the first of them.
+// The builders' doubles miss intended coincidences by a few units in the last
+// place (four face planes through one point meet in four points; a crossing
+// found in a face's plane and again by another face comes out twice), and the
+// exact cut keeps each of them apart: between them lie hair-thin slivers that
+// fold over their neighbours once rounded to doubles. Triangles left with a
+// repeated corner go; a triangle met twice is kept once.
+bool SnapClosePoints(Complex& complex, double tolerance) {
+    const size_t n = complex.points.size();
+    std::vector<Vec3> near(n);
+    for (size_t i = 0; i < n; ++i) near[i] = Approximate(complex.points[i]);
+    std::vector<size_t> parent(n);
+    for (size_t i = 0; i < n; ++i) parent[i] = i;
+    const auto find = [&](size_t a) {
+        while (parent[a] != a) {
+            parent[a] = parent[parent[a]];
+            a = parent[a];
+        }
+        return a;
+    };
+    const auto cell = [&](double v) { return static_cast<int64_t>(std::floor(v / tolerance)); };
+    const auto key = [](int64_t x, int64_t y, int64_t z) {
+        const auto h = [](int64_t v) { return static_cast<uint64_t>(v) * 0x9E3779B97F4A7C15ULL; };
+        return h(x) ^ (h(y) << 21 | h(y) >> 43) ^ (h(z) << 42 | h(z) >> 22);
+    };
+    std::unordered_map<uint64_t, std::vector<size_t>> cells;
+    bool any = false;
+    for (size_t i = 0; i < n; ++i) {
+        const Vec3 p = near[i];
+        const int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
+        for (int64_t dx = -1; dx <= 1; ++dx) {
+            for (int64_t dy = -1; dy <= 1; ++dy) {
+                for (int64_t dz = -1; dz <= 1; ++dz) {
+                    const auto it = cells.find(key(cx + dx, cy + dy, cz + dz));
+                    if (it == cells.end()) continue;
+                    for (const size_t j : it->second) {
+                        const Vec3 q = near[j];
+                        if (std::abs(q.x - p.x) > tolerance || std::abs(q.y - p.y) > tolerance ||
+                            std::abs(q.z - p.z) > tolerance) {
+                            continue;
+                        }
+                        const size_t a = find(i), b = find(j);
+                        if (a != b) {
+                            parent[std::max(a, b)] = std::min(a, b);  // the first point stays
+                            any = true;
+                        }
+                    }
+                }
+            }
+        }
+        cells[key(cx, cy, cz)].push_back(i);
+    }
+    if (!any) return false;
+    std::vector<std::array<int32_t, 3>> triangles;
+    std::vector<int32_t> face;
+    std::map<std::array<int32_t, 3>, size_t> seen;
+    for (size_t t = 0; t < complex.triangles.size(); ++t) {
+        std::array<int32_t, 3> v{};
+        for (size_t i = 0; i < 3; ++i) {
+            v[i] = static_cast<int32_t>(find(static_cast<size_t>(complex.triangles[t][i])));
+        }
+        if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
+        std::array<int32_t, 3> sorted = v;
+        std::sort(sorted.begin(), sorted.end());
+        if (!seen.emplace(sorted, triangles.size()).second) continue;
+        triangles.push_back(v);
+        face.push_back(complex.face[t]);
+    }
+    complex.triangles = std::move(triangles);
+    complex.face = std::move(face);
+    return true;
+}
+
 // Which caller's point a triangulation vertex is, plus one; crossings the
 // triangulation makes keep 0.
 struct PointTag {
@@ -424,7 +517,8 @@ void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::ve
     using Vb = CGAL::Triangulation_vertex_base_with_info_2<PointTag, K>;
     using Fb = CGAL::Constrained_triangulation_face_base_2<K>;
     using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
-    using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_intersections_tag>;
+    using CDT = CGAL::Constrained_triangulation_plus_2<
+        CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_intersections_tag>>;
     using P2 = K::Point_2;
     CDT cdt;
     std::vector<CDT::Vertex_handle> handle(points.size());
@@ -489,20 +583,66 @@ void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::ve
     }
 }
 
-ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
-                           const OuterOptions& options, WalkOutput& out, std::string& detail) {
-    Complex complex;
-    if (const ExactOutcome refined = Refine(points, triangles, options, complex); refined != ExactOutcome::Done) {
-        if (refined == ExactOutcome::TooLarge) {
-            detail = "the faces cut each other into more than " + std::to_string(options.triangleLimit) + " pieces";
-        }
-        return refined;
-    }
-    out.refinedTriangles = static_cast<int64_t>(complex.triangles.size());
+namespace {
 
+// Whether p lies inside the closed surface of `surface` (outward corner
+// order): 1 inside, 0 outside, -1 when no ray from far away crossed every
+// triangle it met cleanly through its inside. Predicates only, no new points.
+int InsideClosed(const Complex& complex, const std::vector<std::array<int32_t, 3>>& surface, const P3& p) {
+    double maxAbs = 1.0;
+    for (const auto& t : surface) {
+        for (const int32_t v : t) {
+            const CGAL::Bbox_3 b = complex.points[static_cast<size_t>(v)].bbox();
+            maxAbs = std::max({maxAbs, std::abs(b.xmin()), std::abs(b.xmax()), std::abs(b.ymin()), std::abs(b.ymax()),
+                               std::abs(b.zmin()), std::abs(b.zmax())});
+        }
+    }
+    const double far = 4.0 * maxAbs + 1.0;
+    const P3 farPoints[] = {{far, 0.37 * far, 0.21 * far}, {-0.29 * far, far, 0.43 * far},
+                            {0.17 * far, -0.31 * far, far}, {-far, -0.13 * far, 0.59 * far}};
+    for (const P3& from : farPoints) {
+        const CGAL::Bbox_3 rayBox = from.bbox() + p.bbox();
+        int winding = 0;
+        bool clean = true;
+        for (size_t t = 0; t < surface.size() && clean; ++t) {
+            const P3& a = complex.points[static_cast<size_t>(surface[t][0])];
+            const P3& b = complex.points[static_cast<size_t>(surface[t][1])];
+            const P3& c = complex.points[static_cast<size_t>(surface[t][2])];
+            if (!CGAL::do_overlap(rayBox, a.bbox() + b.bbox() + c.bbox())) continue;
+            const CGAL::Orientation sideFrom = CGAL::orientation(a, b, c, from);
+            const CGAL::Orientation sideP = CGAL::orientation(a, b, c, p);
+            if (sideP == CGAL::ZERO || sideFrom == CGAL::ZERO) {
+                clean = false;  // an end in the triangle's plane
+                break;
+            }
+            if (sideFrom == sideP) continue;  // both ends on one side: no crossing
+            const CGAL::Orientation ab = CGAL::orientation(from, p, a, b);
+            const CGAL::Orientation bc = CGAL::orientation(from, p, b, c);
+            const CGAL::Orientation ca = CGAL::orientation(from, p, c, a);
+            if (ab == CGAL::ZERO || bc == CGAL::ZERO || ca == CGAL::ZERO) {
+                // Through an edge or a corner, unless it passes the triangle by.
+                if ((ab == bc || ab == CGAL::ZERO || bc == CGAL::ZERO) && (bc == ca || bc == CGAL::ZERO || ca == CGAL::ZERO) &&
+                    (ca == ab || ca == CGAL::ZERO || ab == CGAL::ZERO)) {
+                    clean = false;
+                }
+                continue;
+            }
+            if (ab != bc || bc != ca) continue;  // the line passes beside the triangle
+            winding += sideFrom == CGAL::POSITIVE ? 1 : -1;  // from outside to inside: entering
+        }
+        if (clean) return winding != 0 ? 1 : 0;
+    }
+    return -1;
+}
+
+// The walk over the triangles the outside reaches (see RefineAndWalk);
+// `passes` tells how many walks it took (more than one when fins were met).
+ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutput& out, std::string& detail,
+                  int& passes) {
     std::vector<bool> removed(complex.triangles.size(), false);
     // Each pass takes away the triangles the outside reaches from both sides.
     for (int pass = 0; pass < 64; ++pass) {
+        passes = pass + 1;
         if (Cancelled(options)) return ExactOutcome::Cancelled;
         int32_t seed = -1;
         int seedSide = 0;
@@ -584,7 +724,14 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
             int32_t more = -1;
             int moreSide = 0;
             std::string why;
-            // A few aims each: most pieces not walked are inside, and every aim costs a ray.
+            // Most pieces not walked lie inside the surface walked so far: one
+            // ray tells, where looking for a clean view of them takes many.
+            const auto& first = complex.triangles[static_cast<size_t>(components[c][0])];
+            const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(first[0])],
+                                            complex.points[static_cast<size_t>(first[1])],
+                                            complex.points[static_cast<size_t>(first[2])]);
+            if (InsideClosed(complex, oriented, probe) == 1) continue;
+            // A few aims each, and every aim costs a ray.
             std::vector<int32_t> aims;
             const size_t step = std::max<size_t>(1, components[c].size() / 6);
             for (size_t i = 0; i < components[c].size(); i += step) aims.push_back(components[c][i]);
@@ -635,6 +782,64 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
     }
     detail = "thin walls were met again and again";
     return ExactOutcome::NoVolume;
+}
+
+double WalkVolume(const WalkOutput& walk) {
+    double volume = 0.0;
+    for (const auto& t : walk.triangles) {
+        volume += Dot(walk.points[static_cast<size_t>(t[0])],
+                      Cross(walk.points[static_cast<size_t>(t[1])], walk.points[static_cast<size_t>(t[2])]));
+    }
+    return volume / 6.0;
+}
+
+}  // namespace
+
+ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
+                           const OuterOptions& options, WalkOutput& out, std::string& detail) {
+    Complex complex;
+    if (const ExactOutcome refined = Refine(points, triangles, options, complex); refined != ExactOutcome::Done) {
+        if (refined == ExactOutcome::TooLarge) {
+            detail = "the faces cut each other into more than " + std::to_string(options.triangleLimit) + " pieces";
+        }
+        return refined;
+    }
+    out.refinedTriangles = static_cast<int64_t>(complex.triangles.size());
+
+    // Points of the cut a hair apart are made one first, and that complex is
+    // walked. Snapping moves points by less than the tolerance; where it folds
+    // a piece onto its neighbour the walk meets triangles from both sides. A
+    // walk done in one pass is taken; otherwise the exact complex is walked as
+    // well, and the snapped surface is taken only when it encloses the same
+    // volume (else the exact surface stays, slivers and all).
+    double extent = 1.0;
+    for (const Vec3& p : points) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+    Complex snapped = complex;
+    WalkOutput snappedOut;
+    bool haveSnapped = false;
+    if (SnapClosePoints(snapped, 1e-9 * extent)) {
+        std::string why;
+        int passes = 0;
+        const ExactOutcome outcome = Walk(snapped, options, snappedOut, why, passes);
+        if (outcome == ExactOutcome::Cancelled) return outcome;
+        if (outcome == ExactOutcome::Done) {
+            snappedOut.refinedTriangles = out.refinedTriangles;
+            snappedOut.snapped = true;
+            if (passes == 1) {
+                out = std::move(snappedOut);
+                return ExactOutcome::Done;
+            }
+            haveSnapped = true;
+        }
+    }
+    int passes = 0;
+    const int64_t refined = out.refinedTriangles;
+    const ExactOutcome walked = Walk(complex, options, out, detail, passes);
+    out.refinedTriangles = refined;
+    if (walked != ExactOutcome::Done) return walked;
+    const double exact = WalkVolume(out);
+    if (haveSnapped && std::abs(WalkVolume(snappedOut) - exact) <= 1e-7 * std::abs(exact)) out = std::move(snappedOut);
+    return ExactOutcome::Done;
 }
 
 }  // namespace gyro::outer

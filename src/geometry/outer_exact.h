@@ -26,6 +26,7 @@ struct WalkOutput {
     // outside region (the walk's pairing, which keeps touching shells apart).
     std::vector<std::array<int32_t, 3>> next;
     int64_t refinedTriangles = 0;  // pieces after the exact cutting
+    bool snapped = false;          // points a hair apart were made one (see RefineAndWalk)
 };
 
 enum class ExactOutcome : uint8_t { Done, TooLarge, Cancelled, NoVolume };
@@ -34,7 +35,9 @@ enum class ExactOutcome : uint8_t { Done, TooLarge, Cancelled, NoVolume };
 // pieces' points by exact equality, then walks the triangles reachable from
 // far away (seeded by an exact ray; across each edge the first half-plane
 // turning outward). Triangles reached from both sides are fins without volume:
-// they are taken away and the walk runs again.
+// they are taken away and the walk runs again. Then points of the cut closer
+// than a relative 1e-9 are made one and the walk runs once more; that surface,
+// free of the slivers between them, is taken when it encloses the same volume.
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                            const OuterOptions& options, WalkOutput& out, std::string& detail);
 

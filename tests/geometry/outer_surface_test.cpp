@@ -27,18 +27,13 @@ double Circumradius(const Solid& solid) {
 
 // Closed, a 2-manifold, outward and free of self-intersections: what a slicer needs.
 // The exact check of self-intersection runs on the surface rounded to doubles.
-// Where hair-thin slivers of the exact step survive the clean-up (the great
-// icosahedron, the compound of five cubes) it still finds them folded, so those
-// rows leave it out for now.
-void ExpectPrintable(const OuterResult& result, const std::string& label, bool selfIntersection = true) {
+void ExpectPrintable(const OuterResult& result, const std::string& label) {
     ASSERT_TRUE(result.ok()) << label << ": " << OuterRefusalText(result.refusal) << " " << result.detail;
     const SurfaceCheck check = CheckSurface(result.surface.points, result.surface.triangles);
     EXPECT_TRUE(check.closed) << label << ": " << check.badEdges << " bad edges";
     EXPECT_TRUE(check.manifold) << label << ": " << check.badPoints << " pinched points";
     EXPECT_TRUE(check.outward) << label;
-    if (selfIntersection) {
-        EXPECT_FALSE(SurfaceSelfIntersects(result.surface)) << label;
-    }
+    EXPECT_FALSE(SurfaceSelfIntersects(result.surface)) << label;
     EXPECT_EQ(result.surface.triangles.size(), result.surface.triangleFace.size()) << label;
 }
 
@@ -61,7 +56,25 @@ struct VolumeRow {
 // sqrt6/4 a. Octahemioctahedron: its hexagons pass through the centre, so it
 // encloses the 8 pyramids from the centre over its triangles: V = 2 sqrt2/3 a^3
 // with R = a (the cuboctahedron's vertices; Wikipedia, "Octahemioctahedron").
+// Kepler-Poinsot stars, by what can be touched from outside; with phi the
+// golden ratio and L the star's edge, the core's edge is a = L / phi^3 (a
+// pentagram's chord is its inner pentagon's side times phi^3). Small stellated
+// dodecahedron: a dodecahedron of edge a with twelve pentagonal pyramids rising
+// at atan 2 (Wikipedia, "Small stellated dodecahedron"), V = 5/4 (7 + 3 sqrt5)
+// a^3, R = phi^2 sin 72 deg a. Great stellated dodecahedron: an icosahedron of
+// edge a with twenty triangular pyramids (Wikipedia, "Great stellated
+// dodecahedron"), V = 5/4 (3 + sqrt5) a^3, R = sqrt3 (sqrt5 - 1)/4 L. Great
+// icosahedron: V = (25 + 9 sqrt5)/4 a^3, a the edge of its dodecahedron core
+// (Wikipedia, "Great icosahedron", Formulas), R = sqrt(10 - 2 sqrt5)/4 L.
+const double kPhi = (1 + std::sqrt(5.0)) / 2;
+const double kPhi3 = kPhi * kPhi * kPhi;
 const VolumeRow kVolumes[] = {
+    {18, 5.0 / 4 * (7 + 3 * std::sqrt(5.0)) / std::pow(kPhi * kPhi * std::sqrt((5 + std::sqrt(5.0)) / 8), 3),
+     "small stellated dodecahedron"},
+    {15, 5.0 / 4 * (3 + std::sqrt(5.0)) / std::pow(kPhi3 * std::sqrt(3.0) * (std::sqrt(5.0) - 1) / 4, 3),
+     "great stellated dodecahedron"},
+    {22, (25 + 9 * std::sqrt(5.0)) / 4 / std::pow(kPhi3 * std::sqrt(10 - 2 * std::sqrt(5.0)) / 4, 3),
+     "great icosahedron"},
     {1, 8.0 / (9.0 * kRoot3), "tetrahedron: a^3/(6 sqrt2), R = sqrt6/4 a"},
     {5, 8.0 / (3.0 * kRoot3), "cube: a^3, R = sqrt3/2 a"},
     {7, 4.0 / 3.0, "octahedron: sqrt2/3 a^3, R = a/sqrt2"},
@@ -85,17 +98,20 @@ TEST(OuterSurface, EnclosedVolumesEqualClosedForms) {
 
 // Stars, compounds and crossed faces: closed, outward, free of self-intersections;
 // the stars' surfaces are exactly their visible triangles (60 each: 12 faces x 5 points).
+// The compound of five cubes (26), the small rhombihexahedron (95), the
+// compound 508 and the great icosahedron (in the volume table) have points that several faces
+// are meant to share but reach a few units in the last place apart; the exact
+// cut kept them apart, and the slivers between them folded once rounded.
 TEST(OuterSurface, StarsAndCompoundsArePrintable) {
     struct Row {
         ShapeId figure;
-        bool selfIntersection;
         size_t triangles;  // 0: not checked
     };
-    const Row rows[] = {{15, true, 60}, {18, true, 60}, {24, true, 0}, {27, true, 0}, {208, true, 0}, {22, false, 0}, {26, false, 0}};
+    const Row rows[] = {{15, 60}, {18, 60}, {24, 0}, {27, 0}, {208, 0}, {26, 0}, {95, 0}, {508, 0}};
     for (const Row& row : rows) {
         const Solid solid = Built(row.figure);
         const OuterResult result = ComputeOuterSurface(solid);
-        ExpectPrintable(result, std::to_string(row.figure), row.selfIntersection);
+        ExpectPrintable(result, std::to_string(row.figure));
         if (row.triangles != 0) {
             EXPECT_EQ(result.surface.triangles.size(), row.triangles) << row.figure;
         }
@@ -110,9 +126,12 @@ TEST(OuterSurface, StarsAndCompoundsArePrintable) {
 // tetrahedra missing a tenth of its volume (a crossing of two coplanar faces'
 // edges was put on one face's edge only, leaving a crack beside the other).
 // Compounds whose faces share planes, crossed quadrilaterals (213), stars and
-// figures whose faces cut each other in many places.
+// figures whose faces cut each other in many places; the small
+// rhombidodecahedron (118), where making points a hair apart one folds a piece
+// onto its neighbour: the walk over that took only a fifth of the volume,
+// closed and outward all the same, until the exact surface was kept for it.
 TEST(OuterSurface, EnclosesWhatAFloodFromOutsideCannotReach) {
-    for (const ShapeId figure : {25, 93, 123, 202, 213}) {
+    for (const ShapeId figure : {25, 93, 118, 123, 202, 213}) {
         const Solid solid = Built(figure);
         const OuterResult result = ComputeOuterSurface(solid);
         ASSERT_TRUE(result.ok()) << figure << ": " << OuterRefusalText(result.refusal) << " " << result.detail;
