@@ -237,14 +237,9 @@ double ParamOf(VectorPoint a, VectorPoint b, VectorPoint p) {
 // The part of the picture's segment a -> b over the convex polygon `poly`
 // (Cyrus-Beck); false when they do not overlap.
 bool OverPolygon(VectorPoint a, VectorPoint b, const std::vector<VectorPoint>& poly, double& t0, double& t1) {
-    double area = 0;
+    const double area = Convex::Area(poly);
+    if (std::fabs(area) < 0.5e-9) return false;
     const size_t n = poly.size();
-    for (size_t i = 0; i < n; ++i) {
-        const VectorPoint p = poly[i];
-        const VectorPoint q = poly[(i + 1) % n];
-        area += p.x * q.y - q.x * p.y;
-    }
-    if (std::fabs(area) < 1e-9) return false;
     const double sense = area > 0 ? 1.0 : -1.0;
     t0 = 0.0;
     t1 = 1.0;
