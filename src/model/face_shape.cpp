@@ -78,9 +78,31 @@ bool IsClosedOriented(const Solid& solid) {
     const auto vertexCount = static_cast<uint32_t>(solid.vertices.size());
     const double extent = Extent(solid);
     const double minArea = 1e-9 * extent * extent;
-    std::vector<std::pair<uint64_t, int32_t>> edges;  // (smaller << 32 | larger, +1 or -1)
+    // A signed sum of a hash of every edge is zero when each edge is walked as
+    // often one way as the other. It costs one pass without memory, so an open
+    // surface (the Koch sheet) is told apart before the sort below.
+    uint64_t signature = 0;
     size_t corners = 0;
-    for (const Face& face : solid.faces) corners += static_cast<size_t>(std::max(TotalCorners(face), 0));
+    for (const Face& face : solid.faces) {
+        const int32_t size = face.polygonSize;
+        if (face.polygonCount <= 0 || size < 3 || StoredCorners(face) < TotalCorners(face)) return false;
+        corners += static_cast<size_t>(TotalCorners(face));
+        for (int32_t k = 0; k < face.polygonCount; ++k) {
+            const int32_t* c = face.corners.data() + static_cast<ptrdiff_t>(k) * size;
+            for (int32_t j = 0; j < size; ++j) {
+                const auto a = static_cast<uint32_t>(c[j]), b = static_cast<uint32_t>(c[(j + 1) % size]);
+                if (a == b) continue;
+                const uint64_t key = a < b ? uint64_t{a} << 32 | b : uint64_t{b} << 32 | a;
+                uint64_t h = key * 0x9E3779B97F4A7C15ull;
+                h ^= h >> 31;
+                h *= 0xBF58476D1CE4E5B9ull;
+                h ^= h >> 29;
+                signature += a < b ? h : 0 - h;
+            }
+        }
+    }
+    if (signature != 0) return false;
+    std::vector<std::pair<uint64_t, int32_t>> edges;  // (smaller << 32 | larger, +1 or -1)
     edges.reserve(corners);
     std::vector<Vec3> p;
     for (const Face& face : solid.faces) {
@@ -128,19 +150,15 @@ bool IsConvexSolid(const Solid& solid) {
     for (const Vec3& v : solid.vertices) centre = centre + v;
     centre = centre / static_cast<double>(vertexCount);
 
-    struct HalfEdge {
-        uint32_t a, b, face;
-    };
-    std::vector<HalfEdge> halfEdges;
-    std::vector<Vec3> normals(faceCount);
-    std::vector<double> offsets(faceCount);
-    // Per vertex, the angles of its faces' corners seen along the line from the
-    // centre: they add up to one turn when the faces go round the vertex once,
-    // and to two or more round a star vertex such as the great icosahedron's.
-    std::vector<double> turn(vertexCount, 0.0);
+    // The checks of each face alone come first, so that a figure that fails one
+    // (most non-convex figures, at their first faces) never touches the
+    // per-vertex and per-edge arrays, which for a large mesh are most of the cost.
+    std::vector<Vec3> normals;
+    std::vector<double> offsets;
+    normals.reserve(faceCount);
+    offsets.reserve(faceCount);
     std::vector<Vec3> p;
-    for (size_t f = 0; f < faceCount; ++f) {
-        const Face& face = solid.faces[f];
+    auto cornersOf = [&](const Face& face) {
         const int32_t n = face.polygonSize;
         if (face.polygonCount != 1 || n < 3 || StoredCorners(face) < n) return false;
         p.resize(static_cast<size_t>(n));
@@ -149,6 +167,10 @@ bool IsConvexSolid(const Solid& solid) {
             if (c < 0 || static_cast<size_t>(c) >= vertexCount) return false;
             p[static_cast<size_t>(i)] = solid.vertices[static_cast<size_t>(c)];
         }
+        return true;
+    };
+    for (size_t f = 0; f < faceCount; ++f) {
+        if (!cornersOf(solid.faces[f])) return false;
         const Vec3 area = AreaVector(p);
         const double areaLength = Length(area);
         if (!(areaLength > eps * extent)) return false;
@@ -162,13 +184,34 @@ bool IsConvexSolid(const Solid& solid) {
             const Vec3 next = p[(i + 1) % p.size()];
             if (std::fabs(Dot(normal, p[i]) - offset) > eps) return false;  // not flat
             const Vec3 u = prev - p[i], w = next - p[i];
-            const double lu = Length(u), lw = Length(w);
-            if (!(lu > eps && lw > eps)) return false;  // repeated corner
+            if (!(Length(u) > eps && Length(w) > eps)) return false;  // repeated corner
             if (Dot(TurnNormal(prev, p[i], next), normal) < -eps * extent) return false;  // reflex corner
+            if (!(Length(p[i] - centre) > eps)) return false;
+        }
+        normals.push_back(normal);
+        offsets.push_back(offset);
+    }
+
+    struct HalfEdge {
+        uint32_t a, b, face;
+    };
+    std::vector<HalfEdge> halfEdges;
+    size_t corners = 0;
+    for (const Face& face : solid.faces) corners += static_cast<size_t>(face.polygonSize);
+    halfEdges.reserve(corners);
+    // Per vertex, the angles of its faces' corners seen along the line from the
+    // centre: they add up to one turn when the faces go round the vertex once,
+    // and to two or more round a star vertex such as the great icosahedron's.
+    std::vector<double> turn(vertexCount, 0.0);
+    for (size_t f = 0; f < faceCount; ++f) {
+        const Face& face = solid.faces[f];
+        cornersOf(face);
+        for (size_t i = 0; i < p.size(); ++i) {
+            const Vec3 prev = p[(i + p.size() - 1) % p.size()];
+            const Vec3 next = p[(i + 1) % p.size()];
+            const Vec3 u = prev - p[i], w = next - p[i];
             const Vec3 axis = p[i] - centre;
-            const double axisLength = Length(axis);
-            if (!(axisLength > eps)) return false;
-            const Vec3 a = axis / axisLength;
+            const Vec3 a = axis / Length(axis);
             const Vec3 uf = u - a * Dot(u, a), wf = w - a * Dot(w, a);
             turn[static_cast<size_t>(face.corners[static_cast<int32_t>(i)])] +=
                 std::atan2(Dot(Cross(uf, wf), a), Dot(uf, wf));
@@ -176,8 +219,6 @@ bool IsConvexSolid(const Solid& solid) {
                                  static_cast<uint32_t>(face.corners[static_cast<int32_t>((i + 1) % p.size())]),
                                  static_cast<uint32_t>(f)});
         }
-        normals[f] = normal;
-        offsets[f] = offset;
     }
     for (size_t v = 0; v < vertexCount; ++v) {
         if (std::fabs(turn[v]) > 2 * kPi + 1e-6) return false;  // faces wind round the vertex more than once

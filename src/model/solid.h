@@ -85,6 +85,8 @@ struct BuildParams {
     int16_t sikisouhz = 1;  // hue revolutions around the vertical axis
     int16_t sikisoufq = 0;  // starting hue, 0..1529
     int16_t sikisourt = 1;  // hue shift from top to bottom (the swirl of the spherical family)
+
+    bool operator==(const BuildParams&) const = default;
 };
 
 struct Segment {

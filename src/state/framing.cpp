@@ -83,15 +83,41 @@ double StartViewScale(const Solid& solid, int margin) {
     return scale;
 }
 
-double FigureFrameScale(ShapeId figure) {
-    // One build per figure and run: the start parameters never change.
+namespace {
+
+// The factor of a figure built with the start parameters (the blob tree centred).
+double ScaleOfStartBuild(const Solid& start) {
+    // Reaching the outermost pixel: one pixel of margin is what "inside" asks.
+    return StartViewScale(start, 1) >= 1.0 ? 1.0 : StartViewScale(start, kFrameMargin);
+}
+
+// True when a build with these parameters has the start build's corners: they
+// differ at most in the colours.
+bool StartShape(const BuildParams& params) {
+    BuildParams shape = params;
+    const BuildParams start;
+    shape.palette = start.palette;
+    shape.sikisouhz = start.sikisouhz;
+    shape.sikisoufq = start.sikisoufq;
+    shape.sikisourt = start.sikisourt;
+    return shape == start;
+}
+
+// One build per figure and run: the start parameters never change.
+std::map<ShapeId, double>& KnownScales() {
     static std::map<ShapeId, double> known;
+    return known;
+}
+
+}  // namespace
+
+double FigureFrameScale(ShapeId figure) {
+    std::map<ShapeId, double>& known = KnownScales();
     if (const auto it = known.find(figure); it != known.end()) return it->second;
     Solid start;
     BuildFigure(start, figure);
     if (figure == kBlobTree) CentreOnBox(start);
-    // Reaching the outermost pixel: one pixel of margin is what "inside" asks.
-    const double scale = StartViewScale(start, 1) >= 1.0 ? 1.0 : StartViewScale(start, kFrameMargin);
+    const double scale = ScaleOfStartBuild(start);
     known.emplace(figure, scale);
     return scale;
 }
@@ -100,6 +126,11 @@ double FrameForStartView(Solid& solid) {
     const FigureInfo* info = FindFigure(solid.zukei);
     if (info != nullptr && info->family == FigureFamily::Parametric) return 1.0;
     if (solid.zukei == kBlobTree) CentreOnBox(solid);
+    // A figure just built with the start parameters is its own start build: the
+    // largest figures then need not be built a second time.
+    if (StartShape(solid.params) && !KnownScales().contains(solid.zukei)) {
+        KnownScales().emplace(solid.zukei, ScaleOfStartBuild(solid));
+    }
     const double scale = FigureFrameScale(solid.zukei);
     if (scale >= 1.0) return 1.0;
     for (Vec3& v : solid.vertices) v = {v.x * scale, v.y * scale, v.z * scale};
