@@ -130,6 +130,41 @@ void DrawCutFace(Surface& surface, RenderContext& ctx, const Face& face, int32_t
                               static_cast<int32_t>(scratch.clipCounts.size()), plane, id, true, colour);
 }
 
+// Puts the faces nearest first. The order saves stores only, so a large copy
+// (most of whose faces are a few pixels) is put in order by bands of the key,
+// in linear time; a small one, as one fractal copy, is sorted.
+void NearestFirst(std::vector<std::pair<float, int32_t>>& order, std::vector<uint32_t>& buckets,
+                  std::vector<std::pair<float, int32_t>>& sorted) {
+    constexpr size_t kBandsFrom = 4096;
+    constexpr uint32_t kBands = 1024;
+    if (order.size() < kBandsFrom) {
+        std::sort(order.begin(), order.end(), [](const auto& x, const auto& y) {
+            return x.first != y.first ? x.first > y.first : x.second < y.second;
+        });
+        return;
+    }
+    float lo = std::numeric_limits<float>::infinity();
+    float hi = -std::numeric_limits<float>::infinity();
+    for (const auto& [key, face] : order) {
+        if (std::isfinite(key)) {
+            lo = std::min(lo, key);
+            hi = std::max(hi, key);
+        }
+    }
+    // Band 0 the nearest; keys that are not finite go last.
+    const double scale = hi > lo ? (kBands - 1) / (static_cast<double>(hi) - lo) : 0.0;
+    auto band = [&](float key) {
+        return std::isfinite(key) ? static_cast<uint32_t>((static_cast<double>(hi) - key) * scale) : kBands;
+    };
+    buckets.assign(kBands + 2, 0);
+    for (const auto& entry : order) ++buckets[band(entry.first) + 1];
+    for (uint32_t b = 0; b <= kBands; ++b) buckets[b + 1] += buckets[b];
+    // The faces were listed in face order; each band keeps it.
+    sorted.resize(order.size());
+    for (const auto& entry : order) sorted[buckets[band(entry.first)]++] = entry;
+    order.swap(sorted);
+}
+
 uint64_t HashCorners(const Solid& solid) {
     uint64_t h = solid.vertices.size() * 0x9E3779B97F4A7C15ull ^ solid.faces.size();
     for (const Face& face : solid.faces) {
@@ -269,10 +304,7 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
         }
         order[static_cast<size_t>(i)] = {nearest, i};
     }
-    if (ctx.cornersInRange)
-        std::sort(order.begin(), order.end(), [](const auto& x, const auto& y) {
-            return x.first != y.first ? x.first > y.first : x.second < y.second;
-        });
+    if (ctx.cornersInRange) NearestFirst(order, scratch.orderBuckets, scratch.orderSpare);
     for (const auto& [nearest, i] : order) {
         const Face& face = solid.faces[i];
         const uint32_t id = ctx.idBase + static_cast<uint32_t>(i) + 1;
@@ -288,6 +320,29 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
         const int32_t total = TotalCorners(face);
         if (total < 3 || std::isnan(view.k) || (frontOnly && view.k < 0)) continue;
         const int32_t* c = face.corners.data();
+        if (scratch.points.size() < static_cast<size_t>(total)) scratch.points.resize(static_cast<size_t>(total));
+        Point* points = scratch.points.data();
+        for (int32_t j = 0; j < total; ++j) points[j] = screen[c[j]];
+        // Whether the fill reaches a pixel first: most faces of a large mesh are a
+        // pixel or less, and those that cover none need no plane and no colour.
+        Point corner;
+        const FillReach reach =
+            ctx.onlyPixels ? ReachOfFill(points, total, ctx.width, ctx.height, corner) : FillReach::kAny;
+        if (reach == FillReach::kNothing) continue;
+        if (scratch.counts.size() < static_cast<size_t>(face.polygonCount))
+            scratch.counts.resize(static_cast<size_t>(face.polygonCount));
+        std::fill_n(scratch.counts.begin(), face.polygonCount, face.polygonSize);
+        if (reach == FillReach::kOnePixel &&
+            !FillCoversPixel(points, scratch.counts.data(), face.polygonCount, corner.x, corner.y))
+            continue;
+        // The keys of a fill stay within those of its corners.
+        float lowest = keys[c[0]], highest = keys[c[0]];
+        for (int32_t j = 1; j < total; ++j) {
+            lowest = std::min(lowest, keys[c[j]]);
+            highest = std::max(highest, keys[c[j]]);
+        }
+        // A pixel already nearer than the face's nearest corner stays as it is.
+        if (reach == FillReach::kOnePixel && !surface.PixelCouldTake(corner.x, corner.y, highest, id)) continue;
         Vec3 normal = view.normal;
         if (!(Length(normal) > 0)) {
             normal = CornerNormal(ViewPoint(ctx, c[view.corners.i0]), ViewPoint(ctx, c[view.corners.i1]),
@@ -297,24 +352,8 @@ void DrawCopyExact(Surface& surface, RenderContext& ctx, bool allPixels) {
         DepthPlane plane;
         if (!MakeDepthPlane(ctx.projection, copy, ctx.eye, inside, normal, ViewPoint(ctx, c[view.corners.i0]), plane))
             continue;
-        if (scratch.points.size() < static_cast<size_t>(total)) scratch.points.resize(static_cast<size_t>(total));
-        Point* points = scratch.points.data();
-        for (int32_t j = 0; j < total; ++j) points[j] = screen[c[j]];
-        Point corner;
-        const FillReach reach =
-            ctx.onlyPixels ? ReachOfFill(points, total, ctx.width, ctx.height, corner) : FillReach::kAny;
-        if (reach == FillReach::kNothing) continue;
-        plane.lowest = plane.highest = keys[c[0]];
-        for (int32_t j = 1; j < total; ++j) {
-            plane.lowest = std::min(plane.lowest, keys[c[j]]);
-            plane.highest = std::max(plane.highest, keys[c[j]]);
-        }
-        if (scratch.counts.size() < static_cast<size_t>(face.polygonCount))
-            scratch.counts.resize(static_cast<size_t>(face.polygonCount));
-        std::fill_n(scratch.counts.begin(), face.polygonCount, face.polygonSize);
-        if (reach == FillReach::kOnePixel &&
-            !FillCoversPixel(points, scratch.counts.data(), face.polygonCount, corner.x, corner.y))
-            continue;
+        plane.lowest = lowest;
+        plane.highest = highest;
         // Lit from the side the eye sees.
         const Colour colour = paint ? FaceFillColour(ctx, face, i, view.k < 0 ? -normal : normal) : style.background;
         if (reach == FillReach::kOnePixel)

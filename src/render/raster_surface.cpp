@@ -936,6 +936,14 @@ void RasterSurface::SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, 
     MarkDirty(x, y, x + 1, y + 1);
 }
 
+bool RasterSurface::PixelCouldTake(int32_t x, int32_t y, float key, uint32_t id) const {
+    int32_t w, h;
+    if (!Usable(w, h) || !HasDepth(w, h) || x < 0 || y < 0 || x >= w || y >= h) return false;
+    const std::size_t at = static_cast<std::size_t>(y) * w + x;
+    // A key that Takes() refuses refuses every smaller one too; NaN takes nothing.
+    return !(key <= depth_[at]) || Takes(key, id, depth_[at], ids_[at]);
+}
+
 void RasterSurface::MarkDirty(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     if (dirtyTop_ >= dirtyBottom_) {
         dirtyLeft_ = x0;

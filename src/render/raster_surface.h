@@ -74,6 +74,7 @@ public:
     void DrawLinesDepth(const DepthLine* lines, std::size_t count, bool firstFront, const Pen& first,
                         const Pen& second) override;
     void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) override;
+    bool PixelCouldTake(int32_t x, int32_t y, float key, uint32_t id) const override;
     // The face id each pixel holds since the last ClearDepth (0: none), row after row.
     const std::vector<uint32_t>& FaceIds() const { return ids_; }
 

@@ -73,6 +73,8 @@ struct RenderScratch {
     bool faceEdgesKept = false;
     std::vector<DepthLine> depthLines;          // the edges of the current copy
     std::vector<std::pair<float, int32_t>> fillOrder;  // its faces, nearest first
+    std::vector<uint32_t> orderBuckets;                // a large copy's faces counted by depth band
+    std::vector<std::pair<float, int32_t>> orderSpare;  // and put in order here
 };
 
 // One frame in progress.

@@ -127,6 +127,13 @@ public:
     virtual void SetPixelDepth(int32_t x, int32_t y, float key, uint32_t id, Colour colour) {
         (void)x, (void)y, (void)key, (void)id, (void)colour;
     }
+    // False only when SetPixelDepth at (x, y) with `id` and any key up to `key`
+    // would leave the pixel as it is: a caller may then skip working out the
+    // key and the colour.
+    virtual bool PixelCouldTake(int32_t x, int32_t y, float key, uint32_t id) const {
+        (void)x, (void)y, (void)key, (void)id;
+        return true;
+    }
 };
 
 }  // namespace gyro

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <cstdint>
 #include <random>
 #include <set>
@@ -370,6 +372,57 @@ TEST(RasterDepth, NonzeroFillCoversTheHoleOfAPentagramAndTheOverlapOfAHexagram) 
     EXPECT_EQ(At(b, 50, 50), kBlue);
     EXPECT_EQ(At(b, 50, 20), kBlue);
     EXPECT_EQ(At(b, 50, 8), kRed);  // the pentagram's tip, outside both triangles, stays
+}
+
+// PixelCouldTake says no only where SetPixelDepth with that id and any key up
+// to the one asked leaves the pixel as it was (the exact drawing then skips the
+// face's plane and colour): checked against SetPixelDepth itself.
+TEST(RasterDepth, PixelCouldTakeRefusesOnlyWhatSetPixelDepthRefuses) {
+    const float nan = std::nanf("");
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        bool held;  // a face is on the pixel (else it is empty)
+        float heldKey;
+        uint32_t heldId;
+        float key;
+        uint32_t id;
+    };
+    const Case cases[] = {
+        {false, 0, 0, -1e30f, 5}, {false, 0, 0, -inf, 5}, {false, 0, 0, nan, 5},
+        {true, 2, 5, 1, 9},       {true, 2, 5, 2, 9},     {true, 2, 5, 2, 3},
+        {true, 2, 5, 3, 9},       {true, 2, 5, nan, 3},   {true, 2, 5, inf, 9},
+        {true, -1, 5, -1, 5},     {true, -1, 5, -2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.held << " " << c.heldKey << "/" << c.heldId << " asked " << c.key
+                                          << "/" << c.id);
+        BackBuffer b = MakeBuffer(4, 4);
+        RasterSurface s(b);
+        ASSERT_TRUE(s.ClearDepth());
+        if (c.held) s.SetPixelDepth(1, 2, c.heldKey, c.heldId, kBlue);
+        const bool could = s.PixelCouldTake(1, 2, c.key, c.id);
+        // Every key up to the one asked, and the asked key itself.
+        bool anyTakes = false;
+        for (const float k : {c.key, std::nextafter(c.key, -inf), c.key - 1, -inf}) {
+            BackBuffer t = MakeBuffer(4, 4);
+            RasterSurface u(t);
+            ASSERT_TRUE(u.ClearDepth());
+            if (c.held) u.SetPixelDepth(1, 2, c.heldKey, c.heldId, kBlue);
+            u.SetPixelDepth(1, 2, k, c.id, kRed);
+            anyTakes = anyTakes || At(t, 1, 2) == kRed;
+        }
+        EXPECT_TRUE(could || !anyTakes);
+        // A key that wins is never refused.
+        EXPECT_TRUE(could || !(c.key > (c.held ? c.heldKey : -inf)));
+    }
+    // Off the picture, or before any depth is kept, nothing can be taken.
+    BackBuffer b = MakeBuffer(4, 4);
+    RasterSurface s(b);
+    EXPECT_FALSE(s.PixelCouldTake(1, 1, 1, 1));
+    ASSERT_TRUE(s.ClearDepth());
+    EXPECT_FALSE(s.PixelCouldTake(4, 1, 1, 1));
+    EXPECT_FALSE(s.PixelCouldTake(-1, 1, 1, 1));
+    EXPECT_TRUE(s.PixelCouldTake(3, 3, 1, 1));
 }
 
 TEST(RasterDepth, TheNearerFillWinsInEitherOrderAndLinesKnowWhatCoversThem) {
