@@ -96,6 +96,9 @@ public:
     void setProgressDisplay(decltype(FileUi::showProgress) display);
     void setScaleBox(decltype(FileUi::askScale) box);
     const FileNames& fileNames() const { return fileNames_; }
+    // The window's own progress display of an animation export (the one
+    // setProgressDisplay brings back), for a replacement that wraps it.
+    AnimationProgress progressDialog(int32_t total);
 
 private:
     friend class Canvas;
@@ -137,7 +140,6 @@ private:
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
     bool scaleBox(double& scale);
-    AnimationProgress progressDialog(int32_t total);
     void loadSettings();
     void copyImage();
 
