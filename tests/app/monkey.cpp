@@ -27,6 +27,7 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "app/key_map.h"
@@ -206,6 +207,10 @@ public:
             const int passes = heavy || Heavy() || state_.display.backBuffer.pixels.size() > kLargePicture ? 0
                                                                                                       : rng_.Below(2);
             for (int i = 0; i < passes; ++i) window_->runPass();
+            if (!loadedFile_.empty()) {
+                if (Heavy()) heavyFiles_.insert(loadedFile_);
+                loadedFile_.clear();
+            }
             const auto now = std::chrono::steady_clock::now();
             result.milliseconds[lastKind_] += std::chrono::duration<double, std::milli>(now - eventStart).count();
             if (!failure_.empty()) break;
@@ -544,18 +549,28 @@ private:
         return true;
     }
 
+    // A settings file of the corpus. One that brought a heavy figure when it
+    // was last loaded is picked again once: still loaded, less often (a build
+    // of the largest figure alone takes seconds in the checking build).
+    std::string PickCorpusFile() {
+        std::string name = rng_.Pick(corpus_);
+        if (heavyFiles_.count(name) != 0) name = rng_.Pick(corpus_);
+        loadedFile_ = name;
+        return name;
+    }
+
     bool ChooseFile(FileKind kind, std::string& name) {
         Count("file chooser");
         const fs::path work(run_.workDir);
         if (forcedLoad_ && kind == FileKind::SettingsLoad && !corpus_.empty()) {
-            name = rng_.Pick(corpus_);
+            name = PickCorpusFile();
             return true;
         }
         if (rng_.OneIn(6)) return false;  // cancelled
         const int roll = rng_.Below(10);
         if (kind == FileKind::SettingsLoad) {
             if (roll < 5 && !corpus_.empty()) {
-                name = rng_.Pick(corpus_);
+                name = PickCorpusFile();
             } else if (roll < 7) {
                 name = (work / "settings.txt").string();
             } else if (roll < 8) {
@@ -639,6 +654,8 @@ private:
     DialogAnswerer previousAnswerer_;
     QTimer watchdog_;
     std::vector<std::string> corpus_;
+    std::set<std::string> heavyFiles_;  // corpus files that brought a heavy figure
+    std::string loadedFile_;            // the corpus file chosen during this event
     std::vector<QtKey> keys_;
     std::vector<QtKey> held_;
     bool forcedLoad_ = false;
