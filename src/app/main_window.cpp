@@ -683,7 +683,7 @@ void MainWindow::syncFigurePanel() {
         if (layout() != nullptr) layout()->activate();
         resizeWindowToView(w, h);
     }
-    if (wanted) figurePanel_->follow(state_.solid, shell_.language);
+    if (wanted) figurePanel_->follow(state_.solid, shell_.language, state_.display.fracn);
 }
 
 void MainWindow::clientResized() {
