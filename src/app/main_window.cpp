@@ -130,6 +130,7 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setAnimationDialog({});
     setProgressDisplay({});
     setScaleBox({});
+    setPrintSizeBox({});
     setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
@@ -527,6 +528,25 @@ void MainWindow::setProgressDisplay(decltype(FileUi::showProgress) display) {
 void MainWindow::setScaleBox(decltype(FileUi::askScale) box) {
     if (!box) box = [this](double& scale) { return scaleBox(scale); };
     fileUi_.askScale = std::move(box);
+}
+
+void MainWindow::setPrintSizeBox(decltype(FileUi::askPrintSize) box) {
+    if (!box) box = [this](double& sizeMm) { return printSizeBox(sizeMm); };
+    fileUi_.askPrintSize = std::move(box);
+}
+
+bool MainWindow::printSizeBox(double& sizeMm) {
+    LoopPause pause(*this);
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(tr("大きさ"));
+    dialog.setLabelText(tr("立体のいちばん長い差し渡し (mm):"));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setDoubleRange(kPrintSizeMinMm, kPrintSizeMaxMm);
+    dialog.setDoubleDecimals(1);
+    dialog.setDoubleValue(std::clamp(sizeMm, kPrintSizeMinMm, kPrintSizeMaxMm));
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    sizeMm = std::clamp(dialog.doubleValue(), kPrintSizeMinMm, kPrintSizeMaxMm);
+    return true;
 }
 
 bool MainWindow::scaleBox(double& scale) {

@@ -95,6 +95,7 @@ public:
     void setAnimationDialog(decltype(FileUi::editAnimation) dialog);
     void setProgressDisplay(decltype(FileUi::showProgress) display);
     void setScaleBox(decltype(FileUi::askScale) box);
+    void setPrintSizeBox(decltype(FileUi::askPrintSize) box);
     const FileNames& fileNames() const { return fileNames_; }
 
 private:
@@ -137,6 +138,7 @@ private:
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
     bool scaleBox(double& scale);
+    bool printSizeBox(double& sizeMm);
     AnimationProgress progressDialog(int32_t total);
     void loadSettings();
     void copyImage();
