@@ -752,11 +752,18 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
             std::string why;
             // Most pieces not walked lie inside the surface walked so far: one
             // ray tells, where looking for a clean view of them takes many.
-            const auto& first = complex.triangles[static_cast<size_t>(components[c][0])];
-            const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(first[0])],
-                                            complex.points[static_cast<size_t>(first[1])],
-                                            complex.points[static_cast<size_t>(first[2])]);
-            if (InsideClosed(complex, oriented, probe) == 1) continue;
+            // A probe in the plane of a surface triangle tells nothing (a piece
+            // of a face the surface runs along): then another triangle's.
+            int inside = -1;
+            const size_t probeStep = std::max<size_t>(1, components[c].size() / 3);
+            for (size_t i = 0; i < components[c].size() && i < 3 * probeStep && inside < 0; i += probeStep) {
+                const auto& tri = complex.triangles[static_cast<size_t>(components[c][i])];
+                const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(tri[0])],
+                                                complex.points[static_cast<size_t>(tri[1])],
+                                                complex.points[static_cast<size_t>(tri[2])]);
+                inside = InsideClosed(complex, oriented, probe);
+            }
+            if (inside == 1) continue;
             // A few aims each, and every aim costs a ray.
             std::vector<int32_t> aims;
             const size_t step = std::max<size_t>(1, components[c].size() / 6);
