@@ -1624,5 +1624,13 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>図形ファイルの拡大率 (1 で画面と同じ大きさ、SVG はピクセル、PDF はポイント):</source>
         <translation>Scale of the drawing (1 is the size on screen; pixels in SVG, points in PDF):</translation>
     </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>立体のいちばん長い差し渡し (mm):</source>
+        <translation>Largest extent of the solid (mm):</translation>
+    </message>
 </context>
 </TS>

@@ -95,6 +95,7 @@ public:
     void setAnimationDialog(decltype(FileUi::editAnimation) dialog);
     void setProgressDisplay(decltype(FileUi::showProgress) display);
     void setScaleBox(decltype(FileUi::askScale) box);
+    void setPrintSizeBox(decltype(FileUi::askPrintSize) box);
     const FileNames& fileNames() const { return fileNames_; }
     // The window's own progress display of an animation export (the one
     // setProgressDisplay brings back), for a replacement that wraps it.
@@ -140,6 +141,7 @@ private:
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
     bool scaleBox(double& scale);
+    bool printSizeBox(double& sizeMm);
     void loadSettings();
     void copyImage();
 
