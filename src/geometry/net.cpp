@@ -1,0 +1,743 @@
+#include "geometry/net.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <numbers>
+#include <queue>
+#include <random>
+#include <tuple>
+#include <unordered_map>
+
+namespace gyro {
+
+namespace {
+
+Vec2 operator+(Vec2 a, Vec2 b) { return {a.x + b.x, a.y + b.y}; }
+Vec2 operator-(Vec2 a, Vec2 b) { return {a.x - b.x, a.y - b.y}; }
+Vec2 operator*(Vec2 a, double s) { return {a.x * s, a.y * s}; }
+double Len(Vec2 a) { return std::hypot(a.x, a.y); }
+
+struct Box {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+Box BoxOf(const Vec2* p, size_t n) {
+    Box b{p[0].x, p[0].y, p[0].x, p[0].y};
+    for (size_t i = 1; i < n; ++i) {
+        b.x0 = std::min(b.x0, p[i].x);
+        b.y0 = std::min(b.y0, p[i].y);
+        b.x1 = std::max(b.x1, p[i].x);
+        b.y1 = std::max(b.y1, p[i].y);
+    }
+    return b;
+}
+
+// Boxes that only touch cannot hold meeting interiors.
+bool BoxesCross(const Box& a, const Box& b) { return a.x0 < b.x1 && b.x0 < a.x1 && a.y0 < b.y1 && b.y0 < a.y1; }
+
+int32_t LocalIndex(const NetFace& f, int32_t point) {
+    const auto it = std::lower_bound(f.points.begin(), f.points.end(), point);
+    return static_cast<int32_t>(it - f.points.begin());
+}
+
+Vec2 Where(const NetFace& f, int32_t point) { return f.at[static_cast<size_t>(LocalIndex(f, point))]; }
+
+// The faces: each original face's triangles joined across their shared edges.
+std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& faceOfTriangle) {
+    const size_t n = s.triangles.size();
+    std::vector<int32_t> parent(n);
+    for (size_t i = 0; i < n; ++i) parent[i] = static_cast<int32_t>(i);
+    const auto find = [&](int32_t x) {
+        while (parent[static_cast<size_t>(x)] != x) {
+            parent[static_cast<size_t>(x)] = parent[static_cast<size_t>(parent[static_cast<size_t>(x)])];
+            x = parent[static_cast<size_t>(x)];
+        }
+        return x;
+    };
+    std::map<std::pair<int32_t, int32_t>, int32_t> halfEdge;
+    for (size_t t = 0; t < n; ++t) {
+        for (int k = 0; k < 3; ++k) {
+            halfEdge[{s.triangles[t][static_cast<size_t>(k)], s.triangles[t][static_cast<size_t>((k + 1) % 3)]}] =
+                static_cast<int32_t>(t);
+        }
+    }
+    for (const auto& [key, t] : halfEdge) {
+        const auto twin = halfEdge.find({key.second, key.first});
+        if (twin == halfEdge.end()) continue;
+        const int32_t u = twin->second;
+        if (s.triangleFace[static_cast<size_t>(t)] != s.triangleFace[static_cast<size_t>(u)]) continue;
+        const int32_t a = find(t), b = find(u);
+        if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
+    }
+    std::vector<NetFace> faces;
+    std::vector<int32_t> faceOfRoot(n, -1);
+    faceOfTriangle.assign(n, -1);
+    for (size_t t = 0; t < n; ++t) {
+        const auto r = static_cast<size_t>(find(static_cast<int32_t>(t)));
+        if (faceOfRoot[r] < 0) {
+            faceOfRoot[r] = static_cast<int32_t>(faces.size());
+            faces.emplace_back();
+            faces.back().face = s.triangleFace[t];
+        }
+        faceOfTriangle[t] = faceOfRoot[r];
+    }
+    // Corners and the plane of each face.
+    std::vector<std::vector<int32_t>> tris(faces.size());
+    for (size_t t = 0; t < n; ++t) tris[static_cast<size_t>(faceOfTriangle[t])].push_back(static_cast<int32_t>(t));
+    for (size_t f = 0; f < faces.size(); ++f) {
+        NetFace& face = faces[f];
+        Vec3 normal{};
+        for (const int32_t t : tris[f]) {
+            const auto& tri = s.triangles[static_cast<size_t>(t)];
+            for (const int32_t p : tri) face.points.push_back(p);
+            const Vec3 a = s.points[static_cast<size_t>(tri[0])];
+            normal = normal + Cross(s.points[static_cast<size_t>(tri[1])] - a, s.points[static_cast<size_t>(tri[2])] - a);
+        }
+        std::sort(face.points.begin(), face.points.end());
+        face.points.erase(std::unique(face.points.begin(), face.points.end()), face.points.end());
+        for (const int32_t t : tris[f]) {
+            const auto& tri = s.triangles[static_cast<size_t>(t)];
+            face.triangles.push_back({LocalIndex(face, tri[0]), LocalIndex(face, tri[1]), LocalIndex(face, tri[2])});
+        }
+        const double len = Length(normal);
+        face.normal = len > 0 ? normal / len : Vec3{0, 0, 1};
+    }
+    return faces;
+}
+
+// Edges between faces, by face pair, with their segments in the lower face's order.
+std::vector<NetEdge> FindEdges(const OuterSurface& s, const std::vector<int32_t>& faceOfTriangle) {
+    std::map<std::pair<int32_t, int32_t>, int32_t> halfEdge;
+    for (size_t t = 0; t < s.triangles.size(); ++t) {
+        for (int k = 0; k < 3; ++k) {
+            halfEdge[{s.triangles[t][static_cast<size_t>(k)], s.triangles[t][static_cast<size_t>((k + 1) % 3)]}] =
+                static_cast<int32_t>(t);
+        }
+    }
+    std::map<std::pair<int32_t, int32_t>, NetEdge> byPair;
+    for (const auto& [key, t] : halfEdge) {
+        const auto twin = halfEdge.find({key.second, key.first});
+        if (twin == halfEdge.end()) continue;
+        const int32_t fa = faceOfTriangle[static_cast<size_t>(t)];
+        const int32_t fb = faceOfTriangle[static_cast<size_t>(twin->second)];
+        if (fa >= fb) continue;  // inside a face, or seen from the other side
+        NetEdge& e = byPair[{fa, fb}];
+        e.a = fa;
+        e.b = fb;
+        e.segments.push_back({key.first, key.second});
+    }
+    std::vector<NetEdge> edges;
+    edges.reserve(byPair.size());
+    for (auto& [key, e] : byPair) {
+        // Chains: segments that follow on one another, start to end.
+        std::map<int32_t, int32_t> next;
+        std::map<int32_t, int> incoming;
+        for (const auto& seg : e.segments) {
+            next[seg[0]] = seg[1];
+            ++incoming[seg[1]];
+        }
+        for (const auto& seg : e.segments) {
+            if (incoming.count(seg[0]) != 0) continue;
+            int32_t end = seg[0];
+            for (size_t guard = 0; guard <= e.segments.size(); ++guard) {
+                const auto it = next.find(end);
+                if (it == next.end()) break;
+                end = it->second;
+            }
+            e.chains.push_back({seg[0], end, 0});
+        }
+        if (e.chains.empty()) {  // a closed ring cannot lie on one line; keep each segment
+            for (const auto& seg : e.segments) e.chains.push_back({seg[0], seg[1], 0});
+        }
+        edges.push_back(std::move(e));
+    }
+    return edges;
+}
+
+// Each face in its own plane, corners as seen from outside (counter-clockwise
+// in x right, y up).
+void FlattenFaces(const OuterSurface& s, std::vector<NetFace>& faces) {
+    for (NetFace& f : faces) {
+        // The first axis along the face's longest side.
+        Vec3 u{};
+        double best = -1;
+        for (const auto& tri : f.triangles) {
+            for (int k = 0; k < 3; ++k) {
+                const Vec3 d = s.points[static_cast<size_t>(f.points[static_cast<size_t>(tri[static_cast<size_t>((k + 1) % 3)])])] -
+                               s.points[static_cast<size_t>(f.points[static_cast<size_t>(tri[static_cast<size_t>(k)])])];
+                const double l = Length(d);
+                if (l > best) {
+                    best = l;
+                    u = d;
+                }
+            }
+        }
+        u = u - f.normal * Dot(u, f.normal);
+        const double lu = Length(u);
+        u = lu > 0 ? u / lu : Vec3{1, 0, 0};
+        const Vec3 v = Cross(f.normal, u);
+        const Vec3 o = s.points[static_cast<size_t>(f.points[0])];
+        f.at.resize(f.points.size());
+        for (size_t i = 0; i < f.points.size(); ++i) {
+            const Vec3 d = s.points[static_cast<size_t>(f.points[i])] - o;
+            f.at[i] = {Dot(d, u), Dot(d, v)};
+        }
+    }
+}
+
+// The triangles of one piece on a grid of cells, for the overlap test.
+class PieceGrid {
+public:
+    explicit PieceGrid(double cell) : cell_(cell) {}
+
+    // Whether the triangle's interior meets any triangle in the grid.
+    bool Meets(const std::array<Vec2, 3>& t) {
+        const Box b = BoxOf(t.data(), 3);
+        ++stamp_;
+        bool hit = false;
+        Visit(b, [&](std::vector<int32_t>& list) {
+            for (const int32_t i : list) {
+                if (hit) return;
+                if (seen_[static_cast<size_t>(i)] == stamp_) continue;
+                seen_[static_cast<size_t>(i)] = stamp_;
+                if (BoxesCross(b, boxes_[static_cast<size_t>(i)]) && TriangleInteriorsMeet(t, tris_[static_cast<size_t>(i)])) {
+                    hit = true;
+                }
+            }
+        });
+        return hit;
+    }
+
+    void Add(const std::array<Vec2, 3>& t) {
+        const auto index = static_cast<int32_t>(tris_.size());
+        tris_.push_back(t);
+        boxes_.push_back(BoxOf(t.data(), 3));
+        seen_.push_back(0);
+        Visit(boxes_.back(), [&](std::vector<int32_t>& list) { list.push_back(index); });
+    }
+
+private:
+    template <typename F>
+    void Visit(const Box& b, F&& f) {
+        const auto cx0 = static_cast<int64_t>(std::floor(b.x0 / cell_));
+        const auto cx1 = static_cast<int64_t>(std::floor(b.x1 / cell_));
+        const auto cy0 = static_cast<int64_t>(std::floor(b.y0 / cell_));
+        const auto cy1 = static_cast<int64_t>(std::floor(b.y1 / cell_));
+        for (int64_t x = cx0; x <= cx1; ++x) {
+            for (int64_t y = cy0; y <= cy1; ++y) {
+                f(cells_[static_cast<uint64_t>(x) * 0x9E3779B97F4A7C15ULL ^ static_cast<uint64_t>(y)]);
+            }
+        }
+    }
+
+    double cell_;
+    uint32_t stamp_ = 0;
+    std::vector<std::array<Vec2, 3>> tris_;
+    std::vector<Box> boxes_;
+    std::vector<uint32_t> seen_;
+    std::unordered_map<uint64_t, std::vector<int32_t>> cells_;  // only looked up, never walked
+};
+
+std::array<Vec2, 3> TriangleAt(const std::array<int32_t, 3>& t, const std::vector<Vec2>& at) {
+    return {at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]};
+}
+
+struct Unfolding {
+    std::vector<int32_t> piece, parent, parentEdge;
+    std::vector<std::vector<Vec2>> at;  // per face, in its piece's plane
+    int32_t pieces = 0;
+};
+
+// One spanning forest grown hinge by hinge, longest hinges first (shaken by
+// `seed` when above 0), a face joining a piece only where it overlaps none of
+// the piece's faces. A face no hinge can take starts a piece of its own.
+bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges, const OuterSurface& s,
+            uint32_t seed, double cell, double snap, const std::atomic<bool>* cancel, Unfolding& u) {
+    const size_t n = faces.size();
+    u.piece.assign(n, -1);
+    u.parent.assign(n, -1);
+    u.parentEdge.assign(n, -1);
+    u.at.assign(n, {});
+    u.pieces = 0;
+    std::vector<std::vector<int32_t>> edgesOf(n);
+    std::vector<double> weight(edges.size());
+    std::mt19937 random(seed);
+    for (size_t e = 0; e < edges.size(); ++e) {
+        edgesOf[static_cast<size_t>(edges[e].a)].push_back(static_cast<int32_t>(e));
+        edgesOf[static_cast<size_t>(edges[e].b)].push_back(static_cast<int32_t>(e));
+        double len = 0;
+        for (const auto& seg : edges[e].segments) {
+            len += Length(s.points[static_cast<size_t>(seg[1])] - s.points[static_cast<size_t>(seg[0])]);
+        }
+        weight[e] = seed == 0 ? len : len * (0.5 + static_cast<double>(random()) / 4294967296.0);
+    }
+    std::vector<double> area(n, 0.0);
+    for (size_t f = 0; f < n; ++f) {
+        for (const auto& t : faces[f].triangles) {
+            const Vec2 a = faces[f].at[static_cast<size_t>(t[0])];
+            const Vec2 b = faces[f].at[static_cast<size_t>(t[1])];
+            const Vec2 c = faces[f].at[static_cast<size_t>(t[2])];
+            area[f] += 0.5 * ((b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x));
+        }
+    }
+    std::vector<int32_t> order(n);
+    for (size_t i = 0; i < n; ++i) order[i] = static_cast<int32_t>(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int32_t x, int32_t y) { return area[static_cast<size_t>(x)] > area[static_cast<size_t>(y)]; });
+
+    using Item = std::tuple<double, int32_t, int32_t>;  // weight, -edge (lower edge first on ties), child
+    for (const int32_t root : order) {
+        if (u.piece[static_cast<size_t>(root)] >= 0) continue;
+        if (cancel != nullptr && cancel->load()) return false;
+        const int32_t pieceIndex = u.pieces++;
+        PieceGrid grid(cell);
+        std::map<int32_t, std::vector<Vec2>> placed;  // surface point -> where this piece has it
+        const auto place = [&](int32_t f, std::vector<Vec2> at) {
+            const NetFace& face = faces[static_cast<size_t>(f)];
+            for (const auto& t : face.triangles) {
+                if (Orient2d(at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]) != 0) {
+                    grid.Add(TriangleAt(t, at));
+                }
+            }
+            for (size_t i = 0; i < face.points.size(); ++i) placed[face.points[i]].push_back(at[i]);
+            u.piece[static_cast<size_t>(f)] = pieceIndex;
+            u.at[static_cast<size_t>(f)] = std::move(at);
+        };
+        place(root, faces[static_cast<size_t>(root)].at);
+        std::priority_queue<Item> queue;
+        const auto offer = [&](int32_t f) {
+            for (const int32_t e : edgesOf[static_cast<size_t>(f)]) {
+                const NetEdge& edge = edges[static_cast<size_t>(e)];
+                const int32_t other = edge.a == f ? edge.b : edge.a;
+                if (u.piece[static_cast<size_t>(other)] < 0) queue.emplace(weight[static_cast<size_t>(e)], -e, other);
+            }
+        };
+        offer(root);
+        while (!queue.empty()) {
+            const auto [w, negEdge, child] = queue.top();
+            queue.pop();
+            if (u.piece[static_cast<size_t>(child)] >= 0) continue;
+            const NetEdge& edge = edges[static_cast<size_t>(-negEdge)];
+            const int32_t parent = edge.a == child ? edge.b : edge.a;
+            const NetFace& pf = faces[static_cast<size_t>(parent)];
+            const NetFace& cf = faces[static_cast<size_t>(child)];
+            const std::vector<Vec2>& pat = u.at[static_cast<size_t>(parent)];
+            // The hinge's longest segment sets the turn; every hinge point keeps the parent's coordinates.
+            std::array<int32_t, 2> hinge = edge.segments[0];
+            double longest = -1;
+            for (const auto& seg : edge.segments) {
+                const double l = Len(pf.at[static_cast<size_t>(LocalIndex(pf, seg[1]))] - pf.at[static_cast<size_t>(LocalIndex(pf, seg[0]))]);
+                if (l > longest) {
+                    longest = l;
+                    hinge = seg;
+                }
+            }
+            const Vec2 p0 = pat[static_cast<size_t>(LocalIndex(pf, hinge[0]))];
+            const Vec2 p1 = pat[static_cast<size_t>(LocalIndex(pf, hinge[1]))];
+            const Vec2 c0 = cf.at[static_cast<size_t>(LocalIndex(cf, hinge[0]))];
+            const Vec2 c1 = cf.at[static_cast<size_t>(LocalIndex(cf, hinge[1]))];
+            const double turn = std::atan2(p1.y - p0.y, p1.x - p0.x) - std::atan2(c1.y - c0.y, c1.x - c0.x);
+            const double cs = std::cos(turn), sn = std::sin(turn);
+            std::vector<Vec2> at(cf.at.size());
+            for (size_t i = 0; i < at.size(); ++i) {
+                const Vec2 d = cf.at[i] - c0;
+                at[i] = Vec2{p0.x + cs * d.x - sn * d.y, p0.y + sn * d.x + cs * d.y};
+                // A corner the piece already has at (nearly) this place takes the same coordinates.
+                const auto it = placed.find(cf.points[i]);
+                if (it != placed.end()) {
+                    for (const Vec2 q : it->second) {
+                        if (std::abs(q.x - at[i].x) <= snap && std::abs(q.y - at[i].y) <= snap) {
+                            at[i] = q;
+                            break;
+                        }
+                    }
+                }
+            }
+            for (const auto& seg : edge.segments) {
+                for (const int32_t p : seg) at[static_cast<size_t>(LocalIndex(cf, p))] = pat[static_cast<size_t>(LocalIndex(pf, p))];
+            }
+            bool clash = false;
+            for (const auto& t : cf.triangles) {
+                if (Orient2d(at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]) == 0) continue;
+                if (grid.Meets(TriangleAt(t, at))) {
+                    clash = true;
+                    break;
+                }
+            }
+            if (clash) continue;
+            u.parent[static_cast<size_t>(child)] = parent;
+            u.parentEdge[static_cast<size_t>(child)] = -negEdge;
+            place(child, std::move(at));
+            offer(child);
+        }
+    }
+    return true;
+}
+
+// The corners of a tab on the chain p -> q, the face on its left, `h` high.
+std::vector<Vec2> TabCorners(Vec2 p, Vec2 q, double h) {
+    const Vec2 d = q - p;
+    const double len = Len(d);
+    const Vec2 t = d * (1.0 / len);
+    const Vec2 out{t.y, -t.x};
+    if (len > 2.2 * h) return {p, p + out * h + t * h, q + out * h - t * h, q};
+    const double hh = std::min(h, 0.4 * len);
+    return {p, p + d * 0.5 + out * hh, q};
+}
+
+std::vector<std::array<Vec2, 3>> FanOf(const std::vector<Vec2>& poly) {
+    std::vector<std::array<Vec2, 3>> out;
+    for (size_t i = 1; i + 1 < poly.size(); ++i) out.push_back({poly[0], poly[i], poly[i + 1]});
+    return out;
+}
+
+}  // namespace
+
+PageSize NetPageSize(NetPage page) {
+    switch (page) {
+        case NetPage::Letter: return {215.9, 279.4};
+        case NetPage::A3: return {297.0, 420.0};
+        case NetPage::A4: break;
+    }
+    return {210.0, 297.0};
+}
+
+bool ParseNetPage(const std::string& name, NetPage& page) {
+    std::string lower = name;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "a4") page = NetPage::A4;
+    else if (lower == "letter") page = NetPage::Letter;
+    else if (lower == "a3") page = NetPage::A3;
+    else return false;
+    return true;
+}
+
+bool TriangleInteriorsMeet(const std::array<Vec2, 3>& s0, const std::array<Vec2, 3>& t0) {
+    std::array<Vec2, 3> s = s0, t = t0;
+    const int os = Orient2d(s[0], s[1], s[2]);
+    const int ot = Orient2d(t[0], t[1], t[2]);
+    if (os == 0 || ot == 0) return false;
+    if (os < 0) std::swap(s[1], s[2]);
+    if (ot < 0) std::swap(t[1], t[2]);
+    // Convex shapes with disjoint interiors are parted by the line of one of their sides.
+    const auto parts = [](const std::array<Vec2, 3>& a, const std::array<Vec2, 3>& b) {
+        for (int i = 0; i < 3; ++i) {
+            const Vec2 p = a[static_cast<size_t>(i)], q = a[static_cast<size_t>((i + 1) % 3)];
+            if (Orient2d(p, q, b[0]) <= 0 && Orient2d(p, q, b[1]) <= 0 && Orient2d(p, q, b[2]) <= 0) return true;
+        }
+        return false;
+    };
+    return !parts(s, t) && !parts(t, s);
+}
+
+NetResult MakeFigureNet(const Solid& solid, int fractalLevel, const NetOptions& options) {
+    OuterOptions outerOptions;
+    outerOptions.fractalLevel = fractalLevel;
+    outerOptions.cancel = options.cancel;
+    if (options.progress) outerOptions.progress = [&](double x) { options.progress(0.7 * x); };
+    const OuterResult outer = ComputeOuterSurface(solid, outerOptions);
+    if (!outer.ok()) {
+        NetResult result;
+        result.message = OuterRefusalText(outer.refusal);
+        if (!outer.detail.empty()) result.message += " (" + outer.detail + ")";
+        return result;
+    }
+    NetOptions netOptions = options;
+    if (options.progress) netOptions.progress = [&](double x) { options.progress(0.7 + 0.3 * x); };
+    const Solid expanded = fractalLevel > 0 ? ExpandFractalCopies(solid, fractalLevel) : Solid{};
+    return MakeNet(outer.surface, LongestFaceEdge(fractalLevel > 0 ? expanded : solid), netOptions);
+}
+
+double LongestFaceEdge(const Solid& solid) {
+    double best = 0.0;
+    for (const Face& f : solid.faces) {
+        for (int32_t k = 0; k < f.polygonCount; ++k) {
+            for (int32_t i = 0; i < f.polygonSize; ++i) {
+                const auto a = static_cast<size_t>(f.corners[static_cast<size_t>(k * f.polygonSize + i)]);
+                const auto b = static_cast<size_t>(f.corners[static_cast<size_t>(k * f.polygonSize + (i + 1) % f.polygonSize)]);
+                if (a < solid.vertices.size() && b < solid.vertices.size()) {
+                    best = std::max(best, Length(solid.vertices[a] - solid.vertices[b]));
+                }
+            }
+        }
+    }
+    return best;
+}
+
+NetResult MakeNet(const OuterSurface& surface, double longestEdge, const NetOptions& options) {
+    NetResult result;
+    Net& net = result.net;
+    const auto progress = [&](double x) {
+        if (options.progress) options.progress(x);
+    };
+    if (surface.triangles.empty()) {
+        result.message = "the figure has no outer surface to unfold";
+        return result;
+    }
+    std::vector<int32_t> faceOfTriangle;
+    net.faces = GroupFaces(surface, faceOfTriangle);
+    net.edges = FindEdges(surface, faceOfTriangle);
+    net.faceColours = surface.faceColours;
+    FlattenFaces(surface, net.faces);
+    progress(0.1);
+
+    Vec3 lo = surface.points[0], hi = surface.points[0];
+    for (const Vec3 p : surface.points) {
+        lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+        hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+    }
+    const double size = std::max(Length(hi - lo), 1e-300);
+    if (!(longestEdge > 0)) longestEdge = size;
+    double meanEdge = 0;
+    size_t edgeCount = 0;
+    for (const NetEdge& e : net.edges) {
+        for (const auto& seg : e.segments) {
+            meanEdge += Length(surface.points[static_cast<size_t>(seg[1])] - surface.points[static_cast<size_t>(seg[0])]);
+            ++edgeCount;
+        }
+    }
+    meanEdge = edgeCount > 0 ? meanEdge / static_cast<double>(edgeCount) : size;
+    const double cell = std::max(meanEdge * 2.0, size * 1e-6);
+
+    // A few trees; the one with the fewest pieces wins, the first on ties.
+    const size_t n = net.faces.size();
+    const int trees = options.trees > 0 ? options.trees : (n <= 300 ? 6 : (n <= 3000 ? 3 : 1));
+    Unfolding best;
+    for (int k = 0; k < trees; ++k) {
+        Unfolding u;
+        if (!Unfold(net.faces, net.edges, surface, static_cast<uint32_t>(k), cell, size * 1e-9, options.cancel, u)) {
+            result.message = "cancelled";
+            return result;
+        }
+        if (k == 0 || u.pieces < best.pieces) best = std::move(u);
+        progress(0.1 + 0.6 * (k + 1) / trees);
+        if (best.pieces == 1) break;
+    }
+    for (size_t f = 0; f < n; ++f) {
+        net.faces[f].piece = best.piece[f];
+        net.faces[f].parent = best.parent[f];
+        net.faces[f].parentEdge = best.parentEdge[f];
+        net.faces[f].at = std::move(best.at[f]);
+    }
+
+    // Folds and cuts; cuts numbered in edge order.
+    int32_t label = 0;
+    for (size_t e = 0; e < net.edges.size(); ++e) {
+        NetEdge& edge = net.edges[e];
+        const bool fold = net.faces[static_cast<size_t>(edge.b)].parentEdge == static_cast<int32_t>(e) ||
+                          net.faces[static_cast<size_t>(edge.a)].parentEdge == static_cast<int32_t>(e);
+        if (fold) {
+            const auto& seg = edge.segments[0];
+            const Vec3 along = surface.points[static_cast<size_t>(seg[1])] - surface.points[static_cast<size_t>(seg[0])];
+            const bool convex = Dot(Cross(net.faces[static_cast<size_t>(edge.a)].normal, net.faces[static_cast<size_t>(edge.b)].normal), along) > 0;
+            edge.line = convex ? NetLine::Mountain : NetLine::Valley;  // seen from the printed side
+        } else {
+            edge.line = NetLine::Cut;
+            for (NetChain& c : edge.chains) c.label = ++label;
+        }
+    }
+
+    // Glue tabs, on a grid of each piece's faces.
+    std::vector<PieceGrid> grids;
+    for (int32_t p = 0; p < best.pieces; ++p) grids.emplace_back(cell);
+    for (const NetFace& f : net.faces) {
+        for (const auto& t : f.triangles) {
+            const auto tri = TriangleAt(t, f.at);
+            if (Orient2d(tri[0], tri[1], tri[2]) != 0) grids[static_cast<size_t>(f.piece)].Add(tri);
+        }
+    }
+    if (options.tabs) {
+        for (size_t e = 0; e < net.edges.size(); ++e) {
+            const NetEdge& edge = net.edges[e];
+            if (edge.line != NetLine::Cut) continue;
+            for (size_t c = 0; c < edge.chains.size(); ++c) {
+                const NetChain& chain = edge.chains[c];
+                bool done = false;
+                for (const double shrink : {1.0, 0.5, 0.25}) {
+                    for (const bool onA : {true, false}) {
+                        if (done) break;
+                        const NetFace& f = net.faces[static_cast<size_t>(onA ? edge.a : edge.b)];
+                        // Face a runs from -> to counter-clockwise; face b the other way.
+                        const Vec2 p = Where(f, onA ? chain.from : chain.to);
+                        const Vec2 q = Where(f, onA ? chain.to : chain.from);
+                        const double len = Len(q - p);
+                        if (!(len > size * 1e-9)) continue;
+                        const double h = std::min(0.3 * len, 0.12 * longestEdge) * shrink;
+                        std::vector<Vec2> corners = TabCorners(p, q, h);
+                        PieceGrid& grid = grids[static_cast<size_t>(f.piece)];
+                        const auto fan = FanOf(corners);
+                        bool clash = false;
+                        for (const auto& t : fan) clash = clash || grid.Meets(t);
+                        if (clash) continue;
+                        for (const auto& t : fan) grid.Add(t);
+                        net.tabs.push_back({static_cast<int32_t>(e), static_cast<int32_t>(c), onA ? edge.a : edge.b, std::move(corners)});
+                        done = true;
+                    }
+                    if (done) break;
+                }
+                if (!done) ++net.missingTabs;
+            }
+        }
+    }
+    progress(0.8);
+
+    // Each piece turned to its narrowest box, then shelf-packed onto pages.
+    const PageSize page = NetPageSize(options.page);
+    net.page = page;
+    net.marginMm = options.marginMm;
+    const double areaW = page.width - 2 * options.marginMm;
+    const double areaH = page.height - 2 * options.marginMm - kNetHeaderMm;
+    struct Placement {
+        double turn = 0;
+        Box box;
+        bool upright = false;  // turned a further quarter
+    };
+    std::vector<std::vector<int32_t>> facesOf(static_cast<size_t>(best.pieces));
+    std::vector<std::vector<int32_t>> tabsOf(static_cast<size_t>(best.pieces));
+    for (size_t f = 0; f < n; ++f) facesOf[static_cast<size_t>(net.faces[f].piece)].push_back(static_cast<int32_t>(f));
+    for (size_t t = 0; t < net.tabs.size(); ++t) {
+        tabsOf[static_cast<size_t>(net.faces[static_cast<size_t>(net.tabs[t].face)].piece)].push_back(static_cast<int32_t>(t));
+    }
+    const auto boxAt = [&](int32_t piece, double turn) {
+        const double cs = std::cos(turn), sn = std::sin(turn);
+        Box b{1e300, 1e300, -1e300, -1e300};
+        const auto take = [&](Vec2 p) {
+            const Vec2 r{cs * p.x - sn * p.y, sn * p.x + cs * p.y};
+            b = {std::min(b.x0, r.x), std::min(b.y0, r.y), std::max(b.x1, r.x), std::max(b.y1, r.y)};
+        };
+        for (const int32_t f : facesOf[static_cast<size_t>(piece)]) {
+            for (const Vec2 p : net.faces[static_cast<size_t>(f)].at) take(p);
+        }
+        for (const int32_t t : tabsOf[static_cast<size_t>(piece)]) {
+            for (const Vec2 p : net.tabs[static_cast<size_t>(t)].corners) take(p);
+        }
+        return b;
+    };
+    std::vector<Placement> placement(static_cast<size_t>(best.pieces));
+    double scale = 1e300;  // millimetres a model unit, the largest every piece allows
+    for (int32_t p = 0; p < best.pieces; ++p) {
+        Placement& pl = placement[static_cast<size_t>(p)];
+        double bestArea = 1e300;
+        for (int k = 0; k < 24; ++k) {
+            const double turn = k * std::numbers::pi / 24;
+            const Box b = boxAt(p, turn);
+            const double a = (b.x1 - b.x0) * (b.y1 - b.y0);
+            if (a < bestArea * (1 - 1e-9)) {
+                bestArea = a;
+                pl.turn = turn;
+                pl.box = b;
+            }
+        }
+        const double w = std::max(pl.box.x1 - pl.box.x0, 1e-300), h = std::max(pl.box.y1 - pl.box.y0, 1e-300);
+        scale = std::min(scale, std::max(std::min(areaW / w, areaH / h), std::min(areaW / h, areaH / w)));
+    }
+    if (options.edgeMm > 0) {
+        const double most = scale * longestEdge;
+        if (options.edgeMm > most) {
+            char text[160];
+            std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
+                          options.edgeMm, std::floor(most * 10) / 10);
+            result.message = text;
+            return result;
+        }
+        net.edgeMm = options.edgeMm;
+    } else {
+        net.edgeMm = std::floor(scale * longestEdge * 10) / 10;  // a round figure for the page
+        if (!(net.edgeMm > 0)) {
+            result.message = "the pieces are too large for the page";
+            return result;
+        }
+    }
+    net.mmPerUnit = net.edgeMm / longestEdge;
+    const double s = net.mmPerUnit;
+
+    std::vector<int32_t> packOrder(static_cast<size_t>(best.pieces));
+    for (int32_t p = 0; p < best.pieces; ++p) {
+        Placement& pl = placement[static_cast<size_t>(p)];
+        const double w = (pl.box.x1 - pl.box.x0) * s, h = (pl.box.y1 - pl.box.y0) * s;
+        // Wide pieces lie across; a piece that fits only turned is turned.
+        pl.upright = !(w <= areaW && h <= areaH) || (h > w && h <= areaW && w <= areaH);
+        if (pl.upright) {
+            pl.turn += std::numbers::pi / 2;
+            pl.box = boxAt(p, pl.turn);
+        }
+        packOrder[static_cast<size_t>(p)] = p;
+    }
+    std::stable_sort(packOrder.begin(), packOrder.end(), [&](int32_t a, int32_t b) {
+        const Box& x = placement[static_cast<size_t>(a)].box;
+        const Box& y = placement[static_cast<size_t>(b)].box;
+        return (x.y1 - x.y0) > (y.y1 - y.y0);
+    });
+    net.pieces.resize(static_cast<size_t>(best.pieces));
+    int32_t pageIndex = 0;
+    double shelfTop = 0, shelfHeight = 0, x = 0;
+    int32_t number = 0;
+    for (const int32_t p : packOrder) {
+        const Placement& pl = placement[static_cast<size_t>(p)];
+        const double w = (pl.box.x1 - pl.box.x0) * s, h = (pl.box.y1 - pl.box.y0) * s;
+        if (x > 0 && x + w > areaW) {  // next shelf
+            shelfTop += shelfHeight + kNetGapMm;
+            shelfHeight = 0;
+            x = 0;
+        }
+        if (shelfTop > 0 && shelfTop + h > areaH) {  // next page
+            ++pageIndex;
+            shelfTop = 0;
+            shelfHeight = 0;
+            x = 0;
+        }
+        const double left = options.marginMm + x;
+        const double top = options.marginMm + kNetHeaderMm + shelfTop;
+        const double cs = std::cos(pl.turn), sn = std::sin(pl.turn);
+        // Model plane (y up) to page (y down): the net stays as seen from outside.
+        const auto toPage = [&](Vec2 q) {
+            const Vec2 r{cs * q.x - sn * q.y, sn * q.x + cs * q.y};
+            return Vec2{left + (r.x - pl.box.x0) * s, top + (pl.box.y1 - r.y) * s};
+        };
+        NetPiece& piece = net.pieces[static_cast<size_t>(p)];
+        piece.number = ++number;
+        piece.page = pageIndex;
+        piece.faces = facesOf[static_cast<size_t>(p)];
+        // Roots first, then each face after its parent.
+        std::stable_sort(piece.faces.begin(), piece.faces.end(), [&](int32_t a, int32_t b) {
+            const auto depth = [&](int32_t f) {
+                int d = 0;
+                while (net.faces[static_cast<size_t>(f)].parent >= 0) {
+                    f = net.faces[static_cast<size_t>(f)].parent;
+                    ++d;
+                }
+                return d;
+            };
+            return depth(a) < depth(b);
+        });
+        for (const int32_t f : piece.faces) {
+            for (Vec2& q : net.faces[static_cast<size_t>(f)].at) q = toPage(q);
+        }
+        for (const int32_t t : tabsOf[static_cast<size_t>(p)]) {
+            for (Vec2& q : net.tabs[static_cast<size_t>(t)].corners) q = toPage(q);
+        }
+        piece.boxMin = {left, top};
+        piece.boxMax = {left + w, top + h};
+        // The number at the centre of the root face's largest triangle.
+        const NetFace& root = net.faces[static_cast<size_t>(piece.faces[0])];
+        double bestArea = -1;
+        for (const auto& t : root.triangles) {
+            const auto tri = TriangleAt(t, root.at);
+            const double a = std::abs((tri[1].x - tri[0].x) * (tri[2].y - tri[0].y) - (tri[1].y - tri[0].y) * (tri[2].x - tri[0].x));
+            if (a > bestArea) {
+                bestArea = a;
+                piece.labelAt = {(tri[0].x + tri[1].x + tri[2].x) / 3, (tri[0].y + tri[1].y + tri[2].y) / 3};
+            }
+        }
+        x += w + kNetGapMm;
+        shelfHeight = std::max(shelfHeight, h);
+    }
+    net.pages = pageIndex + 1;
+    progress(1.0);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace gyro
