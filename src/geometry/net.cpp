@@ -244,6 +244,48 @@ std::array<Vec2, 3> TriangleAt(const std::array<int32_t, 3>& t, const std::vecto
     return {at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]};
 }
 
+using PlacedPoints = std::map<int32_t, std::vector<Vec2>>;  // surface point -> where a piece has it
+
+// Where the child's corners go when it hangs on the parent (at `pat`) across
+// `edge`, from the child's own plane coordinates `flat`: the hinge's longest
+// segment sets the turn, every hinge point keeps the parent's coordinates, and
+// a corner the piece already has at (nearly) this place takes the same ones.
+std::vector<Vec2> Hinge(const NetFace& pf, const std::vector<Vec2>& pat, const NetFace& cf, const std::vector<Vec2>& flat,
+                        const NetEdge& edge, const PlacedPoints& placed, double snap) {
+    std::array<int32_t, 2> hinge = edge.segments[0];
+    double longest = -1;
+    for (const auto& seg : edge.segments) {
+        const double l = Len(pat[static_cast<size_t>(LocalIndex(pf, seg[1]))] - pat[static_cast<size_t>(LocalIndex(pf, seg[0]))]);
+        if (l > longest) {
+            longest = l;
+            hinge = seg;
+        }
+    }
+    const Vec2 p0 = pat[static_cast<size_t>(LocalIndex(pf, hinge[0]))];
+    const Vec2 p1 = pat[static_cast<size_t>(LocalIndex(pf, hinge[1]))];
+    const Vec2 c0 = flat[static_cast<size_t>(LocalIndex(cf, hinge[0]))];
+    const Vec2 c1 = flat[static_cast<size_t>(LocalIndex(cf, hinge[1]))];
+    const double turn = std::atan2(p1.y - p0.y, p1.x - p0.x) - std::atan2(c1.y - c0.y, c1.x - c0.x);
+    const double cs = std::cos(turn), sn = std::sin(turn);
+    std::vector<Vec2> at(flat.size());
+    for (size_t i = 0; i < at.size(); ++i) {
+        const Vec2 d = flat[i] - c0;
+        at[i] = Vec2{p0.x + cs * d.x - sn * d.y, p0.y + sn * d.x + cs * d.y};
+        const auto it = placed.find(cf.points[i]);
+        if (it == placed.end()) continue;
+        for (const Vec2 q : it->second) {
+            if (std::abs(q.x - at[i].x) <= snap && std::abs(q.y - at[i].y) <= snap) {
+                at[i] = q;
+                break;
+            }
+        }
+    }
+    for (const auto& seg : edge.segments) {
+        for (const int32_t p : seg) at[static_cast<size_t>(LocalIndex(cf, p))] = pat[static_cast<size_t>(LocalIndex(pf, p))];
+    }
+    return at;
+}
+
 struct Unfolding {
     std::vector<int32_t> piece, parent, parentEdge;
     std::vector<std::vector<Vec2>> at;  // per face, in its piece's plane
@@ -254,7 +296,8 @@ struct Unfolding {
 // `seed` when above 0), a face joining a piece only where it overlaps none of
 // the piece's faces. A face no hinge can take starts a piece of its own.
 bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges, const OuterSurface& s,
-            uint32_t seed, double cell, double snap, const std::atomic<bool>* cancel, Unfolding& u) {
+            const std::vector<char>& noHinge, uint32_t seed, double cell, double snap, const std::atomic<bool>* cancel,
+            Unfolding& u) {
     const size_t n = faces.size();
     u.piece.assign(n, -1);
     u.parent.assign(n, -1);
@@ -293,7 +336,7 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
         if (cancel != nullptr && cancel->load()) return false;
         const int32_t pieceIndex = u.pieces++;
         PieceGrid grid(cell);
-        std::map<int32_t, std::vector<Vec2>> placed;  // surface point -> where this piece has it
+        PlacedPoints placed;
         const auto place = [&](int32_t f, std::vector<Vec2> at) {
             const NetFace& face = faces[static_cast<size_t>(f)];
             for (const auto& t : face.triangles) {
@@ -318,46 +361,12 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
         while (!queue.empty()) {
             const auto [w, negEdge, child] = queue.top();
             queue.pop();
-            if (u.piece[static_cast<size_t>(child)] >= 0) continue;
+            if (u.piece[static_cast<size_t>(child)] >= 0 || noHinge[static_cast<size_t>(-negEdge)] != 0) continue;
             const NetEdge& edge = edges[static_cast<size_t>(-negEdge)];
             const int32_t parent = edge.a == child ? edge.b : edge.a;
-            const NetFace& pf = faces[static_cast<size_t>(parent)];
             const NetFace& cf = faces[static_cast<size_t>(child)];
-            const std::vector<Vec2>& pat = u.at[static_cast<size_t>(parent)];
-            // The hinge's longest segment sets the turn; every hinge point keeps the parent's coordinates.
-            std::array<int32_t, 2> hinge = edge.segments[0];
-            double longest = -1;
-            for (const auto& seg : edge.segments) {
-                const double l = Len(pf.at[static_cast<size_t>(LocalIndex(pf, seg[1]))] - pf.at[static_cast<size_t>(LocalIndex(pf, seg[0]))]);
-                if (l > longest) {
-                    longest = l;
-                    hinge = seg;
-                }
-            }
-            const Vec2 p0 = pat[static_cast<size_t>(LocalIndex(pf, hinge[0]))];
-            const Vec2 p1 = pat[static_cast<size_t>(LocalIndex(pf, hinge[1]))];
-            const Vec2 c0 = cf.at[static_cast<size_t>(LocalIndex(cf, hinge[0]))];
-            const Vec2 c1 = cf.at[static_cast<size_t>(LocalIndex(cf, hinge[1]))];
-            const double turn = std::atan2(p1.y - p0.y, p1.x - p0.x) - std::atan2(c1.y - c0.y, c1.x - c0.x);
-            const double cs = std::cos(turn), sn = std::sin(turn);
-            std::vector<Vec2> at(cf.at.size());
-            for (size_t i = 0; i < at.size(); ++i) {
-                const Vec2 d = cf.at[i] - c0;
-                at[i] = Vec2{p0.x + cs * d.x - sn * d.y, p0.y + sn * d.x + cs * d.y};
-                // A corner the piece already has at (nearly) this place takes the same coordinates.
-                const auto it = placed.find(cf.points[i]);
-                if (it != placed.end()) {
-                    for (const Vec2 q : it->second) {
-                        if (std::abs(q.x - at[i].x) <= snap && std::abs(q.y - at[i].y) <= snap) {
-                            at[i] = q;
-                            break;
-                        }
-                    }
-                }
-            }
-            for (const auto& seg : edge.segments) {
-                for (const int32_t p : seg) at[static_cast<size_t>(LocalIndex(cf, p))] = pat[static_cast<size_t>(LocalIndex(pf, p))];
-            }
+            std::vector<Vec2> at = Hinge(faces[static_cast<size_t>(parent)], u.at[static_cast<size_t>(parent)], cf, cf.at,
+                                         edge, placed, snap);
             bool clash = false;
             for (const auto& t : cf.triangles) {
                 if (Orient2d(at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]) == 0) continue;
@@ -376,21 +385,326 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
     return true;
 }
 
-// The corners of a tab on the chain p -> q, the face on its left, `h` high.
-std::vector<Vec2> TabCorners(Vec2 p, Vec2 q, double h) {
+// The corners of a tab on the chain p -> q, the face on its left, `h` high,
+// its sides leaning in by `h * lean` (a triangle on a chain too short for that).
+std::vector<Vec2> TabCorners(Vec2 p, Vec2 q, double h, double lean) {
     const Vec2 d = q - p;
     const double len = Len(d);
     const Vec2 t = d * (1.0 / len);
     const Vec2 out{t.y, -t.x};
-    if (len > 2.2 * h) return {p, p + out * h + t * h, q + out * h - t * h, q};
-    const double hh = std::min(h, 0.4 * len);
+    const double in = h * lean;
+    if (len > 2.2 * in) return {p, p + out * h + t * in, q + out * h - t * in, q};
+    const double hh = std::min(h, 0.5 * len / lean);
     return {p, p + d * 0.5 + out * hh, q};
 }
+
+// Tab shapes tried in turn, (height, lean): full, lower, then steeper sides for
+// chains that end in a narrow notch of the piece.
+constexpr std::array<std::array<double, 2>, 6> kTabShapes{{{1.0, 1.0}, {0.5, 1.0}, {1.0, 2.5}, {0.5, 3.0}, {0.3, 6.0}, {0.15, 12.0}}};
 
 std::vector<std::array<Vec2, 3>> FanOf(const std::vector<Vec2>& poly) {
     std::vector<std::array<Vec2, 3>> out;
     for (size_t i = 1; i + 1 < poly.size(); ++i) out.push_back({poly[0], poly[i], poly[i + 1]});
     return out;
+}
+
+// Which tab a cut chain got in the unfolding's coordinates, to be drawn again on the page.
+struct TabPlan {
+    int32_t edge = 0;
+    int32_t chain = 0;
+    bool onA = true;
+    double height = 0;  // model units
+    double lean = 1;
+};
+
+// The corners of `chain` on the face of `onA`'s side, the face on the left
+// when `flipped` is false (model plane, y up), on the right when true (page).
+std::pair<Vec2, Vec2> ChainAt(const NetFace& f, const NetChain& chain, bool onA, bool flipped) {
+    Vec2 p = Where(f, onA ? chain.from : chain.to);
+    Vec2 q = Where(f, onA ? chain.to : chain.from);
+    if (flipped) std::swap(p, q);
+    return {p, q};
+}
+
+// One layout: trees, folds and cuts, tabs, pages. `clashes` gets the hinges
+// whose faces overlap once on the page; false with `message` on a refusal.
+bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& options, const std::vector<char>& noHinge,
+            double cell, double size, Net& net, std::vector<int32_t>& clashes, std::string& message) {
+    const size_t n = net.faces.size();
+    const int trees = options.trees > 0 ? options.trees : (n <= 300 ? 6 : (n <= 3000 ? 3 : 1));
+    Unfolding best;
+    for (int k = 0; k < trees; ++k) {
+        Unfolding u;
+        if (!Unfold(net.faces, net.edges, surface, noHinge, static_cast<uint32_t>(k), cell, size * 1e-9, options.cancel, u)) {
+            message = "cancelled";
+            return false;
+        }
+        if (k == 0 || u.pieces < best.pieces) best = std::move(u);
+        if (options.progress) options.progress(0.1 + 0.6 * (k + 1) / trees);
+        if (best.pieces == 1) break;
+    }
+    const std::vector<NetFace> flat = net.faces;
+    for (size_t f = 0; f < n; ++f) {
+        net.faces[f].piece = best.piece[f];
+        net.faces[f].parent = best.parent[f];
+        net.faces[f].parentEdge = best.parentEdge[f];
+        net.faces[f].at = std::move(best.at[f]);
+    }
+
+    // Folds and cuts; cuts numbered in edge order.
+    int32_t label = 0;
+    for (size_t e = 0; e < net.edges.size(); ++e) {
+        NetEdge& edge = net.edges[e];
+        const bool fold = net.faces[static_cast<size_t>(edge.b)].parentEdge == static_cast<int32_t>(e) ||
+                          net.faces[static_cast<size_t>(edge.a)].parentEdge == static_cast<int32_t>(e);
+        for (NetChain& c : edge.chains) c.label = fold ? 0 : ++label;
+        if (fold) {
+            const auto& seg = edge.segments[0];
+            const Vec3 along = surface.points[static_cast<size_t>(seg[1])] - surface.points[static_cast<size_t>(seg[0])];
+            const bool convex = Dot(Cross(net.faces[static_cast<size_t>(edge.a)].normal, net.faces[static_cast<size_t>(edge.b)].normal), along) > 0;
+            edge.line = convex ? NetLine::Mountain : NetLine::Valley;  // seen from the printed side
+        } else {
+            edge.line = NetLine::Cut;
+        }
+    }
+
+    // Glue tabs, on a grid of each piece's faces.
+    std::vector<PieceGrid> grids;
+    for (int32_t p = 0; p < best.pieces; ++p) grids.emplace_back(cell);
+    for (const NetFace& f : net.faces) {
+        for (const auto& t : f.triangles) {
+            const auto tri = TriangleAt(t, f.at);
+            if (Orient2d(tri[0], tri[1], tri[2]) != 0) grids[static_cast<size_t>(f.piece)].Add(tri);
+        }
+    }
+    std::vector<TabPlan> plans;
+    std::vector<std::vector<Vec2>> planCorners;
+    if (options.tabs) {
+        for (size_t e = 0; e < net.edges.size(); ++e) {
+            const NetEdge& edge = net.edges[e];
+            if (edge.line != NetLine::Cut) continue;
+            for (size_t c = 0; c < edge.chains.size(); ++c) {
+                bool done = false;
+                for (const auto& [shrink, lean] : kTabShapes) {
+                    for (const bool onA : {true, false}) {
+                        if (done) break;
+                        const NetFace& f = net.faces[static_cast<size_t>(onA ? edge.a : edge.b)];
+                        const auto [p, q] = ChainAt(f, edge.chains[c], onA, false);
+                        const double len = Len(q - p);
+                        if (!(len > size * 1e-9)) continue;
+                        const double h = std::min(0.3 * len, 0.12 * longestEdge) * shrink;
+                        std::vector<Vec2> corners = TabCorners(p, q, h, lean);
+                        PieceGrid& grid = grids[static_cast<size_t>(f.piece)];
+                        const auto fan = FanOf(corners);
+                        bool clash = false;
+                        for (const auto& t : fan) clash = clash || grid.Meets(t);
+                        if (clash) continue;
+                        for (const auto& t : fan) grid.Add(t);
+                        plans.push_back({static_cast<int32_t>(e), static_cast<int32_t>(c), onA, h, lean});
+                        planCorners.push_back(std::move(corners));
+                        done = true;
+                    }
+                    if (done) break;
+                }
+                if (!done) ++net.missingTabs;
+            }
+        }
+    }
+    if (options.progress) options.progress(0.8);
+
+    // Each piece turned to its narrowest box, then shelf-packed onto pages.
+    const PageSize page = NetPageSize(options.page);
+    net.page = page;
+    net.marginMm = options.marginMm;
+    constexpr double kPad = 0.05;  // millimetres about each piece: room for the page's own rounding
+    const double areaW = page.width - 2 * options.marginMm - 2 * kPad;
+    const double areaH = page.height - 2 * options.marginMm - kNetHeaderMm - 2 * kPad;
+    struct Placement {
+        double turn = 0;
+        Box box;
+    };
+    std::vector<std::vector<int32_t>> facesOf(static_cast<size_t>(best.pieces));
+    std::vector<std::vector<int32_t>> plansOf(static_cast<size_t>(best.pieces));
+    for (size_t f = 0; f < n; ++f) facesOf[static_cast<size_t>(net.faces[f].piece)].push_back(static_cast<int32_t>(f));
+    for (size_t t = 0; t < plans.size(); ++t) {
+        const NetEdge& edge = net.edges[static_cast<size_t>(plans[t].edge)];
+        const int32_t face = plans[t].onA ? edge.a : edge.b;
+        plansOf[static_cast<size_t>(net.faces[static_cast<size_t>(face)].piece)].push_back(static_cast<int32_t>(t));
+    }
+    const auto boxAt = [&](int32_t piece, double turn) {
+        const double cs = std::cos(turn), sn = std::sin(turn);
+        Box b{1e300, 1e300, -1e300, -1e300};
+        const auto take = [&](Vec2 p) {
+            const Vec2 r{cs * p.x - sn * p.y, sn * p.x + cs * p.y};
+            b = {std::min(b.x0, r.x), std::min(b.y0, r.y), std::max(b.x1, r.x), std::max(b.y1, r.y)};
+        };
+        for (const int32_t f : facesOf[static_cast<size_t>(piece)]) {
+            for (const Vec2 p : net.faces[static_cast<size_t>(f)].at) take(p);
+        }
+        for (const int32_t t : plansOf[static_cast<size_t>(piece)]) {
+            for (const Vec2 p : planCorners[static_cast<size_t>(t)]) take(p);
+        }
+        return b;
+    };
+    std::vector<Placement> placement(static_cast<size_t>(best.pieces));
+    double scale = 1e300;  // millimetres a model unit, the largest every piece allows
+    for (int32_t p = 0; p < best.pieces; ++p) {
+        Placement& pl = placement[static_cast<size_t>(p)];
+        double bestArea = 1e300;
+        for (int k = 0; k < 24; ++k) {
+            const double turn = k * std::numbers::pi / 24;
+            const Box b = boxAt(p, turn);
+            const double a = (b.x1 - b.x0) * (b.y1 - b.y0);
+            if (a < bestArea * (1 - 1e-9)) {
+                bestArea = a;
+                pl.turn = turn;
+                pl.box = b;
+            }
+        }
+        const double w = std::max(pl.box.x1 - pl.box.x0, 1e-300), h = std::max(pl.box.y1 - pl.box.y0, 1e-300);
+        scale = std::min(scale, std::max(std::min(areaW / w, areaH / h), std::min(areaW / h, areaH / w)));
+    }
+    const double most = scale * longestEdge * (1 - 1e-9);
+    if (options.edgeMm > 0) {
+        if (options.edgeMm > most) {
+            char text[160];
+            std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
+                          options.edgeMm, std::floor(most * 10) / 10);
+            message = text;
+            return false;
+        }
+        net.edgeMm = options.edgeMm;
+    } else {
+        net.edgeMm = std::floor(most * 10) / 10;  // a round figure for the page
+        if (!(net.edgeMm > 0)) {
+            message = "the pieces are too small to print at 0.1 mm an edge";
+            return false;
+        }
+    }
+    net.mmPerUnit = net.edgeMm / longestEdge;
+    const double s = net.mmPerUnit;
+
+    std::vector<int32_t> packOrder(static_cast<size_t>(best.pieces));
+    for (int32_t p = 0; p < best.pieces; ++p) {
+        Placement& pl = placement[static_cast<size_t>(p)];
+        const double w = (pl.box.x1 - pl.box.x0) * s, h = (pl.box.y1 - pl.box.y0) * s;
+        // Wide pieces lie across; a piece that fits only turned is turned.
+        if (!(w <= areaW && h <= areaH) || (h > w && h <= areaW && w <= areaH)) {
+            pl.turn += std::numbers::pi / 2;
+            pl.box = boxAt(p, pl.turn);
+        }
+        packOrder[static_cast<size_t>(p)] = p;
+    }
+    std::stable_sort(packOrder.begin(), packOrder.end(), [&](int32_t a, int32_t b) {
+        const Box& x = placement[static_cast<size_t>(a)].box;
+        const Box& y = placement[static_cast<size_t>(b)].box;
+        return (x.y1 - x.y0) > (y.y1 - y.y0);
+    });
+    std::vector<int32_t> depth(n, 0);
+    for (size_t f = 0; f < n; ++f) {
+        for (int32_t g = net.faces[f].parent; g >= 0; g = net.faces[static_cast<size_t>(g)].parent) ++depth[f];
+    }
+
+    // The page: each piece laid out again from its faces' own planes straight
+    // into page coordinates, so that what is checked is what is drawn.
+    net.pieces.resize(static_cast<size_t>(best.pieces));
+    std::vector<Vec2> mirrored;
+    int32_t pageIndex = 0;
+    double shelfTop = 0, shelfHeight = 0, x = 0;
+    int32_t number = 0;
+    for (const int32_t p : packOrder) {
+        const Placement& pl = placement[static_cast<size_t>(p)];
+        const double w = (pl.box.x1 - pl.box.x0) * s + 2 * kPad, h = (pl.box.y1 - pl.box.y0) * s + 2 * kPad;
+        if (x > 0 && x + w > areaW + 2 * kPad) {  // next shelf
+            shelfTop += shelfHeight + kNetGapMm;
+            shelfHeight = 0;
+            x = 0;
+        }
+        if (shelfTop > 0 && shelfTop + h > areaH + 2 * kPad) {  // next page
+            ++pageIndex;
+            shelfTop = 0;
+            shelfHeight = 0;
+            x = 0;
+        }
+        const double left = options.marginMm + x + kPad;
+        const double top = options.marginMm + kNetHeaderMm + shelfTop + kPad;
+        const double cs = std::cos(pl.turn), sn = std::sin(pl.turn);
+        // Model plane (y up) to page (y down): the net stays as seen from outside.
+        const auto toPage = [&](Vec2 q) {
+            const Vec2 r{cs * q.x - sn * q.y, sn * q.x + cs * q.y};
+            return Vec2{left + (r.x - pl.box.x0) * s, top + (pl.box.y1 - r.y) * s};
+        };
+        NetPiece& piece = net.pieces[static_cast<size_t>(p)];
+        piece.number = ++number;
+        piece.page = pageIndex;
+        piece.faces = facesOf[static_cast<size_t>(p)];
+        std::stable_sort(piece.faces.begin(), piece.faces.end(),
+                         [&](int32_t a, int32_t b) { return depth[static_cast<size_t>(a)] < depth[static_cast<size_t>(b)]; });
+        PieceGrid grid(cell * s);
+        PlacedPoints placed;
+        for (const int32_t f : piece.faces) {
+            NetFace& face = net.faces[static_cast<size_t>(f)];
+            const NetFace& own = flat[static_cast<size_t>(f)];
+            if (face.parent < 0) {
+                for (size_t i = 0; i < face.at.size(); ++i) face.at[i] = toPage(own.at[i]);
+            } else {
+                mirrored.resize(own.at.size());
+                for (size_t i = 0; i < own.at.size(); ++i) mirrored[i] = {own.at[i].x * s, -own.at[i].y * s};
+                const NetFace& parent = net.faces[static_cast<size_t>(face.parent)];
+                face.at = Hinge(parent, parent.at, face, mirrored, net.edges[static_cast<size_t>(face.parentEdge)], placed,
+                                size * 1e-9 * s);
+            }
+            bool clash = false;
+            for (const auto& t : face.triangles) {
+                const auto tri = TriangleAt(t, face.at);
+                if (Orient2d(tri[0], tri[1], tri[2]) == 0) continue;
+                clash = clash || grid.Meets(tri);
+            }
+            if (clash && face.parentEdge >= 0) clashes.push_back(face.parentEdge);
+            for (const auto& t : face.triangles) {
+                const auto tri = TriangleAt(t, face.at);
+                if (Orient2d(tri[0], tri[1], tri[2]) != 0) grid.Add(tri);
+            }
+            for (size_t i = 0; i < face.points.size(); ++i) placed[face.points[i]].push_back(face.at[i]);
+        }
+        for (const int32_t t : plansOf[static_cast<size_t>(p)]) {
+            const TabPlan& plan = plans[static_cast<size_t>(t)];
+            const NetEdge& edge = net.edges[static_cast<size_t>(plan.edge)];
+            const int32_t face = plan.onA ? edge.a : edge.b;
+            const auto [a, b] = ChainAt(net.faces[static_cast<size_t>(face)], edge.chains[static_cast<size_t>(plan.chain)], plan.onA, true);
+            std::vector<Vec2> corners = TabCorners(a, b, plan.height * s, plan.lean);
+            const auto fan = FanOf(corners);
+            bool clash = false;
+            for (const auto& tri : fan) clash = clash || grid.Meets(tri);
+            if (clash) {
+                ++net.missingTabs;
+                continue;
+            }
+            for (const auto& tri : fan) grid.Add(tri);
+            net.tabs.push_back({plan.edge, plan.chain, face, std::move(corners)});
+        }
+        piece.boxMin = {left - kPad, top - kPad};
+        piece.boxMax = {left - kPad + w, top - kPad + h};
+        // The number at the centre of the root face's largest triangle.
+        const NetFace& root = net.faces[static_cast<size_t>(piece.faces[0])];
+        double bestArea = -1;
+        for (const auto& t : root.triangles) {
+            const auto tri = TriangleAt(t, root.at);
+            const double a = std::abs((tri[1].x - tri[0].x) * (tri[2].y - tri[0].y) - (tri[1].y - tri[0].y) * (tri[2].x - tri[0].x));
+            if (a > bestArea) {
+                bestArea = a;
+                piece.labelAt = {(tri[0].x + tri[1].x + tri[2].x) / 3, (tri[0].y + tri[1].y + tri[2].y) / 3};
+            }
+        }
+        x += w + kNetGapMm;
+        shelfHeight = std::max(shelfHeight, h);
+    }
+    net.pages = pageIndex + 1;
+    // Tabs in the order of their cuts, whatever the order of the pieces.
+    std::stable_sort(net.tabs.begin(), net.tabs.end(), [](const NetTab& a, const NetTab& b) {
+        return std::tie(a.edge, a.chain) < std::tie(b.edge, b.chain);
+    });
+    return true;
 }
 
 }  // namespace
@@ -501,240 +815,25 @@ NetResult MakeNet(const OuterSurface& surface, double longestEdge, const NetOpti
     meanEdge = edgeCount > 0 ? meanEdge / static_cast<double>(edgeCount) : size;
     const double cell = std::max(meanEdge * 2.0, size * 1e-6);
 
-    // A few trees; the one with the fewest pieces wins, the first on ties.
-    const size_t n = net.faces.size();
-    const int trees = options.trees > 0 ? options.trees : (n <= 300 ? 6 : (n <= 3000 ? 3 : 1));
-    Unfolding best;
-    for (int k = 0; k < trees; ++k) {
-        Unfolding u;
-        if (!Unfold(net.faces, net.edges, surface, static_cast<uint32_t>(k), cell, size * 1e-9, options.cancel, u)) {
-            result.message = "cancelled";
+    // Rounding may make faces that touch in the unfolding's coordinates
+    // overlap by a hair on the page: such a hinge is given up and all is laid
+    // out again, until the page itself is clean.
+    const std::vector<NetFace> flat = net.faces;
+    std::vector<char> noHinge(net.edges.size(), 0);
+    for (int attempt = 0;; ++attempt) {
+        net.faces = flat;
+        net.tabs.clear();
+        net.pieces.clear();
+        net.missingTabs = 0;
+        std::vector<int32_t> clashes;
+        if (!LayOut(surface, longestEdge, options, noHinge, cell, size, net, clashes, result.message)) return result;
+        if (clashes.empty()) break;
+        if (attempt == 8) {
+            result.message = "the faces could not be laid out without overlapping";
             return result;
         }
-        if (k == 0 || u.pieces < best.pieces) best = std::move(u);
-        progress(0.1 + 0.6 * (k + 1) / trees);
-        if (best.pieces == 1) break;
+        for (const int32_t e : clashes) noHinge[static_cast<size_t>(e)] = 1;
     }
-    for (size_t f = 0; f < n; ++f) {
-        net.faces[f].piece = best.piece[f];
-        net.faces[f].parent = best.parent[f];
-        net.faces[f].parentEdge = best.parentEdge[f];
-        net.faces[f].at = std::move(best.at[f]);
-    }
-
-    // Folds and cuts; cuts numbered in edge order.
-    int32_t label = 0;
-    for (size_t e = 0; e < net.edges.size(); ++e) {
-        NetEdge& edge = net.edges[e];
-        const bool fold = net.faces[static_cast<size_t>(edge.b)].parentEdge == static_cast<int32_t>(e) ||
-                          net.faces[static_cast<size_t>(edge.a)].parentEdge == static_cast<int32_t>(e);
-        if (fold) {
-            const auto& seg = edge.segments[0];
-            const Vec3 along = surface.points[static_cast<size_t>(seg[1])] - surface.points[static_cast<size_t>(seg[0])];
-            const bool convex = Dot(Cross(net.faces[static_cast<size_t>(edge.a)].normal, net.faces[static_cast<size_t>(edge.b)].normal), along) > 0;
-            edge.line = convex ? NetLine::Mountain : NetLine::Valley;  // seen from the printed side
-        } else {
-            edge.line = NetLine::Cut;
-            for (NetChain& c : edge.chains) c.label = ++label;
-        }
-    }
-
-    // Glue tabs, on a grid of each piece's faces.
-    std::vector<PieceGrid> grids;
-    for (int32_t p = 0; p < best.pieces; ++p) grids.emplace_back(cell);
-    for (const NetFace& f : net.faces) {
-        for (const auto& t : f.triangles) {
-            const auto tri = TriangleAt(t, f.at);
-            if (Orient2d(tri[0], tri[1], tri[2]) != 0) grids[static_cast<size_t>(f.piece)].Add(tri);
-        }
-    }
-    if (options.tabs) {
-        for (size_t e = 0; e < net.edges.size(); ++e) {
-            const NetEdge& edge = net.edges[e];
-            if (edge.line != NetLine::Cut) continue;
-            for (size_t c = 0; c < edge.chains.size(); ++c) {
-                const NetChain& chain = edge.chains[c];
-                bool done = false;
-                for (const double shrink : {1.0, 0.5, 0.25}) {
-                    for (const bool onA : {true, false}) {
-                        if (done) break;
-                        const NetFace& f = net.faces[static_cast<size_t>(onA ? edge.a : edge.b)];
-                        // Face a runs from -> to counter-clockwise; face b the other way.
-                        const Vec2 p = Where(f, onA ? chain.from : chain.to);
-                        const Vec2 q = Where(f, onA ? chain.to : chain.from);
-                        const double len = Len(q - p);
-                        if (!(len > size * 1e-9)) continue;
-                        const double h = std::min(0.3 * len, 0.12 * longestEdge) * shrink;
-                        std::vector<Vec2> corners = TabCorners(p, q, h);
-                        PieceGrid& grid = grids[static_cast<size_t>(f.piece)];
-                        const auto fan = FanOf(corners);
-                        bool clash = false;
-                        for (const auto& t : fan) clash = clash || grid.Meets(t);
-                        if (clash) continue;
-                        for (const auto& t : fan) grid.Add(t);
-                        net.tabs.push_back({static_cast<int32_t>(e), static_cast<int32_t>(c), onA ? edge.a : edge.b, std::move(corners)});
-                        done = true;
-                    }
-                    if (done) break;
-                }
-                if (!done) ++net.missingTabs;
-            }
-        }
-    }
-    progress(0.8);
-
-    // Each piece turned to its narrowest box, then shelf-packed onto pages.
-    const PageSize page = NetPageSize(options.page);
-    net.page = page;
-    net.marginMm = options.marginMm;
-    const double areaW = page.width - 2 * options.marginMm;
-    const double areaH = page.height - 2 * options.marginMm - kNetHeaderMm;
-    struct Placement {
-        double turn = 0;
-        Box box;
-        bool upright = false;  // turned a further quarter
-    };
-    std::vector<std::vector<int32_t>> facesOf(static_cast<size_t>(best.pieces));
-    std::vector<std::vector<int32_t>> tabsOf(static_cast<size_t>(best.pieces));
-    for (size_t f = 0; f < n; ++f) facesOf[static_cast<size_t>(net.faces[f].piece)].push_back(static_cast<int32_t>(f));
-    for (size_t t = 0; t < net.tabs.size(); ++t) {
-        tabsOf[static_cast<size_t>(net.faces[static_cast<size_t>(net.tabs[t].face)].piece)].push_back(static_cast<int32_t>(t));
-    }
-    const auto boxAt = [&](int32_t piece, double turn) {
-        const double cs = std::cos(turn), sn = std::sin(turn);
-        Box b{1e300, 1e300, -1e300, -1e300};
-        const auto take = [&](Vec2 p) {
-            const Vec2 r{cs * p.x - sn * p.y, sn * p.x + cs * p.y};
-            b = {std::min(b.x0, r.x), std::min(b.y0, r.y), std::max(b.x1, r.x), std::max(b.y1, r.y)};
-        };
-        for (const int32_t f : facesOf[static_cast<size_t>(piece)]) {
-            for (const Vec2 p : net.faces[static_cast<size_t>(f)].at) take(p);
-        }
-        for (const int32_t t : tabsOf[static_cast<size_t>(piece)]) {
-            for (const Vec2 p : net.tabs[static_cast<size_t>(t)].corners) take(p);
-        }
-        return b;
-    };
-    std::vector<Placement> placement(static_cast<size_t>(best.pieces));
-    double scale = 1e300;  // millimetres a model unit, the largest every piece allows
-    for (int32_t p = 0; p < best.pieces; ++p) {
-        Placement& pl = placement[static_cast<size_t>(p)];
-        double bestArea = 1e300;
-        for (int k = 0; k < 24; ++k) {
-            const double turn = k * std::numbers::pi / 24;
-            const Box b = boxAt(p, turn);
-            const double a = (b.x1 - b.x0) * (b.y1 - b.y0);
-            if (a < bestArea * (1 - 1e-9)) {
-                bestArea = a;
-                pl.turn = turn;
-                pl.box = b;
-            }
-        }
-        const double w = std::max(pl.box.x1 - pl.box.x0, 1e-300), h = std::max(pl.box.y1 - pl.box.y0, 1e-300);
-        scale = std::min(scale, std::max(std::min(areaW / w, areaH / h), std::min(areaW / h, areaH / w)));
-    }
-    if (options.edgeMm > 0) {
-        const double most = scale * longestEdge;
-        if (options.edgeMm > most) {
-            char text[160];
-            std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
-                          options.edgeMm, std::floor(most * 10) / 10);
-            result.message = text;
-            return result;
-        }
-        net.edgeMm = options.edgeMm;
-    } else {
-        net.edgeMm = std::floor(scale * longestEdge * 10) / 10;  // a round figure for the page
-        if (!(net.edgeMm > 0)) {
-            result.message = "the pieces are too large for the page";
-            return result;
-        }
-    }
-    net.mmPerUnit = net.edgeMm / longestEdge;
-    const double s = net.mmPerUnit;
-
-    std::vector<int32_t> packOrder(static_cast<size_t>(best.pieces));
-    for (int32_t p = 0; p < best.pieces; ++p) {
-        Placement& pl = placement[static_cast<size_t>(p)];
-        const double w = (pl.box.x1 - pl.box.x0) * s, h = (pl.box.y1 - pl.box.y0) * s;
-        // Wide pieces lie across; a piece that fits only turned is turned.
-        pl.upright = !(w <= areaW && h <= areaH) || (h > w && h <= areaW && w <= areaH);
-        if (pl.upright) {
-            pl.turn += std::numbers::pi / 2;
-            pl.box = boxAt(p, pl.turn);
-        }
-        packOrder[static_cast<size_t>(p)] = p;
-    }
-    std::stable_sort(packOrder.begin(), packOrder.end(), [&](int32_t a, int32_t b) {
-        const Box& x = placement[static_cast<size_t>(a)].box;
-        const Box& y = placement[static_cast<size_t>(b)].box;
-        return (x.y1 - x.y0) > (y.y1 - y.y0);
-    });
-    net.pieces.resize(static_cast<size_t>(best.pieces));
-    int32_t pageIndex = 0;
-    double shelfTop = 0, shelfHeight = 0, x = 0;
-    int32_t number = 0;
-    for (const int32_t p : packOrder) {
-        const Placement& pl = placement[static_cast<size_t>(p)];
-        const double w = (pl.box.x1 - pl.box.x0) * s, h = (pl.box.y1 - pl.box.y0) * s;
-        if (x > 0 && x + w > areaW) {  // next shelf
-            shelfTop += shelfHeight + kNetGapMm;
-            shelfHeight = 0;
-            x = 0;
-        }
-        if (shelfTop > 0 && shelfTop + h > areaH) {  // next page
-            ++pageIndex;
-            shelfTop = 0;
-            shelfHeight = 0;
-            x = 0;
-        }
-        const double left = options.marginMm + x;
-        const double top = options.marginMm + kNetHeaderMm + shelfTop;
-        const double cs = std::cos(pl.turn), sn = std::sin(pl.turn);
-        // Model plane (y up) to page (y down): the net stays as seen from outside.
-        const auto toPage = [&](Vec2 q) {
-            const Vec2 r{cs * q.x - sn * q.y, sn * q.x + cs * q.y};
-            return Vec2{left + (r.x - pl.box.x0) * s, top + (pl.box.y1 - r.y) * s};
-        };
-        NetPiece& piece = net.pieces[static_cast<size_t>(p)];
-        piece.number = ++number;
-        piece.page = pageIndex;
-        piece.faces = facesOf[static_cast<size_t>(p)];
-        // Roots first, then each face after its parent.
-        std::stable_sort(piece.faces.begin(), piece.faces.end(), [&](int32_t a, int32_t b) {
-            const auto depth = [&](int32_t f) {
-                int d = 0;
-                while (net.faces[static_cast<size_t>(f)].parent >= 0) {
-                    f = net.faces[static_cast<size_t>(f)].parent;
-                    ++d;
-                }
-                return d;
-            };
-            return depth(a) < depth(b);
-        });
-        for (const int32_t f : piece.faces) {
-            for (Vec2& q : net.faces[static_cast<size_t>(f)].at) q = toPage(q);
-        }
-        for (const int32_t t : tabsOf[static_cast<size_t>(p)]) {
-            for (Vec2& q : net.tabs[static_cast<size_t>(t)].corners) q = toPage(q);
-        }
-        piece.boxMin = {left, top};
-        piece.boxMax = {left + w, top + h};
-        // The number at the centre of the root face's largest triangle.
-        const NetFace& root = net.faces[static_cast<size_t>(piece.faces[0])];
-        double bestArea = -1;
-        for (const auto& t : root.triangles) {
-            const auto tri = TriangleAt(t, root.at);
-            const double a = std::abs((tri[1].x - tri[0].x) * (tri[2].y - tri[0].y) - (tri[1].y - tri[0].y) * (tri[2].x - tri[0].x));
-            if (a > bestArea) {
-                bestArea = a;
-                piece.labelAt = {(tri[0].x + tri[1].x + tri[2].x) / 3, (tri[0].y + tri[1].y + tri[2].y) / 3};
-            }
-        }
-        x += w + kNetGapMm;
-        shelfHeight = std::max(shelfHeight, h);
-    }
-    net.pages = pageIndex + 1;
     progress(1.0);
     result.ok = true;
     return result;
