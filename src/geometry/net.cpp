@@ -42,7 +42,6 @@ int32_t LocalIndex(const NetFace& f, int32_t point) {
     return static_cast<int32_t>(it - f.points.begin());
 }
 
-Vec2 Where(const NetFace& f, int32_t point) { return f.at[static_cast<size_t>(LocalIndex(f, point))]; }
 
 // The faces: each original face's triangles joined across their shared edges.
 std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& faceOfTriangle) {
@@ -296,8 +295,7 @@ struct Unfolding {
 // `seed` when above 0), a face joining a piece only where it overlaps none of
 // the piece's faces. A face no hinge can take starts a piece of its own.
 bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges, const OuterSurface& s,
-            const std::vector<char>& noHinge, uint32_t seed, double cell, double snap, const std::atomic<bool>* cancel,
-            Unfolding& u) {
+            uint32_t seed, double cell, double snap, double quantum, const std::atomic<bool>* cancel, Unfolding& u) {
     const size_t n = faces.size();
     u.piece.assign(n, -1);
     u.parent.assign(n, -1);
@@ -328,7 +326,7 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
     std::vector<int32_t> order(n);
     for (size_t i = 0; i < n; ++i) order[i] = static_cast<int32_t>(i);
     std::stable_sort(order.begin(), order.end(),
-                     [&](int32_t x, int32_t y) { return area[static_cast<size_t>(x)] > area[static_cast<size_t>(y)]; });
+                     [&](int32_t x, int32_t y) { return std::abs(area[static_cast<size_t>(x)]) > std::abs(area[static_cast<size_t>(y)]); });
 
     using Item = std::tuple<double, int32_t, int32_t>;  // weight, -edge (lower edge first on ties), child
     for (const int32_t root : order) {
@@ -361,12 +359,15 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
         while (!queue.empty()) {
             const auto [w, negEdge, child] = queue.top();
             queue.pop();
-            if (u.piece[static_cast<size_t>(child)] >= 0 || noHinge[static_cast<size_t>(-negEdge)] != 0) continue;
+            if (u.piece[static_cast<size_t>(child)] >= 0) continue;
             const NetEdge& edge = edges[static_cast<size_t>(-negEdge)];
             const int32_t parent = edge.a == child ? edge.b : edge.a;
             const NetFace& cf = faces[static_cast<size_t>(child)];
             std::vector<Vec2> at = Hinge(faces[static_cast<size_t>(parent)], u.at[static_cast<size_t>(parent)], cf, cf.at,
                                          edge, placed, snap);
+            if (quantum > 0) {
+                for (Vec2& q : at) q = {std::round(q.x / quantum) * quantum, std::round(q.y / quantum) * quantum};
+            }
             bool clash = false;
             for (const auto& t : cf.triangles) {
                 if (Orient2d(at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]) == 0) continue;
@@ -408,283 +409,250 @@ std::vector<std::array<Vec2, 3>> FanOf(const std::vector<Vec2>& poly) {
     return out;
 }
 
-// Which tab a cut chain got in the unfolding's coordinates, to be drawn again on the page.
-struct TabPlan {
-    int32_t edge = 0;
-    int32_t chain = 0;
-    bool onA = true;
-    double height = 0;  // model units
-    double lean = 1;
+// Each piece as the unfolding leaves it, before it goes onto a page.
+struct Trees {
+    Unfolding u;
+    std::vector<NetEdge> edges;  // with folds, cuts and their numbers
+    std::vector<NetTab> tabs;    // in the unfolding's coordinates
+    int32_t missingTabs = 0;
 };
 
-// The corners of `chain` on the face of `onA`'s side, the face on the left
-// when `flipped` is false (model plane, y up), on the right when true (page).
-std::pair<Vec2, Vec2> ChainAt(const NetFace& f, const NetChain& chain, bool onA, bool flipped) {
-    Vec2 p = Where(f, onA ? chain.from : chain.to);
-    Vec2 q = Where(f, onA ? chain.to : chain.from);
-    if (flipped) std::swap(p, q);
-    return {p, q};
-}
-
-// One layout: trees, folds and cuts, tabs, pages. `clashes` gets the hinges
-// whose faces overlap once on the page; false with `message` on a refusal.
-bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& options, const std::vector<char>& noHinge,
-            double cell, double size, Net& net, std::vector<int32_t>& clashes, std::string& message) {
-    const size_t n = net.faces.size();
+// The best of a few trees over `faces` (their `at`: each face in its own
+// plane, in the coordinates the unfolding works in), with folds, cuts and
+// tabs `tabHeight` high at most. Coordinates are kept to multiples of
+// `quantum` when it is above 0, so that moving a piece by such a multiple is exact.
+bool GrowTrees(const OuterSurface& surface, const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges,
+               const NetOptions& options, double cell, double snap, double quantum, double tabHeight, bool mirrored,
+               Trees& out) {
+    const size_t n = faces.size();
     const int trees = options.trees > 0 ? options.trees : (n <= 300 ? 6 : (n <= 3000 ? 3 : 1));
-    Unfolding best;
     for (int k = 0; k < trees; ++k) {
         Unfolding u;
-        if (!Unfold(net.faces, net.edges, surface, noHinge, static_cast<uint32_t>(k), cell, size * 1e-9, options.cancel, u)) {
-            message = "cancelled";
-            return false;
-        }
-        if (k == 0 || u.pieces < best.pieces) best = std::move(u);
-        if (options.progress) options.progress(0.1 + 0.6 * (k + 1) / trees);
-        if (best.pieces == 1) break;
+        if (!Unfold(faces, edges, surface, static_cast<uint32_t>(k), cell, snap, quantum, options.cancel, u)) return false;
+        if (k == 0 || u.pieces < out.u.pieces) out.u = std::move(u);
+        if (out.u.pieces == 1) break;
     }
-    const std::vector<NetFace> flat = net.faces;
-    for (size_t f = 0; f < n; ++f) {
-        net.faces[f].piece = best.piece[f];
-        net.faces[f].parent = best.parent[f];
-        net.faces[f].parentEdge = best.parentEdge[f];
-        net.faces[f].at = std::move(best.at[f]);
-    }
-
-    // Folds and cuts; cuts numbered in edge order.
+    const Unfolding& u = out.u;
+    out.edges = edges;
     int32_t label = 0;
-    for (size_t e = 0; e < net.edges.size(); ++e) {
-        NetEdge& edge = net.edges[e];
-        const bool fold = net.faces[static_cast<size_t>(edge.b)].parentEdge == static_cast<int32_t>(e) ||
-                          net.faces[static_cast<size_t>(edge.a)].parentEdge == static_cast<int32_t>(e);
+    for (size_t e = 0; e < out.edges.size(); ++e) {
+        NetEdge& edge = out.edges[e];
+        const bool fold = u.parentEdge[static_cast<size_t>(edge.b)] == static_cast<int32_t>(e) ||
+                          u.parentEdge[static_cast<size_t>(edge.a)] == static_cast<int32_t>(e);
         for (NetChain& c : edge.chains) c.label = fold ? 0 : ++label;
         if (fold) {
             const auto& seg = edge.segments[0];
             const Vec3 along = surface.points[static_cast<size_t>(seg[1])] - surface.points[static_cast<size_t>(seg[0])];
-            const bool convex = Dot(Cross(net.faces[static_cast<size_t>(edge.a)].normal, net.faces[static_cast<size_t>(edge.b)].normal), along) > 0;
+            const bool convex = Dot(Cross(faces[static_cast<size_t>(edge.a)].normal, faces[static_cast<size_t>(edge.b)].normal), along) > 0;
             edge.line = convex ? NetLine::Mountain : NetLine::Valley;  // seen from the printed side
         } else {
             edge.line = NetLine::Cut;
         }
     }
-
-    // Glue tabs, on a grid of each piece's faces.
+    if (!options.tabs) return true;
+    // Tabs on a grid of each piece's faces, nothing overlapping.
     std::vector<PieceGrid> grids;
-    for (int32_t p = 0; p < best.pieces; ++p) grids.emplace_back(cell);
-    for (const NetFace& f : net.faces) {
-        for (const auto& t : f.triangles) {
-            const auto tri = TriangleAt(t, f.at);
-            if (Orient2d(tri[0], tri[1], tri[2]) != 0) grids[static_cast<size_t>(f.piece)].Add(tri);
+    for (int32_t p = 0; p < u.pieces; ++p) grids.emplace_back(cell);
+    for (size_t f = 0; f < n; ++f) {
+        for (const auto& t : faces[f].triangles) {
+            const auto tri = TriangleAt(t, u.at[f]);
+            if (Orient2d(tri[0], tri[1], tri[2]) != 0) grids[static_cast<size_t>(u.piece[f])].Add(tri);
         }
     }
-    std::vector<TabPlan> plans;
-    std::vector<std::vector<Vec2>> planCorners;
-    if (options.tabs) {
-        for (size_t e = 0; e < net.edges.size(); ++e) {
-            const NetEdge& edge = net.edges[e];
-            if (edge.line != NetLine::Cut) continue;
-            for (size_t c = 0; c < edge.chains.size(); ++c) {
-                bool done = false;
-                for (const auto& [shrink, lean] : kTabShapes) {
-                    for (const bool onA : {true, false}) {
-                        if (done) break;
-                        const NetFace& f = net.faces[static_cast<size_t>(onA ? edge.a : edge.b)];
-                        const auto [p, q] = ChainAt(f, edge.chains[c], onA, false);
-                        const double len = Len(q - p);
-                        if (!(len > size * 1e-9)) continue;
-                        const double h = std::min(0.3 * len, 0.12 * longestEdge) * shrink;
-                        std::vector<Vec2> corners = TabCorners(p, q, h, lean);
-                        PieceGrid& grid = grids[static_cast<size_t>(f.piece)];
-                        const auto fan = FanOf(corners);
-                        bool clash = false;
-                        for (const auto& t : fan) clash = clash || grid.Meets(t);
-                        if (clash) continue;
-                        for (const auto& t : fan) grid.Add(t);
-                        plans.push_back({static_cast<int32_t>(e), static_cast<int32_t>(c), onA, h, lean});
-                        planCorners.push_back(std::move(corners));
-                        done = true;
-                    }
+    const auto quantize = [&](Vec2 p) {
+        return quantum > 0 ? Vec2{std::round(p.x / quantum) * quantum, std::round(p.y / quantum) * quantum} : p;
+    };
+    for (size_t e = 0; e < out.edges.size(); ++e) {
+        const NetEdge& edge = out.edges[e];
+        if (edge.line != NetLine::Cut) continue;
+        for (size_t c = 0; c < edge.chains.size(); ++c) {
+            bool done = false;
+            for (const auto& [shrink, lean] : kTabShapes) {
+                for (const bool onA : {true, false}) {
                     if (done) break;
+                    const int32_t f = onA ? edge.a : edge.b;
+                    const NetFace& face = faces[static_cast<size_t>(f)];
+                    Vec2 p = u.at[static_cast<size_t>(f)][static_cast<size_t>(LocalIndex(face, onA ? edge.chains[c].from : edge.chains[c].to))];
+                    Vec2 q = u.at[static_cast<size_t>(f)][static_cast<size_t>(LocalIndex(face, onA ? edge.chains[c].to : edge.chains[c].from))];
+                    if (mirrored) std::swap(p, q);  // the face is on the left of p -> q either way
+                    const double len = Len(q - p);
+                    if (!(len > snap)) continue;
+                    const double h = std::min(0.3 * len, tabHeight) * shrink;
+                    std::vector<Vec2> corners = TabCorners(p, q, h, lean);
+                    for (Vec2& v : corners) v = quantize(v);
+                    PieceGrid& grid = grids[static_cast<size_t>(u.piece[static_cast<size_t>(f)])];
+                    const auto fan = FanOf(corners);
+                    bool clash = false;
+                    for (const auto& t : fan) clash = clash || grid.Meets(t);
+                    if (clash) continue;
+                    for (const auto& t : fan) grid.Add(t);
+                    out.tabs.push_back({static_cast<int32_t>(e), static_cast<int32_t>(c), f, std::move(corners)});
+                    done = true;
                 }
-                if (!done) ++net.missingTabs;
+                if (done) break;
             }
+            if (!done) ++out.missingTabs;
         }
     }
-    if (options.progress) options.progress(0.8);
+    return true;
+}
 
-    // Each piece turned to its narrowest box, then shelf-packed onto pages.
+// The box of each piece, faces and tabs.
+std::vector<Box> PieceBoxes(const Trees& t) {
+    std::vector<Box> boxes(static_cast<size_t>(t.u.pieces), Box{1e300, 1e300, -1e300, -1e300});
+    const auto take = [&](int32_t piece, Vec2 p) {
+        Box& b = boxes[static_cast<size_t>(piece)];
+        b = {std::min(b.x0, p.x), std::min(b.y0, p.y), std::max(b.x1, p.x), std::max(b.y1, p.y)};
+    };
+    for (size_t f = 0; f < t.u.at.size(); ++f) {
+        for (const Vec2 p : t.u.at[f]) take(t.u.piece[f], p);
+    }
+    for (const NetTab& tab : t.tabs) {
+        for (const Vec2 p : tab.corners) take(t.u.piece[static_cast<size_t>(tab.face)], p);
+    }
+    return boxes;
+}
+
+// The largest scale at which every box fits the area, either way round.
+double LargestScale(const std::vector<Box>& boxes, double areaW, double areaH) {
+    double scale = 1e300;
+    for (const Box& b : boxes) {
+        const double w = std::max(b.x1 - b.x0, 1e-300), h = std::max(b.y1 - b.y0, 1e-300);
+        scale = std::min(scale, std::max(std::min(areaW / w, areaH / h), std::min(areaW / h, areaH / w)));
+    }
+    return scale;
+}
+
+// The whole net: a first unfolding in the model's units finds the scale, a
+// second one works in page millimetres (seen from outside, y down), and its
+// pieces only move by exact steps onto the pages, so that every overlap test
+// was made on the very coordinates that are drawn.
+bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& options, double cell, double size,
+            Net& net, std::string& message) {
     const PageSize page = NetPageSize(options.page);
     net.page = page;
     net.marginMm = options.marginMm;
-    constexpr double kPad = 0.05;  // millimetres about each piece: room for the page's own rounding
-    const double areaW = page.width - 2 * options.marginMm - 2 * kPad;
-    const double areaH = page.height - 2 * options.marginMm - kNetHeaderMm - 2 * kPad;
-    struct Placement {
-        double turn = 0;
-        Box box;
-    };
-    std::vector<std::vector<int32_t>> facesOf(static_cast<size_t>(best.pieces));
-    std::vector<std::vector<int32_t>> plansOf(static_cast<size_t>(best.pieces));
-    for (size_t f = 0; f < n; ++f) facesOf[static_cast<size_t>(net.faces[f].piece)].push_back(static_cast<int32_t>(f));
-    for (size_t t = 0; t < plans.size(); ++t) {
-        const NetEdge& edge = net.edges[static_cast<size_t>(plans[t].edge)];
-        const int32_t face = plans[t].onA ? edge.a : edge.b;
-        plansOf[static_cast<size_t>(net.faces[static_cast<size_t>(face)].piece)].push_back(static_cast<int32_t>(t));
+    const double areaW = page.width - 2 * options.marginMm;
+    const double areaH = page.height - 2 * options.marginMm - kNetHeaderMm;
+    const double tabHeight = 0.12 * longestEdge;
+
+    Trees model;
+    if (!GrowTrees(surface, net.faces, net.edges, options, cell, size * 1e-9, 0.0, tabHeight, false, model)) {
+        message = "cancelled";
+        return false;
     }
-    const auto boxAt = [&](int32_t piece, double turn) {
-        const double cs = std::cos(turn), sn = std::sin(turn);
-        Box b{1e300, 1e300, -1e300, -1e300};
-        const auto take = [&](Vec2 p) {
-            const Vec2 r{cs * p.x - sn * p.y, sn * p.x + cs * p.y};
-            b = {std::min(b.x0, r.x), std::min(b.y0, r.y), std::max(b.x1, r.x), std::max(b.y1, r.y)};
-        };
-        for (const int32_t f : facesOf[static_cast<size_t>(piece)]) {
-            for (const Vec2 p : net.faces[static_cast<size_t>(f)].at) take(p);
-        }
-        for (const int32_t t : plansOf[static_cast<size_t>(piece)]) {
-            for (const Vec2 p : planCorners[static_cast<size_t>(t)]) take(p);
-        }
-        return b;
-    };
-    std::vector<Placement> placement(static_cast<size_t>(best.pieces));
-    double scale = 1e300;  // millimetres a model unit, the largest every piece allows
-    for (int32_t p = 0; p < best.pieces; ++p) {
-        Placement& pl = placement[static_cast<size_t>(p)];
-        double bestArea = 1e300;
-        for (int k = 0; k < 24; ++k) {
-            const double turn = k * std::numbers::pi / 24;
-            const Box b = boxAt(p, turn);
-            const double a = (b.x1 - b.x0) * (b.y1 - b.y0);
-            if (a < bestArea * (1 - 1e-9)) {
-                bestArea = a;
-                pl.turn = turn;
-                pl.box = b;
-            }
-        }
-        const double w = std::max(pl.box.x1 - pl.box.x0, 1e-300), h = std::max(pl.box.y1 - pl.box.y0, 1e-300);
-        scale = std::min(scale, std::max(std::min(areaW / w, areaH / h), std::min(areaW / h, areaH / w)));
+    if (options.progress) options.progress(0.5);
+    double most = LargestScale(PieceBoxes(model), areaW, areaH) * longestEdge * (1 - 1e-6);
+    if (options.edgeMm > 0 && options.edgeMm > most) {
+        char text[160];
+        std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
+                      options.edgeMm, std::floor(most * 10) / 10);
+        message = text;
+        return false;
     }
-    const double most = scale * longestEdge * (1 - 1e-9);
-    if (options.edgeMm > 0) {
-        if (options.edgeMm > most) {
-            char text[160];
-            std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
-                          options.edgeMm, std::floor(most * 10) / 10);
-            message = text;
-            return false;
-        }
-        net.edgeMm = options.edgeMm;
-    } else {
-        net.edgeMm = std::floor(most * 10) / 10;  // a round figure for the page
+    constexpr double kQuantum = 1.0 / 1073741824.0;  // 2^-30 mm
+    Trees paper;
+    std::vector<Box> boxes;
+    for (int attempt = 0;; ++attempt) {
+        net.edgeMm = options.edgeMm > 0 ? options.edgeMm : std::floor(most * 10) / 10;  // a round figure for the page
         if (!(net.edgeMm > 0)) {
             message = "the pieces are too small to print at 0.1 mm an edge";
             return false;
         }
-    }
-    net.mmPerUnit = net.edgeMm / longestEdge;
-    const double s = net.mmPerUnit;
-
-    std::vector<int32_t> packOrder(static_cast<size_t>(best.pieces));
-    for (int32_t p = 0; p < best.pieces; ++p) {
-        Placement& pl = placement[static_cast<size_t>(p)];
-        const double w = (pl.box.x1 - pl.box.x0) * s, h = (pl.box.y1 - pl.box.y0) * s;
-        // Wide pieces lie across; a piece that fits only turned is turned.
-        if (!(w <= areaW && h <= areaH) || (h > w && h <= areaW && w <= areaH)) {
-            pl.turn += std::numbers::pi / 2;
-            pl.box = boxAt(p, pl.turn);
+        net.mmPerUnit = net.edgeMm / longestEdge;
+        const double s = net.mmPerUnit;
+        std::vector<NetFace> faces = net.faces;
+        for (NetFace& f : faces) {
+            for (Vec2& p : f.at) p = {std::round(p.x * s / kQuantum) * kQuantum, std::round(-p.y * s / kQuantum) * kQuantum};
         }
-        packOrder[static_cast<size_t>(p)] = p;
+        paper = Trees{};
+        if (!GrowTrees(surface, faces, net.edges, options, cell * s, size * s * 1e-9, kQuantum, tabHeight * s, true, paper)) {
+            message = "cancelled";
+            return false;
+        }
+        boxes = PieceBoxes(paper);
+        const double room = LargestScale(boxes, areaW, areaH);
+        if (room >= 1.0) break;
+        // The second unfolding came out larger than the first (its rounding
+        // chose other hinges): smaller by what it lacks.
+        if (options.edgeMm > 0 || attempt == 8) {
+            message = "the pieces do not fit on the page at this edge length";
+            return false;
+        }
+        most = net.edgeMm * std::min(room, 0.99) * (1 - 1e-6);
     }
-    std::stable_sort(packOrder.begin(), packOrder.end(), [&](int32_t a, int32_t b) {
-        const Box& x = placement[static_cast<size_t>(a)].box;
-        const Box& y = placement[static_cast<size_t>(b)].box;
-        return (x.y1 - x.y0) > (y.y1 - y.y0);
-    });
-    std::vector<int32_t> depth(n, 0);
-    for (size_t f = 0; f < n; ++f) {
-        for (int32_t g = net.faces[f].parent; g >= 0; g = net.faces[static_cast<size_t>(g)].parent) ++depth[f];
-    }
+    if (options.progress) options.progress(0.9);
 
-    // The page: each piece laid out again from its faces' own planes straight
-    // into page coordinates, so that what is checked is what is drawn.
-    net.pieces.resize(static_cast<size_t>(best.pieces));
-    std::vector<Vec2> mirrored;
+    // Shelves of pieces, tallest first; a piece lies across unless it fits only upright.
+    const int32_t pieces = paper.u.pieces;
+    std::vector<bool> turned(static_cast<size_t>(pieces), false);
+    std::vector<int32_t> order(static_cast<size_t>(pieces));
+    for (int32_t p = 0; p < pieces; ++p) {
+        const Box& b = boxes[static_cast<size_t>(p)];
+        const double w = b.x1 - b.x0, h = b.y1 - b.y0;
+        turned[static_cast<size_t>(p)] = !(w <= areaW && h <= areaH) || (h > w && h <= areaW && w <= areaH);
+        order[static_cast<size_t>(p)] = p;
+    }
+    const auto height = [&](int32_t p) {
+        const Box& b = boxes[static_cast<size_t>(p)];
+        return turned[static_cast<size_t>(p)] ? b.x1 - b.x0 : b.y1 - b.y0;
+    };
+    const auto width = [&](int32_t p) {
+        const Box& b = boxes[static_cast<size_t>(p)];
+        return turned[static_cast<size_t>(p)] ? b.y1 - b.y0 : b.x1 - b.x0;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return height(a) > height(b); });
+    std::vector<int32_t> depth(net.faces.size(), 0);
+    for (size_t f = 0; f < net.faces.size(); ++f) {
+        for (int32_t g = paper.u.parent[f]; g >= 0; g = paper.u.parent[static_cast<size_t>(g)]) ++depth[f];
+    }
+    std::vector<std::vector<int32_t>> facesOf(static_cast<size_t>(pieces));
+    for (size_t f = 0; f < net.faces.size(); ++f) facesOf[static_cast<size_t>(paper.u.piece[f])].push_back(static_cast<int32_t>(f));
+    std::vector<Vec2> shift(static_cast<size_t>(pieces));
+    net.pieces.assign(static_cast<size_t>(pieces), NetPiece{});
     int32_t pageIndex = 0;
     double shelfTop = 0, shelfHeight = 0, x = 0;
     int32_t number = 0;
-    for (const int32_t p : packOrder) {
-        const Placement& pl = placement[static_cast<size_t>(p)];
-        const double w = (pl.box.x1 - pl.box.x0) * s + 2 * kPad, h = (pl.box.y1 - pl.box.y0) * s + 2 * kPad;
-        if (x > 0 && x + w > areaW + 2 * kPad) {  // next shelf
+    const auto quantize = [&](double v) { return std::ceil(v / kQuantum) * kQuantum; };
+    for (const int32_t p : order) {
+        const double w = width(p), h = height(p);
+        if (x > 0 && x + w > areaW) {  // next shelf
             shelfTop += shelfHeight + kNetGapMm;
             shelfHeight = 0;
             x = 0;
         }
-        if (shelfTop > 0 && shelfTop + h > areaH + 2 * kPad) {  // next page
+        if (shelfTop > 0 && shelfTop + h > areaH) {  // next page
             ++pageIndex;
             shelfTop = 0;
             shelfHeight = 0;
             x = 0;
         }
-        const double left = options.marginMm + x + kPad;
-        const double top = options.marginMm + kNetHeaderMm + shelfTop + kPad;
-        const double cs = std::cos(pl.turn), sn = std::sin(pl.turn);
-        // Model plane (y up) to page (y down): the net stays as seen from outside.
-        const auto toPage = [&](Vec2 q) {
-            const Vec2 r{cs * q.x - sn * q.y, sn * q.x + cs * q.y};
-            return Vec2{left + (r.x - pl.box.x0) * s, top + (pl.box.y1 - r.y) * s};
-        };
         NetPiece& piece = net.pieces[static_cast<size_t>(p)];
         piece.number = ++number;
         piece.page = pageIndex;
         piece.faces = facesOf[static_cast<size_t>(p)];
         std::stable_sort(piece.faces.begin(), piece.faces.end(),
                          [&](int32_t a, int32_t b) { return depth[static_cast<size_t>(a)] < depth[static_cast<size_t>(b)]; });
-        PieceGrid grid(cell * s);
-        PlacedPoints placed;
+        // A quarter turn (x, y) -> (-y, x) and a shift by whole quanta are exact.
+        const Box& b = boxes[static_cast<size_t>(p)];
+        const double left = options.marginMm + x, top = options.marginMm + kNetHeaderMm + shelfTop;
+        const bool turn = turned[static_cast<size_t>(p)];
+        const Vec2 move = turn ? Vec2{quantize(left + b.y1), quantize(top - b.x0)} : Vec2{quantize(left - b.x0), quantize(top - b.y0)};
+        const auto place = [&](Vec2 q) { return turn ? Vec2{-q.y + move.x, q.x + move.y} : Vec2{q.x + move.x, q.y + move.y}; };
         for (const int32_t f : piece.faces) {
             NetFace& face = net.faces[static_cast<size_t>(f)];
-            const NetFace& own = flat[static_cast<size_t>(f)];
-            if (face.parent < 0) {
-                for (size_t i = 0; i < face.at.size(); ++i) face.at[i] = toPage(own.at[i]);
-            } else {
-                mirrored.resize(own.at.size());
-                for (size_t i = 0; i < own.at.size(); ++i) mirrored[i] = {own.at[i].x * s, -own.at[i].y * s};
-                const NetFace& parent = net.faces[static_cast<size_t>(face.parent)];
-                face.at = Hinge(parent, parent.at, face, mirrored, net.edges[static_cast<size_t>(face.parentEdge)], placed,
-                                size * 1e-9 * s);
-            }
-            bool clash = false;
-            for (const auto& t : face.triangles) {
-                const auto tri = TriangleAt(t, face.at);
-                if (Orient2d(tri[0], tri[1], tri[2]) == 0) continue;
-                clash = clash || grid.Meets(tri);
-            }
-            if (clash && face.parentEdge >= 0) clashes.push_back(face.parentEdge);
-            for (const auto& t : face.triangles) {
-                const auto tri = TriangleAt(t, face.at);
-                if (Orient2d(tri[0], tri[1], tri[2]) != 0) grid.Add(tri);
-            }
-            for (size_t i = 0; i < face.points.size(); ++i) placed[face.points[i]].push_back(face.at[i]);
+            face.piece = p;
+            face.parent = paper.u.parent[static_cast<size_t>(f)];
+            face.parentEdge = paper.u.parentEdge[static_cast<size_t>(f)];
+            face.at = paper.u.at[static_cast<size_t>(f)];
+            for (Vec2& q : face.at) q = place(q);
         }
-        for (const int32_t t : plansOf[static_cast<size_t>(p)]) {
-            const TabPlan& plan = plans[static_cast<size_t>(t)];
-            const NetEdge& edge = net.edges[static_cast<size_t>(plan.edge)];
-            const int32_t face = plan.onA ? edge.a : edge.b;
-            const auto [a, b] = ChainAt(net.faces[static_cast<size_t>(face)], edge.chains[static_cast<size_t>(plan.chain)], plan.onA, true);
-            std::vector<Vec2> corners = TabCorners(a, b, plan.height * s, plan.lean);
-            const auto fan = FanOf(corners);
-            bool clash = false;
-            for (const auto& tri : fan) clash = clash || grid.Meets(tri);
-            if (clash) {
-                ++net.missingTabs;
-                continue;
-            }
-            for (const auto& tri : fan) grid.Add(tri);
-            net.tabs.push_back({plan.edge, plan.chain, face, std::move(corners)});
+        for (NetTab& tab : paper.tabs) {
+            if (paper.u.piece[static_cast<size_t>(tab.face)] != p) continue;
+            for (Vec2& q : tab.corners) q = place(q);
         }
-        piece.boxMin = {left - kPad, top - kPad};
-        piece.boxMax = {left - kPad + w, top - kPad + h};
+        piece.boxMin = {left, top};
+        piece.boxMax = {left + w, top + h};
         // The number at the centre of the root face's largest triangle.
         const NetFace& root = net.faces[static_cast<size_t>(piece.faces[0])];
         double bestArea = -1;
@@ -700,10 +668,9 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         shelfHeight = std::max(shelfHeight, h);
     }
     net.pages = pageIndex + 1;
-    // Tabs in the order of their cuts, whatever the order of the pieces.
-    std::stable_sort(net.tabs.begin(), net.tabs.end(), [](const NetTab& a, const NetTab& b) {
-        return std::tie(a.edge, a.chain) < std::tie(b.edge, b.chain);
-    });
+    net.edges = std::move(paper.edges);
+    net.tabs = std::move(paper.tabs);
+    net.missingTabs = paper.missingTabs;
     return true;
 }
 
@@ -815,25 +782,7 @@ NetResult MakeNet(const OuterSurface& surface, double longestEdge, const NetOpti
     meanEdge = edgeCount > 0 ? meanEdge / static_cast<double>(edgeCount) : size;
     const double cell = std::max(meanEdge * 2.0, size * 1e-6);
 
-    // Rounding may make faces that touch in the unfolding's coordinates
-    // overlap by a hair on the page: such a hinge is given up and all is laid
-    // out again, until the page itself is clean.
-    const std::vector<NetFace> flat = net.faces;
-    std::vector<char> noHinge(net.edges.size(), 0);
-    for (int attempt = 0;; ++attempt) {
-        net.faces = flat;
-        net.tabs.clear();
-        net.pieces.clear();
-        net.missingTabs = 0;
-        std::vector<int32_t> clashes;
-        if (!LayOut(surface, longestEdge, options, noHinge, cell, size, net, clashes, result.message)) return result;
-        if (clashes.empty()) break;
-        if (attempt == 8) {
-            result.message = "the faces could not be laid out without overlapping";
-            return result;
-        }
-        for (const int32_t e : clashes) noHinge[static_cast<size_t>(e)] = 1;
-    }
+    if (!LayOut(surface, longestEdge, options, cell, size, net, result.message)) return result;
     progress(1.0);
     result.ok = true;
     return result;

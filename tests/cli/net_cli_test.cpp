@@ -10,16 +10,16 @@ namespace {
 
 TEST(NetCli, TwoRunsWriteTheSameFilesPdfAndSvgAlike) {
     TempDir dir;
-    // The great stellated dodecahedron needs more than one page.
+    // The compound of five tetrahedra takes many pages.
     for (const char* name : {"a", "b"}) {
-        ASSERT_EQ(RunCli("net 15 -o " + Quoted(dir / (std::string(name) + ".pdf"))).status, 0);
-        ASSERT_EQ(RunCli("net 15 --page letter --white -o " + Quoted(dir / (std::string(name) + ".svg"))).status, 0);
+        ASSERT_EQ(RunCli("net 15 --page letter -o " + Quoted(dir / (std::string(name) + ".pdf"))).status, 0);
+        ASSERT_EQ(RunCli("net 24 --white -o " + Quoted(dir / (std::string(name) + ".svg"))).status, 0);
     }
     const std::string pdf = ReadFileBytes(dir / "a.pdf");
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_EQ(pdf, ReadFileBytes(dir / "b.pdf"));
     ASSERT_TRUE(std::filesystem::exists(dir / "a-2.svg")) << "one SVG a page";
-    for (const char* page : {".svg", "-2.svg"}) {
+    for (const char* page : {".svg", "-2.svg", "-3.svg"}) {
         const std::string svg = ReadFileBytes(dir / (std::string("a") + page));
         EXPECT_NE(svg.find("<svg"), std::string::npos);
         EXPECT_EQ(svg, ReadFileBytes(dir / (std::string("b") + page))) << page;
