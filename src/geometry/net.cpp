@@ -538,7 +538,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
 
     Trees model;
     if (!GrowTrees(surface, net.faces, net.edges, options, cell, size * 1e-9, 0.0, tabHeight, false, model)) {
-        message = "cancelled";
+        message = kNetCancelled;
         return false;
     }
     if (options.progress) options.progress(0.5);
@@ -567,7 +567,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         }
         paper = Trees{};
         if (!GrowTrees(surface, faces, net.edges, options, cell * s, size * s * 1e-9, kQuantum, tabHeight * s, true, paper)) {
-            message = "cancelled";
+            message = kNetCancelled;
             return false;
         }
         boxes = PieceBoxes(paper);
@@ -721,6 +721,10 @@ NetResult MakeFigureNet(const Solid& solid, int fractalLevel, const NetOptions& 
     const OuterResult outer = ComputeOuterSurface(solid, outerOptions);
     if (!outer.ok()) {
         NetResult result;
+        if (outer.refusal == OuterRefusal::Cancelled) {
+            result.message = kNetCancelled;
+            return result;
+        }
         result.message = OuterRefusalText(outer.refusal);
         if (!outer.detail.empty()) result.message += " (" + outer.detail + ")";
         return result;

@@ -108,6 +108,9 @@ struct Net {
     double mmPerUnit = 0.0;    // model unit to millimetres
 };
 
+// The message of a net whose work was called off.
+inline constexpr const char* kNetCancelled = "cancelled";
+
 struct NetResult {
     bool ok = false;
     std::string message;  // why not (English, one line)

@@ -10,6 +10,14 @@
 
 namespace gyro {
 
+// What the window asks for a net: the options of `gyrosolid-cli net`.
+struct NetRequest {
+    NetPage page = NetPage::A4;
+    double edgeMm = 0.0;  // 0: the largest that fits
+    bool white = false;
+    bool tabs = true;
+};
+
 struct NetDrawing {
     bool white = false;  // faces and tabs white instead of the viewer's colours
     bool texts = true;   // title, numbers and hint (off only to count pieces in a test)
