@@ -15,9 +15,8 @@
 namespace gyro {
 
 bool EditNet(QWidget* parent, NetRequest& request) {
-    const auto text = [](const char* source) { return QCoreApplication::translate("NetDialog", source); };
     QDialog dialog(parent);
-    dialog.setWindowTitle(text("展開図を保存"));
+    dialog.setWindowTitle(QCoreApplication::translate("NetDialog", "展開図を保存"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* form = new QFormLayout;
     auto* page = new QComboBox;
@@ -26,20 +25,20 @@ bool EditNet(QWidget* parent, NetRequest& request) {
     page->addItem(QStringLiteral("Letter"), static_cast<int>(NetPage::Letter));
     page->addItem(QStringLiteral("A3"), static_cast<int>(NetPage::A3));
     page->setCurrentIndex(page->findData(static_cast<int>(request.page)));
-    form->addRow(text("用紙"), page);
+    form->addRow(QCoreApplication::translate("NetDialog", "用紙"), page);
     auto* edge = new QDoubleSpinBox;
     edge->setObjectName(QStringLiteral("edgemm"));
     edge->setRange(0.0, 1000.0);
     edge->setDecimals(1);
     edge->setSuffix(QStringLiteral(" mm"));
-    edge->setSpecialValueText(text("自動 (用紙に収まる最大)"));
+    edge->setSpecialValueText(QCoreApplication::translate("NetDialog", "自動 (用紙に収まる最大)"));
     edge->setValue(request.edgeMm);
-    form->addRow(text("一番長い辺"), edge);
-    auto* white = new QCheckBox(text("面を白くする"));
+    form->addRow(QCoreApplication::translate("NetDialog", "一番長い辺"), edge);
+    auto* white = new QCheckBox(QCoreApplication::translate("NetDialog", "面を白くする"));
     white->setObjectName(QStringLiteral("white"));
     white->setChecked(request.white);
     form->addRow(white);
-    auto* tabs = new QCheckBox(text("のりしろを付ける"));
+    auto* tabs = new QCheckBox(QCoreApplication::translate("NetDialog", "のりしろを付ける"));
     tabs->setObjectName(QStringLiteral("tabs"));
     tabs->setChecked(request.tabs);
     form->addRow(tabs);
