@@ -325,8 +325,17 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
     }
     std::vector<int32_t> order(n);
     for (size_t i = 0; i < n; ++i) order[i] = static_cast<int32_t>(i);
+    // Largest faces first; faces of (nearly) one size in index order, so that
+    // both unfoldings, whatever their rounding, start from the same faces.
+    double largest = 0;
+    for (double& a : area) {
+        a = std::abs(a);
+        largest = std::max(largest, a);
+    }
+    std::vector<int64_t> rank(n);
+    for (size_t f = 0; f < n; ++f) rank[f] = largest > 0 ? std::llround(area[f] / largest * 1e6) : 0;
     std::stable_sort(order.begin(), order.end(),
-                     [&](int32_t x, int32_t y) { return std::abs(area[static_cast<size_t>(x)]) > std::abs(area[static_cast<size_t>(y)]); });
+                     [&](int32_t x, int32_t y) { return rank[static_cast<size_t>(x)] > rank[static_cast<size_t>(y)]; });
 
     using Item = std::tuple<double, int32_t, int32_t>;  // weight, -edge (lower edge first on ties), child
     for (const int32_t root : order) {
@@ -542,7 +551,45 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         return false;
     }
     if (options.progress) options.progress(0.5);
-    double most = LargestScale(PieceBoxes(model), areaW, areaH) * longestEdge * (1 - 1e-6);
+    double most = 0;
+    // Each piece's first face turned so that the piece takes the smallest box.
+    std::vector<double> turns(net.faces.size(), 0.0);
+    std::vector<Box> turnedBoxes(static_cast<size_t>(model.u.pieces));
+    for (int32_t p = 0; p < model.u.pieces; ++p) {
+        int32_t root = -1;
+        for (size_t f = 0; f < net.faces.size() && root < 0; ++f) {
+            if (model.u.piece[f] == p && model.u.parent[f] < 0) root = static_cast<int32_t>(f);
+        }
+        double bestArea = 1e300, bestGrow = 0;
+        for (int k = 0; k < 36; ++k) {
+            const double turn = k * std::numbers::pi / 36;
+            const double cs = std::cos(turn), sn = std::sin(turn);
+            Box b{1e300, 1e300, -1e300, -1e300};
+            const auto take = [&](Vec2 q) {
+                const Vec2 r{cs * q.x - sn * q.y, sn * q.x + cs * q.y};
+                b = {std::min(b.x0, r.x), std::min(b.y0, r.y), std::max(b.x1, r.x), std::max(b.y1, r.y)};
+            };
+            for (size_t f = 0; f < net.faces.size(); ++f) {
+                if (model.u.piece[f] != p) continue;
+                for (const Vec2 q : model.u.at[f]) take(q);
+            }
+            for (const NetTab& tab : model.tabs) {
+                if (model.u.piece[static_cast<size_t>(tab.face)] != p) continue;
+                for (const Vec2 q : tab.corners) take(q);
+            }
+            // The turn that lets the piece grow most on the page, then the smallest box.
+            const double w = std::max(b.x1 - b.x0, 1e-300), h = std::max(b.y1 - b.y0, 1e-300);
+            const double grow = std::max(std::min(areaW / w, areaH / h), std::min(areaW / h, areaH / w));
+            const double area = w * h;
+            if (grow > bestGrow * (1 + 1e-9) || (grow >= bestGrow * (1 - 1e-9) && area < bestArea * (1 - 1e-9))) {
+                bestGrow = grow;
+                bestArea = area;
+                turns[static_cast<size_t>(root)] = turn;
+                turnedBoxes[static_cast<size_t>(p)] = b;
+            }
+        }
+    }
+    most = LargestScale(turnedBoxes, areaW, areaH) * longestEdge * (1 - 1e-6);
     if (options.edgeMm > 0 && options.edgeMm > most) {
         char text[160];
         std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
@@ -562,8 +609,12 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         net.mmPerUnit = net.edgeMm / longestEdge;
         const double s = net.mmPerUnit;
         std::vector<NetFace> faces = net.faces;
-        for (NetFace& f : faces) {
-            for (Vec2& p : f.at) p = {std::round(p.x * s / kQuantum) * kQuantum, std::round(-p.y * s / kQuantum) * kQuantum};
+        for (size_t f = 0; f < faces.size(); ++f) {
+            const double cs = std::cos(turns[f]), sn = std::sin(turns[f]);
+            for (Vec2& p : faces[f].at) {
+                const Vec2 r{cs * p.x - sn * p.y, sn * p.x + cs * p.y};
+                p = {std::round(r.x * s / kQuantum) * kQuantum, std::round(-r.y * s / kQuantum) * kQuantum};
+            }
         }
         paper = Trees{};
         if (!GrowTrees(surface, faces, net.edges, options, cell * s, size * s * 1e-9, kQuantum, tabHeight * s, true, paper)) {
