@@ -86,8 +86,10 @@ constexpr std::array<CommandHelp, 8> kCommands{{
      "is A4 unless --page says otherwise, with a 10 mm margin. --edge-mm sets the\n"
      "figure's longest edge on paper; without it the net takes the largest size at\n"
      "which every piece fits on a page. --white leaves the faces white, --no-tabs\n"
-     "leaves the tabs out, --time prints how long it took. A figure without an\n"
-     "outer surface is refused with the reason.\n"},
+     "leaves the tabs out, --no-texts leaves out every text (title, numbers),\n"
+     "--trees K tries K spanning trees (by the face count without it), --time\n"
+     "prints how long it took. A figure without an outer surface is refused with\n"
+     "the reason.\n"},
 }};
 
 const CommandHelp* Find(std::string_view command) {
