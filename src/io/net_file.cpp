@@ -168,20 +168,6 @@ void DrawPage(cairo_t* cr, const Net& net, const NetDrawing& d, int32_t page) {
     }
 }
 
-Status Finish(cairo_surface_t* surface, cairo_t* cr, std::vector<uint8_t>& bytes) {
-    const cairo_status_t drawn = cairo_status(cr);
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t finished = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    const cairo_status_t status = drawn != CAIRO_STATUS_SUCCESS ? drawn : finished;
-    if (status != CAIRO_STATUS_SUCCESS) {
-        bytes.clear();
-        return Status::Error(std::string("cairo: ") + cairo_status_to_string(status));
-    }
-    return Status::Ok();
-}
-
 }  // namespace
 
 Status EncodeNetPdf(const Net& net, const NetDrawing& drawing, std::vector<uint8_t>& bytes) {
@@ -200,7 +186,7 @@ Status EncodeNetPdf(const Net& net, const NetDrawing& drawing, std::vector<uint8
         cairo_restore(cr);
         cairo_show_page(cr);
     }
-    return Finish(surface, cr, bytes);
+    return FinishCairoBytes(surface, cr, bytes);
 }
 
 Status EncodeNetSvgPage(const Net& net, const NetDrawing& drawing, int32_t page, std::vector<uint8_t>& bytes) {
@@ -212,7 +198,7 @@ Status EncodeNetSvgPage(const Net& net, const NetDrawing& drawing, int32_t page,
     cairo_svg_surface_set_document_unit(surface, CAIRO_SVG_UNIT_PT);
     cairo_t* cr = cairo_create(surface);
     DrawPage(cr, net, drawing, page);
-    return Finish(surface, cr, bytes);
+    return FinishCairoBytes(surface, cr, bytes);
 }
 
 std::vector<std::string> NetFilePaths(const std::string& path, VectorFormat format, int32_t pages) {
