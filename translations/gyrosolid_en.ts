@@ -1667,5 +1667,13 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>展開図を作っています...</source>
         <translation>Making the net...</translation>
     </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>立体のいちばん長い差し渡し (mm):</source>
+        <translation>Largest extent of the solid (mm):</translation>
+    </message>
 </context>
 </TS>

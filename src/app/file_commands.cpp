@@ -59,6 +59,11 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
         ui.inform("ファイル名は .stl か .3mf で終わるようにしてください: " + path, kErrorCaption);
         return;
     }
+    double sizeMm = names.printsizemm;
+    if (ui.askPrintSize) {
+        if (!ui.askPrintSize(sizeMm)) return;
+        names.printsizemm = sizeMm;
+    }
     const Solid& solid = state.solid;
     const int level = solid.fractalDepthMax > 0 ? state.display.fracn : 0;
     const OuterResult outer = ui.computeOuter ? ui.computeOuter(solid, level) : [&] {
@@ -76,7 +81,7 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
     const std::string name = solid.nameEn.empty() ? solid.nameJa : solid.nameEn;
-    const Status written = WritePrintFile(path, outer.surface, *format, kDefaultPrintSizeMm, name);
+    const Status written = WritePrintFile(path, outer.surface, *format, sizeMm, name);
     if (!written.ok()) ui.inform(written.message, kErrorCaption);
 }
 

@@ -15,6 +15,7 @@
 #include "io/net_file.h"
 #include "state/app_state.h"
 #include "model/translate_mark.h"
+#include "io/print_export.h"
 
 namespace gyro {
 
@@ -58,6 +59,10 @@ struct FileUi {
     // Asks for the scale of an SVG or PDF, starting from `scale`; true with the
     // chosen scale when confirmed. Unset: scale 1.
     std::function<bool(double& scale)> askScale;
+    // Asks for the size of a solid for printing (its largest extent, in
+    // millimetres), starting from `sizeMm`; true with the chosen size when
+    // confirmed. Unset: the size given.
+    std::function<bool(double& sizeMm)> askPrintSize;
 };
 
 // The last names used, so that the next chooser starts from them.
@@ -69,6 +74,7 @@ struct FileNames {
     std::string netfilename;
     NetRequest net;  // the net dialog's last values
     double vectorscale = 1.0;  // the scale of the last SVG or PDF
+    double printsizemm = kDefaultPrintSizeMm;  // the size of the last solid saved for printing
 };
 
 // The text of the question before an existing picture file is replaced.

@@ -135,6 +135,7 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setAnimationDialog({});
     setProgressDisplay({});
     setScaleBox({});
+    setPrintSizeBox({});
     setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
@@ -567,6 +568,25 @@ void MainWindow::setScaleBox(decltype(FileUi::askScale) box) {
     fileUi_.askScale = std::move(box);
 }
 
+void MainWindow::setPrintSizeBox(decltype(FileUi::askPrintSize) box) {
+    if (!box) box = [this](double& sizeMm) { return printSizeBox(sizeMm); };
+    fileUi_.askPrintSize = std::move(box);
+}
+
+bool MainWindow::printSizeBox(double& sizeMm) {
+    LoopPause pause(*this);
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(tr("大きさ"));
+    dialog.setLabelText(tr("立体のいちばん長い差し渡し (mm):"));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setDoubleRange(kPrintSizeMinMm, kPrintSizeMaxMm);
+    dialog.setDoubleDecimals(1);
+    dialog.setDoubleValue(std::clamp(sizeMm, kPrintSizeMinMm, kPrintSizeMaxMm));
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    sizeMm = std::clamp(dialog.doubleValue(), kPrintSizeMinMm, kPrintSizeMaxMm);
+    return true;
+}
+
 bool MainWindow::scaleBox(double& scale) {
     LoopPause pause(*this);
     QInputDialog dialog(this);
@@ -723,7 +743,7 @@ void MainWindow::syncFigurePanel() {
         if (layout() != nullptr) layout()->activate();
         resizeWindowToView(w, h);
     }
-    if (wanted) figurePanel_->follow(state_.solid, shell_.language);
+    if (wanted) figurePanel_->follow(state_.solid, shell_.language, state_.display.fracn);
 }
 
 void MainWindow::clientResized() {

@@ -97,6 +97,7 @@ public:
     void setProgressDisplay(decltype(FileUi::showProgress) display);
     void setScaleBox(decltype(FileUi::askScale) box);
     void setNetDialog(decltype(FileUi::editNet) dialog);
+    void setPrintSizeBox(decltype(FileUi::askPrintSize) box);
     const FileNames& fileNames() const { return fileNames_; }
 
 private:
@@ -145,6 +146,7 @@ private:
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
     bool scaleBox(double& scale);
+    bool printSizeBox(double& sizeMm);
     AnimationProgress progressDialog(int32_t total);
     void loadSettings();
     void copyImage();
