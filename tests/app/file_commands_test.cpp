@@ -685,3 +685,53 @@ TEST_F(FileCommands, SaveForPrintingAsksTheSizeAndRemembersIt) {
 
 }  // namespace
 }  // namespace gyro
+
+namespace gyro {
+namespace {
+
+TEST_F(FileCommands, SaveNetAsksItsOptionsThenWritesThePagesOrSaysWhyNot) {
+    std::vector<NetRequest> requests;  // what the dialog started from
+    bool confirm = true;
+    window->setNetDialog([&](NetRequest& request) {
+        requests.push_back(request);
+        if (!confirm) return false;
+        request.page = NetPage::A3;
+        request.white = true;
+        return true;
+    });
+    // A cancelled dialog asks for no file.
+    confirm = false;
+    CommandWith(cmd::kSaveNet, dir / "none.pdf");
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(FilesIn(dir).empty());
+
+    // The start figure, the cube: one page, A3 as chosen.
+    confirm = true;
+    const fs::path pdf = dir / "cube.pdf";
+    CommandWith(cmd::kSaveNet, pdf);
+    ASSERT_EQ(requests.size(), 2u);
+    ASSERT_EQ(asked.size(), 1u) << messages.size() << (messages.empty() ? "" : messages[0].text);
+    EXPECT_EQ(asked.back().first, FileKind::Net);
+    EXPECT_EQ(ReadAll(pdf).rfind("%PDF-", 0), 0u);
+    EXPECT_TRUE(messages.empty());
+    // The next dialog starts from the last values.
+    CommandWith(cmd::kSaveNet, dir / "again.svg");
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests.back().page, NetPage::A3);
+    EXPECT_TRUE(requests.back().white);
+    EXPECT_TRUE(fs::exists(dir / "again.svg"));
+
+    // A name that is neither .pdf nor .svg, and a figure without an outer surface, are told.
+    CommandWith(cmd::kSaveNet, dir / "cube.png");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.back().caption, "エラー");
+    EXPECT_FALSE(fs::exists(dir / "cube.png"));
+    ChangeFigure(state, 201);
+    CommandWith(cmd::kSaveNet, dir / "far.pdf");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages.back().text.find(OuterRefusalText(OuterRefusal::ReachesInfinity)), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "far.pdf"));
+}
+
+}  // namespace
+}  // namespace gyro
