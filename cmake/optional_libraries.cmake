@@ -20,8 +20,8 @@ option(GYRO_WITH_ANIMATION "Animated GIF and WebP with giflib, libimagequant and
 option(GYRO_WITH_JSON "The mesh export's JSON with nlohmann-json" ${GYRO_OPTIONAL_DEFAULT})
 
 set(GYRO_OPTIONAL_LIBRARIES CGAL CAIRO 3MF ANIMATION JSON)
-set(GYRO_SOURCES_NEEDING_CGAL src/geometry/outer_checks.cpp src/geometry/outer_exact.cpp)
-set(GYRO_SOURCES_NEEDING_CAIRO src/io/picture_file.cpp src/io/vector_file.cpp)
+set(GYRO_SOURCES_NEEDING_CGAL src/geometry/outer_checks.cpp src/geometry/outer_exact.cpp src/geometry/net_orient.cpp)
+set(GYRO_SOURCES_NEEDING_CAIRO src/io/picture_file.cpp src/io/vector_file.cpp src/io/net_file.cpp)
 set(GYRO_SOURCES_NEEDING_3MF src/io/print_export.cpp)
 set(GYRO_SOURCES_NEEDING_ANIMATION src/io/animation_file.cpp src/io/gif_file.cpp src/io/webp_file.cpp)
 set(GYRO_SOURCES_NEEDING_JSON src/io/mesh_export.cpp)

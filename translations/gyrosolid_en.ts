@@ -915,6 +915,41 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>画像を出力するメモリが足りません。</source>
         <translation>Not enough memory to write the picture.</translation>
     </message>
+    <message>
+        <source>ファイル名は .pdf か .svg で終わるようにしてください:</source>
+        <translation>The file name should end in .pdf or .svg:</translation>
+    </message>
+    <message>
+        <source>この図形の展開図は作れません:</source>
+        <translation>No net can be made of this figure:</translation>
+    </message>
+</context>
+<context>
+    <name>NetDialog</name>
+    <message>
+        <source>展開図を保存</source>
+        <translation>Save Net</translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>自動 (用紙に収まる最大)</source>
+        <translation>Automatic (the largest that fits the page)</translation>
+    </message>
+    <message>
+        <source>一番長い辺</source>
+        <translation>Longest edge</translation>
+    </message>
+    <message>
+        <source>面を白くする</source>
+        <translation>White faces</translation>
+    </message>
+    <message>
+        <source>のりしろを付ける</source>
+        <translation>Glue tabs</translation>
+    </message>
 </context>
 <context>
     <name>PerspectiveDialog</name>
@@ -1623,6 +1658,22 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
     <message>
         <source>図形ファイルの拡大率 (1 で画面と同じ大きさ、SVG はピクセル、PDF はポイント):</source>
         <translation>Scale of the drawing (1 is the size on screen; pixels in SVG, points in PDF):</translation>
+    </message>
+    <message>
+        <source>展開図を保存...</source>
+        <translation>Save Net...</translation>
+    </message>
+    <message>
+        <source>展開図を作っています...</source>
+        <translation>Making the net...</translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>立体のいちばん長い差し渡し (mm):</source>
+        <translation>Largest extent of the solid (mm):</translation>
     </message>
 </context>
 </TS>

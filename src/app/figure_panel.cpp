@@ -65,6 +65,15 @@ NumberWords PanelNumberWords(UiLanguage language) {
     w.notWhole = "中心のまわりの巻き数が整数でない";
     w.verticesOnALine = "頂点が一直線上にある";
     w.tooLarge = "頂点が多すぎる";
+    w.enclosedVolume = "囲まれた体積";
+    w.outerArea = "外側の表面積";
+    w.working = "…";
+    w.outerEmpty = "図形が空";
+    w.outerOnlySegments = "辺だけで面がない";
+    w.outerReachesInfinity = "無限遠に届く";
+    w.outerNoVolume = "面が体積を囲まない";
+    w.outerTooLarge = "立体にするには大きすぎる";
+    w.outerFailed = "外側の面が閉じなかった";
     w.japaneseNames = true;
     return w;
 }
@@ -85,48 +94,74 @@ FigurePanel::FigurePanel(QWidget* parent) : QDockWidget(QCoreApplication::transl
 FigurePanel::~FigurePanel() {
     cancel_ = true;
     if (work_.valid()) work_.wait();
+    if (outerWork_.valid()) outerWork_.wait();
 }
 
-void FigurePanel::follow(const Solid& solid, UiLanguage language) {
+void FigurePanel::follow(const Solid& solid, UiLanguage language, int fractalLevel) {
+    if (solid.fractalDepthMax == 0) fractalLevel = 0;
     if (language != language_) {
         language_ = language;
         if (showing_) showNumbers(shown_);
     }
     collect();
-    if (work_.valid()) {
+    if (work_.valid() || outerWork_.valid()) {
         // The figure changed meanwhile: the work in hand is for nothing on show.
-        if (workBuild_ != solid.buildCount) cancel_ = true;
+        if (workBuild_ != solid.buildCount || (outerWork_.valid() && workLevel_ != fractalLevel)) cancel_ = true;
         return;
     }
-    if (showing_ && shownBuild_ == solid.buildCount) return;
     cancel_ = false;
     workBuild_ = solid.buildCount;
-    work_ = std::async(std::launch::async, [copy = solid, cancel = &cancel_]() {
-        return std::pair<uint32_t, FigureNumbers>(copy.buildCount, ComputeFigureNumbers(copy, kSymmetryVertexLimit, cancel));
+    workLevel_ = fractalLevel;
+    if (!showing_ || shownBuild_ != solid.buildCount) {
+        work_ = std::async(std::launch::async, [copy = solid, cancel = &cancel_]() {
+            return std::pair<uint32_t, FigureNumbers>(copy.buildCount,
+                                                      ComputeFigureNumbers(copy, kSymmetryVertexLimit, cancel));
+        });
+        return;
+    }
+    if (shownLevel_ == fractalLevel || shown_.faces == 0) return;
+    // The quick numbers are on show: the outer surface next, "…" meanwhile.
+    if (shown_.outer.computed) {
+        shown_.outer = {};
+        showNumbers(shown_);
+    }
+    outerWork_ = std::async(std::launch::async, [copy = solid, fractalLevel, cancel = &cancel_]() {
+        return MeasureOuterSurface(copy, fractalLevel, cancel);
     });
 }
 
 void FigurePanel::collect() {
-    if (!work_.valid() || work_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return;
-    auto [build, numbers] = work_.get();
-    if (numbers.cancelled) return;  // incomplete; the next follow starts the work afresh
-    shown_ = std::move(numbers);
-    showNumbers(shown_);
-    shownBuild_ = build;
-    showing_ = true;
+    if (work_.valid() && work_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        auto [build, numbers] = work_.get();
+        if (numbers.cancelled) return;  // incomplete; the next follow starts the work afresh
+        shown_ = std::move(numbers);
+        showNumbers(shown_);
+        shownBuild_ = build;
+        shownLevel_ = -1;
+        showing_ = true;
+    }
+    if (outerWork_.valid() && outerWork_.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        const OuterMeasures measures = outerWork_.get();
+        if (!measures.computed || !showing_ || shownBuild_ != workBuild_) return;  // called off
+        shown_.outer = measures;
+        shownLevel_ = workLevel_;
+        showNumbers(shown_);
+    }
 }
 
 void FigurePanel::showNumbers(const FigureNumbers& numbers) {
     view_->setPlainText(QString::fromStdString(NumbersText(numbers, PanelNumberWords(language_))));
 }
 
-bool FigurePanel::settle(const Solid& solid) {
-    for (int round = 0; round < 2; ++round) {
-        follow(solid, language_);
+bool FigurePanel::settle(const Solid& solid, int fractalLevel) {
+    if (solid.fractalDepthMax == 0) fractalLevel = 0;
+    for (int round = 0; round < 4; ++round) {
+        follow(solid, language_, fractalLevel);
         if (work_.valid()) work_.wait();
+        if (outerWork_.valid()) outerWork_.wait();
         collect();
     }
-    return showing_ && shownBuild_ == solid.buildCount;
+    return showing_ && shownBuild_ == solid.buildCount && (shownLevel_ == fractalLevel || shown_.faces == 0);
 }
 
 QString FigurePanel::text() const { return view_->toPlainText(); }

@@ -34,10 +34,13 @@ public:
     ~FigurePanel() override;
 
     // Called every pass while the panel is shown: starts the work for a new
-    // build and shows a finished result, in `language`.
-    void follow(const Solid& solid, UiLanguage language);
-    // Waits for the work in hand (tests); true when the panel shows `solid`.
-    bool settle(const Solid& solid);
+    // build and shows a finished result, in `language`. The quick numbers come
+    // first; the outer surface (fractals at `fractalLevel`) follows, shown as
+    // "…" until it is ready.
+    void follow(const Solid& solid, UiLanguage language, int fractalLevel = 0);
+    // Waits for the work in hand (tests); true when the panel shows `solid`
+    // with its outer surface.
+    bool settle(const Solid& solid, int fractalLevel = 0);
 
     QString text() const;
     uint32_t shownBuild() const { return shownBuild_; }
@@ -52,8 +55,11 @@ private:
     bool showing_ = false;
     UiLanguage language_ = UiLanguage::Japanese;
     FigureNumbers shown_;  // kept to show again in another language
+    int shownLevel_ = -1;  // the fractal level of the outer numbers shown; -1: none yet
     std::future<std::pair<uint32_t, FigureNumbers>> work_;
+    std::future<OuterMeasures> outerWork_;
     uint32_t workBuild_ = 0;           // the build the work in hand is for
+    int workLevel_ = 0;                // and the fractal level of the outer work
     std::atomic<bool> cancel_{false};  // raised to call that work off
 };
 

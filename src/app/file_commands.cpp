@@ -59,6 +59,11 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
         ui.inform("ファイル名は .stl か .3mf で終わるようにしてください: " + path, kErrorCaption);
         return;
     }
+    double sizeMm = names.printsizemm;
+    if (ui.askPrintSize) {
+        if (!ui.askPrintSize(sizeMm)) return;
+        names.printsizemm = sizeMm;
+    }
     const Solid& solid = state.solid;
     const int level = solid.fractalDepthMax > 0 ? state.display.fracn : 0;
     const OuterResult outer = ui.computeOuter ? ui.computeOuter(solid, level) : [&] {
@@ -76,7 +81,44 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
     std::error_code ec;
     if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
     const std::string name = solid.nameEn.empty() ? solid.nameJa : solid.nameEn;
-    const Status written = WritePrintFile(path, outer.surface, *format, kDefaultPrintSizeMm, name);
+    const Status written = WritePrintFile(path, outer.surface, *format, sizeMm, name);
+    if (!written.ok()) ui.inform(written.message, kErrorCaption);
+}
+
+void SaveNetCommand(const AppState& state, FileNames& names, const FileUi& ui) {
+    NetRequest request = names.net;
+    if (ui.editNet && !ui.editNet(request)) return;
+    names.net = request;
+    if (!ui.chooseFile(FileKind::Net, names.netfilename)) return;
+    const std::string& path = names.netfilename;
+    const auto format = VectorFormatForPath(path);
+    if (!format) {
+        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "ファイル名は .pdf か .svg で終わるようにしてください:")) + "\n" +
+                      path,
+                  kErrorCaption);
+        return;
+    }
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) && !ui.ask(OverwriteQuestion(path), kOverwriteCaption)) return;
+    const Solid& solid = state.solid;
+    const int level = solid.fractalDepthMax > 0 ? state.display.fracn : 0;
+    NetOptions options;
+    options.page = request.page;
+    options.edgeMm = request.edgeMm;
+    options.tabs = request.tabs;
+    const NetResult net = ui.computeNet ? ui.computeNet(solid, level, options) : MakeFigureNet(solid, level, options);
+    if (!net.ok) {
+        if (net.message == kNetCancelled) return;
+        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形の展開図は作れません:")) + "\n" + net.message,
+                  kErrorCaption);
+        return;
+    }
+    NetDrawing drawing;
+    drawing.white = request.white;
+    drawing.figure = solid.zukei;
+    drawing.nameJa = solid.nameJa;
+    drawing.nameEn = solid.nameEn;
+    const Status written = WriteNetFiles(net.net, drawing, *format, path);
     if (!written.ok()) ui.inform(written.message, kErrorCaption);
 }
 

@@ -10,9 +10,12 @@
 
 #include "shell/shell_state.h"
 #include "geometry/outer_surface.h"
+#include "geometry/net.h"
 #include "io/animation_file.h"
+#include "io/net_file.h"
 #include "state/app_state.h"
 #include "model/translate_mark.h"
+#include "io/print_export.h"
 
 namespace gyro {
 
@@ -24,6 +27,7 @@ enum class FileKind {
     SettingsSave,  // save dialog, "テキスト (*.txt)"
     SettingsLoad,  // open dialog for an existing "テキスト (*.txt)" file
     Print,         // save dialog, "STL (*.stl)" or "3MF (*.3mf)"
+    Net,           // save dialog, "PDF (*.pdf)" or "SVG (*.svg)"
 };
 
 inline constexpr const char* kErrorCaption = GYRO_TRANSLATE_NOOP("Messages", "エラー");
@@ -40,6 +44,12 @@ struct FileUi {
     // Works out the outer surface; the window runs it off its thread behind a
     // progress dialog that can cancel it. Unset: worked out directly.
     std::function<OuterResult(const Solid& solid, int fractalLevel)> computeOuter;
+    // Works out the net the same way (outer surface, then the unfolding).
+    // Unset: worked out directly.
+    std::function<NetResult(const Solid& solid, int fractalLevel, const NetOptions& options)> computeNet;
+    // The net dialog, starting from `request`; true with the edited request
+    // when confirmed. Unset: the request as it is.
+    std::function<bool(NetRequest& request)> editNet;
     // The animation dialog, starting from `request`; true with the edited
     // request when confirmed.
     std::function<bool(AnimationRequest& request)> editAnimation;
@@ -49,6 +59,10 @@ struct FileUi {
     // Asks for the scale of an SVG or PDF, starting from `scale`; true with the
     // chosen scale when confirmed. Unset: scale 1.
     std::function<bool(double& scale)> askScale;
+    // Asks for the size of a solid for printing (its largest extent, in
+    // millimetres), starting from `sizeMm`; true with the chosen size when
+    // confirmed. Unset: the size given.
+    std::function<bool(double& sizeMm)> askPrintSize;
 };
 
 // The last names used, so that the next chooser starts from them.
@@ -57,7 +71,10 @@ struct FileNames {
     std::string settingsfilename;  // shared by saving and loading
     std::string printfilename;
     std::string animationfilename;
+    std::string netfilename;
+    NetRequest net;  // the net dialog's last values
     double vectorscale = 1.0;  // the scale of the last SVG or PDF
+    double printsizemm = kDefaultPrintSizeMm;  // the size of the last solid saved for printing
 };
 
 // The text of the question before an existing picture file is replaced.
@@ -97,6 +114,13 @@ void SaveAnimationCommand(const AppState& state, const ShellState& shell, FileNa
 // figure without volume, a cancelled computation or a failed write is told
 // and nothing is written.
 void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui);
+
+// "展開図を保存...": the net dialog, a .pdf or .svg name, then the figure's
+// outer surface unfolded (fractals at the depth on show) and written, a PDF
+// of all pages or one SVG a page. A figure without an outer surface, a net
+// that does not fit the page, a cancel or a failed write is told (a cancel
+// silently) and nothing is written.
+void SaveNetCommand(const AppState& state, FileNames& names, const FileUi& ui);
 
 // "投射面積確認": counts and shows the area. Does nothing without a picture.
 void ProjectedAreaCommand(const AppState& state, const FileUi& ui);

@@ -38,6 +38,7 @@
 #include "app/translations.h"
 #include "catalog/english_names.h"
 #include "dialogs/info_dialog.h"
+#include "dialogs/net_dialog.h"
 #include "dialogs/run_dialog.h"
 #include "dialogs/sphere_dialog.h"
 #include "shell/input.h"
@@ -127,9 +128,14 @@ MainWindow::MainWindow(AppState& state, ShellState& shell, QWidget* parent)
     setMessageBox({});
     setQuestionBox({});
     fileUi_.computeOuter = [this](const Solid& solid, int level) { return computeOuterWithProgress(solid, level); };
+    fileUi_.computeNet = [this](const Solid& solid, int level, const NetOptions& options) {
+        return computeNetWithProgress(solid, level, options);
+    };
+    setNetDialog({});
     setAnimationDialog({});
     setProgressDisplay({});
     setScaleBox({});
+    setPrintSizeBox({});
     setLanguage(shell_.language);
 
     passTimer_.setTimerType(Qt::PreciseTimer);
@@ -237,6 +243,7 @@ QMenu* MainWindow::buildOperationMenu() {
     addCommand(m, tr("画像の出力(&E) ..."), cmd::kExportImage);
     addCommand(m, tr("画像のコピー(&C)"), cmd::kCopyImage);
     addCommand(m, tr("3Dプリント用に保存..."), cmd::kSavePrint);
+    addCommand(m, tr("展開図を保存..."), cmd::kSaveNet);
     addCommand(m, tr("アニメーションを保存..."), cmd::kSaveAnimation);
     m->addSeparator();
     addCommand(m, tr("設定の保存(&H) ..."), cmd::kSaveSettings);
@@ -390,6 +397,8 @@ void MainWindow::runCommand(int id) {
         ExportImageCommand(state_, fileNames_, fileUi_);
     } else if (id == cmd::kSavePrint) {
         SavePrintCommand(state_, fileNames_, fileUi_);
+    } else if (id == cmd::kSaveNet) {
+        SaveNetCommand(state_, fileNames_, fileUi_);
     } else if (id == cmd::kCopyImage) {
         freshLogicalFrame();
         copyImage();
@@ -470,23 +479,19 @@ void MainWindow::setFileChooser(decltype(FileUi::chooseFile) chooser) {
     fileUi_.chooseFile = std::move(chooser);
 }
 
-OuterResult MainWindow::computeOuterWithProgress(const Solid& figure, int fractalLevel) {
+void MainWindow::runWithProgress(
+    const QString& label,
+    const std::function<void(const std::atomic<bool>& cancel, std::function<void(double)> progress)>& work) {
     LoopPause pause(*this);
-    // The worker has a copy of its own; the window stays responsive and can cancel it.
-    const Solid solid = figure;
+    // The worker has copies of its own; the window stays responsive and can cancel it.
     std::atomic<bool> cancel{false};
     std::atomic<int> permille{0};
     std::atomic<bool> done{false};
-    OuterResult result;
     std::thread worker([&] {
-        OuterOptions options;
-        options.fractalLevel = fractalLevel;
-        options.cancel = &cancel;
-        options.progress = [&](double fraction) { permille = static_cast<int>(fraction * 1000); };
-        result = ComputeOuterSurface(solid, options);
+        work(cancel, [&](double fraction) { permille = static_cast<int>(fraction * 1000); });
         done = true;
     });
-    QProgressDialog dialog(tr("外側の面を計算しています..."), tr("キャンセル"), 0, 1000, this);
+    QProgressDialog dialog(label, tr("キャンセル"), 0, 1000, this);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(400);
     while (!done) {
@@ -496,7 +501,41 @@ OuterResult MainWindow::computeOuterWithProgress(const Solid& figure, int fracta
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     worker.join();
+}
+
+OuterResult MainWindow::computeOuterWithProgress(const Solid& figure, int fractalLevel) {
+    const Solid solid = figure;
+    OuterResult result;
+    runWithProgress(tr("外側の面を計算しています..."), [&](const std::atomic<bool>& cancel, std::function<void(double)> progress) {
+        OuterOptions options;
+        options.fractalLevel = fractalLevel;
+        options.cancel = &cancel;
+        options.progress = std::move(progress);
+        result = ComputeOuterSurface(solid, options);
+    });
     return result;
+}
+
+NetResult MainWindow::computeNetWithProgress(const Solid& figure, int fractalLevel, const NetOptions& request) {
+    const Solid solid = figure;
+    NetResult result;
+    runWithProgress(tr("展開図を作っています..."), [&](const std::atomic<bool>& cancel, std::function<void(double)> progress) {
+        NetOptions options = request;
+        options.cancel = &cancel;
+        options.progress = std::move(progress);
+        result = MakeFigureNet(solid, fractalLevel, options);
+    });
+    return result;
+}
+
+void MainWindow::setNetDialog(decltype(FileUi::editNet) dialog) {
+    if (!dialog) {
+        dialog = [this](NetRequest& request) {
+            LoopPause pause(*this);
+            return EditNet(this, request);
+        };
+    }
+    fileUi_.editNet = std::move(dialog);
 }
 
 void MainWindow::setMessageBox(decltype(FileUi::inform) box) {
@@ -527,6 +566,25 @@ void MainWindow::setProgressDisplay(decltype(FileUi::showProgress) display) {
 void MainWindow::setScaleBox(decltype(FileUi::askScale) box) {
     if (!box) box = [this](double& scale) { return scaleBox(scale); };
     fileUi_.askScale = std::move(box);
+}
+
+void MainWindow::setPrintSizeBox(decltype(FileUi::askPrintSize) box) {
+    if (!box) box = [this](double& sizeMm) { return printSizeBox(sizeMm); };
+    fileUi_.askPrintSize = std::move(box);
+}
+
+bool MainWindow::printSizeBox(double& sizeMm) {
+    LoopPause pause(*this);
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(tr("大きさ"));
+    dialog.setLabelText(tr("立体のいちばん長い差し渡し (mm):"));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setDoubleRange(kPrintSizeMinMm, kPrintSizeMaxMm);
+    dialog.setDoubleDecimals(1);
+    dialog.setDoubleValue(std::clamp(sizeMm, kPrintSizeMinMm, kPrintSizeMaxMm));
+    if (RunDialog(dialog) != QDialog::Accepted) return false;
+    sizeMm = std::clamp(dialog.doubleValue(), kPrintSizeMinMm, kPrintSizeMaxMm);
+    return true;
 }
 
 bool MainWindow::scaleBox(double& scale) {
@@ -596,6 +654,8 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
         if (kind == FileKind::AnimationWebP) std::swap(filters[0], filters[1]);
     } else if (print) {
         filters = {{tr("STL (*.stl)"), QStringLiteral("stl")}, {tr("3MF (*.3mf)"), QStringLiteral("3mf")}};
+    } else if (kind == FileKind::Net) {
+        filters = {{tr("PDF 文書 (*.pdf)"), QStringLiteral("pdf")}, {tr("SVG 図形 (*.svg)"), QStringLiteral("svg")}};
     } else {
         filters = {{tr("テキスト (*.txt)"), QStringLiteral("txt")}};
     }
@@ -609,7 +669,7 @@ bool MainWindow::chooseFileDialog(FileKind kind, std::string& name) {
         }
     });
     // The exports ask their own question before replacing a file, once.
-    if (image || animation || print) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (image || animation || print || kind == FileKind::Net) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDirectory(QDir::currentPath());
     if (!name.empty()) dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(name)));
     if (RunDialog(dialog) != QDialog::Accepted) return false;
@@ -683,7 +743,7 @@ void MainWindow::syncFigurePanel() {
         if (layout() != nullptr) layout()->activate();
         resizeWindowToView(w, h);
     }
-    if (wanted) figurePanel_->follow(state_.solid, shell_.language);
+    if (wanted) figurePanel_->follow(state_.solid, shell_.language, state_.display.fracn);
 }
 
 void MainWindow::clientResized() {

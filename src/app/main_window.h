@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <optional>
@@ -95,7 +96,12 @@ public:
     void setAnimationDialog(decltype(FileUi::editAnimation) dialog);
     void setProgressDisplay(decltype(FileUi::showProgress) display);
     void setScaleBox(decltype(FileUi::askScale) box);
+    void setNetDialog(decltype(FileUi::editNet) dialog);
+    void setPrintSizeBox(decltype(FileUi::askPrintSize) box);
     const FileNames& fileNames() const { return fileNames_; }
+    // The window's own progress display of an animation export (the one
+    // setProgressDisplay brings back), for a replacement that wraps it.
+    AnimationProgress progressDialog(int32_t total);
 
 private:
     friend class Canvas;
@@ -132,12 +138,18 @@ private:
     void showInformation();
     void editSphereParameters();
     bool chooseFileDialog(FileKind kind, std::string& name);
+    // Runs `work` on a thread of its own behind a cancellable progress dialog
+    // showing `label`; `work` is given the cancel flag and a progress callback.
+    void runWithProgress(const QString& label,
+                         const std::function<void(const std::atomic<bool>& cancel, std::function<void(double)> progress)>& work);
     // The outer surface worked out on a thread of its own behind a progress dialog.
     OuterResult computeOuterWithProgress(const Solid& solid, int fractalLevel);
+    // The net the same way.
+    NetResult computeNetWithProgress(const Solid& solid, int fractalLevel, const NetOptions& options);
     void messageBox(const std::string& text, const std::string& caption);
     bool questionBox(const std::string& text, const std::string& caption);
     bool scaleBox(double& scale);
-    AnimationProgress progressDialog(int32_t total);
+    bool printSizeBox(double& sizeMm);
     void loadSettings();
     void copyImage();
 

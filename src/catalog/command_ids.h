@@ -19,6 +19,7 @@ inline constexpr int kMouse = 32892;
 inline constexpr int kExportImage = 32860;
 inline constexpr int kCopyImage = 32912;
 inline constexpr int kSavePrint = 32992;         // the outer surface as STL or 3MF
+inline constexpr int kSaveNet = 33026;           // dialog: the paper net as PDF or SVG
 inline constexpr int kSaveAnimation = 33002;  // dialog
 inline constexpr int kSaveSettings = 32867;
 inline constexpr int kLoadSettings = 32868;

@@ -15,5 +15,6 @@ int RunAnimate(const Args& args);
 int RunBench(const Args& args);
 int RunSettings(const Args& args);
 int RunInfo(const Args& args);
+int RunNet(const Args& args);
 
 }  // namespace gyro::cli

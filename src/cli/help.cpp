@@ -12,7 +12,7 @@ struct CommandHelp {
     std::string_view description;
 };
 
-constexpr std::array<CommandHelp, 7> kCommands{{
+constexpr std::array<CommandHelp, 8> kCommands{{
     {"list", "list [--all-names]",
      "Prints every figure of the catalogue, one line each: its number, its Japanese\n"
      "name and its English name, separated by tabs. --all-names adds a fourth\n"
@@ -77,6 +77,19 @@ constexpr std::array<CommandHelp, 7> kCommands{{
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},
+    {"net", "net N -o FILE.pdf|FILE.svg [--page a4|letter|a3] [--edge-mm L] [--white] [--no-tabs] [--settings FILE]",
+     "Builds figure N and writes a paper net of its outer surface to cut, fold and\n"
+     "glue: the faces unfolded into pieces that overlap nowhere, cut lines solid,\n"
+     "mountain folds long dash and dot, valley folds short dashes, the two sides of\n"
+     "every cut with the same number and a glue tab on one of them. A PDF holds\n"
+     "every page; an SVG is one file a page (FILE.svg, FILE-2.svg, ...). The page\n"
+     "is A4 unless --page says otherwise, with a 10 mm margin. --edge-mm sets the\n"
+     "figure's longest edge on paper; without it the net takes the largest size at\n"
+     "which every piece fits on a page. --white leaves the faces white, --no-tabs\n"
+     "leaves the tabs out, --no-texts leaves out every text (title, numbers),\n"
+     "--trees K tries K spanning trees (by the face count without it), --time\n"
+     "prints how long it took. A figure without an outer surface is refused with\n"
+     "the reason.\n"},
 }};
 
 const CommandHelp* Find(std::string_view command) {

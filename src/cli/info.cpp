@@ -135,6 +135,14 @@ nlohmann::ordered_json NumbersJson(const FigureNumbers& n) {
     Optional(j, "area", n.area, n.measureNote);
     Optional(j, "volume", n.volume, n.measureNote);
     j["volumeCountsDensity"] = n.volumeCountsDensity;
+    if (n.outer.computed && n.outer.refusal == OuterRefusal::None) {
+        j["enclosedVolume"] = n.outer.volume;
+        j["outerSurfaceArea"] = n.outer.area;
+    } else if (n.faces > 0) {
+        j["enclosedVolume"] = nullptr;
+        j["outerSurfaceArea"] = nullptr;
+        j["outerLeftOut"] = OuterRefusalText(n.outer.refusal);
+    }
     j["dihedralAngles"] = CountedJson(n.dihedralAngles);
     j["edgesWithoutAngle"] = n.edgesWithoutAngle;
     j["related"] = {{"dual", n.related.dual},
@@ -153,7 +161,8 @@ int RunInfo(const Args& args) {
     AppState state;
     const Status built = BuildStartFigure(state, options.settings, options.kikaku, options.figure);
     if (!built.ok()) return Fail(built.message);
-    const FigureNumbers numbers = ComputeFigureNumbers(state.solid);
+    FigureNumbers numbers = ComputeFigureNumbers(state.solid);
+    if (numbers.faces > 0) numbers.outer = MeasureOuterSurface(state.solid, state.display.fracn);
     const std::string text =
         options.json ? NumbersJson(numbers).dump(2) + "\n" : NumbersText(numbers, EnglishNumberWords());
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {

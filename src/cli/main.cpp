@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     if (command == "bench") run = RunBench;
     if (command == "settings") run = RunSettings;
     if (command == "info") run = RunInfo;
+    if (command == "net") run = RunNet;
     if (run == nullptr) {
         const bool option = command.size() > 1 && command[0] == '-';
         return UsageError("", (option ? "unknown option '" : "unknown command '") + command + "'");

@@ -783,4 +783,19 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     return out;
 }
 
+OuterMeasures MeasureOuterSurface(const Solid& solid, int fractalLevel, const std::atomic<bool>* cancel) {
+    OuterOptions options;
+    options.fractalLevel = solid.fractalDepthMax > 0 ? fractalLevel : 0;
+    options.cancel = cancel;
+    const OuterResult result = ComputeOuterSurface(solid, options);
+    OuterMeasures measures;
+    measures.refusal = result.refusal;
+    measures.computed = result.refusal != OuterRefusal::Cancelled;
+    if (result.ok()) {
+        measures.volume = result.surface.volume;
+        measures.area = result.surface.area;
+    }
+    return measures;
+}
+
 }  // namespace gyro

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/outer_surface.h"
 #include "geometry/symmetry.h"
 #include "model/solid.h"
 
@@ -77,6 +78,15 @@ struct RelatedFigures {
     ShapeId mirror = 0;   // the mirror image (set only for chiral figures)
 };
 
+// What the outer surface encloses and its area. Worked out apart from the
+// other numbers: for a star or a compound it can take seconds.
+struct OuterMeasures {
+    bool computed = false;                      // false: not worked out (yet)
+    OuterRefusal refusal = OuterRefusal::None;  // why there is no outer surface
+    double volume = 0.0;
+    double area = 0.0;
+};
+
 struct FigureNumbers {
     ShapeId figure = 0;
     std::string nameJa;
@@ -125,6 +135,9 @@ struct FigureNumbers {
 
     RelatedFigures related;
 
+    // The enclosed volume and the outer surface area (see MeasureOuterSurface).
+    OuterMeasures outer;
+
     // The work was called off before it finished: the numbers are incomplete.
     bool cancelled = false;
 };
@@ -137,5 +150,9 @@ inline constexpr int32_t kSymmetryVertexLimit = 20000;
 // (another thread's) ends the work early with `cancelled` set.
 FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertices = kSymmetryVertexLimit,
                                    const std::atomic<bool>* cancel = nullptr);
+
+// The outer surface's volume and area, fractals at `fractalLevel`. A raised
+// `cancel` flag ends the work with the refusal Cancelled and `computed` false.
+OuterMeasures MeasureOuterSurface(const Solid& solid, int fractalLevel, const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace gyro

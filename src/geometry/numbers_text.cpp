@@ -33,6 +33,20 @@ const std::string& Reason(Omission why, const NumberWords& w) {
 
 std::string LeftOut(Omission why, const NumberWords& w) { return w.leftOut + " (" + Reason(why, w) + ")"; }
 
+const std::string& OuterReason(OuterRefusal why, const NumberWords& w) {
+    switch (why) {
+        case OuterRefusal::Empty: return w.outerEmpty;
+        case OuterRefusal::OnlySegments: return w.outerOnlySegments;
+        case OuterRefusal::ReachesInfinity: return w.outerReachesInfinity;
+        case OuterRefusal::NoVolume: return w.outerNoVolume;
+        case OuterRefusal::TooLarge: return w.outerTooLarge;
+        case OuterRefusal::Failed: return w.outerFailed;
+        case OuterRefusal::None:
+        case OuterRefusal::Cancelled: break;
+    }
+    return w.working;
+}
+
 std::string KindName(const FaceKind& kind, const NumberWords& w) {
     const std::string n = std::to_string(kind.corners);
     switch (kind.shape) {
@@ -106,6 +120,8 @@ const NumberWords& EnglishNumberWords() {
         w.area = "surface area";
         w.volume = "volume";
         w.volumeWithDensity = "volume (counted with density)";
+        w.enclosedVolume = "enclosed volume";
+        w.outerArea = "outer surface area";
         w.dihedralAngles = "dihedral angles";
         w.dual = "dual";
         w.compoundWithDual = "compound with the dual";
@@ -136,6 +152,13 @@ const NumberWords& EnglishNumberWords() {
         w.notWhole = "the surface does not wind a whole number of times round the centre";
         w.verticesOnALine = "the vertices lie on one line";
         w.tooLarge = "too many vertices to test";
+        w.working = "\u2026";
+        w.outerEmpty = OuterRefusalText(OuterRefusal::Empty);
+        w.outerOnlySegments = OuterRefusalText(OuterRefusal::OnlySegments);
+        w.outerReachesInfinity = OuterRefusalText(OuterRefusal::ReachesInfinity);
+        w.outerNoVolume = OuterRefusalText(OuterRefusal::NoVolume);
+        w.outerTooLarge = OuterRefusalText(OuterRefusal::TooLarge);
+        w.outerFailed = OuterRefusalText(OuterRefusal::Failed);
         return w;
     }();
     return words;
@@ -210,6 +233,26 @@ std::vector<NumberLine> NumberLines(const FigureNumbers& n, const NumberWords& w
     } else if (n.faces > 0) {
         add(w.area, LeftOut(n.measureNote, w));
         add(w.volume, LeftOut(n.measureNote, w));
+    }
+    if (n.faces > 0) {
+        const OuterMeasures& o = n.outer;
+        if (!o.computed) {
+            add(w.enclosedVolume, w.working);
+            add(w.outerArea, w.working);
+        } else if (o.refusal != OuterRefusal::None) {
+            const std::string why = w.leftOut + " (" + OuterReason(o.refusal, w) + ")";
+            add(w.enclosedVolume, why);
+            add(w.outerArea, why);
+        } else {
+            std::string volume = SixDigits(o.volume);
+            std::string area = SixDigits(o.area);
+            if (e > 0.0) {
+                volume += " (" + w.unitEdge + ": " + SixDigits(o.volume / (e * e * e)) + ")";
+                area += " (" + w.unitEdge + ": " + SixDigits(o.area / (e * e)) + ")";
+            }
+            add(w.enclosedVolume, volume);
+            add(w.outerArea, area);
+        }
     }
     if (!n.dihedralAngles.empty()) {
         std::string angles;

@@ -13,7 +13,8 @@ struct NumberWords {
     // Line labels.
     std::string figure, nameJa, nameEn, vertices, edges, faces, segments, faceKinds, vertexConfigurations,
         euler, pieces, orientable, genus, density, symmetry, chiral, mirror, circumradius, midradius, inradius,
-        edgeLengths, area, volume, volumeWithDensity, dihedralAngles, dual, compoundWithDual, base, partner;
+        edgeLengths, area, volume, volumeWithDensity, enclosedVolume, outerArea, dihedralAngles, dual,
+        compoundWithDual, base, partner;
     // Pieces of values.
     std::string yes, no, order, range, inEdges, unitEdge, emptySlots, notOneCycle, edgesWithoutAngle, leftOut;
     // Face shapes: %1 stands for the number of corners.
@@ -22,6 +23,9 @@ struct NumberWords {
     // Reasons a number is left out.
     std::string noFaces, openSurface, edgeInManyFaces, vertexNotOneCycle, notOrientable, severalPieces,
         centreOnSurface, notWhole, verticesOnALine, tooLarge;
+    // The outer surface: still being worked out, or why there is none.
+    std::string working, outerEmpty, outerOnlySegments, outerReachesInfinity, outerNoVolume, outerTooLarge,
+        outerFailed;
     bool japaneseNames = false;  // related figures named by their Japanese names
 };
 

@@ -299,8 +299,10 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
             // in the target's plane leaves every test there to exact numbers,
             // and one running on across the figure meets its centre, where
             // symmetric figures put many edges and points.
-            const Seg3 ray(farPoint, aim + (aim - farPoint) / 1024);
-            const CGAL::Bbox_3 rayBox = ray.bbox();
+            const P3 end = aim + (aim - farPoint) / 1024;
+            const CGAL::Bbox_3 rayBox = farPoint.bbox() + end.bbox();
+            // Predicates only: a point is constructed just for the nearest
+            // crossing so far, to tell whether another lies before it.
             bool clean = true;
             int32_t first = -1;
             P3 firstHit;
@@ -310,19 +312,43 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
                 const P3& a = complex.points[static_cast<size_t>(v[0])];
                 const P3& b = complex.points[static_cast<size_t>(v[1])];
                 const P3& c = complex.points[static_cast<size_t>(v[2])];
-                const Tri3 tri(a, b, c);
-                if (!CGAL::do_intersect(ray, tri)) continue;
-                const auto hit = CGAL::intersection(ray, tri);
+                const CGAL::Orientation fromSide = CGAL::orientation(a, b, c, farPoint);
+                const CGAL::Orientation endSide = CGAL::orientation(a, b, c, end);
+                if (fromSide == endSide) continue;  // both ends on one side of the plane (or in it)
+                if (fromSide == CGAL::ZERO || endSide == CGAL::ZERO) {
+                    clean = false;  // an end in the triangle's plane
+                    break;
+                }
+                const CGAL::Orientation ab = CGAL::orientation(farPoint, end, a, b);
+                const CGAL::Orientation bc = CGAL::orientation(farPoint, end, b, c);
+                const CGAL::Orientation ca = CGAL::orientation(farPoint, end, c, a);
+                if (ab == CGAL::ZERO || bc == CGAL::ZERO || ca == CGAL::ZERO) {
+                    // Through an edge or a corner, unless the line passes the triangle by.
+                    if ((ab == bc || ab == CGAL::ZERO || bc == CGAL::ZERO) &&
+                        (bc == ca || bc == CGAL::ZERO || ca == CGAL::ZERO) &&
+                        (ca == ab || ca == CGAL::ZERO || ab == CGAL::ZERO)) {
+                        clean = false;
+                    }
+                    continue;
+                }
+                if (ab != bc || bc != ca) continue;  // the line passes beside the triangle
+                // Before the nearest so far when that one lies beyond this plane, seen from far away.
+                if (first >= 0) {
+                    const CGAL::Orientation firstSide = CGAL::orientation(a, b, c, firstHit);
+                    if (firstSide == CGAL::ZERO) {
+                        clean = false;  // two crossings at one point
+                        break;
+                    }
+                    if (firstSide == fromSide) continue;
+                }
+                const auto hit = CGAL::intersection(Seg3(farPoint, end), K::Plane_3(a, b, c));
                 const P3* p = hit ? boost::get<P3>(&*hit) : nullptr;
-                if (p == nullptr || CGAL::collinear(a, b, *p) || CGAL::collinear(b, c, *p) ||
-                    CGAL::collinear(c, a, *p)) {
+                if (p == nullptr) {
                     clean = false;
                     break;
                 }
-                if (first < 0 || CGAL::has_smaller_distance_to_point(farPoint, *p, firstHit)) {
-                    first = static_cast<int32_t>(t);
-                    firstHit = *p;
-                }
+                first = static_cast<int32_t>(t);
+                firstHit = *p;
             }
             if (!clean || first < 0) continue;
             if (componentOf != nullptr && (*componentOf)[static_cast<size_t>(first)] != component) continue;
@@ -726,11 +752,18 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
             std::string why;
             // Most pieces not walked lie inside the surface walked so far: one
             // ray tells, where looking for a clean view of them takes many.
-            const auto& first = complex.triangles[static_cast<size_t>(components[c][0])];
-            const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(first[0])],
-                                            complex.points[static_cast<size_t>(first[1])],
-                                            complex.points[static_cast<size_t>(first[2])]);
-            if (InsideClosed(complex, oriented, probe) == 1) continue;
+            // A probe in the plane of a surface triangle tells nothing (a piece
+            // of a face the surface runs along): then another triangle's.
+            int inside = -1;
+            const size_t probeStep = std::max<size_t>(1, components[c].size() / 3);
+            for (size_t i = 0; i < components[c].size() && i < 3 * probeStep && inside < 0; i += probeStep) {
+                const auto& tri = complex.triangles[static_cast<size_t>(components[c][i])];
+                const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(tri[0])],
+                                                complex.points[static_cast<size_t>(tri[1])],
+                                                complex.points[static_cast<size_t>(tri[2])]);
+                inside = InsideClosed(complex, oriented, probe);
+            }
+            if (inside == 1) continue;
             // A few aims each, and every aim costs a ray.
             std::vector<int32_t> aims;
             const size_t step = std::max<size_t>(1, components[c].size() / 6);

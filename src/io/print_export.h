@@ -18,6 +18,9 @@ std::optional<PrintFormat> ParsePrintFormat(std::string_view name);
 std::optional<PrintFormat> PrintFormatOfPath(std::string_view path);
 
 inline constexpr double kDefaultPrintSizeMm = 60.0;
+// The sizes the window offers: a millimetre up to a metre.
+inline constexpr double kPrintSizeMinMm = 1.0;
+inline constexpr double kPrintSizeMaxMm = 1000.0;
 
 // The outer surface placed for a printer, in millimetres: the largest side of
 // its box is `sizeMm`, the viewer's vertical axis (y) becomes the printer's z,

@@ -74,6 +74,20 @@ cairo_status_t AppendToBytes(void* closure, const unsigned char* data, unsigned 
     return CAIRO_STATUS_SUCCESS;
 }
 
+Status FinishCairoBytes(cairo_surface_t* surface, cairo_t* cr, std::vector<uint8_t>& bytes) {
+    const cairo_status_t drawn = cairo_status(cr);
+    cairo_destroy(cr);
+    cairo_surface_finish(surface);
+    const cairo_status_t finished = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    const cairo_status_t status = drawn != CAIRO_STATUS_SUCCESS ? drawn : finished;
+    if (status != CAIRO_STATUS_SUCCESS) {
+        bytes.clear();
+        return Status::Error(std::string("cairo: ") + cairo_status_to_string(status));
+    }
+    return Status::Ok();
+}
+
 std::optional<VectorFormat> VectorFormatForPath(std::string_view path) {
     if (EndsWithNoCase(path, ".svg")) return VectorFormat::Svg;
     if (EndsWithNoCase(path, ".pdf")) return VectorFormat::Pdf;
@@ -100,17 +114,7 @@ Status EncodeVectorPicture(const VectorPicture& picture, VectorFormat format, do
     cairo_t* cr = cairo_create(surface);
     cairo_scale(cr, scale, scale);
     DrawItems(cr, picture);
-    const cairo_status_t drawn = cairo_status(cr);
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t finished = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    const cairo_status_t status = drawn != CAIRO_STATUS_SUCCESS ? drawn : finished;
-    if (status != CAIRO_STATUS_SUCCESS) {
-        bytes.clear();
-        return Status::Error(std::string("cairo: ") + cairo_status_to_string(status));
-    }
-    return Status::Ok();
+    return FinishCairoBytes(surface, cr, bytes);
 }
 
 Status WriteVectorPicture(const VectorPicture& picture, VectorFormat format, double scale, const std::string& path) {

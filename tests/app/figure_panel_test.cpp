@@ -45,6 +45,10 @@ TEST(FigurePanelWindow, OpensFromTheMenuAndFollowsTheFigure) {
     ASSERT_TRUE(panel->settle(state.solid));
     EXPECT_TRUE(panel->text().contains(QStringLiteral("頂点: 8\n"))) << panel->text().toStdString();
     EXPECT_TRUE(panel->text().contains(QStringLiteral("対称性: Oh, 位数 48")));
+    // The outer surface of the cube is the cube: 8/(3 sqrt3) R^3 with R = sqrt3/2 for unit edge.
+    EXPECT_TRUE(panel->text().contains(QStringLiteral("囲まれた体積: "))) << panel->text().toStdString();
+    EXPECT_TRUE(panel->text().contains(QStringLiteral("(辺の長さ１: 1)\n外側の表面積: "))) << panel->text().toStdString();
+    EXPECT_FALSE(panel->text().contains(QStringLiteral("…")));
 
     // W steps 5 -> 7 (octahedron) -> 9 (dodecahedron); the panel follows each.
     struct Step {

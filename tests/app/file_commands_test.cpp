@@ -17,7 +17,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <filesystem>
 #include <fstream>
@@ -87,6 +89,9 @@ struct FileCommands : ::testing::Test {
     bool yes = true;
     std::vector<double> scalesAsked;  // the scale each SVG or PDF export started from
     std::optional<double> scaleAnswer = 1.0;  // none: cancel
+    std::vector<double> printSizesAsked;       // the size each print save started from
+    std::optional<double> printSizeAnswer;     // none: keep the size offered
+    bool cancelPrintSize = false;
 
     void SetUp() override {
         InitAppState(state);
@@ -108,6 +113,12 @@ struct FileCommands : ::testing::Test {
             scalesAsked.push_back(scale);
             if (!scaleAnswer) return false;
             scale = *scaleAnswer;
+            return true;
+        });
+        window->setPrintSizeBox([this](double& sizeMm) {
+            printSizesAsked.push_back(sizeMm);
+            if (cancelPrintSize) return false;
+            if (printSizeAnswer) sizeMm = *printSizeAnswer;
             return true;
         });
         window->show();
@@ -635,6 +646,91 @@ TEST_F(FileCommands, SaveForPrintingWritesTheOuterSurfaceOrSaysWhyNot) {
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_NE(messages.back().text.find(OuterRefusalText(OuterRefusal::ReachesInfinity)), std::string::npos);
     EXPECT_FALSE(fs::exists(far));
+}
+
+// The size asked for is the largest extent in the file, offered again next time;
+// cancelling the question writes nothing.
+TEST_F(FileCommands, SaveForPrintingAsksTheSizeAndRemembersIt) {
+    const auto extentOf = [](const std::string& bytes) {
+        float lo[3] = {1e30f, 1e30f, 1e30f}, hi[3] = {-1e30f, -1e30f, -1e30f};
+        for (size_t t = 84; t + 50 <= bytes.size(); t += 50) {
+            for (size_t k = 0; k < 9; ++k) {
+                float v = 0;
+                std::memcpy(&v, bytes.data() + t + 12 + 4 * k, 4);
+                lo[k % 3] = std::min(lo[k % 3], v);
+                hi[k % 3] = std::max(hi[k % 3], v);
+            }
+        }
+        return std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
+    };
+    printSizeAnswer = 25.0;
+    const fs::path first = dir / "small.stl";
+    CommandWith(cmd::kSavePrint, first);
+    ASSERT_EQ(printSizesAsked, std::vector<double>{kDefaultPrintSizeMm});
+    EXPECT_NEAR(extentOf(ReadAll(first)), 25.0, 1e-4);
+
+    printSizeAnswer.reset();
+    const fs::path second = dir / "again.stl";
+    CommandWith(cmd::kSavePrint, second);
+    ASSERT_EQ(printSizesAsked.size(), 2u);
+    EXPECT_EQ(printSizesAsked.back(), 25.0);
+    EXPECT_NEAR(extentOf(ReadAll(second)), 25.0, 1e-4);
+
+    cancelPrintSize = true;
+    const fs::path third = dir / "cancelled.stl";
+    CommandWith(cmd::kSavePrint, third);
+    EXPECT_FALSE(fs::exists(third));
+    EXPECT_TRUE(messages.empty());
+}
+
+}  // namespace
+}  // namespace gyro
+
+namespace gyro {
+namespace {
+
+TEST_F(FileCommands, SaveNetAsksItsOptionsThenWritesThePagesOrSaysWhyNot) {
+    std::vector<NetRequest> requests;  // what the dialog started from
+    bool confirm = true;
+    window->setNetDialog([&](NetRequest& request) {
+        requests.push_back(request);
+        if (!confirm) return false;
+        request.page = NetPage::A3;
+        request.white = true;
+        return true;
+    });
+    // A cancelled dialog asks for no file.
+    confirm = false;
+    CommandWith(cmd::kSaveNet, dir / "none.pdf");
+    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(FilesIn(dir).empty());
+
+    // The start figure, the cube: one page, A3 as chosen.
+    confirm = true;
+    const fs::path pdf = dir / "cube.pdf";
+    CommandWith(cmd::kSaveNet, pdf);
+    ASSERT_EQ(requests.size(), 2u);
+    ASSERT_EQ(asked.size(), 1u) << messages.size() << (messages.empty() ? "" : messages[0].text);
+    EXPECT_EQ(asked.back().first, FileKind::Net);
+    EXPECT_EQ(ReadAll(pdf).rfind("%PDF-", 0), 0u);
+    EXPECT_TRUE(messages.empty());
+    // The next dialog starts from the last values.
+    CommandWith(cmd::kSaveNet, dir / "again.svg");
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests.back().page, NetPage::A3);
+    EXPECT_TRUE(requests.back().white);
+    EXPECT_TRUE(fs::exists(dir / "again.svg"));
+
+    // A name that is neither .pdf nor .svg, and a figure without an outer surface, are told.
+    CommandWith(cmd::kSaveNet, dir / "cube.png");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.back().caption, "エラー");
+    EXPECT_FALSE(fs::exists(dir / "cube.png"));
+    ChangeFigure(state, 201);
+    CommandWith(cmd::kSaveNet, dir / "far.pdf");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages.back().text.find(OuterRefusalText(OuterRefusal::ReachesInfinity)), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "far.pdf"));
 }
 
 }  // namespace

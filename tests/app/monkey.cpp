@@ -27,10 +27,12 @@
 #include <deque>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <sstream>
 
 #include "app/key_map.h"
 #include "app/main_window.h"
+#include "dialogs/animation_dialog.h"
 #include "catalog/command_ids.h"
 #include "dialogs/run_dialog.h"
 #include "io/settings_file.h"
@@ -45,6 +47,24 @@ namespace fs = std::filesystem;
 // Above this many pixels a frame is slow; the next event then shrinks the
 // window again, so that a run of the checking build stays within its minute.
 constexpr size_t kLargePicture = size_t{1} << 21;
+
+// Above this many faces drawn in one frame (the figure's faces times its
+// copies at the fractal level on show) a frame of the checking build takes
+// a tenth of a second or more. Such a figure is still visited, drawn and
+// checked, but mostly left again at once and drawn without extra frames.
+constexpr double kHeavyFrameFaces = 10000;
+
+// An animation export of more frame pixels than this (frames times the
+// picture's pixels) is cancelled part way, as a user tired of waiting would;
+// shorter ones are written to the end.
+constexpr double kExportPixelsWaited = 4e6;
+
+// The event by which a run has drawn once at the largest view, 8192 x 8192
+// (window sizes past it come before, rarely).
+constexpr int64_t kLargestBy = 1000;
+// ... with a figure of at most this many faces drawn: the frame there costs
+// as much as a heavy figure's at the window's usual size.
+constexpr double kLargestViewFaces = 500;
 
 // splitmix64: the same numbers with every compiler and library.
 class Random {
@@ -118,6 +138,14 @@ public:
         window_->setColourChooser([this](Colour& c) { return ChooseColour(c); });
         window_->setFileChooser([this](FileKind kind, std::string& name) { return ChooseFile(kind, name); });
         previousAnswerer_ = SetDialogAnswerer([this](QDialog& d) { Answer(d); });
+        // The window's own animation dialog and progress display; the monkey
+        // notes the picture size asked for and cancels a long export part way.
+        window_->setAnimationDialog([this](AnimationRequest& request) {
+            const bool ok = EditAnimation(window_.get(), request);
+            exportPixels_ = static_cast<double>(request.width) * static_cast<double>(request.height);
+            return ok;
+        });
+        window_->setProgressDisplay([this](int32_t total) { return Progress(total); });
         window_->show();
         QApplication::processEvents();
 
@@ -149,11 +177,22 @@ public:
         const int64_t progressEvery = run_.events > 50000 ? 50000 : 0;
         for (event_ = 1; event_ <= run_.events && failure_.empty(); ++event_) {
             const auto eventStart = std::chrono::steady_clock::now();
+            const bool heavy = Heavy();
             if (state_.display.backBuffer.pixels.size() > kLargePicture) {
                 Log("resize back from " + std::to_string(state_.display.backBuffer.width) + " x " +
                     std::to_string(state_.display.backBuffer.height));
                 window_->resize(rng_.Between(256, 500), rng_.Between(100, 500));
                 Count("shrink after a large picture");
+            } else if (!largestDone_ && DrawnFaces() <= kLargestViewFaces && event_ >= kLargestBy) {
+                // Every run of more events draws once at the largest size (Resize
+                // may have done so already). Not tied to the run's length: a replay
+                // of the first N events plays them as the longer run did.
+                Log("view 8192 x 8192");
+                Count("largest view");
+                largestDone_ = true;
+                window_->resizeWindowToView(8192, 8192);
+            } else if (heavy && !rng_.OneIn(6)) {
+                StepFigure();
             } else {
                 OneEvent();
             }
@@ -163,8 +202,15 @@ public:
             // dialogs) are deleted. processEvents alone, outside any event loop,
             // never deletes them, and they piled up for the rest of the run.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const int passes = rng_.Below(2);
+            // One frame at most at the largest size or of a heavy figure: the
+            // paint the event asked for.
+            const int passes = heavy || Heavy() || state_.display.backBuffer.pixels.size() > kLargePicture ? 0
+                                                                                                      : rng_.Below(2);
             for (int i = 0; i < passes; ++i) window_->runPass();
+            if (!loadedFile_.empty()) {
+                if (Heavy()) heavyFiles_.insert(loadedFile_);
+                loadedFile_.clear();
+            }
             const auto now = std::chrono::steady_clock::now();
             result.milliseconds[lastKind_] += std::chrono::duration<double, std::milli>(now - eventStart).count();
             if (!failure_.empty()) break;
@@ -199,7 +245,13 @@ private:
     void NoteSlowest(std::vector<std::pair<double, std::string>>& slowest, double ms) const {
         constexpr size_t kKept = 8;
         if (slowest.size() == kKept && ms <= slowest.back().first) return;
-        const std::string what = recent_.empty() ? std::string() : recent_.back();
+        // The event, and what the window then shows: the figure, the faces a
+        // frame draws and the picture's size.
+        const std::string what = (recent_.empty() ? std::string() : recent_.back()) + " (figure " +
+                                 std::to_string(state_.solid.zukei) + ", " +
+                                 std::to_string(static_cast<int64_t>(DrawnFaces())) + " faces, " +
+                                 std::to_string(state_.display.backBuffer.width) + " x " +
+                                 std::to_string(state_.display.backBuffer.height) + ")";
         slowest.emplace_back(ms, what);
         std::sort(slowest.begin(), slowest.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
         if (slowest.size() > kKept) slowest.pop_back();
@@ -225,6 +277,18 @@ private:
         out << "replay: scripts/monkey --seed " << run_.seed << " --events " << event_ << " --trace";
         failure_ = out.str();
     }
+
+    // Faces drawn in one frame: the figure's, times its copies at the
+    // fractal level on show.
+    double DrawnFaces() const {
+        const Solid& solid = state_.solid;
+        double faces = static_cast<double>(solid.faces.size());
+        const int level = solid.fractalDepthMax > 0 ? std::clamp<int>(state_.display.fracn, 0, solid.fractalDepthMax) : 0;
+        for (int i = 0; i < level; ++i) faces *= static_cast<double>(std::max<size_t>(solid.vertices.size(), 1));
+        return faces;
+    }
+
+    bool Heavy() const { return DrawnFaces() > kHeavyFrameFaces; }
 
     int64_t MenuCount() const { return static_cast<int64_t>(window_->findChildren<QMenu*>().size()); }
 
@@ -270,7 +334,7 @@ private:
         } else if (roll < 46) {
             Log("frames");
             Count("frames");
-            for (int i = rng_.Between(1, 4); i > 0; --i) window_->runPass();
+            for (int i = Heavy() ? 1 : rng_.Between(1, 4); i > 0; --i) window_->runPass();
         } else if (roll < 56) {
             MouseEvent();
         } else if (roll < 70) {
@@ -368,7 +432,7 @@ private:
         send(QEvent::MouseButtonPress, first, buttons);
         for (int i = 0; i < moves; ++i) {
             send(QEvent::MouseMove, Qt::NoButton, buttons);
-            if (rng_.OneIn(3)) window_->runPass();
+            if (rng_.OneIn(3) && !Heavy()) window_->runPass();
         }
         send(QEvent::MouseButtonRelease, first, Qt::NoButton);
         send(QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
@@ -415,10 +479,8 @@ private:
         // drawing area, and rarely (a slow frame) both sides at once.
         int w = rng_.Between(1, 400), h = rng_.Between(1, 400);
         const int roll = rng_.Below(1000);
-        if (roll == 0) {
-            w = h = 8192;
-        } else if (roll == 1) {
-            w = h = 8193;
+        if (roll < 2 && !largestDone_) {
+            w = h = roll == 0 ? 8192 : 8193;  // a frame there takes seconds: not after the largest view
         } else if (roll < 60) {
             w = rng_.Pick(std::vector<int>{1, 2, 255, 256, 2048, 8191, 8192, 8193});
             h = rng_.Between(1, 48);
@@ -426,6 +488,10 @@ private:
             w = rng_.Between(1, 48);
             h = rng_.Pick(std::vector<int>{1, 2, 2048, 8191, 8192, 8193});
         }
+        ResizeTo(w, h);
+    }
+
+    void ResizeTo(int w, int h) {
         Log("resize " + std::to_string(w) + " x " + std::to_string(h));
         Count("resize");
         window_->resize(w, h);
@@ -456,12 +522,25 @@ private:
         Count("figure step");
         for (int i = 0; i < times; ++i) {
             SendKey(QEvent::KeyPress, k, i > 0);
-            window_->runPass();
+            if (!Heavy()) window_->runPass();
         }
         SendKey(QEvent::KeyRelease, k, false);
     }
 
     // ---- answers ----------------------------------------------------------
+
+    // The window's own progress display of an animation export, cancelled part
+    // way through a long export.
+    AnimationProgress Progress(int32_t total) {
+        AnimationProgress shown = window_->progressDialog(total);
+        const double framePixels = std::max(1.0, exportPixels_) * std::max(1.0, DrawnFaces() / kHeavyFrameFaces);
+        const int32_t waited = static_cast<int32_t>(std::clamp(kExportPixelsWaited / framePixels, 1.0, 1e6));
+        const int32_t stopAt = total <= waited ? total + 1 : rng_.Between(1, waited);
+        Log("export of " + std::to_string(total) + " frames of " + std::to_string(static_cast<int64_t>(exportPixels_)) +
+            " pixels" + (stopAt <= total ? ", cancelled after " + std::to_string(stopAt) : std::string()));
+        ++counts_[stopAt <= total ? "export cancelled" : "export to the end"];
+        return [shown, stopAt](int32_t done, int32_t all) { return shown(done, all) && done < stopAt; };
+    }
 
     bool ChooseColour(Colour& colour) {
         Count("colour chooser");
@@ -470,18 +549,28 @@ private:
         return true;
     }
 
+    // A settings file of the corpus. One that brought a heavy figure when it
+    // was last loaded is picked again once: still loaded, less often (a build
+    // of the largest figure alone takes seconds in the checking build).
+    std::string PickCorpusFile() {
+        std::string name = rng_.Pick(corpus_);
+        if (heavyFiles_.count(name) != 0) name = rng_.Pick(corpus_);
+        loadedFile_ = name;
+        return name;
+    }
+
     bool ChooseFile(FileKind kind, std::string& name) {
         Count("file chooser");
         const fs::path work(run_.workDir);
         if (forcedLoad_ && kind == FileKind::SettingsLoad && !corpus_.empty()) {
-            name = rng_.Pick(corpus_);
+            name = PickCorpusFile();
             return true;
         }
         if (rng_.OneIn(6)) return false;  // cancelled
         const int roll = rng_.Below(10);
         if (kind == FileKind::SettingsLoad) {
             if (roll < 5 && !corpus_.empty()) {
-                name = rng_.Pick(corpus_);
+                name = PickCorpusFile();
             } else if (roll < 7) {
                 name = (work / "settings.txt").string();
             } else if (roll < 8) {
@@ -565,9 +654,13 @@ private:
     DialogAnswerer previousAnswerer_;
     QTimer watchdog_;
     std::vector<std::string> corpus_;
+    std::set<std::string> heavyFiles_;  // corpus files that brought a heavy figure
+    std::string loadedFile_;            // the corpus file chosen during this event
     std::vector<QtKey> keys_;
     std::vector<QtKey> held_;
     bool forcedLoad_ = false;
+    bool largestDone_ = false;  // the view was set to 8192 x 8192 once
+    double exportPixels_ = 0;   // the picture size of the animation export last asked for
     int answering_ = 0;
     int64_t event_ = 0;
     ShapeId lastFigure_ = 0;

@@ -55,7 +55,8 @@ TEST(Monkey, SeededEventsKeepEveryInvariant) {
     // Every kind of event happened, dialogs were answered and files loaded.
     if (events >= 2000) {
         for (const char* kind : {"key press", "key release", "mouse drag", "mouse wheel", "command", "dialog",
-                                 "load mid-motion", "resize", "figure step", "file chooser", "colour chooser"}) {
+                                 "load mid-motion", "resize", "figure step", "file chooser", "colour chooser",
+                                 "largest view"}) {
             EXPECT_GT(result.counts.count(kind) ? result.counts.at(kind) : 0, 0) << kind;
         }
     }

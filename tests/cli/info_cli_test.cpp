@@ -38,6 +38,16 @@ TEST(InfoCli, TextAndJsonAgreeAndBadArgumentsFail) {
     EXPECT_TRUE(hemi["volume"].is_null());
     EXPECT_EQ(hemi["volumeLeftOut"], "not orientable");
 
+    // The outer surface: a convex solid encloses its own volume; a hemi-polyhedron
+    // without a side still encloses something; bands to infinity are refused.
+    EXPECT_NEAR(static_cast<double>(j["enclosedVolume"]) / volume, 1.0, 1e-9);
+    EXPECT_GT(static_cast<double>(j["outerSurfaceArea"]), 0.0);
+    EXPECT_GT(static_cast<double>(hemi["enclosedVolume"]), 0.0);
+    const auto far = nlohmann::json::parse(RunCli("info 201 --json").out);
+    EXPECT_TRUE(far["enclosedVolume"].is_null());
+    EXPECT_EQ(far["outerLeftOut"], "the figure reaches to infinity");
+    EXPECT_NE(text.out.find("\nenclosed volume: "), std::string::npos) << text.out;
+
     for (const char* bad : {"info", "info 5 6", "info 5 --kikaku 2", "info 5 --bogus", "info 30000", "info x"}) {
         const CliResult run = RunCli(bad);
         EXPECT_NE(run.status, 0) << bad;

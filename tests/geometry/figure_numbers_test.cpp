@@ -742,6 +742,28 @@ TEST(FigureNumbers, StarFiguresCountTheirVolumeWithDensity) {
     EXPECT_NE(NumbersText(cube, EnglishNumberWords()).find("\nvolume: "), std::string::npos);
 }
 
+// The outer surface's lines: "…" while it is worked out, the numbers once
+// done, the refusal's reason when there is none.
+TEST(FigureNumbers, OuterSurfaceLinesShowWorkValueOrReason) {
+    struct Row {
+        OuterMeasures outer;
+        const char* volumeLine;
+    };
+    const Row rows[] = {
+        {{}, "enclosed volume: \u2026\nouter surface area: \u2026\n"},
+        {{true, OuterRefusal::None, 2.5, 7.0}, "enclosed volume: 2.5 (for unit edge: 2.5)\nouter surface area: 7 (for unit edge: 7)\n"},
+        {{true, OuterRefusal::ReachesInfinity, 0.0, 0.0},
+         "enclosed volume: left out (the figure reaches to infinity)\nouter surface area: left out (the figure reaches to infinity)\n"},
+    };
+    FigureNumbers n = NumbersOf(5);
+    n.shortestEdge = 1.0;
+    for (const Row& row : rows) {
+        n.outer = row.outer;
+        const std::string text = NumbersText(n, EnglishNumberWords());
+        EXPECT_NE(text.find(row.volumeLine), std::string::npos) << text;
+    }
+}
+
 // Uniform figures with the vertices and edges of a convex one (Wikipedia
 // pages of each: the hemipolyhedra and the small rhombihexahedron,
 // dodecicosidodecahedron and rhombidodecahedron), so R is that solid's: a face

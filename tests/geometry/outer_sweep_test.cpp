@@ -65,7 +65,7 @@ const Expectation kRefused[] = {
     {434, 0, OuterRefusal::OnlySegments, "a wireframe"},
     {436, 0, OuterRefusal::OnlySegments, "a wireframe"},
     {452, 0, OuterRefusal::NoVolume, "an open sheet, no volume"},
-    {478, 0, OuterRefusal::NoVolume, "the sunk pyramids leave no volume (to be looked at)"},
+    {478, 0, OuterRefusal::NoVolume, "pyramids sunk to the centre: only walls through it, open to outside"},
     {520, 0, OuterRefusal::Empty, "builds nothing"},
 };
 
