@@ -64,7 +64,7 @@ constexpr std::array<CommandHelp, 8> kCommands{{
      "fractal depth) instead of the viewer's start values. --exact-depth picks the\n"
      "drawing mode; both times the same frames in stored order and exactly and\n"
      "prints the ratio of their fastest frames.\n"},
-    {"info", "info N [--kikaku K] [--settings FILE] [--json]",
+    {"info", "info N [--kikaku K] [--settings FILE] [--json] [--outer]",
      "Builds figure N and prints its numbers, all worked out from the built mesh:\n"
      "vertices, edges and faces, faces by kind in star notation, vertex\n"
      "configurations, Euler characteristic, orientability, genus and density,\n"
@@ -73,7 +73,8 @@ constexpr std::array<CommandHelp, 8> kCommands{{
      "units of the shortest edge) and the related figures of the catalogue. A\n"
      "number that is not defined for the figure is left out with the reason.\n"
      "Text is rounded to six significant digits; --json prints every number in\n"
-     "full. --kikaku and --settings work as for export.\n"},
+     "full. --kikaku and --settings work as for export. --outer adds the enclosed\n"
+     "volume and the outer surface area, which take up to minutes for a star.\n"},
     {"settings", "settings [--settings FILE]",
      "Prints the settings file the viewer would save at start, or after loading\n"
      "FILE.\n"},

@@ -21,6 +21,7 @@ struct InfoOptions {
     std::optional<int8_t> kikaku;
     std::optional<std::string> settings;
     bool json = false;
+    bool outer = false;  // also the enclosed volume and outer surface area (up to minutes for a star)
 };
 
 std::optional<std::string> ParseInfoArgs(const Args& args, InfoOptions& options) {
@@ -29,6 +30,8 @@ std::optional<std::string> ParseInfoArgs(const Args& args, InfoOptions& options)
         const std::string& word = args[i];
         if (word == "--json") {
             options.json = true;
+        } else if (word == "--outer") {
+            options.outer = true;
         } else if (word == "--kikaku" || word == "--settings") {
             if (i + 1 >= args.size()) return "option " + word + " needs a value";
             const std::string& value = args[++i];
@@ -138,7 +141,7 @@ nlohmann::ordered_json NumbersJson(const FigureNumbers& n) {
     if (n.outer.computed && n.outer.refusal == OuterRefusal::None) {
         j["enclosedVolume"] = n.outer.volume;
         j["outerSurfaceArea"] = n.outer.area;
-    } else if (n.faces > 0) {
+    } else if (n.faces > 0 && n.outer.wanted) {
         j["enclosedVolume"] = nullptr;
         j["outerSurfaceArea"] = nullptr;
         j["outerLeftOut"] = OuterRefusalText(n.outer.refusal);
@@ -162,7 +165,13 @@ int RunInfo(const Args& args) {
     const Status built = BuildStartFigure(state, options.settings, options.kikaku, options.figure);
     if (!built.ok()) return Fail(built.message);
     FigureNumbers numbers = ComputeFigureNumbers(state.solid);
-    if (numbers.faces > 0) numbers.outer = MeasureOuterSurface(state.solid, state.display.fracn);
+    // The outer surface of a star or of the largest figures takes seconds to
+    // minutes, against a fraction of a second for everything else: only on request.
+    if (numbers.faces > 0 && options.outer) {
+        numbers.outer = MeasureOuterSurface(state.solid, state.display.fracn);
+    } else {
+        numbers.outer.wanted = false;
+    }
     const std::string text =
         options.json ? NumbersJson(numbers).dump(2) + "\n" : NumbersText(numbers, EnglishNumberWords());
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {

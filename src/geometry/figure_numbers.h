@@ -85,6 +85,7 @@ struct OuterMeasures {
     OuterRefusal refusal = OuterRefusal::None;  // why there is no outer surface
     double volume = 0.0;
     double area = 0.0;
+    bool wanted = true;                         // false: not asked for; its lines are left out
 };
 
 struct FigureNumbers {

@@ -234,7 +234,7 @@ std::vector<NumberLine> NumberLines(const FigureNumbers& n, const NumberWords& w
         add(w.area, LeftOut(n.measureNote, w));
         add(w.volume, LeftOut(n.measureNote, w));
     }
-    if (n.faces > 0) {
+    if (n.faces > 0 && n.outer.wanted) {
         const OuterMeasures& o = n.outer;
         if (!o.computed) {
             add(w.enclosedVolume, w.working);

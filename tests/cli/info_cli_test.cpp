@@ -22,7 +22,7 @@ TEST(InfoCli, TextAndJsonAgreeAndBadArgumentsFail) {
         EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
     }
 
-    const CliResult json = RunCli("info 50 --json --kikaku 1");
+    const CliResult json = RunCli("info 50 --json --kikaku 1 --outer");
     ASSERT_EQ(json.status, 0);
     const auto j = nlohmann::json::parse(json.out);
     EXPECT_EQ(j["pointGroup"], "Ih");
@@ -34,7 +34,7 @@ TEST(InfoCli, TextAndJsonAgreeAndBadArgumentsFail) {
     EXPECT_TRUE(j["genus"] == 0);
 
     // A figure without a side: the number is null with the reason beside it.
-    const auto hemi = nlohmann::json::parse(RunCli("info 90 --json").out);
+    const auto hemi = nlohmann::json::parse(RunCli("info 90 --json --outer").out);
     EXPECT_TRUE(hemi["volume"].is_null());
     EXPECT_EQ(hemi["volumeLeftOut"], "not orientable");
 
@@ -43,10 +43,15 @@ TEST(InfoCli, TextAndJsonAgreeAndBadArgumentsFail) {
     EXPECT_NEAR(static_cast<double>(j["enclosedVolume"]) / volume, 1.0, 1e-9);
     EXPECT_GT(static_cast<double>(j["outerSurfaceArea"]), 0.0);
     EXPECT_GT(static_cast<double>(hemi["enclosedVolume"]), 0.0);
-    const auto far = nlohmann::json::parse(RunCli("info 201 --json").out);
+    const auto far = nlohmann::json::parse(RunCli("info 201 --json --outer").out);
     EXPECT_TRUE(far["enclosedVolume"].is_null());
     EXPECT_EQ(far["outerLeftOut"], "the figure reaches to infinity");
-    EXPECT_NE(text.out.find("\nenclosed volume: "), std::string::npos) << text.out;
+    EXPECT_NE(RunCli("info 50 --outer").out.find("\nenclosed volume: "), std::string::npos);
+    // Only on request: the outer surface of a star takes seconds to minutes.
+    EXPECT_EQ(text.out.find("enclosed volume"), std::string::npos) << text.out;
+    const auto quick = nlohmann::json::parse(RunCli("info 135 --json").out);
+    EXPECT_FALSE(quick.contains("enclosedVolume"));
+    EXPECT_FALSE(quick.contains("outerLeftOut"));
 
     for (const char* bad : {"info", "info 5 6", "info 5 --kikaku 2", "info 5 --bogus", "info 30000", "info x"}) {
         const CliResult run = RunCli(bad);

@@ -762,6 +762,9 @@ TEST(FigureNumbers, OuterSurfaceLinesShowWorkValueOrReason) {
         const std::string text = NumbersText(n, EnglishNumberWords());
         EXPECT_NE(text.find(row.volumeLine), std::string::npos) << text;
     }
+    n.outer = OuterMeasures{};
+    n.outer.wanted = false;  // not asked for: no line at all
+    EXPECT_EQ(NumbersText(n, EnglishNumberWords()).find("enclosed volume"), std::string::npos);
 }
 
 // Uniform figures with the vertices and edges of a convex one (Wikipedia
