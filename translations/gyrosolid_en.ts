@@ -923,6 +923,14 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>この図形の展開図は作れません:</source>
         <translation>No net can be made of this figure:</translation>
     </message>
+    <message>
+        <source>ファイル名は .stl か .3mf で終わるようにしてください:</source>
+        <translation>The file name should end in .stl or .3mf:</translation>
+    </message>
+    <message>
+        <source>この図形は3Dプリント用の立体にできません:</source>
+        <translation>This figure cannot be made into a solid for 3D printing:</translation>
+    </message>
 </context>
 <context>
     <name>NetDialog</name>

@@ -56,7 +56,9 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
     const std::string& path = names.printfilename;
     const auto format = PrintFormatOfPath(path);
     if (!format) {
-        ui.inform("ファイル名は .stl か .3mf で終わるようにしてください: " + path, kErrorCaption);
+        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "ファイル名は .stl か .3mf で終わるようにしてください:")) + "\n" +
+                      path,
+                  kErrorCaption);
         return;
     }
     double sizeMm = names.printsizemm;
@@ -73,7 +75,8 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
     }();
     if (outer.refusal == OuterRefusal::Cancelled) return;
     if (!outer.ok()) {
-        std::string text = "この図形は3Dプリント用の立体にできません: " + OuterRefusalText(outer.refusal);
+        std::string text = std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形は3Dプリント用の立体にできません:")) + "\n" +
+                           OuterRefusalText(outer.refusal);
         if (!outer.detail.empty()) text += " (" + outer.detail + ")";
         ui.inform(text, kErrorCaption);
         return;
