@@ -56,14 +56,16 @@ constexpr std::array<CommandHelp, 8> kCommands{{
      "rotation and the moving light as the settings file sets them. A GIF has one\n"
      "palette a frame (exact up to 256 colours, never dithered); a WebP is lossless.\n"
      "--size and --settings as for render. Nothing is written on failure.\n"},
-    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both]",
+    {"bench", "bench [N...] [--size WxH] [--frames K] [--fracn D|max] [--settings FILE] [--exact-depth on|off|both] [--cpu-time]",
      "Builds each figure N (every figure without a list), draws K frames (50) at\n"
      "WxH (512x512) with automatic rotation, and prints the build time and the\n"
      "time per frame in milliseconds. --fracn draws fractal figures at depth D or\n"
      "at their deepest level. --settings starts from FILE (its view, colours and\n"
      "fractal depth) instead of the viewer's start values. --exact-depth picks the\n"
      "drawing mode; both times the same frames in stored order and exactly and\n"
-     "prints the ratio of their fastest frames.\n"},
+     "prints the ratio of their fastest frames. --cpu-time times the frames by\n"
+     "the processor time of the drawing thread instead of the wall clock, so that\n"
+     "other work on the machine does not lengthen them.\n"},
     {"info", "info N [--kikaku K] [--settings FILE] [--json] [--outer]",
      "Builds figure N and prints its numbers, all worked out from the built mesh:\n"
      "vertices, edges and faces, faces by kind in star notation, vertex\n"

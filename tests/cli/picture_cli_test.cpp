@@ -178,6 +178,11 @@ TEST_F(PictureCliTest, BenchReportsEachFigureAndATotal) {
     EXPECT_NE(run.out.find("total: 1 figures"), std::string::npos) << run.out;
     EXPECT_NE(RunCli("bench 999 --frames 1 --size 8x8").status, 0);
     EXPECT_NE(RunCli("bench --frames 0").status, 0);
+    // By processor time: the same rows, and the heading says which clock.
+    const CliResult cpu = RunCli("bench " + n_ + " --size 16x16 --frames 2 --cpu-time");
+    ASSERT_EQ(cpu.status, 0);
+    EXPECT_NE(cpu.out.find("processor time"), std::string::npos) << cpu.out;
+    EXPECT_NE(cpu.out.find(line), std::string::npos) << cpu.out;
 }
 
 TEST_F(PictureCliTest, BenchDrawsFractalsAtTheAskedDepth) {

@@ -28,9 +28,10 @@ if (!siteDir || !cliPath) {
   process.exit(2);
 }
 const figuresArg = rest.includes('--figures') ? rest[rest.indexOf('--figures') + 1] : null;
-// --frame-times: also measures every figure's frame in the page against the
-// CLI's bench (printed, never judged: the machine's load decides them).
-const frameTimes = rest.includes('--frame-times');
+// --frame-times: also measures the listed figures' frames in the page against
+// the CLI's bench (printed, never judged); --frame-times-only measures alone.
+const framesOnly = rest.includes('--frame-times-only');
+const frameTimes = framesOnly || rest.includes('--frame-times');
 const work = mkdtempSync(join(tmpdir(), 'gyro-web-test-'));
 let failures = 0;
 const fail = (what) => { failures += 1; console.log('FAIL ' + what); };
@@ -182,205 +183,207 @@ try {
   const figures = figuresArg ? figuresArg.split(',').map(Number) : listed;
   if (!figuresArg && figures.length < 400) fail(`the CLI lists only ${figures.length} figures`);
 
-  // 1. Every figure at two sizes and after 50 frames of automatic rotation.
-  const autoSettings = join(work, 'auto.txt');
-  writeFileSync(autoSettings, 'autoroton:1\n');
-  const cases = [
-    { name: '256x256', w: 256, h: 256, page: '', cli: [] },
-    { name: '301x177', w: 301, h: 177, page: '', cli: [] },
-    { name: '256x256 after 50 frames of automatic rotation', w: 256, h: 256,
-      page: 'p.api.set("autoroton:1");', after: 'p.api.motion(50);',
-      cli: ['--settings', autoSettings, '--frames', '50'] },
-  ];
-  for (const c of cases) {
-    t0 = Date.now();
-    const want = await inPairs(figures.map((n) => () => cliHash(n, `${c.w}x${c.h}`, c.cli)));
-    timing['cli ' + c.name] = Date.now() - t0;
-    t0 = Date.now();
-    const got = [];
-    for (let i = 0; i < figures.length; i += 40) {
-      const chunk = figures.slice(i, i + 40);
-      got.push(...await page.eval(`(() => { const p = window.gyroPage; return ${JSON.stringify(chunk)}.map((n) => {
-        p.fresh(${c.w}, ${c.h}); ${c.page} p.api.setFigure(n); ${c.after || ''} p.draw(); return p.pictureHash(); }); })()`));
+  if (!framesOnly) {
+    // 1. Every figure at two sizes and after 50 frames of automatic rotation.
+    const autoSettings = join(work, 'auto.txt');
+    writeFileSync(autoSettings, 'autoroton:1\n');
+    const cases = [
+      { name: '256x256', w: 256, h: 256, page: '', cli: [] },
+      { name: '301x177', w: 301, h: 177, page: '', cli: [] },
+      { name: '256x256 after 50 frames of automatic rotation', w: 256, h: 256,
+        page: 'p.api.set("autoroton:1");', after: 'p.api.motion(50);',
+        cli: ['--settings', autoSettings, '--frames', '50'] },
+    ];
+    for (const c of cases) {
+      t0 = Date.now();
+      const want = await inPairs(figures.map((n) => () => cliHash(n, `${c.w}x${c.h}`, c.cli)));
+      timing['cli ' + c.name] = Date.now() - t0;
+      t0 = Date.now();
+      const got = [];
+      for (let i = 0; i < figures.length; i += 40) {
+        const chunk = figures.slice(i, i + 40);
+        got.push(...await page.eval(`(() => { const p = window.gyroPage; return ${JSON.stringify(chunk)}.map((n) => {
+          p.fresh(${c.w}, ${c.h}); ${c.page} p.api.setFigure(n); ${c.after || ''} p.draw(); return p.pictureHash(); }); })()`));
+      }
+      timing['page ' + c.name] = Date.now() - t0;
+      const wrong = figures.filter((n, i) => got[i] !== want[i]);
+      if (wrong.length === 0) pass(`${figures.length} figures at ${c.name}: the page's pixels are the CLI's`);
+      else fail(`${wrong.length} of ${figures.length} figures differ at ${c.name}: ${wrong.slice(0, 20).join(' ')}` +
+                ` (figure ${wrong[0]}: page ${got[figures.indexOf(wrong[0])]}, cli ${want[figures.indexOf(wrong[0])]})`);
     }
-    timing['page ' + c.name] = Date.now() - t0;
-    const wrong = figures.filter((n, i) => got[i] !== want[i]);
-    if (wrong.length === 0) pass(`${figures.length} figures at ${c.name}: the page's pixels are the CLI's`);
-    else fail(`${wrong.length} of ${figures.length} figures differ at ${c.name}: ${wrong.slice(0, 20).join(' ')}` +
-              ` (figure ${wrong[0]}: page ${got[figures.indexOf(wrong[0])]}, cli ${want[figures.indexOf(wrong[0])]})`);
-  }
 
-  // 2. Keys: W steps forward, Q back, as the desktop's figure keys.
-  await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(5); window.gyroPage.draw(); 0');
-  const key = async (code, k) => {
-    for (const type of ['keyDown', 'keyUp']) {
-      await page.call('Input.dispatchKeyEvent', { type, code, key: k, windowsVirtualKeyCode: k.toUpperCase().charCodeAt(0) });
-    }
-  };
-  await key('KeyW', 'w');
-  const stepped = await page.eval('window.gyroPage.api.figure()');
-  const steppedHash = await page.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
-  await key('KeyQ', 'q');
-  const back = await page.eval('window.gyroPage.api.figure()');
-  if (stepped !== 5 && back === 5 && steppedHash === await cliHash(stepped, '256x256')) {
-    pass(`W steps from figure 5 to ${stepped} (drawn as the CLI draws it), Q back to 5`);
-  } else {
-    fail(`keys: W gave figure ${stepped}, Q then ${back}`);
-  }
-  // A held arrow key turns the picture in the next pass.
-  const before = await page.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
-  await page.call('Input.dispatchKeyEvent', { type: 'keyDown', code: 'ArrowUp', key: 'ArrowUp', windowsVirtualKeyCode: 38 });
-  await page.eval('window.gyroPage.pass(), 0');
-  await page.call('Input.dispatchKeyEvent', { type: 'keyUp', code: 'ArrowUp', key: 'ArrowUp', windowsVirtualKeyCode: 38 });
-  const afterArrow = await page.eval('window.gyroPage.pictureHash()');
-  if (afterArrow !== before) pass('a held arrow key turns the picture'); else fail('the arrow key did not turn the picture');
-
-  // 3. A drag turns the picture as the desktop's drag: the CLI, given the
-  // view the drag left (from the page's link), draws the same pixels.
-  await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(11); window.gyroPage.draw(); 0');
-  const unturned = await page.eval('window.gyroPage.pictureHash()');
-  const box = await page.eval('(() => { const r = document.getElementById("picture").getBoundingClientRect(); return [r.left, r.top]; })()');
-  const mouse = (type, x, y, buttons) => page.call('Input.dispatchMouseEvent', {
-    type, x: box[0] + x, y: box[1] + y, button: 'left', buttons, clickCount: type === 'mouseMoved' ? 0 : 1 });
-  await mouse('mousePressed', 100, 100, 1);
-  for (let i = 1; i <= 6; ++i) await mouse('mouseMoved', 100 + 7 * i, 100 + 3 * i, 1);
-  await mouse('mouseReleased', 142, 118, 0);
-  const turned = await page.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
-  const link = await page.eval('window.gyroPage.api.link()');
-  const lines = linkToSettings(link);
-  const dragSettings = join(work, 'drag.txt');
-  writeFileSync(dragSettings, lines.text);
-  const dragWant = await cliHash(lines.figure, '256x256', ['--settings', dragSettings]);
-  if (turned !== unturned && turned === dragWant) pass('a drag turns the picture, as the desktop draws that view');
-  else fail(`drag: unturned ${unturned}, turned ${turned}, CLI with the dragged view ${dragWant}`);
-
-  // 4. The shared link: a new page opened with it shows the same picture.
-  await page.eval('window.gyroPage.fitCanvas(); window.gyroPage.draw(); 0');
-  const shown = await page.eval('window.gyroPage.pictureHash()');
-  const shared = await openPage(origin + '/?test#' + link);
-  const restored = await shared.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
-  const restoredFigure = await shared.eval('window.gyroPage.api.figure()');
-  if (restoredFigure === 11 && restored === shown) pass('a shared link restores the figure and the view');
-  else fail(`link: figure ${restoredFigure}, picture ${restored} instead of ${shown}`);
-  const junk = await shared.eval('window.gyroPage.api.openLink("z=99999&ax=1,2") + window.gyroPage.api.openLink("rad=1")');
-  if (junk === 0 && await shared.eval('window.gyroPage.api.figure()') === 11) pass('a broken link changes nothing');
-  else fail('a broken link was taken');
-  await send('Target.closeTarget', { targetId: shared.targetId });
-
-  // 4b. Touch: one finger drags as the mouse does (the same path leaves the
-  // same view), two fingers pinch the zoom by the change of their distance.
-  await page.call('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 2 });
-  const touch = (type, points) => page.call('Input.dispatchTouchEvent', {
-    type, touchPoints: points.map(([x, y], id) => ({ x: box[0] + x, y: box[1] + y, id })) });
-  await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(11); window.gyroPage.draw(); 0');
-  await touch('touchStart', [[100, 100]]);
-  for (let i = 1; i <= 6; ++i) await touch('touchMove', [[100 + 7 * i, 100 + 3 * i]]);
-  await touch('touchEnd', []);
-  const touchLink = await page.eval('window.gyroPage.api.link()');
-  if (touchLink === link) pass('a finger drags the picture as the mouse does');
-  else fail(`touch drag: link ${touchLink}, the mouse's ${link}`);
-  const zoomOf = () => page.eval('Number(/^rad:(.*)$/m.exec(window.gyroPage.api.saveSettings())[1])');
-  const pinchTo = async (from, to) => {
-    await touch('touchStart', [[128 - from / 2, 128]]);
-    await touch('touchStart', [[128 - from / 2, 128], [128 + from / 2, 128]]);
-    for (let i = 1; i <= 4; ++i) {
-      const d = from + ((to - from) * i) / 4;
-      await touch('touchMove', [[128 - d / 2, 128], [128 + d / 2, 128]]);
-    }
-    await touch('touchEnd', []);
-  };
-  const pinchCases = [{ from: 40, to: 120, name: 'apart' }, { from: 160, to: 40, name: 'together' }];
-  for (const c of pinchCases) {
-    await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(11); window.gyroPage.draw(); 0');
-    const axBefore = (await page.eval('window.gyroPage.api.link()')).split('&')[1];
-    const zoomBefore = await zoomOf();
-    await pinchTo(c.from, c.to);
-    const zoom = (await zoomOf()) / zoomBefore;
-    const axAfter = (await page.eval('window.gyroPage.api.link()')).split('&')[1];
-    // Settings files keep six decimals; the fingers' length is in whole pixels.
-    if (Math.abs(zoom - c.to / c.from) < 0.02 && axAfter === axBefore) {
-      pass(`two fingers ${c.name} zoom by their distance's change (${zoom.toFixed(3)}), without turning`);
+    // 2. Keys: W steps forward, Q back, as the desktop's figure keys.
+    await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(5); window.gyroPage.draw(); 0');
+    const key = async (code, k) => {
+      for (const type of ['keyDown', 'keyUp']) {
+        await page.call('Input.dispatchKeyEvent', { type, code, key: k, windowsVirtualKeyCode: k.toUpperCase().charCodeAt(0) });
+      }
+    };
+    await key('KeyW', 'w');
+    const stepped = await page.eval('window.gyroPage.api.figure()');
+    const steppedHash = await page.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
+    await key('KeyQ', 'q');
+    const back = await page.eval('window.gyroPage.api.figure()');
+    if (stepped !== 5 && back === 5 && steppedHash === await cliHash(stepped, '256x256')) {
+      pass(`W steps from figure 5 to ${stepped} (drawn as the CLI draws it), Q back to 5`);
     } else {
-      fail(`pinch ${c.name}: zoom ${zoom} for ${c.to / c.from}, view ${axBefore} -> ${axAfter}`);
+      fail(`keys: W gave figure ${stepped}, Q then ${back}`);
     }
+    // A held arrow key turns the picture in the next pass.
+    const before = await page.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
+    await page.call('Input.dispatchKeyEvent', { type: 'keyDown', code: 'ArrowUp', key: 'ArrowUp', windowsVirtualKeyCode: 38 });
+    await page.eval('window.gyroPage.pass(), 0');
+    await page.call('Input.dispatchKeyEvent', { type: 'keyUp', code: 'ArrowUp', key: 'ArrowUp', windowsVirtualKeyCode: 38 });
+    const afterArrow = await page.eval('window.gyroPage.pictureHash()');
+    if (afterArrow !== before) pass('a held arrow key turns the picture'); else fail('the arrow key did not turn the picture');
+
+    // 3. A drag turns the picture as the desktop's drag: the CLI, given the
+    // view the drag left (from the page's link), draws the same pixels.
+    await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(11); window.gyroPage.draw(); 0');
+    const unturned = await page.eval('window.gyroPage.pictureHash()');
+    const box = await page.eval('(() => { const r = document.getElementById("picture").getBoundingClientRect(); return [r.left, r.top]; })()');
+    const mouse = (type, x, y, buttons) => page.call('Input.dispatchMouseEvent', {
+      type, x: box[0] + x, y: box[1] + y, button: 'left', buttons, clickCount: type === 'mouseMoved' ? 0 : 1 });
+    await mouse('mousePressed', 100, 100, 1);
+    for (let i = 1; i <= 6; ++i) await mouse('mouseMoved', 100 + 7 * i, 100 + 3 * i, 1);
+    await mouse('mouseReleased', 142, 118, 0);
+    const turned = await page.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
+    const link = await page.eval('window.gyroPage.api.link()');
+    const lines = linkToSettings(link);
+    const dragSettings = join(work, 'drag.txt');
+    writeFileSync(dragSettings, lines.text);
+    const dragWant = await cliHash(lines.figure, '256x256', ['--settings', dragSettings]);
+    if (turned !== unturned && turned === dragWant) pass('a drag turns the picture, as the desktop draws that view');
+    else fail(`drag: unturned ${unturned}, turned ${turned}, CLI with the dragged view ${dragWant}`);
+
+    // 4. The shared link: a new page opened with it shows the same picture.
+    await page.eval('window.gyroPage.fitCanvas(); window.gyroPage.draw(); 0');
+    const shown = await page.eval('window.gyroPage.pictureHash()');
+    const shared = await openPage(origin + '/?test#' + link);
+    const restored = await shared.eval('window.gyroPage.draw(), window.gyroPage.pictureHash()');
+    const restoredFigure = await shared.eval('window.gyroPage.api.figure()');
+    if (restoredFigure === 11 && restored === shown) pass('a shared link restores the figure and the view');
+    else fail(`link: figure ${restoredFigure}, picture ${restored} instead of ${shown}`);
+    const junk = await shared.eval('window.gyroPage.api.openLink("z=99999&ax=1,2") + window.gyroPage.api.openLink("rad=1")');
+    if (junk === 0 && await shared.eval('window.gyroPage.api.figure()') === 11) pass('a broken link changes nothing');
+    else fail('a broken link was taken');
+    await send('Target.closeTarget', { targetId: shared.targetId });
+
+    // 4b. Touch: one finger drags as the mouse does (the same path leaves the
+    // same view), two fingers pinch the zoom by the change of their distance.
+    await page.call('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 2 });
+    const touch = (type, points) => page.call('Input.dispatchTouchEvent', {
+      type, touchPoints: points.map(([x, y], id) => ({ x: box[0] + x, y: box[1] + y, id })) });
+    await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(11); window.gyroPage.draw(); 0');
+    await touch('touchStart', [[100, 100]]);
+    for (let i = 1; i <= 6; ++i) await touch('touchMove', [[100 + 7 * i, 100 + 3 * i]]);
+    await touch('touchEnd', []);
+    const touchLink = await page.eval('window.gyroPage.api.link()');
+    if (touchLink === link) pass('a finger drags the picture as the mouse does');
+    else fail(`touch drag: link ${touchLink}, the mouse's ${link}`);
+    const zoomOf = () => page.eval('Number(/^rad:(.*)$/m.exec(window.gyroPage.api.saveSettings())[1])');
+    const pinchTo = async (from, to) => {
+      await touch('touchStart', [[128 - from / 2, 128]]);
+      await touch('touchStart', [[128 - from / 2, 128], [128 + from / 2, 128]]);
+      for (let i = 1; i <= 4; ++i) {
+        const d = from + ((to - from) * i) / 4;
+        await touch('touchMove', [[128 - d / 2, 128], [128 + d / 2, 128]]);
+      }
+      await touch('touchEnd', []);
+    };
+    const pinchCases = [{ from: 40, to: 120, name: 'apart' }, { from: 160, to: 40, name: 'together' }];
+    for (const c of pinchCases) {
+      await page.eval('window.gyroPage.fresh(256, 256); window.gyroPage.api.setFigure(11); window.gyroPage.draw(); 0');
+      const axBefore = (await page.eval('window.gyroPage.api.link()')).split('&')[1];
+      const zoomBefore = await zoomOf();
+      await pinchTo(c.from, c.to);
+      const zoom = (await zoomOf()) / zoomBefore;
+      const axAfter = (await page.eval('window.gyroPage.api.link()')).split('&')[1];
+      // Settings files keep six decimals; the fingers' length is in whole pixels.
+      if (Math.abs(zoom - c.to / c.from) < 0.02 && axAfter === axBefore) {
+        pass(`two fingers ${c.name} zoom by their distance's change (${zoom.toFixed(3)}), without turning`);
+      } else {
+        fail(`pinch ${c.name}: zoom ${zoom} for ${c.to / c.from}, view ${axBefore} -> ${axAfter}`);
+      }
+    }
+    await page.call('Emulation.setTouchEmulationEnabled', { enabled: false });
+
+    // 5. A settings file loaded in the page draws what the CLI draws with it.
+    const settings = join(work, 'look.txt');
+    writeFileSync(settings, 'zukei:120\nfacecolmode:9\nbkmode:1\npenbold:0\nlightmode:1\nrad:0.8\n' +
+                            'ax[0][0]:0.8\nax[0][2]:0.6\nax[2][0]:-0.6\nax[2][2]:0.8\n');
+    const loaded = await page.eval(`(() => { const p = window.gyroPage; p.fresh(256, 256);
+      const ok = p.api.loadSettings(${JSON.stringify(readFileSync(settings, 'utf8'))}); p.draw();
+      return [ok, p.api.figure(), p.pictureHash()]; })()`);
+    const settingsWant = await cliHash(120, '256x256', ['--settings', settings]);
+    if (loaded[0] === 1 && loaded[1] === 120 && loaded[2] === settingsWant) pass('a loaded settings file draws as on the desktop');
+    else fail(`settings file: loaded ${loaded[0]}, figure ${loaded[1]}, picture ${loaded[2]}, CLI ${settingsWant}`);
+    // The BMP download is the CLI's file, byte for byte.
+    const pageBmp = await page.eval(`(() => { const p = window.gyroPage, m = p.core; const at = m._malloc(4);
+      const ptr = p.api.bmp(at); const n = m.HEAP32[at >> 2]; m._free(at);
+      return Array.from(m.HEAPU8.subarray(ptr, ptr + n)).map((b) => b.toString(16).padStart(2, '0')).join(''); })()`);
+    const cliBmp = join(work, 'look.bmp');
+    await run(cliPath, ['render', '120', '--size', '256x256', '--settings', settings, '-o', cliBmp]);
+    if (pageBmp === readFileSync(cliBmp).toString('hex')) pass('the BMP download is the CLI\'s BMP file');
+    else fail(`the BMP download differs from the CLI's (${pageBmp.length / 2} bytes)`);
+    const saved = await page.eval('window.gyroPage.api.saveSettings()');
+    const cliSaved = (await run(cliPath, ['settings', '--settings', settings])).stdout;
+    if (saved === cliSaved) pass('the page saves the settings file the desktop saves');
+    else fail('the saved settings differ from the CLI\'s');
+    const refused = await page.eval('window.gyroPage.api.loadSettings("no settings here") * 10 + window.gyroPage.api.figure()');
+    if (refused === 120) pass('a file without settings changes nothing'); else fail('a file without settings was taken: ' + refused);
+
+    // 6. The PNG download: the file the browser saves decodes to the CLI's pixels.
+    const downloads = join(work, 'downloads');
+    await send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    await page.eval(`(() => { const p = window.gyroPage; p.fresh(256, 256);
+      p.api.loadSettings(${JSON.stringify(readFileSync(settings, 'utf8'))}); p.draw(); 0; })()`);
+    await page.eval(`[...document.querySelectorAll('nav button')].find((b) => b.dataset.command === 'savePng').click(), 0`);
+    const pngPath = join(downloads, 'gyrosolid.png');
+    for (let i = 0; i < 200 && !existsSync(pngPath); ++i) await new Promise((ok) => setTimeout(ok, 25));
+    if (!existsSync(pngPath)) {
+      fail('the PNG download left no file');
+    } else {
+      const png = decodePng(readFileSync(pngPath));
+      const want = readBmp(cliBmp);
+      const same = png.width === want.width && png.height === want.height &&
+        want.rgb.every((v, i) => v === png.rgba[(i / 3 | 0) * 4 + i % 3]) &&
+        png.rgba.every((v, i) => i % 4 !== 3 || v === 255);
+      if (same) pass(`the PNG download (${png.width}x${png.height}) holds the CLI's pixels, opaque`);
+      else fail(`the PNG download (${png.width}x${png.height}) differs from the CLI's ${want.width}x${want.height} picture`);
+    }
+
+    // 7. The language switch: every label, the status band's name and the
+    // title change at once, the figure stays, and a new page remembers it.
+    const labels = () => page.eval(`[document.documentElement.lang,
+      [...document.querySelectorAll('nav > details > summary')].map((s) => s.textContent).join('|'),
+      document.getElementById('status2').textContent, document.getElementById('finder').placeholder,
+      window.gyroPage.api.figure()]`);
+    const switchLanguage = () => page.eval(`document.getElementById('language').click(), window.gyroPage.draw(), 0`);
+    const first = await labels();
+    await switchLanguage();
+    const second = await labels();
+    const languages = [first, second].sort((a, b) => (a[0] < b[0] ? -1 : 1));  // en, ja
+    const [en, ja] = languages;
+    const englishName = await page.eval('window.gyroPage.api.name(120, 1)');
+    const japaneseName = await page.eval('window.gyroPage.api.name(120, 0)');
+    if (en[0] === 'en' && ja[0] === 'ja' && en[1] === 'Figure|View|File' && ja[1] === '図形|表示|ファイル' &&
+        en[2].includes(englishName) && ja[2].includes(japaneseName) && en[3] === 'Find a figure...' &&
+        ja[3] === '図形を探す...' && en[4] === 120 && ja[4] === 120) {
+      pass('the language button switches the menus, the finder and the status band, keeping the figure');
+    } else {
+      fail('language switch: ' + JSON.stringify([first, second]));
+    }
+    const remembered = await openPage(origin + '/?test');
+    const rememberedLang = await remembered.eval('document.documentElement.lang');
+    await send('Target.closeTarget', { targetId: remembered.targetId });
+    if (rememberedLang === second[0]) pass(`a new page starts in the language chosen last (${rememberedLang})`);
+    else fail(`a new page started in ${rememberedLang}, not ${second[0]}`);
+    await switchLanguage();
+
+    if (outside.length) fail('the page asked for addresses outside the local server: ' + outside.join(' '));
+    else pass('nothing was fetched from outside the local server');
   }
-  await page.call('Emulation.setTouchEmulationEnabled', { enabled: false });
-
-  // 5. A settings file loaded in the page draws what the CLI draws with it.
-  const settings = join(work, 'look.txt');
-  writeFileSync(settings, 'zukei:120\nfacecolmode:9\nbkmode:1\npenbold:0\nlightmode:1\nrad:0.8\n' +
-                          'ax[0][0]:0.8\nax[0][2]:0.6\nax[2][0]:-0.6\nax[2][2]:0.8\n');
-  const loaded = await page.eval(`(() => { const p = window.gyroPage; p.fresh(256, 256);
-    const ok = p.api.loadSettings(${JSON.stringify(readFileSync(settings, 'utf8'))}); p.draw();
-    return [ok, p.api.figure(), p.pictureHash()]; })()`);
-  const settingsWant = await cliHash(120, '256x256', ['--settings', settings]);
-  if (loaded[0] === 1 && loaded[1] === 120 && loaded[2] === settingsWant) pass('a loaded settings file draws as on the desktop');
-  else fail(`settings file: loaded ${loaded[0]}, figure ${loaded[1]}, picture ${loaded[2]}, CLI ${settingsWant}`);
-  // The BMP download is the CLI's file, byte for byte.
-  const pageBmp = await page.eval(`(() => { const p = window.gyroPage, m = p.core; const at = m._malloc(4);
-    const ptr = p.api.bmp(at); const n = m.HEAP32[at >> 2]; m._free(at);
-    return Array.from(m.HEAPU8.subarray(ptr, ptr + n)).map((b) => b.toString(16).padStart(2, '0')).join(''); })()`);
-  const cliBmp = join(work, 'look.bmp');
-  await run(cliPath, ['render', '120', '--size', '256x256', '--settings', settings, '-o', cliBmp]);
-  if (pageBmp === readFileSync(cliBmp).toString('hex')) pass('the BMP download is the CLI\'s BMP file');
-  else fail(`the BMP download differs from the CLI's (${pageBmp.length / 2} bytes)`);
-  const saved = await page.eval('window.gyroPage.api.saveSettings()');
-  const cliSaved = (await run(cliPath, ['settings', '--settings', settings])).stdout;
-  if (saved === cliSaved) pass('the page saves the settings file the desktop saves');
-  else fail('the saved settings differ from the CLI\'s');
-  const refused = await page.eval('window.gyroPage.api.loadSettings("no settings here") * 10 + window.gyroPage.api.figure()');
-  if (refused === 120) pass('a file without settings changes nothing'); else fail('a file without settings was taken: ' + refused);
-
-  // 6. The PNG download: the file the browser saves decodes to the CLI's pixels.
-  const downloads = join(work, 'downloads');
-  await send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-  await page.eval(`(() => { const p = window.gyroPage; p.fresh(256, 256);
-    p.api.loadSettings(${JSON.stringify(readFileSync(settings, 'utf8'))}); p.draw(); 0; })()`);
-  await page.eval(`[...document.querySelectorAll('nav button')].find((b) => b.dataset.command === 'savePng').click(), 0`);
-  const pngPath = join(downloads, 'gyrosolid.png');
-  for (let i = 0; i < 200 && !existsSync(pngPath); ++i) await new Promise((ok) => setTimeout(ok, 25));
-  if (!existsSync(pngPath)) {
-    fail('the PNG download left no file');
-  } else {
-    const png = decodePng(readFileSync(pngPath));
-    const want = readBmp(cliBmp);
-    const same = png.width === want.width && png.height === want.height &&
-      want.rgb.every((v, i) => v === png.rgba[(i / 3 | 0) * 4 + i % 3]) &&
-      png.rgba.every((v, i) => i % 4 !== 3 || v === 255);
-    if (same) pass(`the PNG download (${png.width}x${png.height}) holds the CLI's pixels, opaque`);
-    else fail(`the PNG download (${png.width}x${png.height}) differs from the CLI's ${want.width}x${want.height} picture`);
-  }
-
-  // 7. The language switch: every label, the status band's name and the
-  // title change at once, the figure stays, and a new page remembers it.
-  const labels = () => page.eval(`[document.documentElement.lang,
-    [...document.querySelectorAll('nav > details > summary')].map((s) => s.textContent).join('|'),
-    document.getElementById('status2').textContent, document.getElementById('finder').placeholder,
-    window.gyroPage.api.figure()]`);
-  const switchLanguage = () => page.eval(`document.getElementById('language').click(), window.gyroPage.draw(), 0`);
-  const first = await labels();
-  await switchLanguage();
-  const second = await labels();
-  const languages = [first, second].sort((a, b) => (a[0] < b[0] ? -1 : 1));  // en, ja
-  const [en, ja] = languages;
-  const englishName = await page.eval('window.gyroPage.api.name(120, 1)');
-  const japaneseName = await page.eval('window.gyroPage.api.name(120, 0)');
-  if (en[0] === 'en' && ja[0] === 'ja' && en[1] === 'Figure|View|File' && ja[1] === '図形|表示|ファイル' &&
-      en[2].includes(englishName) && ja[2].includes(japaneseName) && en[3] === 'Find a figure...' &&
-      ja[3] === '図形を探す...' && en[4] === 120 && ja[4] === 120) {
-    pass('the language button switches the menus, the finder and the status band, keeping the figure');
-  } else {
-    fail('language switch: ' + JSON.stringify([first, second]));
-  }
-  const remembered = await openPage(origin + '/?test');
-  const rememberedLang = await remembered.eval('document.documentElement.lang');
-  await send('Target.closeTarget', { targetId: remembered.targetId });
-  if (rememberedLang === second[0]) pass(`a new page starts in the language chosen last (${rememberedLang})`);
-  else fail(`a new page started in ${rememberedLang}, not ${second[0]}`);
-  await switchLanguage();
-
-  if (outside.length) fail('the page asked for addresses outside the local server: ' + outside.join(' '));
-  else pass('nothing was fetched from outside the local server');
 
   if (frameTimes) await measureFrames(page, figures);
   console.log('times (ms): ' + Object.entries(timing).map(([k, v]) => `${k} ${v}`).join(', '));
@@ -406,51 +409,77 @@ try {
 console.log(failures ? `${failures} browser check(s) failed` : 'every browser check passed');
 process.exit(failures ? 1 : 0);
 
-// Frame times at 512x512 in the page and in the CLI's bench, a few figures at a
-// time on each side in turn, so that the machine's load falls on both alike.
-// Both time every frame (automatic rotation, then the drawing) and keep the
-// mean and the fastest; the fastest is the cost on a quiet machine.
+// Frame times at 512x512 in the page and in the CLI's bench, by processor
+// time, so that the machine's other work does not lengthen either side: the
+// page's by the CPU time of its renderer's main thread (/proc, Linux) over K
+// frames drawn in one go, the CLI's by `bench --cpu-time`. The same frames on
+// both sides (start settings, automatic rotation from the figure's first view),
+// K chosen so that a figure's frames take about GYRO_FRAME_BUDGET_MS (300) ms;
+// the sides take turns, figure by figure, for GYRO_FRAME_ROUNDS (3) rounds, and
+// each side keeps its cheapest round.
 async function measureFrames(page, figures) {
-  const frames = 20;
-  const rows = [];
-  // The CLI starts from the page's start settings (a fractal's depth among them).
+  const rounds = Number(process.env.GYRO_FRAME_ROUNDS || 3);
+  const budgetMs = Number(process.env.GYRO_FRAME_BUDGET_MS || 300);
   const start = join(work, 'start.txt');
   writeFileSync(start, await page.eval('window.gyroPage.fresh(512, 512), window.gyroPage.api.saveSettings()'));
-  for (let i = 0; i < figures.length; i += 8) {
-    const chunk = figures.slice(i, i + 8);
-    const bench = (await run(cliPath, ['bench', ...chunk.map(String), '--size', '512x512', '--frames', String(frames),
-                                       '--settings', start],
-                             { maxBuffer: 1 << 24 })).stdout;
-    const native = new Map();
-    for (const line of bench.split('\n')) {
-      const f = line.trim().split(/\s+/);
-      if (/^\d+$/.test(f[0]) && f.length >= 4) native.set(Number(f[0]), { mean: Number(f[2]), min: Number(f[3]) });
+  // The main thread's processor time in ms of a renderer process, NaN when unreadable.
+  const threadMs = (pid) => {
+    try {
+      return Number(readFileSync(`/proc/${pid}/task/${pid}/schedstat`, 'utf8').split(' ')[0]) / 1e6;
+    } catch {
+      return NaN;
     }
-    const web = await page.eval(`(() => { const p = window.gyroPage; return ${JSON.stringify(chunk)}.map((n) => {
-      p.fresh(512, 512); p.api.set("autoroton:1"); p.api.setFigure(n); p.api.render(1);
-      let sum = 0, min = Infinity;
-      for (let k = 0; k < ${frames}; ++k) {
-        const t = performance.now(); p.api.motion(1); p.api.render(1); const d = performance.now() - t;
-        sum += d; min = Math.min(min, d);
-      }
-      return { mean: sum / ${frames}, min }; }); })()`);
-    chunk.forEach((n, k) => { if (native.has(n)) rows.push({ n, web: web[k], native: native.get(n) }); });
+  };
+  // What `expression` costs the page: the most any renderer's main thread
+  // worked meanwhile (the page's renderer, the others being idle).
+  const renderers = (await send('SystemInfo.getProcessInfo')).processInfo
+    .filter((p) => p.type === 'renderer').map((p) => p.id);
+  const cost = async (expression) => {
+    const before = renderers.map(threadMs);
+    await page.eval(expression);
+    return Math.max(...renderers.map((pid, i) => threadMs(pid) - before[i]).filter((d) => !Number.isNaN(d)));
+  };
+  const busy = await cost('(() => { const t = performance.now(); let x = 0; while (performance.now() - t < 400) x += Math.sqrt(x + 1); return x; })()');
+  if (!(busy > 40)) {
+    console.log('frame times: the page\'s processor time cannot be read from /proc here; not measured');
+    return;
   }
-  const fine = await page.eval('self.crossOriginIsolated');
-  // Frames under 0.05 ms are below the clock's grain even when it is fine.
-  const timed = rows.filter((r) => r.native.min >= 0.05);
-  const ratio = (r) => r.web.min / r.native.min;
-  timed.sort((a, b) => ratio(b) - ratio(a));
-  const sum = (key) => rows.reduce((a, r) => a + r[key].mean, 0);
-  console.log(`frame times at 512x512 (${fine ? 'fine clock' : 'coarse clock'}): page ${sum('web').toFixed(1)} ms, ` +
-              `native ${sum('native').toFixed(1)} ms, means summed over ${rows.length} figures; of the ${timed.length} ` +
-              `figures with frames of 0.05 ms or more, ${timed.filter((r) => ratio(r) > 2).length} take over twice ` +
-              'native (fastest frames); the highest ratios, page/native min (mean): ' +
-              timed.slice(0, 8).map((r) => `${r.n} ${r.web.min.toFixed(3)}/${r.native.min.toFixed(3)}` +
-                                           ` (${r.web.mean.toFixed(2)}/${r.native.mean.toFixed(2)})`).join(', '));
+  const setUp = (n) => `(() => { const p = window.gyroPage; p.fresh(512, 512); p.api.set("autoroton:1");
+    p.api.setFigure(n); p.api.render(1); return 0; })()`.replace('setFigure(n)', `setFigure(${n})`);
+  const rows = [];
+  for (const n of figures) {
+    // K from the page's wall clock over three frames.
+    await page.eval(setUp(n));
+    const probe = await page.eval(`(() => { const p = window.gyroPage, t = performance.now();
+      for (let k = 0; k < 3; ++k) { p.api.motion(1); p.api.render(1); } return (performance.now() - t) / 3; })()`);
+    const frames = Math.max(10, Math.min(5000, Math.round(budgetMs / Math.max(probe, 0.01))));
+    let web = Infinity, native = Infinity;
+    for (let r = 0; r < rounds; ++r) {
+      await page.eval(setUp(n));
+      const spent = await cost(`(() => { const p = window.gyroPage;
+        for (let k = 0; k < ${frames}; ++k) { p.api.motion(1); p.api.render(1); } return 0; })()`);
+      web = Math.min(web, spent / frames);
+      const bench = (await run(cliPath, ['bench', String(n), '--size', '512x512', '--frames', String(frames),
+                                         '--settings', start, '--cpu-time'], { maxBuffer: 1 << 24 })).stdout;
+      for (const line of bench.split('\n')) {
+        const f = line.trim().split(/\s+/);
+        if (f[0] === String(n) && f.length >= 4) native = Math.min(native, Number(f[2]));
+      }
+    }
+    if (Number.isFinite(native) && Number.isFinite(web)) rows.push({ n, frames, web, native, ratio: web / native });
+  }
+  rows.sort((a, b) => b.ratio - a.ratio);
+  const sum = (key) => rows.reduce((a, r) => a + r[key], 0);
+  console.log(`frame times at 512x512 by processor time, ms per frame (cheapest of ${rounds} rounds): ` +
+              `page ${sum('web').toFixed(2)}, native ${sum('native').toFixed(2)} summed over ${rows.length} figures; ` +
+              `${rows.filter((r) => r.ratio > 2).length} take over twice native; page/native, highest first:`);
+  for (const r of rows) {
+    console.log(`  ${String(r.n).padStart(4)}  ${r.web.toFixed(3).padStart(9)} ${r.native.toFixed(3).padStart(9)}` +
+                `  ${r.ratio.toFixed(2)}  (${r.frames} frames)`);
+  }
   if (process.env.GYRO_FRAME_TIMES_FILE) {
-    writeFileSync(process.env.GYRO_FRAME_TIMES_FILE, rows.map((r) =>
-      [r.n, r.web.min, r.native.min, r.web.mean, r.native.mean].join('\t')).join('\n') + '\n');
+    writeFileSync(process.env.GYRO_FRAME_TIMES_FILE,
+                  rows.map((r) => [r.n, r.web, r.native, r.ratio, r.frames].join('\t')).join('\n') + '\n');
   }
 }
 
