@@ -777,7 +777,9 @@ NetResult MakeFigureNet(const Solid& solid, int fractalLevel, const NetOptions& 
             return result;
         }
         result.message = OuterRefusalText(outer.refusal);
-        if (!outer.detail.empty()) result.message += " (" + outer.detail + ")";
+        if (!outer.detail.empty()) result.message += "\n" + outer.detail;
+        result.outerRefusal = outer.refusal;
+        result.outerDetail = outer.detail;
         return result;
     }
     NetOptions netOptions = options;
