@@ -363,6 +363,7 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
     std::vector<std::pair<int32_t, uint32_t>> at;
     std::vector<bool> used;
     std::vector<const FaceKind*> order;
+    std::vector<FaceKind> walk;  // the kinds of `order`, one vertex at a time
     for (size_t v = 0; v < t.points.size(); ++v) {
         const std::span<const Link> vertexLinks(allLinks.data() + linkStart[v], linkStart[v + 1] - linkStart[v]);
         if (vertexLinks.empty()) continue;
@@ -402,10 +403,13 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
             continue;
         }
         // Cycles are written out once per distinct walk, not once per vertex.
-        std::vector<FaceKind> walk;
-        walk.reserve(order.size());
+        walk.clear();
         for (const FaceKind* kind : order) walk.push_back(*kind);
-        ++walks[walk];
+        if (const auto known = walks.find(walk); known != walks.end()) {
+            ++known->second;
+        } else {
+            walks.emplace(walk, 1);
+        }
     }
     for (const auto& [walk, count] : walks) {
         std::vector<const FaceKind*> cycle;
