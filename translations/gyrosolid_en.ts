@@ -931,6 +931,34 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>この図形は3Dプリント用の立体にできません:</source>
         <translation>This figure cannot be made into a solid for 3D printing:</translation>
     </message>
+    <message>
+        <source>図形が空</source>
+        <translation>the figure is empty</translation>
+    </message>
+    <message>
+        <source>辺だけで面がない</source>
+        <translation>the figure has only edges and no faces</translation>
+    </message>
+    <message>
+        <source>無限遠に届く</source>
+        <translation>the figure reaches to infinity</translation>
+    </message>
+    <message>
+        <source>面が体積を囲まない</source>
+        <translation>the faces enclose no volume</translation>
+    </message>
+    <message>
+        <source>立体にするには大きすぎる</source>
+        <translation>the figure is too large to make solid</translation>
+    </message>
+    <message>
+        <source>取り消された</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>外側の面が閉じなかった</source>
+        <translation>the outer surface did not come out closed</translation>
+    </message>
 </context>
 <context>
     <name>NetDialog</name>

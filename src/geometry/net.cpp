@@ -243,6 +243,9 @@ std::array<Vec2, 3> TriangleAt(const std::array<int32_t, 3>& t, const std::vecto
     return {at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]};
 }
 
+// The shortest hinge, as a part of the figure's size (0.02 mm on a net 200 mm across).
+constexpr double kShortestHinge = 1e-4;
+
 using PlacedPoints = std::map<int32_t, std::vector<Vec2>>;  // surface point -> where a piece has it
 
 // Where the child's corners go when it hangs on the parent (at `pat`) across
@@ -305,13 +308,25 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
     std::vector<std::vector<int32_t>> edgesOf(n);
     std::vector<double> weight(edges.size());
     std::mt19937 random(seed);
+    // A hinge turns about its longest segment; one shorter than this joins two
+    // faces at what is on paper a point, which no one can fold (and whose line
+    // the corners' rounding decides): such an edge is cut.
+    Vec3 lo = s.points.empty() ? Vec3{} : s.points[0], hi = lo;
+    for (const Vec3& p : s.points) {
+        lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+        hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+    }
+    const double shortestHinge = kShortestHinge * Length(hi - lo);
     for (size_t e = 0; e < edges.size(); ++e) {
+        double len = 0, longest = 0;
+        for (const auto& seg : edges[e].segments) {
+            const double l = Length(s.points[static_cast<size_t>(seg[1])] - s.points[static_cast<size_t>(seg[0])]);
+            len += l;
+            longest = std::max(longest, l);
+        }
+        if (!(longest >= shortestHinge)) continue;  // never offered as a hinge
         edgesOf[static_cast<size_t>(edges[e].a)].push_back(static_cast<int32_t>(e));
         edgesOf[static_cast<size_t>(edges[e].b)].push_back(static_cast<int32_t>(e));
-        double len = 0;
-        for (const auto& seg : edges[e].segments) {
-            len += Length(s.points[static_cast<size_t>(seg[1])] - s.points[static_cast<size_t>(seg[0])]);
-        }
         weight[e] = seed == 0 ? len : len * (0.5 + static_cast<double>(random()) / 4294967296.0);
     }
     std::vector<double> area(n, 0.0);
@@ -777,7 +792,9 @@ NetResult MakeFigureNet(const Solid& solid, int fractalLevel, const NetOptions& 
             return result;
         }
         result.message = OuterRefusalText(outer.refusal);
-        if (!outer.detail.empty()) result.message += " (" + outer.detail + ")";
+        if (!outer.detail.empty()) result.message += "\n" + outer.detail;
+        result.outerRefusal = outer.refusal;
+        result.outerDetail = outer.detail;
         return result;
     }
     NetOptions netOptions = options;

@@ -113,7 +113,9 @@ inline constexpr const char* kNetCancelled = "cancelled";
 
 struct NetResult {
     bool ok = false;
-    std::string message;  // why not (English, one line)
+    std::string message;  // why not; the outer surface's reason is Japanese (translated line by line), its detail on a line of its own
+    OuterRefusal outerRefusal = OuterRefusal::None;  // set when the outer surface was refused
+    std::string outerDetail;
     Net net;
 };
 
