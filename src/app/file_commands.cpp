@@ -111,8 +111,8 @@ void SaveNetCommand(const AppState& state, FileNames& names, const FileUi& ui) {
     options.tabs = request.tabs;
     const NetResult net = ui.computeNet ? ui.computeNet(solid, level, options) : MakeFigureNet(solid, level, options);
     if (!net.ok) {
-        if (net.message == kNetCancelled) return;
-        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形の展開図は作れません:")) + "\n" + net.message,
+        if (net.problem == NetProblem::Cancelled) return;
+        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形の展開図は作れません:")) + "\n" + NetProblemText(net),
                   kErrorCaption);
         return;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <numbers>
@@ -13,6 +14,7 @@
 #include "catalog/related_figures.h"
 #include "geometry/point_index.h"
 #include "model/face_access.h"
+#include "model/huge_pages.h"
 
 namespace gyro {
 
@@ -121,7 +123,9 @@ FaceKind ClassifyPolygon(const std::vector<Vec3>& p, Vec3 normal, double toleran
 Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out) {
     Topology t;
     PointIndex index(tolerance);
-    std::vector<int32_t> merged(solid.vertices.size(), -1);
+    std::vector<int32_t> merged;
+    ReserveLarge(merged, solid.vertices.size());
+    merged.assign(solid.vertices.size(), -1);
     auto mergedOf = [&](int32_t v) {
         if (v < 0 || static_cast<size_t>(v) >= solid.vertices.size()) return -1;
         int32_t& m = merged[static_cast<size_t>(v)];
@@ -129,10 +133,15 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         return m;
     };
     size_t polygons = 0;
-    for (const Face& face : solid.faces) polygons += static_cast<size_t>(std::max(face.polygonCount, 0));
-    t.polygons.reserve(polygons);
+    size_t corners = 0;
+    for (const Face& face : solid.faces) {
+        polygons += static_cast<size_t>(std::max(face.polygonCount, 0));
+        corners += face.corners.size();
+    }
+    ReserveLarge(t.polygons, polygons);
+    ReserveLarge(t.cornerList, corners);
     std::vector<std::pair<size_t, size_t>> starts;  // per polygon: first corner in the list, count
-    starts.reserve(polygons);
+    ReserveLarge(starts, polygons);
     for (int32_t f = 0; f < solid.faceCount(); ++f) {
         const Face& face = solid.faces[static_cast<size_t>(f)];
         // Only whole polygons that the corner array really holds are read.
@@ -176,10 +185,10 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
     // order of their first side.
     struct Walk {
         uint64_t key;
-        uint32_t order;
         Side side;
     };
     std::vector<Walk> walks;
+    ReserveLarge(walks, t.cornerList.size());
     std::vector<Vec3> p;
     for (size_t pi = 0; pi < t.polygons.size(); ++pi) {
         Polygon& polygon = t.polygons[pi];
@@ -199,27 +208,61 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         for (size_t i = 0; i < polygon.corners.size(); ++i) {
             const int32_t a = polygon.corners[i];
             const int32_t b = polygon.corners[(i + 1) % polygon.corners.size()];
-            walks.push_back({EdgeKey(a, b), static_cast<uint32_t>(walks.size()), {static_cast<int32_t>(pi), a < b}});
+            walks.push_back({EdgeKey(a, b), {static_cast<int32_t>(pi), a < b}});
         }
     }
-    std::sort(walks.begin(), walks.end(),
-              [](const Walk& x, const Walk& y) { return x.key < y.key || (x.key == y.key && x.order < y.order); });
-    // Runs of one key, ordered by their first walk.
-    std::vector<std::pair<uint32_t, size_t>> runs;  // (first walk, start in `walks`)
-    for (size_t i = 0; i < walks.size(); ++i) {
-        if (i == 0 || walks[i].key != walks[i - 1].key) runs.push_back({walks[i].order, i});
+    // The walks in the order of (edge key, walk): counted out by their lower
+    // end, then each lower end's few walks put in order of the upper end,
+    // keeping the walk order among equals.
+    std::vector<uint32_t> bucket(t.points.size() + 1, 0);
+    for (const Walk& w : walks) ++bucket[static_cast<size_t>(w.key >> 32) + 1];
+    for (size_t v = 0; v + 1 < bucket.size(); ++v) bucket[v + 1] += bucket[v];
+    std::vector<uint32_t> sorted;  // indices into `walks`
+    ReserveLarge(sorted, walks.size());
+    sorted.resize(walks.size());
+    {
+        std::vector<uint32_t> fill(bucket.begin(), bucket.end() - 1);
+        for (size_t i = 0; i < walks.size(); ++i) sorted[fill[static_cast<size_t>(walks[i].key >> 32)]++] = static_cast<uint32_t>(i);
     }
-    std::sort(runs.begin(), runs.end());
-    t.edges.reserve(runs.size());
-    t.edgeSides.reserve(runs.size());
-    t.sideList.reserve(walks.size());
-    for (const Walk& w : walks) t.sideList.push_back(w.side);
-    for (const auto& [order, start] : runs) {
-        const uint64_t key = walks[start].key;
+    const auto before = [&](uint32_t x, uint32_t y) { return walks[x].key < walks[y].key || (walks[x].key == walks[y].key && x < y); };
+    for (size_t v = 0; v + 1 < bucket.size(); ++v) {
+        const size_t lo = bucket[v];
+        const size_t hi = bucket[v + 1];
+        if (hi - lo > 32) {
+            std::sort(sorted.begin() + static_cast<std::ptrdiff_t>(lo), sorted.begin() + static_cast<std::ptrdiff_t>(hi), before);
+            continue;
+        }
+        for (size_t i = lo + 1; i < hi; ++i) {  // insertion: stable, and the walks are already in order
+            const uint32_t w = sorted[i];
+            size_t k = i;
+            for (; k > lo && walks[sorted[k - 1]].key > walks[w].key; --k) sorted[k] = sorted[k - 1];
+            sorted[k] = w;
+        }
+    }
+    // Edges are numbered in the order of their first walk: the first of each
+    // run of one key is its earliest walk.
+    constexpr uint32_t kNoRun = UINT32_MAX;
+    std::vector<uint32_t> runStartOf;  // per walk: where its run starts in `sorted`, if it is the run's first
+    ReserveLarge(runStartOf, walks.size());
+    runStartOf.assign(walks.size(), kNoRun);
+    size_t runCount = 0;
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        if (i == 0 || walks[sorted[i]].key != walks[sorted[i - 1]].key) {
+            runStartOf[sorted[i]] = static_cast<uint32_t>(i);
+            ++runCount;
+        }
+    }
+    ReserveLarge(t.edges, runCount);
+    ReserveLarge(t.edgeSides, runCount);
+    ReserveLarge(t.sideList, walks.size());
+    for (const uint32_t w : sorted) t.sideList.push_back(walks[w].side);
+    for (const uint32_t start : runStartOf) {
+        if (start == kNoRun) continue;
+        const uint64_t key = walks[sorted[start]].key;
         t.edges.push_back({static_cast<int32_t>(key >> 32), static_cast<int32_t>(key & 0xffffffffu)});
         size_t end = start;
-        while (end < walks.size() && walks[end].key == key) ++end;
-        t.edgeSides.push_back({static_cast<uint32_t>(start), static_cast<uint32_t>(end - start)});
+        while (end < sorted.size() && walks[sorted[end]].key == key) ++end;
+        t.edgeSides.push_back({start, static_cast<uint32_t>(end - start)});
     }
     return t;
 }
@@ -296,7 +339,9 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
         for (const int32_t v : p.corners) ++linkStart[static_cast<size_t>(v) + 1];
     }
     for (size_t v = 0; v < t.points.size(); ++v) linkStart[v + 1] += linkStart[v];
-    std::vector<Link> allLinks(linkStart.back());
+    std::vector<Link> allLinks;
+    ReserveLarge(allLinks, linkStart.back());
+    allLinks.resize(linkStart.back());
     std::vector<uint32_t> fill(linkStart.begin(), linkStart.end() - 1);
     for (const Polygon& p : t.polygons) {
         const size_t n = p.corners.size();
@@ -318,6 +363,7 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
     std::vector<std::pair<int32_t, uint32_t>> at;
     std::vector<bool> used;
     std::vector<const FaceKind*> order;
+    std::vector<FaceKind> walk;  // the kinds of `order`, one vertex at a time
     for (size_t v = 0; v < t.points.size(); ++v) {
         const std::span<const Link> vertexLinks(allLinks.data() + linkStart[v], linkStart[v + 1] - linkStart[v]);
         if (vertexLinks.empty()) continue;
@@ -357,10 +403,13 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
             continue;
         }
         // Cycles are written out once per distinct walk, not once per vertex.
-        std::vector<FaceKind> walk;
-        walk.reserve(order.size());
+        walk.clear();
         for (const FaceKind* kind : order) walk.push_back(*kind);
-        ++walks[walk];
+        if (const auto known = walks.find(walk); known != walks.end()) {
+            ++known->second;
+        } else {
+            walks.emplace(walk, 1);
+        }
     }
     for (const auto& [walk, count] : walks) {
         std::vector<const FaceKind*> cycle;
@@ -397,7 +446,9 @@ std::vector<int> OrientFaces(const Topology& t, int32_t faces, bool& orientable,
         ++first[static_cast<size_t>(f2) + 1];
     });
     for (size_t f = 0; f < static_cast<size_t>(faces); ++f) first[f + 1] += first[f];
-    std::vector<std::pair<int32_t, bool>> links(first.back());
+    std::vector<std::pair<int32_t, bool>> links;
+    ReserveLarge(links, first.back());
+    links.resize(first.back());
     std::vector<uint32_t> fill(first.begin(), first.end() - 1);
     eachPair([&](int32_t f1, int32_t f2, bool same) {
         links[fill[static_cast<size_t>(f1)]++] = {f2, same};

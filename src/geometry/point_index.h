@@ -11,12 +11,13 @@ namespace gyro {
 // Finds a stored point within `tolerance` of a query point (in each
 // coordinate). Space is cut into cubes twice the tolerance wide, so the box
 // round a query touches at most two cubes along each axis: eight at most are
-// searched. The cubes sit in one open-addressed table, and the points of a
+// searched. The cubes sit in one open-addressed table of point indices (a
+// cube is known by the position of any of its points), and the points of a
 // cube are chained through `next_`, so an insert allocates nothing but the
 // table's growth.
 class PointIndex {
 public:
-    explicit PointIndex(double tolerance) : tolerance_(tolerance), cell_(2.0 * tolerance) {}
+    explicit PointIndex(double tolerance) : tolerance_(tolerance), inverseCell_(1.0 / (2.0 * tolerance)) {}
 
     // Index of a stored point within the tolerance, or -1. Where several are,
     // the one stored first.
@@ -25,7 +26,8 @@ public:
         // A stored point equal to the query is the only one within the
         // tolerance (stored points are more than the tolerance apart), and
         // lies in the query's own cube: the common case of a shared corner.
-        for (int32_t i = Head(KeyOf(p)); i >= 0; i = next_[static_cast<size_t>(i)]) {
+        const Key own = KeyOf(p);
+        for (int32_t i = MayHold(own) ? Head(own) : -1; i >= 0; i = next_[static_cast<size_t>(i)]) {
             const Vec3& q = points_[static_cast<size_t>(i)];
             if (q.x == p.x && q.y == p.y && q.z == p.z) return i;
         }
@@ -35,6 +37,7 @@ public:
         for (int64_t x = lo.x; x <= hi.x; ++x) {
             for (int64_t y = lo.y; y <= hi.y; ++y) {
                 for (int64_t z = lo.z; z <= hi.z; ++z) {
+                    if (!MayHold({x, y, z})) continue;
                     for (int32_t i = Head({x, y, z}); i >= 0; i = next_[static_cast<size_t>(i)]) {
                         if (best >= 0 && i > best) continue;
                         const Vec3 d = points_[static_cast<size_t>(i)] - p;
@@ -55,11 +58,13 @@ public:
         if (found >= 0) return found;
         const auto index = static_cast<int32_t>(points_.size());
         if (2 * (used_ + 1) > slots_.size()) Grow();
-        Slot& slot = SlotOf(KeyOf(p));
-        if (slot.head < 0) ++used_;
+        const Key key = KeyOf(p);
+        int32_t& head = slots_[Probe(key)];
+        if (head == kFree) ++used_;
+        Occupy(key);
         points_.push_back(p);
-        next_.push_back(slot.head);  // the cube's points, newest first
-        slot.head = index;
+        next_.push_back(head);  // the cube's points, newest first
+        head = index;
         return index;
     }
 
@@ -70,15 +75,15 @@ private:
         int64_t x, y, z;
         bool operator==(const Key&) const = default;
     };
-    struct Slot {
-        Key key{};
-        int32_t head = -1;  // -1: the slot is free
-    };
+    static constexpr int32_t kFree = -1;
 
     // Cells far out (or a point that is not finite) share the outermost cells;
     // the distance test still tells points apart.
+    // (A product by the inverse width rises with v as the quotient does, and
+    // that is all the search needs: a point within the tolerance lies in the
+    // cubes of the box's corners or between them.)
     int64_t CellOf(double v) const {
-        const double c = std::floor(v / cell_);
+        const double c = std::floor(v * inverseCell_);
         if (!(c > -1e15)) return static_cast<int64_t>(-1e15);
         if (!(c < 1e15)) return static_cast<int64_t>(1e15);
         return static_cast<int64_t>(c);
@@ -90,32 +95,47 @@ private:
                            static_cast<uint64_t>(k.z) * 0x165667B19E3779F9ull;
         return h ^ (h >> 29);
     }
-    // The slot holding the key, or the free slot where it would go.
+    // The slot holding the key, or the free slot where it would go. A slot
+    // holds only the newest point of its cube: the cube is that point's.
     size_t Probe(const Key& k) const {
         const size_t mask = slots_.size() - 1;
         size_t s = static_cast<size_t>(Hash(k)) & mask;
-        while (slots_[s].head >= 0 && !(slots_[s].key == k)) s = (s + 1) & mask;
+        while (slots_[s] != kFree && !(KeyOf(points_[static_cast<size_t>(slots_[s])]) == k)) s = (s + 1) & mask;
         return s;
     }
-    int32_t Head(const Key& k) const { return slots_[Probe(k)].head; }
-    Slot& SlotOf(const Key& k) {
-        Slot& slot = slots_[Probe(k)];
-        slot.key = k;
-        return slot;
+    int32_t Head(const Key& k) const { return slots_[Probe(k)]; }
+    // False where the cube surely holds no point: a bit per hashed cube, small
+    // enough to stay in cache, so that the empty cubes round a new point cost
+    // no probe of the large table.
+    bool MayHold(const Key& k) const {
+        const uint64_t bit = OccupiedBit(k);
+        return (occupied_[bit >> 6] >> (bit & 63)) & 1u;
     }
+    void Occupy(const Key& k) {
+        const uint64_t bit = OccupiedBit(k);
+        occupied_[bit >> 6] |= uint64_t{1} << (bit & 63);
+    }
+    // Eight bits per slot of the table, from the high bits of the hash (the
+    // slot comes from the low ones).
+    uint64_t OccupiedBit(const Key& k) const { return (Hash(k) >> 20) & (occupied_.size() * 64 - 1); }
     void Grow() {
-        std::vector<Slot> old = std::move(slots_);
-        slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
-        for (const Slot& s : old) {
-            if (s.head >= 0) slots_[Probe(s.key)] = s;
+        std::vector<int32_t> old = std::move(slots_);
+        slots_.assign(old.empty() ? 64 : old.size() * 2, kFree);
+        occupied_.assign(slots_.size() / 8, 0);
+        for (const int32_t head : old) {
+            if (head == kFree) continue;
+            const Key key = KeyOf(points_[static_cast<size_t>(head)]);
+            slots_[Probe(key)] = head;
+            Occupy(key);
         }
     }
 
     double tolerance_;
-    double cell_;
+    double inverseCell_;  // cubes per unit length
     std::vector<Vec3> points_;
     std::vector<int32_t> next_;  // the next point of the same cube, or -1
-    std::vector<Slot> slots_;    // a power of two long, at most half in use
+    std::vector<int32_t> slots_;  // the newest point of a cube, or kFree; a power of two long, at most half in use
+    std::vector<uint64_t> occupied_;  // a bit per hashed cube that holds a point
     size_t used_ = 0;
 };
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <new>
 #include <vector>
 
+#include "model/huge_pages.h"
 #include "model/solid.h"
 
 namespace gyro {
@@ -27,6 +29,12 @@ bool TryResize(std::vector<T>& array, size_t n) {
         return false;
     }
     try {
+        // A large array is placed first (growing by doubling, as resize
+        // does) so that the system may back it with huge pages.
+        if (n > array.capacity() && n * sizeof(T) >= kHugePageBytes) {
+            array.reserve(std::max(n, 2 * array.size()));
+            AdviseHugePages(array);
+        }
         array.resize(n);
     } catch (const std::bad_alloc&) {
         std::vector<T>().swap(array);

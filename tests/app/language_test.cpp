@@ -30,6 +30,7 @@
 #include "io/area_count.h"
 #include "io/bmp_file.h"
 #include "io/settings_file.h"
+#include "geometry/net.h"
 #include "geometry/outer_surface.h"
 #include "state/dispatcher.h"
 
@@ -303,6 +304,38 @@ TEST(TranslatedMessages, OuterSurfaceReasonsInEitherLanguage) {
                                 OuterRefusalText(OuterRefusal::Failed) + "\na vertex is not a finite number"),
               QStringLiteral("This figure cannot be made into a solid for 3D printing:\n"
                              "the outer surface did not come out closed\na vertex is not a finite number"));
+    SetInterfaceLanguage(UiLanguage::Japanese);
+}
+
+// Why a net was not made: Japanese in the Japanese window, and every line but the
+// numbers and the outer surface's detail translated in the English one.
+TEST(TranslatedMessages, NetProblemsInEitherLanguage) {
+    const auto hasJapanese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    std::vector<NetResult> results;
+    for (const NetProblem problem : {NetProblem::Cancelled, NetProblem::NoSurface, NetProblem::TooSmall,
+                                     NetProblem::DoesNotFit, NetProblem::EdgeTooLong, NetProblem::OuterRefused}) {
+        NetResult result;
+        result.problem = problem;
+        result.mostEdgeMm = 41.0;
+        result.outerRefusal = OuterRefusal::NoVolume;
+        result.outerDetail = "detail 12";
+        results.push_back(result);
+    }
+    SetInterfaceLanguage(UiLanguage::Japanese);
+    for (const NetResult& result : results) {
+        const QString text = TranslatedMessage(NetProblemText(result));
+        EXPECT_TRUE(hasJapanese(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(NetProblemText(NetResult{}).empty());
+    ASSERT_TRUE(SetInterfaceLanguage(UiLanguage::English));
+    for (const NetResult& result : results) {
+        const QString text = TranslatedMessage(NetProblemText(result));
+        EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(TranslatedMessage(NetProblemText(results[4])).endsWith(QStringLiteral("\n41.0")));
+    EXPECT_TRUE(TranslatedMessage(NetProblemText(results[5])).endsWith(QStringLiteral("\ndetail 12")));
     SetInterfaceLanguage(UiLanguage::Japanese);
 }
 

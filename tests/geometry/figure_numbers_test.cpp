@@ -1110,6 +1110,65 @@ TEST(FigureNumbers, OpenMeshesLeaveOutWhatNeedsAClosedSurface) {
     EXPECT_FALSE(empty.symmetry.has_value());
 }
 
+// A right pyramid over a regular n-gon whose faces each carry their own
+// corners, as the largest generated meshes do: the copies weld to n + 1
+// vertices, and the apex, a vertex of n edges, gives one lower end many walks.
+// V, E, F, the group Cnv, the two edge lengths and the volume (a third of base
+// times height) follow from the shape.
+Solid LoosePyramid(int n, double height) {
+    std::vector<Vec3> ring;
+    for (int i = 0; i < n; ++i) {
+        const double a = 2.0 * std::numbers::pi * i / n;
+        ring.push_back({std::cos(a), std::sin(a), 0.0});
+    }
+    Solid s;
+    auto face = [&](const std::vector<Vec3>& corners) {
+        Face f;
+        for (const Vec3& c : corners) {
+            f.corners.push_back(static_cast<int32_t>(s.vertices.size()));
+            s.vertices.push_back(c);
+        }
+        f.polygonSize = static_cast<int32_t>(corners.size());
+        f.polygonCount = 1;
+        s.faces.push_back(f);
+    };
+    face({{0, 0, height}, ring[0], ring[1]});  // the apex comes first
+    for (int i = 1; i < n; ++i) face({{0, 0, height}, ring[static_cast<size_t>(i)], ring[static_cast<size_t>((i + 1) % n)]});
+    face(std::vector<Vec3>(ring.rbegin(), ring.rend()));
+    return s;
+}
+
+TEST(FigureNumbers, LooseCornersWeldIntoOneSurface) {
+    const double height = 1.5;
+    for (const int n : {3, 5, 17, 40, 120}) {
+        SCOPED_TRACE("n = " + std::to_string(n));
+        const FigureNumbers p = ComputeFigureNumbers(LoosePyramid(n, height));
+        EXPECT_EQ(p.vertices, n + 1);
+        EXPECT_EQ(p.edges, 2 * n);
+        EXPECT_EQ(p.faces, n + 1);
+        EXPECT_EQ(p.eulerCharacteristic, 2);
+        EXPECT_EQ(p.genus, 0);
+        EXPECT_EQ(p.verticesNotOneCycle, 0);
+        ASSERT_TRUE(p.symmetry.has_value());
+        std::string group = "C";
+        group += std::to_string(n);
+        group += 'v';
+        EXPECT_EQ(p.symmetry->name, group);
+        ASSERT_EQ(p.edgeLengths.size(), 2u);
+        const double base = 2.0 * std::sin(std::numbers::pi / n);
+        const double side = std::sqrt(1.0 + height * height);
+        EXPECT_NEAR(p.edgeLengths[0].value, std::min(base, side), 1e-12);
+        EXPECT_NEAR(p.edgeLengths[1].value, std::max(base, side), 1e-12);
+        EXPECT_EQ(p.edgeLengths[0].count + p.edgeLengths[1].count, 2 * n);
+        int32_t angles = 0;
+        for (const CountedValue& a : p.dihedralAngles) angles += a.count;
+        EXPECT_EQ(angles, 2 * n);
+        ASSERT_TRUE(p.volume.has_value());
+        const double baseArea = n / 2.0 * std::sin(2.0 * std::numbers::pi / n);
+        EXPECT_NEAR(*p.volume, baseArea * height / 3.0, 1e-12);
+    }
+}
+
 // The panel calls the work off when its figure leaves the screen or the window
 // closes: a raised flag ends the symmetry search and the face-against-vertex
 // pass early and says the numbers are incomplete; a lowered one changes nothing.

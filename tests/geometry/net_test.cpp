@@ -306,7 +306,9 @@ TEST(Net, AHingeTooShortToFoldIsCut) {
     ASSERT_GE(tiny, 0);
     EXPECT_EQ(made.net.pieces.size(), 2u);
     for (const NetEdge& e : made.net.edges) {
-        if (e.a == tiny || e.b == tiny) EXPECT_EQ(e.line, NetLine::Cut);
+        if (e.a == tiny || e.b == tiny) {
+            EXPECT_EQ(e.line, NetLine::Cut);
+        }
     }
 }
 

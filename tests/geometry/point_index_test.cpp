@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "geometry/point_index.h"
@@ -66,6 +67,60 @@ TEST(PointIndex, KeepsItsIndicesWhileItGrows) {
         ASSERT_EQ(index.Find(points[i] + Vec3{0.9e-3, -0.9e-3, 0.5e-3}), static_cast<int32_t>(i));
     }
     EXPECT_EQ(index.points().size(), points.size());
+}
+
+// Against a plain search of every stored point: the first stored within the
+// tolerance, else a new point. Clusters of points a little closer and a little
+// farther apart than the tolerance, exact repeats and a signed zero, at the
+// scales the figure numbers meet (a figure 800 wide welds at 8e-5).
+TEST(PointIndex, AgreesWithASearchOfEveryStoredPoint) {
+    struct Row {
+        const char* what;
+        double tolerance;
+        Vec3 origin;
+        double spread;  // of the cluster centres
+    };
+    const Row rows[] = {
+        {"unit figure", 1e-7, {0, 0, 0}, 1.0},
+        {"wide figure off the origin", 8e-5, {-400, 250, 0.5}, 800.0},
+        {"coarse tolerance", 0.1, {0.3, -0.7, 0}, 2.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::mt19937 random(7);
+        std::uniform_real_distribution<double> unit(-1.0, 1.0);
+        std::vector<Vec3> queries;
+        for (int c = 0; c < 300; ++c) {
+            const Vec3 centre = row.origin + Vec3{unit(random), unit(random), unit(random)} * row.spread;
+            for (int k = 0; k < 6; ++k) {
+                const double reach = (k % 3 == 0 ? 0.6 : 1.6) * row.tolerance;
+                queries.push_back(centre + Vec3{unit(random), unit(random), unit(random)} * reach);
+            }
+            queries.push_back(centre);
+            queries.push_back(centre);
+        }
+        queries.push_back({0.0, 0.0, 0.0});
+        queries.push_back({-0.0, 0.0, -0.0});
+        PointIndex index(row.tolerance);
+        std::vector<Vec3> stored;
+        for (const Vec3& q : queries) {
+            int32_t expected = -1;
+            for (size_t i = 0; i < stored.size() && expected < 0; ++i) {
+                const Vec3 d = stored[i] - q;
+                if (std::fabs(d.x) <= row.tolerance && std::fabs(d.y) <= row.tolerance && std::fabs(d.z) <= row.tolerance) {
+                    expected = static_cast<int32_t>(i);
+                }
+            }
+            if (expected < 0) {
+                expected = static_cast<int32_t>(stored.size());
+                stored.push_back(q);
+            }
+            ASSERT_EQ(index.Insert(q), expected);
+        }
+        EXPECT_EQ(index.points().size(), stored.size());
+        EXPECT_GT(stored.size(), 300u);                   // the clusters stay apart
+        EXPECT_LT(stored.size(), queries.size() * 3 / 4);  // and many points merge
+    }
 }
 
 }  // namespace

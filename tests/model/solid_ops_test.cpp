@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -50,6 +51,28 @@ TEST(Sizing, ScratchArrayThatCannotBeHadIsLeftEmpty) {
     EXPECT_TRUE(scratch.empty());
     EXPECT_TRUE(TryResize(scratch, 3));
     EXPECT_EQ(scratch, (Corners{0, 0, 0}));
+}
+
+// A large array grows by the path that offers it huge pages: what it held
+// stays, the new room is zero, and a growth by one element still doubles the
+// room instead of copying the whole array again at every step.
+TEST(Sizing, LargeArraysKeepTheirContentAndGrowByDoubling) {
+    std::vector<int32_t> array;
+    const size_t n = (size_t{3} << 20) / sizeof(int32_t);  // 3 MB
+    ASSERT_TRUE(TryResize(array, n));
+    for (size_t i = 0; i < n; ++i) array[i] = static_cast<int32_t>(i * 7);
+    ASSERT_TRUE(TryResize(array, n + 1));
+    EXPECT_GE(array.capacity(), 2 * n);
+    ASSERT_TRUE(TryResize(array, 3 * n));
+    bool kept = true;
+    for (size_t i = 0; i < n; ++i) kept = kept && array[i] == static_cast<int32_t>(i * 7);
+    EXPECT_TRUE(kept);
+    EXPECT_TRUE(std::all_of(array.begin() + static_cast<std::ptrdiff_t>(n), array.end(), [](int32_t v) { return v == 0; }));
+    // The hint alone takes any block, or none.
+    AdviseHugePages(nullptr, 0);
+    AdviseHugePages(array.data() + 1, 5);
+    AdviseHugePages(array);
+    EXPECT_EQ(array[n - 1], static_cast<int32_t>((n - 1) * 7));
 }
 
 TEST(FaceShaping, PolygonsAreWhiteAndBlank) {
