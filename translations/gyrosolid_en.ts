@@ -931,6 +931,54 @@ Keep &quot;latitude x longitude now&quot; at most &quot;largest latitude x longi
         <source>この図形は3Dプリント用の立体にできません:</source>
         <translation>This figure cannot be made into a solid for 3D printing:</translation>
     </message>
+    <message>
+        <source>図形が空</source>
+        <translation>the figure is empty</translation>
+    </message>
+    <message>
+        <source>辺だけで面がない</source>
+        <translation>the figure has only edges and no faces</translation>
+    </message>
+    <message>
+        <source>無限遠に届く</source>
+        <translation>the figure reaches to infinity</translation>
+    </message>
+    <message>
+        <source>面が体積を囲まない</source>
+        <translation>the faces enclose no volume</translation>
+    </message>
+    <message>
+        <source>立体にするには大きすぎる</source>
+        <translation>the figure is too large to make solid</translation>
+    </message>
+    <message>
+        <source>取り消された</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>外側の面が閉じなかった</source>
+        <translation>the outer surface did not come out closed</translation>
+    </message>
+    <message>
+        <source>取り消されました</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>展開する外側の面がありません</source>
+        <translation>the figure has no outer surface to unfold</translation>
+    </message>
+    <message>
+        <source>この辺の長さではページに収まらない部品があります。辺の長さの最大 (mm):</source>
+        <translation>At this edge length a piece does not fit on the page. The longest edge that fits (mm):</translation>
+    </message>
+    <message>
+        <source>部品が小さすぎて、辺 0.1 mm でも印刷できません</source>
+        <translation>the pieces are too small to print at 0.1 mm an edge</translation>
+    </message>
+    <message>
+        <source>この辺の長さでは部品がページに収まりません</source>
+        <translation>the pieces do not fit on the page at this edge length</translation>
+    </message>
 </context>
 <context>
     <name>NetDialog</name>

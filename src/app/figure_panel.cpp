@@ -68,12 +68,12 @@ NumberWords PanelNumberWords(UiLanguage language) {
     w.enclosedVolume = "囲まれた体積";
     w.outerArea = "外側の表面積";
     w.working = "…";
-    w.outerEmpty = "図形が空";
-    w.outerOnlySegments = "辺だけで面がない";
-    w.outerReachesInfinity = "無限遠に届く";
-    w.outerNoVolume = "面が体積を囲まない";
-    w.outerTooLarge = "立体にするには大きすぎる";
-    w.outerFailed = "外側の面が閉じなかった";
+    w.outerEmpty = OuterRefusalText(OuterRefusal::Empty);
+    w.outerOnlySegments = OuterRefusalText(OuterRefusal::OnlySegments);
+    w.outerReachesInfinity = OuterRefusalText(OuterRefusal::ReachesInfinity);
+    w.outerNoVolume = OuterRefusalText(OuterRefusal::NoVolume);
+    w.outerTooLarge = OuterRefusalText(OuterRefusal::TooLarge);
+    w.outerFailed = OuterRefusalText(OuterRefusal::Failed);
     w.japaneseNames = true;
     return w;
 }

@@ -77,7 +77,7 @@ void SavePrintCommand(const AppState& state, FileNames& names, const FileUi& ui)
     if (!outer.ok()) {
         std::string text = std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形は3Dプリント用の立体にできません:")) + "\n" +
                            OuterRefusalText(outer.refusal);
-        if (!outer.detail.empty()) text += " (" + outer.detail + ")";
+        if (!outer.detail.empty()) text += "\n" + outer.detail;  // its own line: the reason's line is translated
         ui.inform(text, kErrorCaption);
         return;
     }
@@ -111,8 +111,8 @@ void SaveNetCommand(const AppState& state, FileNames& names, const FileUi& ui) {
     options.tabs = request.tabs;
     const NetResult net = ui.computeNet ? ui.computeNet(solid, level, options) : MakeFigureNet(solid, level, options);
     if (!net.ok) {
-        if (net.message == kNetCancelled) return;
-        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形の展開図は作れません:")) + "\n" + net.message,
+        if (net.problem == NetProblem::Cancelled) return;
+        ui.inform(std::string(GYRO_TRANSLATE_NOOP("Messages", "この図形の展開図は作れません:")) + "\n" + NetProblemText(net),
                   kErrorCaption);
         return;
     }

@@ -120,7 +120,7 @@ int RunExport(const Args& args) {
         outerOptions.fractalLevel = solid.fractalDepthMax > 0 ? state.display.fracn : 0;
         const OuterResult outer = ComputeOuterSurface(solid, outerOptions);
         if (!outer.ok()) {
-            std::string message = "figure " + std::to_string(options.figure) + ": " + OuterRefusalText(outer.refusal);
+            std::string message = "figure " + std::to_string(options.figure) + ": " + OuterRefusalEnglish(outer.refusal);
             if (!outer.detail.empty()) message += " (" + outer.detail + ")";
             return Fail(message);
         }

@@ -144,7 +144,7 @@ nlohmann::ordered_json NumbersJson(const FigureNumbers& n) {
     } else if (n.faces > 0 && n.outer.wanted) {
         j["enclosedVolume"] = nullptr;
         j["outerSurfaceArea"] = nullptr;
-        j["outerLeftOut"] = OuterRefusalText(n.outer.refusal);
+        j["outerLeftOut"] = OuterRefusalEnglish(n.outer.refusal);
     }
     j["dihedralAngles"] = CountedJson(n.dihedralAngles);
     j["edgesWithoutAngle"] = n.edgesWithoutAngle;

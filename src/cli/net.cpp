@@ -91,7 +91,14 @@ int RunNet(const Args& args) {
     const auto start = std::chrono::steady_clock::now();
     const NetResult result = MakeFigureNet(solid, level, options.net);
     const auto made = std::chrono::steady_clock::now();
-    if (!result.ok) return Fail("figure " + std::to_string(options.figure) + ": " + result.message);
+    if (!result.ok) {
+        std::string why = result.message;
+        if (result.outerRefusal != OuterRefusal::None) {
+            why = OuterRefusalEnglish(result.outerRefusal);
+            if (!result.outerDetail.empty()) why += " (" + result.outerDetail + ")";
+        }
+        return Fail("figure " + std::to_string(options.figure) + ": " + why);
+    }
     NetDrawing drawing;
     drawing.white = options.white;
     drawing.texts = options.texts;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <numbers>
@@ -9,6 +10,8 @@
 #include <random>
 #include <tuple>
 #include <unordered_map>
+
+#include "model/translate_mark.h"
 
 namespace gyro {
 
@@ -243,6 +246,9 @@ std::array<Vec2, 3> TriangleAt(const std::array<int32_t, 3>& t, const std::vecto
     return {at[static_cast<size_t>(t[0])], at[static_cast<size_t>(t[1])], at[static_cast<size_t>(t[2])]};
 }
 
+// The shortest hinge, as a part of the figure's size (0.02 mm on a net 200 mm across).
+constexpr double kShortestHinge = 1e-4;
+
 using PlacedPoints = std::map<int32_t, std::vector<Vec2>>;  // surface point -> where a piece has it
 
 // Where the child's corners go when it hangs on the parent (at `pat`) across
@@ -305,13 +311,25 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
     std::vector<std::vector<int32_t>> edgesOf(n);
     std::vector<double> weight(edges.size());
     std::mt19937 random(seed);
+    // A hinge turns about its longest segment; one shorter than this joins two
+    // faces at what is on paper a point, which no one can fold (and whose line
+    // the corners' rounding decides): such an edge is cut.
+    Vec3 lo = s.points.empty() ? Vec3{} : s.points[0], hi = lo;
+    for (const Vec3& p : s.points) {
+        lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+        hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+    }
+    const double shortestHinge = kShortestHinge * Length(hi - lo);
     for (size_t e = 0; e < edges.size(); ++e) {
+        double len = 0, longest = 0;
+        for (const auto& seg : edges[e].segments) {
+            const double l = Length(s.points[static_cast<size_t>(seg[1])] - s.points[static_cast<size_t>(seg[0])]);
+            len += l;
+            longest = std::max(longest, l);
+        }
+        if (!(longest >= shortestHinge)) continue;  // never offered as a hinge
         edgesOf[static_cast<size_t>(edges[e].a)].push_back(static_cast<int32_t>(e));
         edgesOf[static_cast<size_t>(edges[e].b)].push_back(static_cast<int32_t>(e));
-        double len = 0;
-        for (const auto& seg : edges[e].segments) {
-            len += Length(s.points[static_cast<size_t>(seg[1])] - s.points[static_cast<size_t>(seg[0])]);
-        }
         weight[e] = seed == 0 ? len : len * (0.5 + static_cast<double>(random()) / 4294967296.0);
     }
     std::vector<double> area(n, 0.0);
@@ -537,7 +555,8 @@ double LargestScale(const std::vector<Box>& boxes, double areaW, double areaH) {
 // pieces only move by exact steps onto the pages, so that every overlap test
 // was made on the very coordinates that are drawn.
 bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& options, double cell, double size,
-            Net& net, std::string& message) {
+            Net& net, NetResult& result) {
+    std::string& message = result.message;
     const PageSize page = NetPageSize(options.page);
     net.page = page;
     net.marginMm = options.marginMm;
@@ -548,6 +567,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
     Trees model;
     if (!GrowTrees(surface, net.faces, net.edges, options, cell, size * 1e-9, 0.0, tabHeight, false, model)) {
         message = kNetCancelled;
+        result.problem = NetProblem::Cancelled;
         return false;
     }
     if (options.progress) options.progress(0.5);
@@ -595,6 +615,8 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         std::snprintf(text, sizeof text, "at an edge of %.1f mm a piece does not fit on the page; %.1f mm is the most",
                       options.edgeMm, std::floor(most * 10) / 10);
         message = text;
+        result.problem = NetProblem::EdgeTooLong;
+        result.mostEdgeMm = std::floor(most * 10) / 10;
         return false;
     }
     constexpr double kQuantum = 1.0 / 1073741824.0;  // 2^-30 mm
@@ -604,6 +626,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         net.edgeMm = options.edgeMm > 0 ? options.edgeMm : std::floor(most * 10) / 10;  // a round figure for the page
         if (!(net.edgeMm > 0)) {
             message = "the pieces are too small to print at 0.1 mm an edge";
+            result.problem = NetProblem::TooSmall;
             return false;
         }
         net.mmPerUnit = net.edgeMm / longestEdge;
@@ -619,6 +642,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         paper = Trees{};
         if (!GrowTrees(surface, faces, net.edges, options, cell * s, size * s * 1e-9, kQuantum, tabHeight * s, true, paper)) {
             message = kNetCancelled;
+            result.problem = NetProblem::Cancelled;
             return false;
         }
         boxes = PieceBoxes(paper);
@@ -628,6 +652,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         // chose other hinges): smaller by what it lacks.
         if (options.edgeMm > 0 || attempt == 8) {
             message = "the pieces do not fit on the page at this edge length";
+            result.problem = NetProblem::DoesNotFit;
             return false;
         }
         most = net.edgeMm * std::min(room, 0.99) * (1 - 1e-6);
@@ -764,6 +789,33 @@ bool TriangleInteriorsMeet(const std::array<Vec2, 3>& s0, const std::array<Vec2,
     return !parts(s, t) && !parts(t, s);
 }
 
+std::string NetProblemText(const NetResult& result) {
+    switch (result.problem) {
+        case NetProblem::None:
+            return {};
+        case NetProblem::Cancelled:
+            return GYRO_TRANSLATE_NOOP("Messages", "取り消されました");
+        case NetProblem::OuterRefused: {
+            std::string text = OuterRefusalText(result.outerRefusal);
+            if (!result.outerDetail.empty()) text += "\n" + result.outerDetail;
+            return text;
+        }
+        case NetProblem::NoSurface:
+            return GYRO_TRANSLATE_NOOP("Messages", "展開する外側の面がありません");
+        case NetProblem::EdgeTooLong: {
+            char most[32];
+            std::snprintf(most, sizeof most, "%.1f", result.mostEdgeMm);
+            return std::string(GYRO_TRANSLATE_NOOP("Messages", "この辺の長さではページに収まらない部品があります。辺の長さの最大 (mm):")) +
+                   "\n" + most;
+        }
+        case NetProblem::TooSmall:
+            return GYRO_TRANSLATE_NOOP("Messages", "部品が小さすぎて、辺 0.1 mm でも印刷できません");
+        case NetProblem::DoesNotFit:
+            return GYRO_TRANSLATE_NOOP("Messages", "この辺の長さでは部品がページに収まりません");
+    }
+    return {};
+}
+
 NetResult MakeFigureNet(const Solid& solid, int fractalLevel, const NetOptions& options) {
     OuterOptions outerOptions;
     outerOptions.fractalLevel = fractalLevel;
@@ -774,10 +826,14 @@ NetResult MakeFigureNet(const Solid& solid, int fractalLevel, const NetOptions& 
         NetResult result;
         if (outer.refusal == OuterRefusal::Cancelled) {
             result.message = kNetCancelled;
+            result.problem = NetProblem::Cancelled;
             return result;
         }
+        result.problem = NetProblem::OuterRefused;
         result.message = OuterRefusalText(outer.refusal);
-        if (!outer.detail.empty()) result.message += " (" + outer.detail + ")";
+        if (!outer.detail.empty()) result.message += "\n" + outer.detail;
+        result.outerRefusal = outer.refusal;
+        result.outerDetail = outer.detail;
         return result;
     }
     NetOptions netOptions = options;
@@ -810,6 +866,7 @@ NetResult MakeNet(const OuterSurface& surface, double longestEdge, const NetOpti
     };
     if (surface.triangles.empty()) {
         result.message = "the figure has no outer surface to unfold";
+        result.problem = NetProblem::NoSurface;
         return result;
     }
     std::vector<int32_t> faceOfTriangle;
@@ -837,7 +894,7 @@ NetResult MakeNet(const OuterSurface& surface, double longestEdge, const NetOpti
     meanEdge = edgeCount > 0 ? meanEdge / static_cast<double>(edgeCount) : size;
     const double cell = std::max(meanEdge * 2.0, size * 1e-6);
 
-    if (!LayOut(surface, longestEdge, options, cell, size, net, result.message)) return result;
+    if (!LayOut(surface, longestEdge, options, cell, size, net, result)) return result;
     progress(1.0);
     result.ok = true;
     return result;

@@ -111,15 +111,34 @@ struct Net {
 // The message of a net whose work was called off.
 inline constexpr const char* kNetCancelled = "cancelled";
 
+// Why a net was not made.
+enum class NetProblem {
+    None,
+    Cancelled,
+    OuterRefused,   // the outer surface was refused: `outerRefusal`, `outerDetail`
+    NoSurface,      // an outer surface without triangles
+    EdgeTooLong,    // the edge length asked for does not fit: `mostEdgeMm` is the most that does
+    TooSmall,       // the pieces fit only below 0.1 mm an edge
+    DoesNotFit,     // the pieces do not fit on the page at the edge length asked for
+};
+
 struct NetResult {
     bool ok = false;
-    std::string message;  // why not (English, one line)
+    std::string message;  // why not; the outer surface's reason is Japanese (translated line by line), its detail on a line of its own
+    NetProblem problem = NetProblem::None;
+    double mostEdgeMm = 0.0;  // with EdgeTooLong
+    OuterRefusal outerRefusal = OuterRefusal::None;  // set when the outer surface was refused
+    std::string outerDetail;
     Net net;
 };
 
 // The net of an outer surface. `longestEdge` is the figure's longest face edge
 // in model units, the length `edgeMm` refers to. Deterministic: the same input
 // gives the same net, bit for bit.
+// Why a net was not made, in Japanese for the window, every line but the
+// numbers and the outer surface's detail marked for translation.
+std::string NetProblemText(const NetResult& result);
+
 NetResult MakeNet(const OuterSurface& surface, double longestEdge, const NetOptions& options = {});
 
 // The outer surface of a built figure (fractals at `fractalLevel`), then its

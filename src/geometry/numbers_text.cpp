@@ -153,12 +153,12 @@ const NumberWords& EnglishNumberWords() {
         w.verticesOnALine = "the vertices lie on one line";
         w.tooLarge = "too many vertices to test";
         w.working = "\u2026";
-        w.outerEmpty = OuterRefusalText(OuterRefusal::Empty);
-        w.outerOnlySegments = OuterRefusalText(OuterRefusal::OnlySegments);
-        w.outerReachesInfinity = OuterRefusalText(OuterRefusal::ReachesInfinity);
-        w.outerNoVolume = OuterRefusalText(OuterRefusal::NoVolume);
-        w.outerTooLarge = OuterRefusalText(OuterRefusal::TooLarge);
-        w.outerFailed = OuterRefusalText(OuterRefusal::Failed);
+        w.outerEmpty = OuterRefusalEnglish(OuterRefusal::Empty);
+        w.outerOnlySegments = OuterRefusalEnglish(OuterRefusal::OnlySegments);
+        w.outerReachesInfinity = OuterRefusalEnglish(OuterRefusal::ReachesInfinity);
+        w.outerNoVolume = OuterRefusalEnglish(OuterRefusal::NoVolume);
+        w.outerTooLarge = OuterRefusalEnglish(OuterRefusal::TooLarge);
+        w.outerFailed = OuterRefusalEnglish(OuterRefusal::Failed);
         return w;
     }();
     return words;

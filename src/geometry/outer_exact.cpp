@@ -363,10 +363,56 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
     return false;
 }
 
+// Whether two triangles that share corners (the same points of the caller's)
+// meet only in what they share, told by predicates on the input doubles where
+// constructing their crossing would build new points whose equality with the
+// corners only exact numbers can tell. A side in common: out of one plane the
+// two planes meet in its line, and each triangle meets that line in the side;
+// in one plane, when the third corners lie on either side of it. One corner in
+// common: when the other two of either lie strictly on one side of the other's
+// plane, that triangle touches the plane only there.
+bool MeetOnlyInSharedCorners(const Tri3& a, const std::array<int32_t, 3>& ca, const Tri3& b,
+                             const std::array<int32_t, 3>& cb) {
+    int shared = 0;
+    int aShared[3] = {-1, -1, -1};  // per corner of a: the corner of b at the same point
+    for (int i = 0; i < 3; ++i) {
+        for (int k = 0; k < 3; ++k) {
+            if (ca[static_cast<size_t>(i)] == cb[static_cast<size_t>(k)]) {
+                aShared[i] = k;
+                ++shared;
+            }
+        }
+    }
+    if (shared == 2) {
+        int aOwn = 0;
+        while (aShared[aOwn] >= 0) ++aOwn;
+        int bOwn = 3 - aShared[(aOwn + 1) % 3] - aShared[(aOwn + 2) % 3];
+        const P3& p = a.vertex((aOwn + 1) % 3);
+        const P3& q = a.vertex((aOwn + 2) % 3);
+        const P3& r = a.vertex(aOwn);
+        const P3& t = b.vertex(bOwn);
+        if (CGAL::orientation(p, q, r, t) != CGAL::COPLANAR) return true;
+        return CGAL::coplanar_orientation(p, q, r, t) == CGAL::NEGATIVE;
+    }
+    if (shared == 1) {
+        const auto strictlyOneSide = [](const Tri3& plane, const P3& x, const P3& y) {
+            const CGAL::Orientation ox = CGAL::orientation(plane.vertex(0), plane.vertex(1), plane.vertex(2), x);
+            return ox != CGAL::COPLANAR && ox == CGAL::orientation(plane.vertex(0), plane.vertex(1), plane.vertex(2), y);
+        };
+        int aCorner = 0;
+        while (aShared[aCorner] < 0) ++aCorner;
+        const int bCorner = aShared[aCorner];
+        return strictlyOneSide(b, a.vertex((aCorner + 1) % 3), a.vertex((aCorner + 2) % 3)) ||
+               strictlyOneSide(a, b.vertex((bCorner + 1) % 3), b.vertex((bCorner + 2) % 3));
+    }
+    return false;
+}
+
 ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                     const OuterOptions& options, Complex& complex) {
     std::vector<Tri3> tris;
     std::vector<int32_t> faces;
+    std::vector<std::array<int32_t, 3>> corners;  // the caller's point indices of each
     tris.reserve(triangles.size());
     for (const SoupTriangle& t : triangles) {
         const Vec3& a = points[static_cast<size_t>(t.v[0])];
@@ -376,6 +422,7 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
         if (tri.is_degenerate()) continue;
         tris.push_back(tri);
         faces.push_back(t.face);
+        corners.push_back(t.v);
     }
 
     using Box = CGAL::Box_intersection_d::Box_with_info_d<double, 3, size_t>;
@@ -396,6 +443,7 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
             Progress(options, 0.1 + 0.4 * static_cast<double>(k) / static_cast<double>(pairs.size()));
         }
         const auto [i, j] = pairs[k];
+        if (MeetOnlyInSharedCorners(tris[i], corners[i], tris[j], corners[j])) continue;
         if (CGAL::do_intersect(tris[i], tris[j])) AddIntersection(cuts[i], cuts[j], tris[i], tris[j]);
     }
 

@@ -10,6 +10,7 @@
 
 #include "geometry/outer_exact.h"
 #include "model/face_access.h"
+#include "model/translate_mark.h"
 
 namespace gyro {
 
@@ -661,6 +662,20 @@ void ExpandInto(const Solid& solid, int level, Vec3 offset, double scale, Solid&
 }  // namespace
 
 std::string OuterRefusalText(OuterRefusal refusal) {
+    switch (refusal) {
+        case OuterRefusal::None: return "";
+        case OuterRefusal::Empty: return GYRO_TRANSLATE_NOOP("Messages", "図形が空");
+        case OuterRefusal::OnlySegments: return GYRO_TRANSLATE_NOOP("Messages", "辺だけで面がない");
+        case OuterRefusal::ReachesInfinity: return GYRO_TRANSLATE_NOOP("Messages", "無限遠に届く");
+        case OuterRefusal::NoVolume: return GYRO_TRANSLATE_NOOP("Messages", "面が体積を囲まない");
+        case OuterRefusal::TooLarge: return GYRO_TRANSLATE_NOOP("Messages", "立体にするには大きすぎる");
+        case OuterRefusal::Cancelled: return GYRO_TRANSLATE_NOOP("Messages", "取り消された");
+        case OuterRefusal::Failed: return GYRO_TRANSLATE_NOOP("Messages", "外側の面が閉じなかった");
+    }
+    return "";
+}
+
+std::string OuterRefusalEnglish(OuterRefusal refusal) {
     switch (refusal) {
         case OuterRefusal::None: return "";
         case OuterRefusal::Empty: return "the figure is empty";

@@ -24,8 +24,12 @@ enum class OuterRefusal : uint8_t {
     Failed,          // the result did not pass its own checks
 };
 
-// The user-facing reason for a refusal (English, one line).
+// The user-facing reason for a refusal, one line: Japanese, marked for
+// translation under "Messages" so that the window shows it in the language on
+// show. The command line, which speaks English, takes OuterRefusalEnglish, the
+// same reason as the English translation has it.
 std::string OuterRefusalText(OuterRefusal refusal);
+std::string OuterRefusalEnglish(OuterRefusal refusal);
 
 struct OuterOptions {
     // Fractal figures are expanded to this level of copies (0: the figure itself).

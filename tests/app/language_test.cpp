@@ -14,12 +14,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/language.h"
+#include "app/figure_panel.h"
 #include "app/main_window.h"
 #include "app/translations.h"
 #include "catalog/command_ids.h"
@@ -28,6 +30,8 @@
 #include "io/area_count.h"
 #include "io/bmp_file.h"
 #include "io/settings_file.h"
+#include "geometry/net.h"
+#include "geometry/outer_surface.h"
 #include "state/dispatcher.h"
 
 namespace gyro {
@@ -267,6 +271,72 @@ TEST(TranslatedMessages, CoreMessagesInEitherLanguage) {
     for (const Row& row : rows) EXPECT_EQ(TranslatedMessage(row.text), row.english) << row.text;
     SetInterfaceLanguage(UiLanguage::Japanese);
     EXPECT_EQ(TranslatedMessage(kBmpWriteFailedMessage), QString::fromUtf8(kBmpWriteFailedMessage));
+}
+
+// Why a figure has no outer surface: Japanese in the Japanese interface (the
+// message box and the numbers panel), and in English the very words the command
+// line prints, so the translation and the core's English cannot drift apart.
+TEST(TranslatedMessages, OuterSurfaceReasonsInEitherLanguage) {
+    const OuterRefusal reasons[] = {OuterRefusal::Empty,    OuterRefusal::OnlySegments, OuterRefusal::ReachesInfinity,
+                                    OuterRefusal::NoVolume, OuterRefusal::TooLarge,     OuterRefusal::Cancelled,
+                                    OuterRefusal::Failed};
+    const auto isAscii = [](const std::string& text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    SetInterfaceLanguage(UiLanguage::Japanese);
+    for (const OuterRefusal reason : reasons) {
+        const std::string text = OuterRefusalText(reason);
+        EXPECT_FALSE(isAscii(text)) << text;
+        EXPECT_EQ(TranslatedMessage(text), QString::fromStdString(text));
+    }
+    const NumberWords japanese = PanelNumberWords(UiLanguage::Japanese);
+    EXPECT_EQ(japanese.outerReachesInfinity, OuterRefusalText(OuterRefusal::ReachesInfinity));
+    EXPECT_EQ(japanese.outerFailed, OuterRefusalText(OuterRefusal::Failed));
+
+    ASSERT_TRUE(SetInterfaceLanguage(UiLanguage::English));
+    for (const OuterRefusal reason : reasons) {
+        EXPECT_TRUE(isAscii(OuterRefusalEnglish(reason)));
+        EXPECT_EQ(TranslatedMessage(OuterRefusalText(reason)), QString::fromStdString(OuterRefusalEnglish(reason)));
+    }
+    EXPECT_EQ(PanelNumberWords(UiLanguage::English).outerNoVolume, OuterRefusalEnglish(OuterRefusal::NoVolume));
+    // The print command's message: the reason on its own line, a detail below it unchanged.
+    EXPECT_EQ(TranslatedMessage(std::string("この図形は3Dプリント用の立体にできません:\n") +
+                                OuterRefusalText(OuterRefusal::Failed) + "\na vertex is not a finite number"),
+              QStringLiteral("This figure cannot be made into a solid for 3D printing:\n"
+                             "the outer surface did not come out closed\na vertex is not a finite number"));
+    SetInterfaceLanguage(UiLanguage::Japanese);
+}
+
+// Why a net was not made: Japanese in the Japanese window, and every line but the
+// numbers and the outer surface's detail translated in the English one.
+TEST(TranslatedMessages, NetProblemsInEitherLanguage) {
+    const auto hasJapanese = [](const QString& text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    std::vector<NetResult> results;
+    for (const NetProblem problem : {NetProblem::Cancelled, NetProblem::NoSurface, NetProblem::TooSmall,
+                                     NetProblem::DoesNotFit, NetProblem::EdgeTooLong, NetProblem::OuterRefused}) {
+        NetResult result;
+        result.problem = problem;
+        result.mostEdgeMm = 41.0;
+        result.outerRefusal = OuterRefusal::NoVolume;
+        result.outerDetail = "detail 12";
+        results.push_back(result);
+    }
+    SetInterfaceLanguage(UiLanguage::Japanese);
+    for (const NetResult& result : results) {
+        const QString text = TranslatedMessage(NetProblemText(result));
+        EXPECT_TRUE(hasJapanese(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(NetProblemText(NetResult{}).empty());
+    ASSERT_TRUE(SetInterfaceLanguage(UiLanguage::English));
+    for (const NetResult& result : results) {
+        const QString text = TranslatedMessage(NetProblemText(result));
+        EXPECT_FALSE(hasJapanese(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(TranslatedMessage(NetProblemText(results[4])).endsWith(QStringLiteral("\n41.0")));
+    EXPECT_TRUE(TranslatedMessage(NetProblemText(results[5])).endsWith(QStringLiteral("\ndetail 12")));
+    SetInterfaceLanguage(UiLanguage::Japanese);
 }
 
 }  // namespace

@@ -275,6 +275,43 @@ TEST(Net, EveryEdgeFoldsOrGluesAndNothingOverlaps) {
     }
 }
 
+// A cube with one corner cut off by a triangle a millionth of its size: its
+// sides are too short to fold about (on paper a point, whose line the page's
+// rounding decides; figure 37 folded back to NaN about such a hinge), so the
+// triangle is a piece of its own, cut all round.
+TEST(Net, AHingeTooShortToFoldIsCut) {
+    const double t = 2e-6;
+    Solid solid;
+    solid.vertices = {{-1, -1, -1}, {1, -1, -1}, {1, 1, -1}, {-1, 1, -1}, {-1, -1, 1}, {1, -1, 1},
+                      {1 - t, 1, 1}, {1, 1 - t, 1}, {1, 1, 1 - t}, {-1, 1, 1}};
+    const auto face = [](std::vector<int32_t> corners) {
+        Face f;
+        f.polygonSize = static_cast<int32_t>(corners.size());
+        f.polygonCount = 1;
+        f.corners = std::move(corners);
+        return f;
+    };
+    solid.faces = {face({0, 3, 2, 1}),    face({4, 5, 7, 6, 9}), face({0, 1, 5, 4}), face({3, 9, 6, 8, 2}),
+                   face({0, 4, 9, 3}),    face({1, 2, 8, 7, 5}), face({6, 7, 8})};
+    const OuterResult outer = ComputeOuterSurface(solid);
+    ASSERT_TRUE(outer.ok()) << OuterRefusalText(outer.refusal) << " " << outer.detail;
+    const NetResult made = MakeNet(outer.surface, LongestFaceEdge(solid));
+    ASSERT_TRUE(made.ok) << made.message;
+    ASSERT_EQ(made.net.faces.size(), 7u);
+    CheckNet(outer.surface, made.net, "cube with a tiny corner cut off");
+    int32_t tiny = -1;
+    for (size_t f = 0; f < made.net.faces.size(); ++f) {
+        if (made.net.faces[f].points.size() == 3) tiny = static_cast<int32_t>(f);
+    }
+    ASSERT_GE(tiny, 0);
+    EXPECT_EQ(made.net.pieces.size(), 2u);
+    for (const NetEdge& e : made.net.edges) {
+        if (e.a == tiny || e.b == tiny) {
+            EXPECT_EQ(e.line, NetLine::Cut);
+        }
+    }
+}
+
 TEST(Net, ConvexSolidsUnfoldInOnePieceWithTabsOnEveryCut) {
     for (const ShapeId figure : {ShapeId{5}, ShapeId{391}}) {
         const OuterResult outer = ComputeOuterSurface(Built(figure));
