@@ -596,11 +596,20 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
         if (std::isfinite(l)) size = std::max(size, l);
     }
     const double tolerance = std::max(size, 1e-300) * kRelativeTolerance;
+    // A figure of many faces takes a large part of a second before the point
+    // group: a raised flag is looked at between the stages as well.
+    const auto calledOff = [cancel, &out] {
+        out.cancelled = cancel != nullptr && cancel->load(std::memory_order_relaxed);
+        return out.cancelled;
+    };
+    if (calledOff()) return out;
     const Topology t = BuildTopology(solid, tolerance, out);
     out.vertices = static_cast<int32_t>(t.points.size());
     out.edges = static_cast<int32_t>(t.edges.size());
+    if (calledOff()) return out;
     CountFaceKinds(solid, t, out);
     VertexConfigurations(t, out);
+    if (calledOff()) return out;
 
     // Topology of the surface.
     const auto polygonCount = static_cast<int32_t>(t.polygons.size());

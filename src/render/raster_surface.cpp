@@ -358,6 +358,13 @@ bool FillCoversPixel(const Point* points, const int32_t* counts, int32_t polygon
 bool ResizeBackBuffer(BackBuffer& buffer, int32_t w, int32_t h) {
     w = std::clamp(w, kMinViewSide, kMaxViewSide);
     h = std::clamp(h, kMinViewSide, kMaxViewSide);
+    // Every frame covers the whole buffer, so a buffer of the size asked for is
+    // kept as it is: a window resize sets the view twice, and at the largest
+    // view clearing it again is a quarter of a gigabyte written for nothing.
+    if (buffer.width == w && buffer.height == h &&
+        buffer.pixels.size() == static_cast<std::size_t>(w) * static_cast<std::size_t>(h)) {
+        return true;
+    }
     try {
         buffer.pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0u);
     } catch (const std::bad_alloc&) {

@@ -341,6 +341,12 @@ TEST(RasterSurface, BackBufferSizeIsAtLeastOnePixelAndDrawingFollowsResizes) {
     EXPECT_EQ(s.Width(), 300);
     s.FillRect(0, 0, 1000, 1000, kRed);
     EXPECT_EQ(PixelsOf(buf, kRed).size(), 60000u);
+    // The size it has: kept, not allocated or cleared again (a window resize
+    // asks twice, and the largest buffer is a quarter of a gigabyte).
+    const auto* storage = buf.pixels.data();
+    EXPECT_TRUE(ResizeBackBuffer(buf, 300, 200));
+    EXPECT_EQ(buf.pixels.data(), storage);
+    EXPECT_EQ(PixelsOf(buf, kRed).size(), 60000u);
     EXPECT_TRUE(ResizeBackBuffer(buf, INT32_MAX, 2));
     EXPECT_EQ(buf.width, kMaxViewSide);
 }
