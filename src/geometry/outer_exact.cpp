@@ -14,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -209,7 +210,8 @@ struct Walker {
             if (other == t) continue;
             const int32_t x = Third(other, u, v);
             const int half = halfOf(x);
-            if (half == 1 && Side(pu, pv, pw, Pt(x)) == 0 && CGAL::coplanar_orientation(pu, pv, pw, Pt(x)) == CGAL::POSITIVE) {
+            // (half 1 is x in t's plane; the exact sign is not asked for twice)
+            if (half == 1 && CGAL::coplanar_orientation(pu, pv, pw, Pt(x)) == CGAL::POSITIVE) {
                 continue;  // the same half-plane as t: a duplicate piece, never a turn
             }
             bool better = false;
@@ -700,16 +702,30 @@ namespace {
 // Whether p lies inside the closed surface of `surface` (outward corner
 // order): 1 inside, 0 outside, -1 when no ray from far away crossed every
 // triangle it met cleanly through its inside. Predicates only, no new points.
-int InsideClosed(const Complex& complex, const std::vector<std::array<int32_t, 3>>& surface, const P3& p) {
+// The boxes of a surface's triangles and how far out its points reach, worked
+// out once for the many probes of one walk.
+struct SurfaceBoxes {
+    std::vector<CGAL::Bbox_3> boxes;
     double maxAbs = 1.0;
-    for (const auto& t : surface) {
-        for (const int32_t v : t) {
-            const CGAL::Bbox_3 b = complex.points[static_cast<size_t>(v)].bbox();
-            maxAbs = std::max({maxAbs, std::abs(b.xmin()), std::abs(b.xmax()), std::abs(b.ymin()), std::abs(b.ymax()),
-                               std::abs(b.zmin()), std::abs(b.zmax())});
+
+    SurfaceBoxes(const Complex& complex, const std::vector<std::array<int32_t, 3>>& surface) {
+        boxes.reserve(surface.size());
+        for (const auto& t : surface) {
+            CGAL::Bbox_3 box;
+            for (const int32_t v : t) {
+                const CGAL::Bbox_3 b = complex.points[static_cast<size_t>(v)].bbox();
+                maxAbs = std::max({maxAbs, std::abs(b.xmin()), std::abs(b.xmax()), std::abs(b.ymin()),
+                                   std::abs(b.ymax()), std::abs(b.zmin()), std::abs(b.zmax())});
+                box += b;
+            }
+            boxes.push_back(box);
         }
     }
-    const double far = 4.0 * maxAbs + 1.0;
+};
+
+int InsideClosed(const Complex& complex, const std::vector<std::array<int32_t, 3>>& surface,
+                 const SurfaceBoxes& surfaceBoxes, const P3& p) {
+    const double far = 4.0 * surfaceBoxes.maxAbs + 1.0;
     const P3 farPoints[] = {{far, 0.37 * far, 0.21 * far}, {-0.29 * far, far, 0.43 * far},
                             {0.17 * far, -0.31 * far, far}, {-far, -0.13 * far, 0.59 * far}};
     for (const P3& from : farPoints) {
@@ -717,10 +733,10 @@ int InsideClosed(const Complex& complex, const std::vector<std::array<int32_t, 3
         int winding = 0;
         bool clean = true;
         for (size_t t = 0; t < surface.size() && clean; ++t) {
+            if (!CGAL::do_overlap(rayBox, surfaceBoxes.boxes[t])) continue;
             const P3& a = complex.points[static_cast<size_t>(surface[t][0])];
             const P3& b = complex.points[static_cast<size_t>(surface[t][1])];
             const P3& c = complex.points[static_cast<size_t>(surface[t][2])];
-            if (!CGAL::do_overlap(rayBox, a.bbox() + b.bbox() + c.bbox())) continue;
             const CGAL::Orientation sideFrom = CGAL::orientation(a, b, c, from);
             const CGAL::Orientation sideP = CGAL::orientation(a, b, c, p);
             if (sideP == CGAL::ZERO || sideFrom == CGAL::ZERO) {
@@ -831,6 +847,8 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
                 }
             }
         }
+        std::optional<SurfaceBoxes> surfaceBoxes;
+        if (!components.empty()) surfaceBoxes.emplace(complex, oriented);
         for (size_t c = 0; c < components.size(); ++c) {
             if (Cancelled(options)) return ExactOutcome::Cancelled;
             int32_t more = -1;
@@ -847,7 +865,7 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
                 const P3 probe = CGAL::centroid(complex.points[static_cast<size_t>(tri[0])],
                                                 complex.points[static_cast<size_t>(tri[1])],
                                                 complex.points[static_cast<size_t>(tri[2])]);
-                inside = InsideClosed(complex, oriented, probe);
+                inside = InsideClosed(complex, oriented, *surfaceBoxes, probe);
             }
             if (inside == 1) continue;
             // A few aims each, and every aim costs a ray.
