@@ -252,30 +252,6 @@ struct Walker {
     }
 };
 
-// Whether the segment from p to q may meet the box, widened by `margin` on
-// every side: false only when it surely misses (slabs clipped in doubles, the
-// margin far above their rounding).
-bool SegmentMayMeetBox(const double p[3], const double q[3], const CGAL::Bbox_3& box, double margin) {
-    double t0 = 0.0;
-    double t1 = 1.0;
-    for (int k = 0; k < 3; ++k) {
-        const double lo = box.min(k) - margin;
-        const double hi = box.max(k) + margin;
-        const double d = q[k] - p[k];
-        if (d == 0.0) {
-            if (p[k] < lo || p[k] > hi) return false;
-            continue;
-        }
-        double a = (lo - p[k]) / d;
-        double b = (hi - p[k]) / d;
-        if (a > b) std::swap(a, b);
-        t0 = std::max(t0, a);
-        t1 = std::min(t1, b);
-        if (t0 > t1) return false;
-    }
-    return true;
-}
-
 // A triangle reached from far away, and which of its sides faces out: the
 // last triangle a segment from far away to a point inside some triangle
 // crosses in its interior, before any other.
@@ -332,12 +308,12 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
             // run only for triangles whose box the segment comes near (the
             // box of the whole segment holds a large share of the figure).
             const CGAL::Bbox_3 endBox = end.bbox();
-            const double from[3] = {CGAL::to_double(farPoint.x()), CGAL::to_double(farPoint.y()),
-                                    CGAL::to_double(farPoint.z())};
-            double to[3];
+            const std::array<double, 3> from{CGAL::to_double(farPoint.x()), CGAL::to_double(farPoint.y()),
+                                             CGAL::to_double(farPoint.z())};
+            std::array<double, 3> to{};
             double margin = 1e-9 * far;
             for (int k = 0; k < 3; ++k) {
-                to[k] = 0.5 * (endBox.min(k) + endBox.max(k));
+                to[static_cast<size_t>(k)] = 0.5 * (endBox.min(k) + endBox.max(k));
                 margin += endBox.max(k) - endBox.min(k);
             }
             // Predicates only: a point is constructed just for the nearest
@@ -347,7 +323,10 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
             P3 firstHit;
             for (size_t t = 0; t < count && clean; ++t) {
                 if (removed[t] || !CGAL::do_overlap(rayBox, boxes[t])) continue;
-                if (!SegmentMayMeetBox(from, to, boxes[t], margin)) continue;
+                if (!SegmentMayMeetBox(from, to, {boxes[t].xmin(), boxes[t].ymin(), boxes[t].zmin()},
+                                       {boxes[t].xmax(), boxes[t].ymax(), boxes[t].zmax()}, margin)) {
+                    continue;
+                }
                 const auto& v = complex.triangles[t];
                 const P3& a = complex.points[static_cast<size_t>(v[0])];
                 const P3& b = complex.points[static_cast<size_t>(v[1])];
@@ -624,6 +603,28 @@ int Winding(const K::Point_2& p, const std::vector<K::Point_2>& ring) {
 }
 
 }  // namespace
+
+bool SegmentMayMeetBox(const std::array<double, 3>& p, const std::array<double, 3>& q,
+                       const std::array<double, 3>& lo, const std::array<double, 3>& hi, double margin) {
+    double t0 = 0.0;
+    double t1 = 1.0;
+    for (size_t k = 0; k < 3; ++k) {
+        const double low = lo[k] - margin;
+        const double high = hi[k] + margin;
+        const double d = q[k] - p[k];
+        if (d == 0.0) {
+            if (p[k] < low || p[k] > high) return false;
+            continue;
+        }
+        double a = (low - p[k]) / d;
+        double b = (high - p[k]) / d;
+        if (a > b) std::swap(a, b);
+        t0 = std::max(t0, a);
+        t1 = std::min(t1, b);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
 
 void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
                      const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out,

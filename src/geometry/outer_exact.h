@@ -29,6 +29,13 @@ struct WalkOutput {
     bool snapped = false;          // points a hair apart were made one (see RefineAndWalk)
 };
 
+// Whether the segment from p to q may meet the box lo..hi widened by `margin`
+// on every side: false only when it surely misses (the slabs are clipped in
+// doubles, so the margin must stand well above their rounding). The exact
+// rays test only the triangles whose boxes pass this.
+bool SegmentMayMeetBox(const std::array<double, 3>& p, const std::array<double, 3>& q,
+                       const std::array<double, 3>& lo, const std::array<double, 3>& hi, double margin);
+
 enum class ExactOutcome : uint8_t { Done, TooLarge, Cancelled, NoVolume };
 
 // Cuts the triangles along all their crossings with exact arithmetic, welds the
