@@ -155,6 +155,9 @@ struct Complex {
     std::vector<P3> points;
     std::vector<std::array<int32_t, 3>> triangles;
     std::vector<int32_t> face;
+    // The input triangle each piece was cut from, whose plane holds it exactly;
+    // -1 once snapping has moved one of its corners.
+    std::vector<int32_t> source;
 };
 
 uint64_t EdgeKey(int32_t a, int32_t b) {
@@ -209,7 +212,9 @@ struct Walker {
         for (const int32_t other : edgeTriangles.at(EdgeKey(u, v))) {
             if (other == t) continue;
             const int32_t x = Third(other, u, v);
-            const int half = halfOf(x);
+            // Pieces of one input triangle lie exactly in one plane: no exact sign needed.
+            const int32_t from = complex.source[static_cast<size_t>(t)];
+            const int half = from >= 0 && from == complex.source[static_cast<size_t>(other)] ? 1 : halfOf(x);
             // (half 1 is x in t's plane; the exact sign is not asked for twice)
             if (half == 1 && CGAL::coplanar_orientation(pu, pv, pw, Pt(x)) == CGAL::POSITIVE) {
                 continue;  // the same half-plane as t: a duplicate piece, never a turn
@@ -490,6 +495,7 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
             if (!seen.emplace(key, complex.triangles.size()).second) continue;
             complex.triangles.push_back(v);
             complex.face.push_back(faces[i]);
+            complex.source.push_back(static_cast<int32_t>(i));
         }
         if (static_cast<int64_t>(complex.triangles.size()) > options.triangleLimit) return ExactOutcome::TooLarge;
     }
@@ -563,6 +569,7 @@ bool SnapClosePoints(Complex& complex, double tolerance) {
     if (!any) return false;
     std::vector<std::array<int32_t, 3>> triangles;
     std::vector<int32_t> face;
+    std::vector<int32_t> source;
     std::map<std::array<int32_t, 3>, size_t> seen;
     for (size_t t = 0; t < complex.triangles.size(); ++t) {
         std::array<int32_t, 3> v{};
@@ -575,9 +582,13 @@ bool SnapClosePoints(Complex& complex, double tolerance) {
         if (!seen.emplace(sorted, triangles.size()).second) continue;
         triangles.push_back(v);
         face.push_back(complex.face[t]);
+        const bool moved = v[0] != complex.triangles[t][0] || v[1] != complex.triangles[t][1] ||
+                           v[2] != complex.triangles[t][2];
+        source.push_back(moved ? -1 : complex.source[t]);
     }
     complex.triangles = std::move(triangles);
     complex.face = std::move(face);
+    complex.source = std::move(source);
     return true;
 }
 
