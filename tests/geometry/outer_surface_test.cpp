@@ -388,6 +388,46 @@ TEST(OuterSurface, EveryShellApartIsFound) {
     }
 }
 
+// Shells that touch along a whole edge, and only there: each comes out closed
+// on its own copy of the edge. The dodecahedron's fractal at level 1 (copies
+// at 1/(2 + phi) of the size, neighbours meeting edge to edge) had the walk
+// pair each triangle at such an edge with the other copy's, leaving 60 edges
+// with two triangles each way. Two unit cubes sharing one edge alike.
+TEST(OuterSurface, ShellsTouchingAlongAnEdgeAreEachClosed) {
+    Solid cubes;
+    for (const double shift : {0.0, 1.0}) {
+        const auto first = static_cast<int32_t>(cubes.vertices.size());
+        for (int i = 0; i < 8; ++i) {
+            cubes.vertices.push_back({(i & 1) + shift, ((i >> 1) & 1) + shift, static_cast<double>((i >> 2) & 1)});
+        }
+        const int32_t quads[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
+        for (const auto& quad : quads) {
+            Face face;
+            for (const int32_t c : quad) face.corners.push_back(first + c);
+            face.polygonSize = 4;
+            face.polygonCount = 1;
+            cubes.faces.push_back(face);
+        }
+    }
+    // Both copies of the shared edge (1, 1, z) are listed, as the builders do.
+    const OuterResult two = ComputeOuterSurface(cubes);
+    ExpectPrintable(two, "two cubes sharing an edge");
+    EXPECT_EQ(two.surface.shells, 2);
+    EXPECT_NEAR(two.surface.volume, 2.0, 1e-12);
+
+    const Solid flake = Built(443);
+    ASSERT_GT(flake.fractalDepthMax, 0);
+    OuterOptions level1;
+    level1.fractalLevel = 1;
+    const OuterResult copies = ComputeOuterSurface(flake, level1);
+    ExpectPrintable(copies, "443 at level 1");
+    EXPECT_EQ(copies.surface.shells, 20);
+    // The copies meet only along edges: their volumes add up.
+    const OuterResult& whole = OuterOf(443);
+    ASSERT_TRUE(whole.ok());
+    EXPECT_NEAR(copies.surface.volume / (20 * std::pow(flake.fractalRatio, 3) * whole.surface.volume), 1.0, 1e-9);
+}
+
 TEST(SurfaceCheck, FindsOpenEdgesPinchedPointsAndInwardSurfaces) {
     // A tetrahedron, outward.
     const std::vector<Vec3> p = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
