@@ -93,6 +93,18 @@ const VolumeRow kVolumes[] = {
     {21, 5 * (kRoot5 - 1) / 4 / std::pow(std::sqrt(10 + 2 * kRoot5) / 4, 3), "great dodecahedron"},
     {23, kRoot2 / 8 / std::pow(std::sqrt(6.0) / 4, 3), "stellated octahedron"},
     {93, 2 * kRoot2 / 3, "octahemioctahedron"},
+    // Hemi-polyhedra alike, their faces through the centre walls between
+    // pyramids from the centre. Tetrahemihexahedron: four alternate triangles
+    // of the octahedron (vertices +-1 on the axes, R = 1, V = 4/3; Wikipedia
+    // "Tetrahemihexahedron" and "Octahedron") and three squares in the
+    // coordinate planes; it encloses the four eighths of the octahedron over
+    // its triangles: V = 2/3.
+    {90, 2.0 / 3, "tetrahemihexahedron"},
+    // Cubohemioctahedron: the six squares of the cuboctahedron (vertices (+-1,
+    // +-1, 0) and turns, R = sqrt2; Wikipedia "Cubohemioctahedron") and four
+    // hexagons through the centre; it encloses the six pyramids from the centre
+    // over its squares (area 2, height 1): V = 6 x 2/3 = 4.
+    {92, 4 / (2 * kRoot2), "cubohemioctahedron"},
     // Dual compounds at their common midsphere: the union is both solids less
     // their intersection. Two tetrahedra of edge a meet in an octahedron of
     // edge a/2 (Wikipedia, "Stellated octahedron"): 2 a^3/(6 sqrt2) -
@@ -271,7 +283,7 @@ TEST(OuterSurface, StarsAndCompoundsArePrintable) {
 // onto its neighbour: the walk over that took only a fifth of the volume,
 // closed and outward all the same, until the exact surface was kept for it.
 TEST(OuterSurface, EnclosesWhatAFloodFromOutsideCannotReach) {
-    for (const ShapeId figure : {25, 93, 118, 123, 202, 213}) {
+    for (const ShapeId figure : {25, 90, 92, 93, 118, 123, 202, 213}) {
         const Solid solid = Built(figure);
         const OuterResult result = ComputeOuterSurface(solid);
         ASSERT_TRUE(result.ok()) << figure << ": " << OuterRefusalText(result.refusal) << " " << result.detail;
