@@ -187,6 +187,34 @@ const VolumeRow kVolumes[] = {
       30.0 / 48) /
          std::pow((5 + 2 * kRoot5) / 4 / std::sqrt(kPhi * kPhi - (5 + kRoot5) / 10), 3),
      "compound of icosidodecahedron and rhombic triacontahedron"},
+    // Rhombicuboctahedron of edge 1 and its dual deltoidal icositetrahedron at
+    // the common midsphere, alike: R^2 = (5 + 2 sqrt2)/4 (Wikipedia,
+    // "Rhombicuboctahedron"), rho^2 = R^2 - 1/4 = (2 + sqrt2)/2. The caps: 24
+    // pyramids of height 1/(4R) over the vertex figure through the edge
+    // midpoints, a quadrilateral in a circle with sides 1/2 (across the
+    // triangle) and sqrt2/2 three times (across the squares), area by
+    // Brahmagupta's formula. The kites: the dual's vertices are the poles of
+    // the faces, rho^2/d over a face at distance d; every square lies at
+    // (1 + sqrt2)/2 (its circle of radius 1/sqrt2 on the sphere R), so its pole
+    // at sqrt2; the triangles at sqrt(R^2 - 1/3), poles at pt. The kite at
+    // the vertex (1, 1, 1 + sqrt2)/2 joins the poles of the squares z, (y +
+    // z)/sqrt2, (x + z)/sqrt2 and the triangle (x + y + z)/sqrt3: diagonals
+    // sqrt2 (between the last two squares' poles) and |sqrt2 z - pt (1, 1,
+    // 1)/sqrt3|, perpendicular, so its area is half their product, and the
+    // dual is 24 pyramids of height rho^2/R over it. The largest vertex is a
+    // square's pole, sqrt2.
+    {505,
+     [] {
+         const double r = std::sqrt((5 + 2 * kRoot2) / 4);
+         const double rho2 = (2 + kRoot2) / 2;
+         const double half = (0.5 + 3 * kRoot2 / 2) / 2;  // Brahmagupta's half perimeter
+         const double figure = std::sqrt((half - 0.5) * std::pow(half - kRoot2 / 2, 3));
+         const double pt = rho2 / std::sqrt(r * r - 1.0 / 3);
+         const double across = std::sqrt(2 + pt * pt - 2 * kRoot2 * pt / kRoot3);
+         const double dual = 24 * (rho2 / r) * (kRoot2 * across / 2) / 3;
+         return (dual + 24 * figure / (12 * r)) / std::pow(kRoot2, 3);
+     }(),
+     "compound of rhombicuboctahedron and deltoidal icositetrahedron"},
 };
 
 TEST(OuterSurface, EnclosedVolumesEqualClosedForms) {
@@ -209,7 +237,7 @@ TEST(OuterSurface, UnionOfConvexPiecesAgreesWithTheClosedForms) {
     const struct {
         ShapeId figure;
         size_t pieces;
-    } compounds[] = {{24, 5}, {26, 5}, {27, 5}, {500, 2}, {501, 2}, {502, 2}, {503, 2}, {504, 2}};
+    } compounds[] = {{24, 5}, {26, 5}, {27, 5}, {500, 2}, {501, 2}, {502, 2}, {503, 2}, {504, 2}, {505, 2}};
     for (const auto& compound : compounds) {
         const auto row = std::find_if(std::begin(kVolumes), std::end(kVolumes),
                                       [&](const VolumeRow& r) { return r.figure == compound.figure; });
