@@ -29,6 +29,12 @@ const OuterResult& OuterOf(ShapeId figure) {
     return it->second;
 }
 
+OuterResult OuterAtLevel(const Solid& solid, int level) {
+    OuterOptions options;
+    options.fractalLevel = level;
+    return ComputeOuterSurface(solid, options);
+}
+
 double Circumradius(const Solid& solid) {
     double r = 0.0;
     for (const Vec3& v : solid.vertices) r = std::max(r, Length(v));
@@ -397,9 +403,7 @@ TEST(OuterSurface, FractalCopiesAreJoinedIntoOneSolid) {
     // copies' union, which is no more than their volumes added up.
     const Solid solid = Built(449);
     ASSERT_GT(solid.fractalDepthMax, 0);
-    OuterOptions level1;
-    level1.fractalLevel = 1;
-    const OuterResult copies = ComputeOuterSurface(solid, level1);
+    const OuterResult copies = OuterAtLevel(solid, 1);
     ExpectPrintable(copies, "449 at level 1");
     const OuterResult whole = ComputeOuterSurface(solid);
     ASSERT_TRUE(whole.ok());
@@ -419,9 +423,7 @@ TEST(OuterSurface, EveryShellApartIsFound) {
     const OuterResult whole = ComputeOuterSurface(solid);
     ASSERT_TRUE(whole.ok());
     for (int level = 1; level <= 2; ++level) {
-        OuterOptions options;
-        options.fractalLevel = level;
-        const OuterResult copies = ComputeOuterSurface(solid, options);
+        const OuterResult copies = OuterAtLevel(solid, level);
         ExpectPrintable(copies, "440 at level " + std::to_string(level));
         EXPECT_EQ(copies.surface.shells, level == 1 ? 4 : 16);
         EXPECT_NEAR(copies.surface.volume / whole.surface.volume, std::pow(0.5, level), 1e-9) << level;
@@ -457,9 +459,7 @@ TEST(OuterSurface, ShellsTouchingAlongAnEdgeAreEachClosed) {
 
     const Solid flake = Built(443);
     ASSERT_GT(flake.fractalDepthMax, 0);
-    OuterOptions level1;
-    level1.fractalLevel = 1;
-    const OuterResult copies = ComputeOuterSurface(flake, level1);
+    const OuterResult copies = OuterAtLevel(flake, 1);
     ExpectPrintable(copies, "443 at level 1");
     EXPECT_EQ(copies.surface.shells, 20);
     // The copies meet only along edges: their volumes add up.
