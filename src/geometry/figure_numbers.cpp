@@ -13,6 +13,7 @@
 
 #include "catalog/related_figures.h"
 #include "geometry/point_index.h"
+#include "geometry/value_sort.h"
 #include "model/face_access.h"
 #include "model/huge_pages.h"
 
@@ -58,6 +59,24 @@ struct Topology {
     std::vector<std::array<int32_t, 2>> segments;  // the extra lines, as point pairs
 };
 
+// n copies of a value in a new array offered huge pages.
+template <class T>
+std::vector<T> LargeFilled(size_t n, T value) {
+    std::vector<T> array;
+    ReserveLarge(array, n);
+    array.assign(n, value);
+    return array;
+}
+
+// A copy of [first, last) in a new array offered huge pages.
+template <class T>
+std::vector<T> LargeCopy(const T* first, const T* last) {
+    std::vector<T> array;
+    ReserveLarge(array, static_cast<size_t>(last - first));
+    array.assign(first, last);
+    return array;
+}
+
 uint64_t EdgeKey(int32_t a, int32_t b) {
     const auto lo = static_cast<uint32_t>(std::min(a, b));
     const auto hi = static_cast<uint32_t>(std::max(a, b));
@@ -94,6 +113,25 @@ FaceKind ClassifyPolygon(const std::vector<Vec3>& p, Vec3 normal, double toleran
         kind.shape = FaceKind::Shape::Degenerate;
         return kind;
     }
+    if (n == 3) {
+        // A triangle that turns the same way at each corner, at none straight
+        // on, turns once round: its three turns add up to a full turn.
+        int positive = 0;
+        int negative = 0;
+        for (int32_t i = 0; i < 3; ++i) {
+            const Vec3 e1 = p[static_cast<size_t>(i)] - p[static_cast<size_t>((i + 2) % 3)];
+            const Vec3 e2 = p[static_cast<size_t>((i + 1) % 3)] - p[static_cast<size_t>(i)];
+            const Vec3 cross = Cross(e1, e2);
+            if (Length(cross) <= tolerance * (Length(e1) + Length(e2))) break;
+            const double turn = Dot(normal, cross);
+            positive += turn > 0.0;
+            negative += turn < 0.0;
+        }
+        if (positive == 3 || negative == 3) {
+            kind.shape = FaceKind::Shape::Convex;
+            return kind;
+        }
+    }
     double total = 0.0;
     int positive = 0;
     int negative = 0;
@@ -123,13 +161,15 @@ FaceKind ClassifyPolygon(const std::vector<Vec3>& p, Vec3 normal, double toleran
 Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out) {
     Topology t;
     PointIndex index(tolerance);
+    index.Reserve(solid.vertices.size());  // at most one point per vertex
     std::vector<int32_t> merged;
     ReserveLarge(merged, solid.vertices.size());
     merged.assign(solid.vertices.size(), -1);
+    RecentPoints recent(index);
     auto mergedOf = [&](int32_t v) {
         if (v < 0 || static_cast<size_t>(v) >= solid.vertices.size()) return -1;
         int32_t& m = merged[static_cast<size_t>(v)];
-        if (m < 0) m = index.Insert(solid.vertices[static_cast<size_t>(v)]);
+        if (m < 0) m = recent.Insert(solid.vertices[static_cast<size_t>(v)]);
         return m;
     };
     size_t polygons = 0;
@@ -179,7 +219,7 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         const int32_t b = mergedOf(s.b);
         if (a >= 0 && b >= 0 && a != b) t.segments.push_back({a, b});
     }
-    t.points = index.points();
+    t.points = index.TakePoints();
 
     // Every side of every polygon, in walking order; edges are numbered in the
     // order of their first side.
@@ -200,8 +240,7 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
         polygon.centre = centre;
         Vec3 newell;
         for (size_t i = 0; i < p.size(); ++i) newell = newell + Cross(p[i] - centre, p[(i + 1) % p.size()] - centre);
-        const Vec3 plane = PlaneNormal(p, centre);
-        polygon.normal = Length(newell) > tolerance * tolerance ? Normalised(newell) : plane;
+        polygon.normal = Length(newell) > tolerance * tolerance ? Normalised(newell) : PlaneNormal(p, centre);
         polygon.signedArea = Length(newell) / 2.0;
         polygon.kind = ClassifyPolygon(p, polygon.normal, tolerance);
         if (polygon.corners.size() < 2) continue;
@@ -214,14 +253,14 @@ Topology BuildTopology(const Solid& solid, double tolerance, FigureNumbers& out)
     // The walks in the order of (edge key, walk): counted out by their lower
     // end, then each lower end's few walks put in order of the upper end,
     // keeping the walk order among equals.
-    std::vector<uint32_t> bucket(t.points.size() + 1, 0);
+    std::vector<uint32_t> bucket = LargeFilled<uint32_t>(t.points.size() + 1, 0);
     for (const Walk& w : walks) ++bucket[static_cast<size_t>(w.key >> 32) + 1];
     for (size_t v = 0; v + 1 < bucket.size(); ++v) bucket[v + 1] += bucket[v];
     std::vector<uint32_t> sorted;  // indices into `walks`
     ReserveLarge(sorted, walks.size());
     sorted.resize(walks.size());
     {
-        std::vector<uint32_t> fill(bucket.begin(), bucket.end() - 1);
+        std::vector<uint32_t> fill = LargeCopy(bucket.data(), bucket.data() + bucket.size() - 1);
         for (size_t i = 0; i < walks.size(); ++i) sorted[fill[static_cast<size_t>(walks[i].key >> 32)]++] = static_cast<uint32_t>(i);
     }
     const auto before = [&](uint32_t x, uint32_t y) { return walks[x].key < walks[y].key || (walks[x].key == walks[y].key && x < y); };
@@ -333,7 +372,7 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
         const FaceKind* kind;
     };
     // All links, vertex by vertex: those of vertex v from linkStart[v] on.
-    std::vector<uint32_t> linkStart(t.points.size() + 1, 0);
+    std::vector<uint32_t> linkStart = LargeFilled<uint32_t>(t.points.size() + 1, 0);
     for (const Polygon& p : t.polygons) {
         if (p.corners.size() < 3) continue;
         for (const int32_t v : p.corners) ++linkStart[static_cast<size_t>(v) + 1];
@@ -342,7 +381,7 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
     std::vector<Link> allLinks;
     ReserveLarge(allLinks, linkStart.back());
     allLinks.resize(linkStart.back());
-    std::vector<uint32_t> fill(linkStart.begin(), linkStart.end() - 1);
+    std::vector<uint32_t> fill = LargeCopy(linkStart.data(), linkStart.data() + linkStart.size() - 1);
     for (const Polygon& p : t.polygons) {
         const size_t n = p.corners.size();
         if (n < 3) continue;
@@ -427,7 +466,7 @@ void VertexConfigurations(const Topology& t, FigureNumbers& out) {
 std::vector<int> OrientFaces(const Topology& t, int32_t faces, bool& orientable, int32_t& pieces) {
     // Neighbours of each face as one array with a start per face:
     // (face, same direction), in the order the edges list them.
-    std::vector<uint32_t> first(static_cast<size_t>(faces) + 1, 0);
+    std::vector<uint32_t> first = LargeFilled<uint32_t>(static_cast<size_t>(faces) + 1, 0);
     auto eachPair = [&](auto&& visit) {
         for (size_t e = 0; e < t.edges.size(); ++e) {
             const std::span<const Side> sides = t.SidesOf(e);
@@ -449,12 +488,12 @@ std::vector<int> OrientFaces(const Topology& t, int32_t faces, bool& orientable,
     std::vector<std::pair<int32_t, bool>> links;
     ReserveLarge(links, first.back());
     links.resize(first.back());
-    std::vector<uint32_t> fill(first.begin(), first.end() - 1);
+    std::vector<uint32_t> fill = LargeCopy(first.data(), first.data() + first.size() - 1);
     eachPair([&](int32_t f1, int32_t f2, bool same) {
         links[fill[static_cast<size_t>(f1)]++] = {f2, same};
         links[fill[static_cast<size_t>(f2)]++] = {f1, same};
     });
-    std::vector<int> sign(static_cast<size_t>(faces), 0);
+    std::vector<int> sign = LargeFilled<int>(static_cast<size_t>(faces), 0);
     orientable = true;
     pieces = 0;
     std::vector<int32_t> stack;
@@ -532,7 +571,7 @@ std::optional<Vec3> SphereCentre(const std::vector<Vec3>& p) {
 }
 
 std::vector<CountedValue> Cluster(std::vector<double> values, double tolerance) {
-    std::sort(values.begin(), values.end());
+    SortValues(values);
     std::vector<CountedValue> out;
     double sum = 0.0;
     for (size_t i = 0; i < values.size(); ++i) {
@@ -727,15 +766,21 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     if (out.volume) out.volumeCountsDensity = !out.convex;
 
     // Symmetry.
-    SymmetryFigure figure;
-    figure.points = t.points;
-    if (t.points.size() <= static_cast<size_t>(std::max(maxSymmetryVertices, 0))) {  // else no search
-        // The extra lines are drawn like edges, so they must map onto each other too.
-        figure.edges = t.edges;
-        figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
-        for (const Polygon& p : t.polygons) figure.faces.emplace_back(p.corners.begin(), p.corners.end());
+    SymmetryResult symmetry;
+    if (!t.points.empty() && t.points.size() > static_cast<size_t>(maxSymmetryVertices)) {
+        // The search's own answer for too many points, without a copy of them.
+        symmetry.outcome = SymmetryOutcome::TooLarge;
+    } else {
+        SymmetryFigure figure;
+        figure.points = t.points;
+        if (t.points.size() <= static_cast<size_t>(std::max(maxSymmetryVertices, 0))) {  // else no search
+            // The extra lines are drawn like edges, so they must map onto each other too.
+            figure.edges = t.edges;
+            figure.edges.insert(figure.edges.end(), t.segments.begin(), t.segments.end());
+            for (const Polygon& p : t.polygons) figure.faces.emplace_back(p.corners.begin(), p.corners.end());
+        }
+        symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices, cancel);
     }
-    const SymmetryResult symmetry = FindPointGroup(figure, tolerance * 10.0, maxSymmetryVertices, cancel);
     switch (symmetry.outcome) {
         case SymmetryOutcome::Found:
             out.symmetry = symmetry.group;
@@ -758,6 +803,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     // Radii: about the centre of a sphere through the vertices where there is
     // one, else about the centroid.
     std::vector<double> distances;
+    ReserveLarge(distances, t.points.size());
     Vec3 sphereCentre = centre;
     if (const auto c = SphereCentre(t.points)) {
         bool fits = true;
@@ -769,6 +815,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     out.circumradius = RadiusOf(distances, tolerance * 10.0);
     auto edgeDistances = [&](Vec3 from) {
         std::vector<double> d;
+        ReserveLarge(d, t.edges.size());
         for (const auto& e : t.edges) {
             const Vec3 a = t.points[static_cast<size_t>(e[0])];
             const Vec3 dir = Normalised(t.points[static_cast<size_t>(e[1])] - a);
@@ -778,6 +825,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
     };
     auto planeDistances = [&](Vec3 from) {
         std::vector<double> d;
+        ReserveLarge(d, t.polygons.size());
         for (const Polygon& p : t.polygons) {
             if (p.kind.shape != FaceKind::Shape::Degenerate) d.push_back(std::fabs(Dot(p.centre - from, p.normal)));
         }
@@ -796,14 +844,16 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
 
     // Edge lengths.
     std::vector<double> lengths;
+    ReserveLarge(lengths, t.edges.size());
     for (const auto& e : t.edges) {
         lengths.push_back(Length(t.points[static_cast<size_t>(e[1])] - t.points[static_cast<size_t>(e[0])]));
     }
-    out.edgeLengths = Cluster(lengths, tolerance * 10.0);
+    out.edgeLengths = Cluster(std::move(lengths), tolerance * 10.0);
     if (!out.edgeLengths.empty()) out.shortestEdge = out.edgeLengths.front().value;
 
     // Dihedral angles at edges between two faces, measured inside the figure.
     std::vector<double> angles;
+    ReserveLarge(angles, t.edges.size());
     for (size_t e = 0; e < t.edges.size(); ++e) {
         const std::span<const Side> sides = t.SidesOf(e);
         if (sides.size() != 2) {
@@ -835,7 +885,7 @@ FigureNumbers ComputeFigureNumbers(const Solid& solid, int32_t maxSymmetryVertic
         }
         angles.push_back(angle);
     }
-    out.dihedralAngles = Cluster(angles, kAngleTolerance);
+    out.dihedralAngles = Cluster(std::move(angles), kAngleTolerance);
 
     const CatalogueRelations related = RelatedFigures(solid.zukei);
     out.related = {related.dual, related.compoundWithDual, related.base, related.partner,

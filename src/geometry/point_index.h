@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
+#include "model/huge_pages.h"
 #include "model/vec3.h"
 
 namespace gyro {
@@ -68,7 +71,27 @@ public:
         return index;
     }
 
+    // Room for n distinct points, so that the arrays of a large mesh grow
+    // without copies and touch their memory a huge page at a time.
+    void Reserve(size_t n) {
+        if (n <= points_.capacity()) return;
+        std::vector<Vec3> points;
+        std::vector<int32_t> next;
+        ReserveLarge(points, n);
+        ReserveLarge(next, n);
+        points.assign(points_.begin(), points_.end());
+        next.assign(next_.begin(), next_.end());
+        points_ = std::move(points);
+        next_ = std::move(next);
+    }
+
     const std::vector<Vec3>& points() const { return points_; }
+    // The stored points, moved out: the index is empty afterwards.
+    std::vector<Vec3> TakePoints() {
+        std::vector<Vec3> points = std::move(points_);
+        *this = PointIndex(tolerance_);
+        return points;
+    }
 
 private:
     struct Key {
@@ -120,8 +143,13 @@ private:
     uint64_t OccupiedBit(const Key& k) const { return (Hash(k) >> 20) & (occupied_.size() * 64 - 1); }
     void Grow() {
         std::vector<int32_t> old = std::move(slots_);
-        slots_.assign(old.empty() ? 64 : old.size() * 2, kFree);
-        occupied_.assign(slots_.size() / 8, 0);
+        const size_t size = old.empty() ? 64 : old.size() * 2;
+        slots_.clear();
+        ReserveLarge(slots_, size);
+        slots_.assign(size, kFree);
+        occupied_.clear();
+        ReserveLarge(occupied_, size / 8);
+        occupied_.assign(size / 8, 0);
         for (const int32_t head : old) {
             if (head == kFree) continue;
             const Key key = KeyOf(points_[static_cast<size_t>(head)]);
@@ -137,6 +165,44 @@ private:
     std::vector<int32_t> slots_;  // the newest point of a cube, or kFree; a power of two long, at most half in use
     std::vector<uint64_t> occupied_;  // a bit per hashed cube that holds a point
     size_t used_ = 0;
+};
+
+// The index's answers for the last few distinct positions inserted, kept by
+// their exact coordinates in a small table that stays in cache: a mesh that
+// stores each face's corners apart (the Koch surface: six copies of most
+// points, near one another in the array) asks for the same position again
+// soon, and three lookups in four are answered here without the index's large
+// table. An answer kept here is the one the index gives again: a stored point
+// equal to the query is the only one within the tolerance, and otherwise the
+// earliest stored point within the tolerance stays the earliest.
+class RecentPoints {
+public:
+    explicit RecentPoints(PointIndex& index) : index_(index) {}
+
+    // What `index.Insert(p)` answers.
+    int32_t Insert(Vec3 p) {
+        Entry& e = entries_[Slot(p)];
+        if (e.index >= 0 && e.p.x == p.x && e.p.y == p.y && e.p.z == p.z) return e.index;
+        e.p = p;
+        e.index = index_.Insert(p);
+        return e.index;
+    }
+
+private:
+    struct Entry {
+        Vec3 p;
+        int32_t index = -1;
+    };
+    static size_t Slot(Vec3 p) {
+        uint64_t h = std::bit_cast<uint64_t>(p.x) * 0x9E3779B97F4A7C15ull ^
+                     std::bit_cast<uint64_t>(p.y) * 0xC2B2AE3D27D4EB4Full ^
+                     std::bit_cast<uint64_t>(p.z) * 0x165667B19E3779F9ull;
+        h ^= h >> 29;
+        return static_cast<size_t>(h >> 7) & (kEntries - 1);
+    }
+    static constexpr size_t kEntries = 256;
+    PointIndex& index_;
+    std::array<Entry, kEntries> entries_{};
 };
 
 }  // namespace gyro

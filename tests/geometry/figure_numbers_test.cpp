@@ -1169,6 +1169,38 @@ TEST(FigureNumbers, LooseCornersWeldIntoOneSurface) {
     }
 }
 
+// Triangles are read by their turns at the corners: thin ones, and ones with a
+// corner straight on within the tolerance, are still a {3}; three corners on
+// one line are a degenerate face; the same triangle wound either way is a {3}.
+TEST(FigureNumbers, ThinAndStraightTrianglesKeepTheirKind) {
+    struct Row {
+        const char* what;
+        std::vector<Vec3> corners;
+        const char* kind;
+    };
+    const Row rows[] = {
+        {"ordinary", {{0, 0, 0}, {1, 0, 0}, {0.3, 0.8, 0}}, "{3}"},
+        {"wound the other way", {{0, 0, 0}, {0.3, 0.8, 0}, {1, 0, 0}}, "{3}"},
+        {"a needle", {{0, 0, 0}, {1, 0, 1e-4}, {1, 1e-4, 0}}, "{3}"},
+        {"a corner straight on within the tolerance", {{0, 0, 0}, {1, 0, 0}, {2, 1e-9, 0}}, "{3}"},
+        {"three corners on a line", {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}}, "degenerate 3-gon"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Solid s;
+        s.vertices = row.corners;
+        Face f;
+        f.corners = {0, 1, 2};
+        f.polygonSize = 3;
+        f.polygonCount = 1;
+        s.faces.push_back(f);
+        const FigureNumbers n = ComputeFigureNumbers(s);
+        ASSERT_EQ(n.faceKinds.size(), 1u);
+        EXPECT_EQ(FaceKindName(n.faceKinds[0].kind), row.kind);
+        EXPECT_EQ(n.faceKinds[0].kind.winding, 1);
+    }
+}
+
 // The panel calls the work off when its figure leaves the screen or the window
 // closes: a raised flag ends the symmetry search and the face-against-vertex
 // pass early, and the stages before them, and says the numbers are incomplete;

@@ -70,7 +70,7 @@ TEST(PointIndex, KeepsItsIndicesWhileItGrows) {
 }
 
 // Against a plain search of every stored point: the first stored within the
-// tolerance, else a new point. Clusters of points a little closer and a little
+// tolerance, else a new point; the same through the table of recent answers. Clusters of points a little closer and a little
 // farther apart than the tolerance, exact repeats and a signed zero, at the
 // scales the figure numbers meet (a figure 800 wide welds at 8e-5).
 TEST(PointIndex, AgreesWithASearchOfEveryStoredPoint) {
@@ -102,6 +102,8 @@ TEST(PointIndex, AgreesWithASearchOfEveryStoredPoint) {
         queries.push_back({0.0, 0.0, 0.0});
         queries.push_back({-0.0, 0.0, -0.0});
         PointIndex index(row.tolerance);
+        PointIndex behindRecent(row.tolerance);
+        RecentPoints recent(behindRecent);
         std::vector<Vec3> stored;
         for (const Vec3& q : queries) {
             int32_t expected = -1;
@@ -116,11 +118,60 @@ TEST(PointIndex, AgreesWithASearchOfEveryStoredPoint) {
                 stored.push_back(q);
             }
             ASSERT_EQ(index.Insert(q), expected);
+            ASSERT_EQ(recent.Insert(q), expected);  // the small table in front answers the same
         }
         EXPECT_EQ(index.points().size(), stored.size());
+        EXPECT_EQ(behindRecent.points().size(), stored.size());
         EXPECT_GT(stored.size(), 300u);                   // the clusters stay apart
         EXPECT_LT(stored.size(), queries.size() * 3 / 4);  // and many points merge
     }
+}
+
+// The table of recent answers keeps an answer by the query's exact
+// coordinates; where the query was only near a stored point, a point stored
+// later near the same query must not change the answer (the earliest within
+// the tolerance stays the answer), and an equal point of the other sign of
+// zero is the same point.
+TEST(PointIndex, RecentAnswersStayTheIndexAnswers) {
+    const double tol = 0.1;
+    struct Row {
+        const char* what;
+        std::vector<Vec3> queries;
+        std::vector<int32_t> expected;
+    };
+    const Row rows[] = {
+        {"exact repeats", {{1, 2, 3}, {4, 5, 6}, {1, 2, 3}, {4, 5, 6}}, {0, 1, 0, 1}},
+        {"near, then a later point beside the query, then the query again",
+         {{0, 0, 0}, {0.08, 0, 0}, {0.16, 0, 0}, {0.08, 0, 0}, {0.16, 0, 0}},
+         {0, 0, 1, 0, 1}},
+        {"signed zero", {{0.0, -0.0, 0.0}, {-0.0, 0.0, -0.0}, {0.0, -0.0, 0.0}}, {0, 0, 0}},
+        {"not a number is never equal", {{std::nan(""), 0, 0}, {std::nan(""), 0, 0}}, {0, 1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        PointIndex index(tol);
+        RecentPoints recent(index);
+        for (size_t i = 0; i < row.queries.size(); ++i) EXPECT_EQ(recent.Insert(row.queries[i]), row.expected[i]) << i;
+    }
+}
+
+// Room reserved after some points are stored keeps them and their indices;
+// the points moved out leave an empty index.
+TEST(PointIndex, ReserveKeepsThePointsAndTakePointsEmptiesTheIndex) {
+    PointIndex index(1e-3);
+    EXPECT_EQ(index.Insert({1, 0, 0}), 0);
+    EXPECT_EQ(index.Insert({0, 1, 0}), 1);
+    index.Reserve(1000);
+    EXPECT_EQ(index.Find({1, 0, 0}), 0);
+    EXPECT_EQ(index.Insert({0, 1, 0.0005}), 1);
+    for (int i = 0; i < 900; ++i) ASSERT_EQ(index.Insert({i * 0.01, 2, 0}), 2 + i);
+    EXPECT_EQ(index.Insert({1, 0, 0}), 0);
+    const std::vector<Vec3> points = index.TakePoints();
+    ASSERT_EQ(points.size(), 902u);
+    EXPECT_EQ(points[1].y, 1.0);
+    EXPECT_TRUE(index.points().empty());
+    EXPECT_EQ(index.Find({1, 0, 0}), -1);
+    EXPECT_EQ(index.Insert({0, 0, 5}), 0);
 }
 
 }  // namespace
