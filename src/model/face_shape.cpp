@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/face_access.h"
+#include "model/huge_pages.h"
 #include "model/solid_ops.h"
 
 namespace gyro {
@@ -82,11 +83,9 @@ bool IsClosedOriented(const Solid& solid) {
     // often one way as the other. It costs one pass without memory, so an open
     // surface (the Koch sheet) is told apart before the sort below.
     uint64_t signature = 0;
-    size_t corners = 0;
     for (const Face& face : solid.faces) {
         const int32_t size = face.polygonSize;
         if (face.polygonCount <= 0 || size < 3 || StoredCorners(face) < TotalCorners(face)) return false;
-        corners += static_cast<size_t>(TotalCorners(face));
         for (int32_t k = 0; k < face.polygonCount; ++k) {
             const int32_t* c = face.corners.data() + static_cast<ptrdiff_t>(k) * size;
             for (int32_t j = 0; j < size; ++j) {
@@ -102,8 +101,27 @@ bool IsClosedOriented(const Solid& solid) {
         }
     }
     if (signature != 0) return false;
-    std::vector<std::pair<uint64_t, int32_t>> edges;  // (smaller << 32 | larger, +1 or -1)
-    edges.reserve(corners);
+    // The walks of each edge are counted out by the edge's lower end, so that
+    // an end's few edges are checked on their own (no sort of every edge).
+    std::vector<uint32_t> start;
+    ReserveLarge(start, static_cast<size_t>(vertexCount) + 1);
+    start.assign(static_cast<size_t>(vertexCount) + 1, 0);
+    for (const Face& face : solid.faces) {  // every face was found whole above
+        const int32_t size = face.polygonSize;
+        for (int32_t i = 0; i < TotalCorners(face); ++i) {
+            const int32_t* c = face.corners.data() + i - i % size;
+            const auto a = static_cast<uint32_t>(face.corners[static_cast<size_t>(i)]);
+            const auto b = static_cast<uint32_t>(c[(i % size + 1) % size]);
+            if (a != b && a < vertexCount && b < vertexCount) ++start[std::min(a, b) + 1];
+        }
+    }
+    for (size_t v = 0; v < vertexCount; ++v) start[v + 1] += start[v];
+    std::vector<std::pair<uint32_t, int32_t>> walks;  // per lower end: (upper end, +1 or -1)
+    ReserveLarge(walks, start.back());
+    walks.resize(start.back());
+    std::vector<uint32_t> fill;
+    ReserveLarge(fill, vertexCount);
+    fill.assign(start.begin(), start.end() - 1);
     std::vector<Vec3> p;
     for (const Face& face : solid.faces) {
         const int32_t size = face.polygonSize;
@@ -123,17 +141,21 @@ bool IsClosedOriented(const Solid& solid) {
                 const auto a = static_cast<uint32_t>(c[j]), b = static_cast<uint32_t>(c[(j + 1) % size]);
                 if (a >= vertexCount || b >= vertexCount) return false;
                 if (a == b) continue;
-                edges.push_back({a < b ? uint64_t{a} << 32 | b : uint64_t{b} << 32 | a, a < b ? 1 : -1});
+                walks[fill[std::min(a, b)]++] = {std::max(a, b), a < b ? 1 : -1};
             }
         }
     }
-    std::sort(edges.begin(), edges.end());
-    for (size_t i = 0; i < edges.size();) {
-        int32_t balance = 0;
-        size_t j = i;
-        for (; j < edges.size() && edges[j].first == edges[i].first; ++j) balance += edges[j].second;
-        if (balance != 0) return false;
-        i = j;
+    for (size_t v = 0; v < vertexCount; ++v) {
+        const auto first = walks.begin() + start[v];
+        const auto last = walks.begin() + start[v + 1];
+        std::sort(first, last);
+        for (auto i = first; i != last;) {
+            int32_t balance = 0;
+            auto j = i;
+            for (; j != last && j->first == i->first; ++j) balance += j->second;
+            if (balance != 0) return false;
+            i = j;
+        }
     }
     return true;
 }
