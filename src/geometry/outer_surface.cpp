@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "geometry/outer_exact.h"
+#include "geometry/outer_slivers.h"
 #include "model/face_access.h"
 #include "model/translate_mark.h"
 
@@ -431,8 +432,9 @@ bool SplitIntoManifold(const outer::WalkOutput& walk, OuterSurface& surface) {
 // two triangles beside the edge go, their outer neighbours become neighbours,
 // and one end takes the other's place. An edge whose ends share more
 // neighbours than the two opposite corners is left, so the surface stays a
-// 2-manifold. `next` pairs the triangles' edges as in the walk.
-void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
+// 2-manifold. `next` pairs the triangles' edges as in the walk. True when
+// some edge went.
+bool CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
                         double tolerance) {
     auto& tris = surface.triangles;
     const size_t n = tris.size();
@@ -519,7 +521,7 @@ void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3
     for (size_t t = 0; t < n; ++t) {
         if (alive[t]) newIndex[t] = count++;
     }
-    if (count == static_cast<int32_t>(n)) return;
+    if (count == static_cast<int32_t>(n)) return false;
     std::vector<std::array<int32_t, 3>> keptTris, keptNext;
     std::vector<int32_t> keptFaces;
     for (size_t t = 0; t < n; ++t) {
@@ -546,13 +548,16 @@ void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3
     tris = std::move(keptTris);
     next = std::move(keptNext);
     faces = std::move(keptFaces);
+    return true;
 }
 
 // Hair-thin triangles whose corner lies on the opposite edge (no short edge to
 // collapse) go by flipping that edge: with the neighbour across it, the two
-// become two sound triangles in the neighbour's plane, with its face.
-void FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
+// become two sound triangles in the neighbour's plane, with its face. True
+// when some edge was flipped.
+bool FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
               double tolerance) {
+    bool flipped = false;
     auto& tris = surface.triangles;
     std::vector<std::vector<int32_t>> incident(surface.points.size());
     for (size_t t = 0; t < tris.size(); ++t) {
@@ -618,9 +623,91 @@ void FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, 
             incident[static_cast<size_t>(d)].push_back(tt);
             incident[static_cast<size_t>(c)].push_back(u);
             changed = true;
+            flipped = true;
         }
         if (!changed) break;
     }
+    return flipped;
+}
+
+// Points closer than the tolerance that no edge joins any more (where the
+// surface touches itself at a point the exact step built as several, a few
+// units in the last place apart) take the position of the first of them, so
+// that the sheets meet in one point instead of passing through each other
+// by a rounding error. A group whose move would turn a triangle over stays
+// as it is.
+void UniteNearPoints(OuterSurface& surface, double tolerance) {
+    const size_t n = surface.points.size();
+    UnionFind groups(n);
+    std::unordered_map<uint64_t, std::vector<size_t>> cells;
+    const auto cell = [&](double v) { return static_cast<int64_t>(std::floor(v / tolerance)); };
+    const auto key = [](int64_t x, int64_t y, int64_t z) {
+        const auto h = [](int64_t v) { return static_cast<uint64_t>(v) * 0x9E3779B97F4A7C15ULL; };
+        return h(x) ^ (h(y) << 21 | h(y) >> 43) ^ (h(z) << 42 | h(z) >> 22);
+    };
+    bool any = false;
+    for (size_t i = 0; i < n; ++i) {
+        const Vec3 p = surface.points[i];
+        const int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
+        for (int64_t dx = -1; dx <= 1; ++dx) {
+            for (int64_t dy = -1; dy <= 1; ++dy) {
+                for (int64_t dz = -1; dz <= 1; ++dz) {
+                    const auto it = cells.find(key(cx + dx, cy + dy, cz + dz));
+                    if (it == cells.end()) continue;
+                    for (const size_t j : it->second) {
+                        const Vec3 d = surface.points[j] - p;
+                        if (std::max({std::abs(d.x), std::abs(d.y), std::abs(d.z)}) > tolerance) continue;
+                        if (d.x != 0.0 || d.y != 0.0 || d.z != 0.0) any = true;
+                        groups.Join(std::max(i, j), std::min(i, j));
+                    }
+                }
+            }
+        }
+        cells[key(cx, cy, cz)].push_back(i);
+    }
+    if (!any) return;
+    // The first point of each group: the union keeps no order, so look for it.
+    std::vector<size_t> first(n, n);
+    for (size_t i = 0; i < n; ++i) {
+        size_t& f = first[groups.Find(i)];
+        f = std::min(f, i);
+    }
+    std::vector<std::vector<int32_t>> incident(n);
+    for (size_t t = 0; t < surface.triangles.size(); ++t) {
+        for (const int32_t v : surface.triangles[t]) incident[static_cast<size_t>(v)].push_back(static_cast<int32_t>(t));
+    }
+    // Members by group, and whether each group may move.
+    std::unordered_map<size_t, std::vector<size_t>> members;
+    for (size_t i = 0; i < n; ++i) {
+        const size_t root = groups.Find(i);
+        if (first[root] != i || surface.points[first[root]].x != surface.points[i].x ||
+            surface.points[first[root]].y != surface.points[i].y || surface.points[first[root]].z != surface.points[i].z) {
+            members[root].push_back(i);
+        }
+    }
+    const auto normal = [&](const std::array<int32_t, 3>& t, const std::vector<Vec3>& at) {
+        return Cross(at[static_cast<size_t>(t[1])] - at[static_cast<size_t>(t[0])],
+                     at[static_cast<size_t>(t[2])] - at[static_cast<size_t>(t[0])]);
+    };
+    std::vector<Vec3> moved = surface.points;
+    std::vector<size_t> roots;
+    for (const auto& [root, list] : members) roots.push_back(root);
+    std::sort(roots.begin(), roots.end());
+    for (const size_t root : roots) {
+        const Vec3 target = surface.points[first[root]];
+        for (const size_t i : members[root]) moved[i] = target;
+        bool sound = true;
+        for (const size_t i : members[root]) {
+            for (const int32_t t : incident[i]) {
+                const auto& tri = surface.triangles[static_cast<size_t>(t)];
+                if (!(Dot(normal(tri, surface.points), normal(tri, moved)) > 0.0)) sound = false;
+            }
+        }
+        if (!sound) {
+            for (const size_t i : members[root]) moved[i] = surface.points[i];
+        }
+    }
+    surface.points = std::move(moved);
 }
 
 void Measure(OuterSurface& surface) {
@@ -660,6 +747,17 @@ void ExpandInto(const Solid& solid, int level, Vec3 offset, double scale, Solid&
 }
 
 }  // namespace
+
+void outer::RemoveSlivers(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next,
+                          std::vector<int32_t>& faces, double tolerance) {
+    // A flip can leave a needle beside a short edge that the link kept from
+    // collapsing before: collapse again until no cap is left to flip.
+    for (int round = 0; round < 8; ++round) {
+        CollapseShortEdges(surface, next, faces, tolerance);
+        if (!FlipCaps(surface, next, faces, tolerance)) break;
+    }
+    UniteNearPoints(surface, tolerance);
+}
 
 std::string OuterRefusalText(OuterRefusal refusal) {
     switch (refusal) {
@@ -737,8 +835,7 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         OuterSurface collapsed = surface;
         std::vector<std::array<int32_t, 3>> next = walk.next;
         std::vector<int32_t> faces = walk.face;
-        CollapseShortEdges(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
-        FlipCaps(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
+        outer::RemoveSlivers(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
         const SurfaceCheck check = CheckSurface(collapsed.points, collapsed.triangles);
         if (check.closed && check.manifold && check.outward) {
             surface = std::move(collapsed);
