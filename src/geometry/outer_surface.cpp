@@ -630,6 +630,127 @@ bool FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, 
     return flipped;
 }
 
+// Where the surface touches itself along a line, one sheet may keep a corner
+// on the other's edge a rounding error off its line, so that the two pass
+// through each other there. Such an edge is split at a corner of its own at
+// that point's position (a new point: the sheets stay apart), so that they
+// meet in shared points. `next` and `faces` are kept in step.
+void SplitEdgesAtCorners(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next,
+                         std::vector<int32_t>& faces, double tolerance) {
+    auto& tris = surface.triangles;
+    auto& pts = surface.points;
+    std::vector<int32_t> byX(pts.size());
+    std::iota(byX.begin(), byX.end(), 0);
+    std::sort(byX.begin(), byX.end(), [&](int32_t a, int32_t b) { return pts[static_cast<size_t>(a)].x < pts[static_cast<size_t>(b)].x; });
+    const auto same = [](Vec3 p, Vec3 q) { return p.x == q.x && p.y == q.y && p.z == q.z; };
+    const auto near = [&](Vec3 p, Vec3 q) {
+        const Vec3 d = p - q;
+        return std::max({std::abs(d.x), std::abs(d.y), std::abs(d.z)}) <= tolerance;
+    };
+    // Corners found on each edge (by its triangle and side, the lower of the pair), by place along it.
+    std::map<std::pair<int32_t, int32_t>, std::vector<std::pair<double, int32_t>>> splits;
+    for (size_t t = 0; t < tris.size(); ++t) {
+        for (size_t i = 0; i < 3; ++i) {
+            const int32_t u = next[t][i];
+            if (u < static_cast<int32_t>(t)) continue;
+            const Vec3 a = pts[static_cast<size_t>(tris[t][i])];
+            const Vec3 b = pts[static_cast<size_t>(tris[t][(i + 1) % 3])];
+            const Vec3 e = b - a;
+            const double length2 = Dot(e, e);
+            if (!(length2 > 0.0)) continue;
+            const double x0 = std::min(a.x, b.x) - tolerance;
+            const double x1 = std::max(a.x, b.x) + tolerance;
+            auto it = std::lower_bound(byX.begin(), byX.end(), x0,
+                                       [&](int32_t k, double x) { return pts[static_cast<size_t>(k)].x < x; });
+            for (; it != byX.end() && pts[static_cast<size_t>(*it)].x <= x1; ++it) {
+                const Vec3 p = pts[static_cast<size_t>(*it)];
+                if (near(p, a) || near(p, b)) continue;
+                const double along = Dot(p - a, e) / length2;
+                if (!(along > 0.0 && along < 1.0)) continue;
+                if (!near(a + e * along, p)) continue;
+                // One corner per place: copies of a point at one position count once.
+                auto& list = splits[{static_cast<int32_t>(t), static_cast<int32_t>(i)}];
+                if (std::none_of(list.begin(), list.end(), [&](const auto& q) {
+                        return same(pts[static_cast<size_t>(q.second)], p);
+                    })) {
+                    list.emplace_back(along, *it);
+                }
+            }
+        }
+    }
+    if (splits.empty()) return;
+    // Which triangle now holds each directed edge.
+    std::map<std::pair<int32_t, int32_t>, int32_t> holder;
+    for (size_t t = 0; t < tris.size(); ++t) {
+        for (size_t i = 0; i < 3; ++i) holder[{tris[t][i], tris[t][(i + 1) % 3]}] = static_cast<int32_t>(t);
+    }
+    const auto retarget = [&](int32_t neighbour, int32_t from, int32_t to) {
+        if (neighbour < 0) return;
+        for (auto& slot : next[static_cast<size_t>(neighbour)]) {
+            if (slot == from) slot = to;
+        }
+    };
+    // Fans triangle `t` from its corner opposite edge a -> b over `corners`
+    // (along a -> b); returns the triangles from the one at a to the one at b.
+    const auto fan = [&](int32_t t, int32_t a, int32_t b, const std::vector<int32_t>& corners) {
+        const auto tv = tris[static_cast<size_t>(t)];
+        size_t i = 0;
+        while (!(tv[i] == a && tv[(i + 1) % 3] == b)) ++i;
+        const int32_t c = tv[(i + 2) % 3];
+        const int32_t acrossBC = next[static_cast<size_t>(t)][(i + 1) % 3];
+        const int32_t acrossCA = next[static_cast<size_t>(t)][(i + 2) % 3];
+        std::vector<int32_t> row{t};
+        for (size_t k = 0; k < corners.size(); ++k) {
+            row.push_back(static_cast<int32_t>(tris.size()));
+            tris.push_back({});
+            next.push_back({});
+            faces.push_back(faces[static_cast<size_t>(t)]);
+        }
+        std::vector<int32_t> along{a};
+        along.insert(along.end(), corners.begin(), corners.end());
+        along.push_back(b);
+        for (size_t k = 0; k < row.size(); ++k) {
+            const auto r = static_cast<size_t>(row[k]);
+            tris[r] = {along[k], along[k + 1], c};
+            next[r][0] = -1;  // set by the caller, across the split edge
+            next[r][1] = k + 1 < row.size() ? row[k + 1] : acrossBC;
+            next[r][2] = k > 0 ? row[k - 1] : acrossCA;
+            holder[{along[k], along[k + 1]}] = row[k];
+            holder[{along[k + 1], c}] = row[k];
+            holder[{c, along[k]}] = row[k];
+        }
+        retarget(acrossBC, t, row.back());
+        return row;
+    };
+    for (auto& [edge, list] : splits) {
+        const auto [t0, i] = edge;
+        const int32_t a = tris[static_cast<size_t>(t0)][static_cast<size_t>(i)];
+        const int32_t b = tris[static_cast<size_t>(t0)][static_cast<size_t>((i + 1) % 3)];
+        const auto one = holder.find({a, b});
+        const auto other = holder.find({b, a});
+        if (one == holder.end() || other == holder.end()) continue;
+        std::sort(list.begin(), list.end());
+        const int32_t t = one->second;
+        const int32_t u = other->second;
+        // Two triangles that share more than this edge are left alone.
+        if (t == u || std::count(next[static_cast<size_t>(t)].begin(), next[static_cast<size_t>(t)].end(), u) != 1) {
+            continue;
+        }
+        std::vector<int32_t> corners;
+        for (const auto& [place, p] : list) {
+            corners.push_back(static_cast<int32_t>(pts.size()));
+            pts.push_back(pts[static_cast<size_t>(p)]);
+        }
+        std::vector<int32_t> backwards(corners.rbegin(), corners.rend());
+        const std::vector<int32_t> forth = fan(t, a, b, corners);
+        const std::vector<int32_t> back = fan(u, b, a, backwards);
+        for (size_t k = 0; k < forth.size(); ++k) {
+            next[static_cast<size_t>(forth[k])][0] = back[back.size() - 1 - k];
+            next[static_cast<size_t>(back[back.size() - 1 - k])][0] = forth[k];
+        }
+    }
+}
+
 // Points closer than the tolerance that no edge joins any more (where the
 // surface touches itself at a point the exact step built as several, a few
 // units in the last place apart) take the position of the first of them, so
@@ -757,6 +878,7 @@ void outer::RemoveSlivers(OuterSurface& surface, std::vector<std::array<int32_t,
         if (!FlipCaps(surface, next, faces, tolerance)) break;
     }
     UniteNearPoints(surface, tolerance);
+    SplitEdgesAtCorners(surface, next, faces, tolerance);
 }
 
 std::string OuterRefusalText(OuterRefusal refusal) {

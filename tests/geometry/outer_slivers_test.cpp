@@ -124,5 +124,54 @@ TEST(OuterSlivers, TipsARoundingErrorApartMeetInOnePoint) {
     ExpectCleanAfterRemovingSlivers("tips a hair apart", points, faces, 8.0 / 3.0);
 }
 
+// The box lo..hi as twelve outward triangles; corner k is at x of bit 0, y of bit 1, z of bit 2.
+void AddBox(Vec3 lo, Vec3 hi, std::vector<Vec3>& points, std::vector<Tri>& triangles) {
+    const auto base = static_cast<int32_t>(points.size());
+    for (int k = 0; k < 8; ++k) points.push_back({k & 1 ? hi.x : lo.x, k & 2 ? hi.y : lo.y, k & 4 ? hi.z : lo.z});
+    const int quads[6][4] = {{0, 4, 6, 2}, {1, 3, 7, 5}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 2, 3, 1}, {4, 5, 7, 6}};
+    for (const auto& q : quads) {
+        triangles.push_back({base + q[0], base + q[1], base + q[2]});
+        triangles.push_back({base + q[0], base + q[2], base + q[3]});
+    }
+}
+
+// Both triangles beside edge a-b cut at a new corner at `at`.
+void SplitEdge(int32_t a, int32_t b, Vec3 at, std::vector<Vec3>& points, std::vector<Tri>& triangles) {
+    const auto m = static_cast<int32_t>(points.size());
+    points.push_back(at);
+    const size_t count = triangles.size();
+    for (size_t t = 0; t < count; ++t) {
+        for (size_t i = 0; i < 3; ++i) {
+            const int32_t p = triangles[t][i];
+            const int32_t q = triangles[t][(i + 1) % 3];
+            if ((p == a && q == b) || (p == b && q == a)) {
+                const int32_t c = triangles[t][(i + 2) % 3];
+                triangles[t] = {p, m, c};
+                triangles.push_back({m, q, c});
+                break;
+            }
+        }
+    }
+}
+
+// Two boxes meeting along an edge, one of them with a corner on that edge a
+// rounding error inside the other: the other's edge must be cut there too, so
+// that the two meet in shared points instead of crossing.
+TEST(OuterSlivers, ACornerOnAnotherSheetsEdgeCutsThatEdge) {
+    std::vector<Vec3> points;
+    std::vector<Tri> faces;
+    AddBox({0, 0, 0}, {1, 1, 1}, points, faces);
+    AddBox({1, 1, 0}, {2, 2, 1}, points, faces);
+    const double hair = 1e-15;
+    SplitEdge(8, 12, {1 - hair, 1 - hair, 0.5}, points, faces);  // the second box's edge x = y = 1
+    {
+        OuterSurface before;
+        before.points = points;
+        before.triangles = faces;
+        ASSERT_TRUE(SurfaceSelfIntersects(before)) << "the boxes should cross before";
+    }
+    ExpectCleanAfterRemovingSlivers("corner on an edge", points, faces, 2.0);
+}
+
 }  // namespace
 }  // namespace gyro
