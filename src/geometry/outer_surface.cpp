@@ -427,6 +427,58 @@ bool SplitIntoManifold(const outer::WalkOutput& walk, OuterSurface& surface) {
     return true;
 }
 
+// Two shells that touch along an edge (fractal copies edge to edge, two
+// cubes sharing an edge) put four walked triangles on it. The walk pairs each
+// with the one across the outside; then the corners at both ends form one fan
+// round both shells, no point is split, and the edge is left with two
+// triangles each way. Paired across the inside instead (each triangle with the
+// other one running the edge its opposite way), each shell closes on its own
+// copy of the edge, whose ends then split. Edges with more than four are left
+// alone. Returns whether any pairing changed.
+bool PairAcrossTheInside(outer::WalkOutput& walk) {
+    struct Use {
+        int32_t triangle;
+        int32_t edge;  // the triangle's edge i runs from corner i to corner i + 1
+    };
+    std::unordered_map<uint64_t, std::vector<Use>> uses;
+    for (size_t t = 0; t < walk.triangles.size(); ++t) {
+        for (int32_t i = 0; i < 3; ++i) {
+            const int32_t a = walk.triangles[t][static_cast<size_t>(i)];
+            const int32_t b = walk.triangles[t][static_cast<size_t>((i + 1) % 3)];
+            const auto lo = static_cast<uint32_t>(std::min(a, b));
+            const auto hi = static_cast<uint32_t>(std::max(a, b));
+            uses[(static_cast<uint64_t>(lo) << 32) | hi].push_back({static_cast<int32_t>(t), i});
+        }
+    }
+    bool changed = false;
+    for (const auto& [edge, list] : uses) {
+        if (list.size() != 4) continue;
+        auto from = [&](const Use& u) {
+            return walk.triangles[static_cast<size_t>(u.triangle)][static_cast<size_t>(u.edge)];
+        };
+        const int32_t a = from(list[0]);
+        if (std::count_if(list.begin(), list.end(), [&](const Use& u) { return from(u) == a; }) != 2) continue;
+        std::array<int32_t, 4> partner{};
+        bool sound = true;
+        for (size_t k = 0; k < 4 && sound; ++k) {
+            const int32_t across = walk.next[static_cast<size_t>(list[k].triangle)][static_cast<size_t>(list[k].edge)];
+            int32_t other = -1;
+            for (size_t m = 0; m < 4; ++m) {
+                if (from(list[m]) != from(list[k]) && list[m].triangle != across) other = list[m].triangle;
+            }
+            sound = other >= 0 && across != other &&
+                    std::any_of(list.begin(), list.end(), [&](const Use& u) { return u.triangle == across; });
+            partner[k] = other;
+        }
+        if (!sound) continue;
+        for (size_t k = 0; k < 4; ++k) {
+            walk.next[static_cast<size_t>(list[k].triangle)][static_cast<size_t>(list[k].edge)] = partner[k];
+        }
+        changed = true;
+    }
+    return changed;
+}
+
 // Edges the exact step made a hair long (where the builders' doubles missed an
 // intended coincidence) are collapsed one by one on the manifold surface: the
 // two triangles beside the edge go, their outer neighbours become neighbours,
@@ -952,6 +1004,10 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
     OuterResult result;
     OuterSurface& surface = result.surface;
     if (!SplitIntoManifold(walk, surface)) return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
+    if (!CheckSurface(surface.points, surface.triangles).closed && PairAcrossTheInside(walk) &&
+        !SplitIntoManifold(walk, surface)) {
+        return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
+    }
     // The surface with its hair-thin slivers collapsed, when it stays sound.
     {
         OuterSurface collapsed = surface;
