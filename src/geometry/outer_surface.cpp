@@ -10,6 +10,7 @@
 
 #include "geometry/outer_exact.h"
 #include "geometry/outer_slivers.h"
+#include "geometry/point_index.h"
 #include "model/face_access.h"
 #include "model/translate_mark.h"
 
@@ -811,52 +812,27 @@ void SplitEdgesAtCorners(OuterSurface& surface, std::vector<std::array<int32_t, 
 // as it is.
 void UniteNearPoints(OuterSurface& surface, double tolerance) {
     const size_t n = surface.points.size();
-    UnionFind groups(n);
-    std::unordered_map<uint64_t, std::vector<size_t>> cells;
-    const auto cell = [&](double v) { return static_cast<int64_t>(std::floor(v / tolerance)); };
-    const auto key = [](int64_t x, int64_t y, int64_t z) {
-        const auto h = [](int64_t v) { return static_cast<uint64_t>(v) * 0x9E3779B97F4A7C15ULL; };
-        return h(x) ^ (h(y) << 21 | h(y) >> 43) ^ (h(z) << 42 | h(z) >> 22);
-    };
+    // Each point's group is the first point within the tolerance of it.
+    PointIndex index(tolerance);
+    std::vector<size_t> firstOf;  // stored point -> the surface point that stored it
+    std::vector<size_t> first(n);
+    const auto same = [](Vec3 p, Vec3 q) { return p.x == q.x && p.y == q.y && p.z == q.z; };
     bool any = false;
     for (size_t i = 0; i < n; ++i) {
-        const Vec3 p = surface.points[i];
-        const int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
-        for (int64_t dx = -1; dx <= 1; ++dx) {
-            for (int64_t dy = -1; dy <= 1; ++dy) {
-                for (int64_t dz = -1; dz <= 1; ++dz) {
-                    const auto it = cells.find(key(cx + dx, cy + dy, cz + dz));
-                    if (it == cells.end()) continue;
-                    for (const size_t j : it->second) {
-                        const Vec3 d = surface.points[j] - p;
-                        if (std::max({std::abs(d.x), std::abs(d.y), std::abs(d.z)}) > tolerance) continue;
-                        if (d.x != 0.0 || d.y != 0.0 || d.z != 0.0) any = true;
-                        groups.Join(std::max(i, j), std::min(i, j));
-                    }
-                }
-            }
-        }
-        cells[key(cx, cy, cz)].push_back(i);
+        const auto k = static_cast<size_t>(index.Insert(surface.points[i]));
+        if (k == firstOf.size()) firstOf.push_back(i);
+        first[i] = firstOf[k];
+        any = any || !same(surface.points[first[i]], surface.points[i]);
     }
     if (!any) return;
-    // The first point of each group: the union keeps no order, so look for it.
-    std::vector<size_t> first(n, n);
-    for (size_t i = 0; i < n; ++i) {
-        size_t& f = first[groups.Find(i)];
-        f = std::min(f, i);
-    }
     std::vector<std::vector<int32_t>> incident(n);
     for (size_t t = 0; t < surface.triangles.size(); ++t) {
         for (const int32_t v : surface.triangles[t]) incident[static_cast<size_t>(v)].push_back(static_cast<int32_t>(t));
     }
-    // Members by group, and whether each group may move.
+    // The points each group moves.
     std::unordered_map<size_t, std::vector<size_t>> members;
     for (size_t i = 0; i < n; ++i) {
-        const size_t root = groups.Find(i);
-        if (first[root] != i || surface.points[first[root]].x != surface.points[i].x ||
-            surface.points[first[root]].y != surface.points[i].y || surface.points[first[root]].z != surface.points[i].z) {
-            members[root].push_back(i);
-        }
+        if (!same(surface.points[first[i]], surface.points[i])) members[first[i]].push_back(i);
     }
     const auto normal = [&](const std::array<int32_t, 3>& t, const std::vector<Vec3>& at) {
         return Cross(at[static_cast<size_t>(t[1])] - at[static_cast<size_t>(t[0])],
@@ -867,7 +843,7 @@ void UniteNearPoints(OuterSurface& surface, double tolerance) {
     for (const auto& [root, list] : members) roots.push_back(root);
     std::sort(roots.begin(), roots.end());
     for (const size_t root : roots) {
-        const Vec3 target = surface.points[first[root]];
+        const Vec3 target = surface.points[root];
         for (const size_t i : members[root]) moved[i] = target;
         bool sound = true;
         for (const size_t i : members[root]) {
