@@ -9,6 +9,8 @@
 #include <unordered_map>
 
 #include "geometry/outer_exact.h"
+#include "geometry/outer_slivers.h"
+#include "geometry/point_index.h"
 #include "model/face_access.h"
 #include "model/translate_mark.h"
 
@@ -483,8 +485,9 @@ bool PairAcrossTheInside(outer::WalkOutput& walk) {
 // two triangles beside the edge go, their outer neighbours become neighbours,
 // and one end takes the other's place. An edge whose ends share more
 // neighbours than the two opposite corners is left, so the surface stays a
-// 2-manifold. `next` pairs the triangles' edges as in the walk.
-void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
+// 2-manifold. `next` pairs the triangles' edges as in the walk. True when
+// some edge went.
+bool CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
                         double tolerance) {
     auto& tris = surface.triangles;
     const size_t n = tris.size();
@@ -571,7 +574,7 @@ void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3
     for (size_t t = 0; t < n; ++t) {
         if (alive[t]) newIndex[t] = count++;
     }
-    if (count == static_cast<int32_t>(n)) return;
+    if (count == static_cast<int32_t>(n)) return false;
     std::vector<std::array<int32_t, 3>> keptTris, keptNext;
     std::vector<int32_t> keptFaces;
     for (size_t t = 0; t < n; ++t) {
@@ -598,13 +601,16 @@ void CollapseShortEdges(OuterSurface& surface, std::vector<std::array<int32_t, 3
     tris = std::move(keptTris);
     next = std::move(keptNext);
     faces = std::move(keptFaces);
+    return true;
 }
 
 // Hair-thin triangles whose corner lies on the opposite edge (no short edge to
 // collapse) go by flipping that edge: with the neighbour across it, the two
-// become two sound triangles in the neighbour's plane, with its face.
-void FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
+// become two sound triangles in the neighbour's plane, with its face. True
+// when some edge was flipped.
+bool FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
               double tolerance) {
+    bool flipped = false;
     auto& tris = surface.triangles;
     std::vector<std::vector<int32_t>> incident(surface.points.size());
     for (size_t t = 0; t < tris.size(); ++t) {
@@ -670,9 +676,187 @@ void FlipCaps(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, 
             incident[static_cast<size_t>(d)].push_back(tt);
             incident[static_cast<size_t>(c)].push_back(u);
             changed = true;
+            flipped = true;
         }
         if (!changed) break;
     }
+    return flipped;
+}
+
+// Where the surface touches itself along a line, one sheet may keep a corner
+// on the other's edge a rounding error off its line, so that the two pass
+// through each other there. Such an edge is split at a corner of its own at
+// that point's position (a new point: the sheets stay apart), so that they
+// meet in shared points. `next` and `faces` are kept in step.
+void SplitEdgesAtCorners(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next,
+                         std::vector<int32_t>& faces, double tolerance) {
+    auto& tris = surface.triangles;
+    auto& pts = surface.points;
+    std::vector<int32_t> byX(pts.size());
+    std::iota(byX.begin(), byX.end(), 0);
+    std::sort(byX.begin(), byX.end(), [&](int32_t a, int32_t b) { return pts[static_cast<size_t>(a)].x < pts[static_cast<size_t>(b)].x; });
+    const auto same = [](Vec3 p, Vec3 q) { return p.x == q.x && p.y == q.y && p.z == q.z; };
+    const auto near = [&](Vec3 p, Vec3 q) {
+        const Vec3 d = p - q;
+        return std::max({std::abs(d.x), std::abs(d.y), std::abs(d.z)}) <= tolerance;
+    };
+    // Corners found on each edge (by its triangle and side, the lower of the pair), by place along it.
+    std::map<std::pair<int32_t, int32_t>, std::vector<std::pair<double, int32_t>>> splits;
+    for (size_t t = 0; t < tris.size(); ++t) {
+        for (size_t i = 0; i < 3; ++i) {
+            const int32_t u = next[t][i];
+            if (u < static_cast<int32_t>(t)) continue;
+            const Vec3 a = pts[static_cast<size_t>(tris[t][i])];
+            const Vec3 b = pts[static_cast<size_t>(tris[t][(i + 1) % 3])];
+            const Vec3 e = b - a;
+            const double length2 = Dot(e, e);
+            if (!(length2 > 0.0)) continue;
+            const double x0 = std::min(a.x, b.x) - tolerance;
+            const double x1 = std::max(a.x, b.x) + tolerance;
+            auto it = std::lower_bound(byX.begin(), byX.end(), x0,
+                                       [&](int32_t k, double x) { return pts[static_cast<size_t>(k)].x < x; });
+            for (; it != byX.end() && pts[static_cast<size_t>(*it)].x <= x1; ++it) {
+                const Vec3 p = pts[static_cast<size_t>(*it)];
+                if (near(p, a) || near(p, b)) continue;
+                const double along = Dot(p - a, e) / length2;
+                if (!(along > 0.0 && along < 1.0)) continue;
+                if (!near(a + e * along, p)) continue;
+                // One corner per place: copies of a point at one position count once.
+                auto& list = splits[{static_cast<int32_t>(t), static_cast<int32_t>(i)}];
+                if (std::none_of(list.begin(), list.end(), [&](const auto& q) {
+                        return same(pts[static_cast<size_t>(q.second)], p);
+                    })) {
+                    list.emplace_back(along, *it);
+                }
+            }
+        }
+    }
+    if (splits.empty()) return;
+    // Which triangle now holds each directed edge.
+    std::map<std::pair<int32_t, int32_t>, int32_t> holder;
+    for (size_t t = 0; t < tris.size(); ++t) {
+        for (size_t i = 0; i < 3; ++i) holder[{tris[t][i], tris[t][(i + 1) % 3]}] = static_cast<int32_t>(t);
+    }
+    const auto retarget = [&](int32_t neighbour, int32_t from, int32_t to) {
+        if (neighbour < 0) return;
+        for (auto& slot : next[static_cast<size_t>(neighbour)]) {
+            if (slot == from) slot = to;
+        }
+    };
+    // Fans triangle `t` from its corner opposite edge a -> b over `corners`
+    // (along a -> b); returns the triangles from the one at a to the one at b.
+    const auto fan = [&](int32_t t, int32_t a, int32_t b, const std::vector<int32_t>& corners) {
+        const auto tv = tris[static_cast<size_t>(t)];
+        size_t i = 0;
+        while (!(tv[i] == a && tv[(i + 1) % 3] == b)) ++i;
+        const int32_t c = tv[(i + 2) % 3];
+        const int32_t acrossBC = next[static_cast<size_t>(t)][(i + 1) % 3];
+        const int32_t acrossCA = next[static_cast<size_t>(t)][(i + 2) % 3];
+        std::vector<int32_t> row{t};
+        for (size_t k = 0; k < corners.size(); ++k) {
+            row.push_back(static_cast<int32_t>(tris.size()));
+            tris.push_back({});
+            next.push_back({});
+            faces.push_back(faces[static_cast<size_t>(t)]);
+        }
+        std::vector<int32_t> along{a};
+        along.insert(along.end(), corners.begin(), corners.end());
+        along.push_back(b);
+        for (size_t k = 0; k < row.size(); ++k) {
+            const auto r = static_cast<size_t>(row[k]);
+            tris[r] = {along[k], along[k + 1], c};
+            next[r][0] = -1;  // set by the caller, across the split edge
+            next[r][1] = k + 1 < row.size() ? row[k + 1] : acrossBC;
+            next[r][2] = k > 0 ? row[k - 1] : acrossCA;
+            holder[{along[k], along[k + 1]}] = row[k];
+            holder[{along[k + 1], c}] = row[k];
+            holder[{c, along[k]}] = row[k];
+        }
+        retarget(acrossBC, t, row.back());
+        return row;
+    };
+    for (auto& [edge, list] : splits) {
+        const auto [t0, i] = edge;
+        const int32_t a = tris[static_cast<size_t>(t0)][static_cast<size_t>(i)];
+        const int32_t b = tris[static_cast<size_t>(t0)][static_cast<size_t>((i + 1) % 3)];
+        const auto one = holder.find({a, b});
+        const auto other = holder.find({b, a});
+        if (one == holder.end() || other == holder.end()) continue;
+        std::sort(list.begin(), list.end());
+        const int32_t t = one->second;
+        const int32_t u = other->second;
+        // Two triangles that share more than this edge are left alone.
+        if (t == u || std::count(next[static_cast<size_t>(t)].begin(), next[static_cast<size_t>(t)].end(), u) != 1) {
+            continue;
+        }
+        std::vector<int32_t> corners;
+        for (const auto& [place, p] : list) {
+            corners.push_back(static_cast<int32_t>(pts.size()));
+            pts.push_back(pts[static_cast<size_t>(p)]);
+        }
+        std::vector<int32_t> backwards(corners.rbegin(), corners.rend());
+        const std::vector<int32_t> forth = fan(t, a, b, corners);
+        const std::vector<int32_t> back = fan(u, b, a, backwards);
+        for (size_t k = 0; k < forth.size(); ++k) {
+            next[static_cast<size_t>(forth[k])][0] = back[back.size() - 1 - k];
+            next[static_cast<size_t>(back[back.size() - 1 - k])][0] = forth[k];
+        }
+    }
+}
+
+// Points closer than the tolerance that no edge joins any more (where the
+// surface touches itself at a point the exact step built as several, a few
+// units in the last place apart) take the position of the first of them, so
+// that the sheets meet in one point instead of passing through each other
+// by a rounding error. A group whose move would turn a triangle over stays
+// as it is.
+void UniteNearPoints(OuterSurface& surface, double tolerance) {
+    const size_t n = surface.points.size();
+    // Each point's group is the first point within the tolerance of it.
+    PointIndex index(tolerance);
+    std::vector<size_t> firstOf;  // stored point -> the surface point that stored it
+    std::vector<size_t> first(n);
+    const auto same = [](Vec3 p, Vec3 q) { return p.x == q.x && p.y == q.y && p.z == q.z; };
+    bool any = false;
+    for (size_t i = 0; i < n; ++i) {
+        const auto k = static_cast<size_t>(index.Insert(surface.points[i]));
+        if (k == firstOf.size()) firstOf.push_back(i);
+        first[i] = firstOf[k];
+        any = any || !same(surface.points[first[i]], surface.points[i]);
+    }
+    if (!any) return;
+    std::vector<std::vector<int32_t>> incident(n);
+    for (size_t t = 0; t < surface.triangles.size(); ++t) {
+        for (const int32_t v : surface.triangles[t]) incident[static_cast<size_t>(v)].push_back(static_cast<int32_t>(t));
+    }
+    // The points each group moves.
+    std::unordered_map<size_t, std::vector<size_t>> members;
+    for (size_t i = 0; i < n; ++i) {
+        if (!same(surface.points[first[i]], surface.points[i])) members[first[i]].push_back(i);
+    }
+    const auto normal = [&](const std::array<int32_t, 3>& t, const std::vector<Vec3>& at) {
+        return Cross(at[static_cast<size_t>(t[1])] - at[static_cast<size_t>(t[0])],
+                     at[static_cast<size_t>(t[2])] - at[static_cast<size_t>(t[0])]);
+    };
+    std::vector<Vec3> moved = surface.points;
+    std::vector<size_t> roots;
+    for (const auto& [root, list] : members) roots.push_back(root);
+    std::sort(roots.begin(), roots.end());
+    for (const size_t root : roots) {
+        const Vec3 target = surface.points[root];
+        for (const size_t i : members[root]) moved[i] = target;
+        bool sound = true;
+        for (const size_t i : members[root]) {
+            for (const int32_t t : incident[i]) {
+                const auto& tri = surface.triangles[static_cast<size_t>(t)];
+                if (!(Dot(normal(tri, surface.points), normal(tri, moved)) > 0.0)) sound = false;
+            }
+        }
+        if (!sound) {
+            for (const size_t i : members[root]) moved[i] = surface.points[i];
+        }
+    }
+    surface.points = std::move(moved);
 }
 
 void Measure(OuterSurface& surface) {
@@ -712,6 +896,18 @@ void ExpandInto(const Solid& solid, int level, Vec3 offset, double scale, Solid&
 }
 
 }  // namespace
+
+void outer::RemoveSlivers(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next,
+                          std::vector<int32_t>& faces, double tolerance) {
+    // A flip can leave a needle beside a short edge that the link kept from
+    // collapsing before: collapse again until no cap is left to flip.
+    for (int round = 0; round < 8; ++round) {
+        CollapseShortEdges(surface, next, faces, tolerance);
+        if (!FlipCaps(surface, next, faces, tolerance)) break;
+    }
+    UniteNearPoints(surface, tolerance);
+    SplitEdgesAtCorners(surface, next, faces, tolerance);
+}
 
 std::string OuterRefusalText(OuterRefusal refusal) {
     switch (refusal) {
@@ -793,8 +989,7 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         OuterSurface collapsed = surface;
         std::vector<std::array<int32_t, 3>> next = walk.next;
         std::vector<int32_t> faces = walk.face;
-        CollapseShortEdges(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
-        FlipCaps(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
+        outer::RemoveSlivers(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
         const SurfaceCheck check = CheckSurface(collapsed.points, collapsed.triangles);
         if (check.closed && check.manifold && check.outward) {
             surface = std::move(collapsed);
