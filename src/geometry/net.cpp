@@ -619,7 +619,7 @@ bool LayOut(const OuterSurface& surface, double longestEdge, const NetOptions& o
         result.mostEdgeMm = std::floor(most * 10) / 10;
         return false;
     }
-    constexpr double kQuantum = 1.0 / 1073741824.0;  // 2^-30 mm
+    constexpr double kQuantum = 1.0 / 1099511627776.0;  // 2^-40 mm
     Trees paper;
     std::vector<Box> boxes;
     for (int attempt = 0;; ++attempt) {
