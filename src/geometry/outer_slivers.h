@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "geometry/outer_exact.h"
 #include "geometry/outer_surface.h"
 
 namespace gyro::outer {
@@ -20,5 +21,15 @@ namespace gyro::outer {
 // the link of an edge forbids a collapse; the caller checks it.
 void RemoveSlivers(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next, std::vector<int32_t>& faces,
                    double tolerance);
+
+// Walked triangles that lie on each other turned opposite ways, once rounded
+// to doubles, are the two sides of a wall without thickness: two parts of the
+// figure meeting face to face with a gap of a few units in the last place
+// between them, which the outside reaches. Each such pair goes, the triangles
+// beyond its edges are paired across it instead, and points at one position
+// become one (the manifold split separates them again where needed). True
+// when some pair went; `walk` is unchanged otherwise, and also when a point
+// made one would leave a triangle with two corners at one position.
+bool RemoveFinPairs(WalkOutput& walk);
 
 }  // namespace gyro::outer

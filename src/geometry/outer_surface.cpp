@@ -20,6 +20,11 @@ namespace {
 
 using outer::SoupTriangle;
 
+// How far, as a part of the figure's extent, a triangle's corner may lie off
+// its face's plane after the clean-up: well above the tolerance a collapse
+// moves a point by, far below any face a wrong label would name.
+constexpr double kOffFaceTolerance = 1e-7;
+
 class UnionFind {
 public:
     explicit UnionFind(size_t n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), size_t{0}); }
@@ -700,7 +705,10 @@ void SplitEdgesAtCorners(OuterSurface& surface, std::vector<std::array<int32_t, 
         const Vec3 d = p - q;
         return std::max({std::abs(d.x), std::abs(d.y), std::abs(d.z)}) <= tolerance;
     };
-    // Corners found on each edge (by its triangle and side, the lower of the pair), by place along it.
+    // Corners found on each edge (by its ends, in the lower-numbered
+    // triangle's order), by place along it. Ends, not triangles: a triangle
+    // split along one edge is a fan of new triangles by the time its next
+    // edge comes.
     std::map<std::pair<int32_t, int32_t>, std::vector<std::pair<double, int32_t>>> splits;
     for (size_t t = 0; t < tris.size(); ++t) {
         for (size_t i = 0; i < 3; ++i) {
@@ -722,7 +730,7 @@ void SplitEdgesAtCorners(OuterSurface& surface, std::vector<std::array<int32_t, 
                 if (!(along > 0.0 && along < 1.0)) continue;
                 if (!near(a + e * along, p)) continue;
                 // One corner per place: copies of a point at one position count once.
-                auto& list = splits[{static_cast<int32_t>(t), static_cast<int32_t>(i)}];
+                auto& list = splits[{tris[t][i], tris[t][(i + 1) % 3]}];
                 if (std::none_of(list.begin(), list.end(), [&](const auto& q) {
                         return same(pts[static_cast<size_t>(q.second)], p);
                     })) {
@@ -776,9 +784,7 @@ void SplitEdgesAtCorners(OuterSurface& surface, std::vector<std::array<int32_t, 
         return row;
     };
     for (auto& [edge, list] : splits) {
-        const auto [t0, i] = edge;
-        const int32_t a = tris[static_cast<size_t>(t0)][static_cast<size_t>(i)];
-        const int32_t b = tris[static_cast<size_t>(t0)][static_cast<size_t>((i + 1) % 3)];
+        const auto [a, b] = edge;
         const auto one = holder.find({a, b});
         const auto other = holder.find({b, a});
         if (one == holder.end() || other == holder.end()) continue;
@@ -897,6 +903,90 @@ void ExpandInto(const Solid& solid, int level, Vec3 offset, double scale, Solid&
 
 }  // namespace
 
+bool outer::RemoveFinPairs(WalkOutput& walk) {
+    const size_t n = walk.triangles.size();
+    // Each point by the first point at its position.
+    std::map<std::array<double, 3>, int32_t> firstAt;
+    std::vector<int32_t> same(walk.points.size());
+    for (size_t i = 0; i < walk.points.size(); ++i) {
+        const Vec3 p = walk.points[i];
+        same[i] = firstAt.emplace(std::array<double, 3>{p.x, p.y, p.z}, static_cast<int32_t>(i)).first->second;
+    }
+    const auto corners = [&](size_t t) {
+        const auto& v = walk.triangles[t];
+        return std::array<int32_t, 3>{same[static_cast<size_t>(v[0])], same[static_cast<size_t>(v[1])],
+                                      same[static_cast<size_t>(v[2])]};
+    };
+    // A triangle's corners turned so that the least leads: one key per
+    // triangle and turning direction.
+    const auto lead = [](std::array<int32_t, 3> v) {
+        while (v[0] > v[1] || v[0] > v[2]) v = {v[1], v[2], v[0]};
+        return v;
+    };
+    std::map<std::array<int32_t, 3>, std::vector<int32_t>> byCorners;
+    for (size_t t = 0; t < n; ++t) {
+        const auto v = corners(t);
+        if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) return false;
+        byCorners[lead(v)].push_back(static_cast<int32_t>(t));
+    }
+    std::vector<bool> gone(n, false);
+    std::vector<std::pair<int32_t, int32_t>> pairs;
+    for (size_t t = 0; t < n; ++t) {
+        if (gone[t]) continue;
+        const auto v = corners(t);
+        const auto it = byCorners.find(lead({v[0], v[2], v[1]}));
+        if (it == byCorners.end()) continue;
+        for (const int32_t u : it->second) {
+            if (gone[static_cast<size_t>(u)]) continue;
+            gone[t] = gone[static_cast<size_t>(u)] = true;
+            pairs.emplace_back(static_cast<int32_t>(t), u);
+            break;
+        }
+    }
+    if (pairs.empty()) return false;
+    std::vector<std::array<int32_t, 3>> next = walk.next;
+    for (const auto& [t, u] : pairs) {
+        const auto tv = corners(static_cast<size_t>(t));
+        const auto uv = corners(static_cast<size_t>(u));
+        for (size_t i = 0; i < 3; ++i) {
+            size_t j = 0;
+            while (j < 3 && !(uv[j] == tv[(i + 1) % 3] && uv[(j + 1) % 3] == tv[i])) ++j;
+            if (j == 3) return false;
+            const int32_t x = next[static_cast<size_t>(t)][i];
+            const int32_t y = next[static_cast<size_t>(u)][j];
+            if (x == u || y == t) continue;  // the pair's own edge
+            for (auto& slot : next[static_cast<size_t>(x)]) {
+                if (slot == t) slot = y;
+            }
+            for (auto& slot : next[static_cast<size_t>(y)]) {
+                if (slot == u) slot = x;
+            }
+        }
+    }
+    std::vector<int32_t> index(n, -1);
+    int32_t kept = 0;
+    for (size_t t = 0; t < n; ++t) {
+        if (!gone[t]) index[t] = kept++;
+    }
+    WalkOutput out;
+    out.points = walk.points;
+    out.refinedTriangles = walk.refinedTriangles;
+    out.snapped = walk.snapped;
+    for (size_t t = 0; t < n; ++t) {
+        if (gone[t]) continue;
+        out.triangles.push_back(corners(t));
+        out.face.push_back(walk.face[t]);
+        std::array<int32_t, 3> across{};
+        for (size_t i = 0; i < 3; ++i) {
+            across[i] = index[static_cast<size_t>(next[t][i])];
+            if (across[i] < 0) return false;  // paired with a triangle that went
+        }
+        out.next.push_back(across);
+    }
+    walk = std::move(out);
+    return true;
+}
+
 void outer::RemoveSlivers(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& next,
                           std::vector<int32_t>& faces, double tolerance) {
     // A flip can leave a needle beside a short edge that the link kept from
@@ -949,6 +1039,52 @@ Solid ExpandFractalCopies(const Solid& solid, int level) {
     return out;
 }
 
+int64_t TrianglesOffTheirFaces(const Solid& solid, const std::vector<Vec3>& points,
+                               const std::vector<std::array<int32_t, 3>>& triangles, const std::vector<int32_t>& faces,
+                               double tolerance) {
+    // Each face's plane: Newell's normal over its corners (the widest corner
+    // triangle's for a crossed face whose Newell normal vanishes), through their mean.
+    std::vector<Vec3> normal(solid.faces.size());
+    std::vector<Vec3> centre(solid.faces.size());
+    std::vector<Vec3> ring;
+    for (size_t f = 0; f < solid.faces.size(); ++f) {
+        const Face& face = solid.faces[f];
+        const int32_t size = std::max(face.polygonSize, 0);
+        Vec3 n{}, sum{};
+        double count = 0;
+        for (int32_t p = 0; p < face.polygonCount; ++p) {
+            ring.clear();
+            for (int32_t k = 0; k < size; ++k) {
+                const auto at = static_cast<size_t>(p) * static_cast<size_t>(size) + static_cast<size_t>(k);
+                if (at >= face.corners.size()) break;
+                const auto v = static_cast<size_t>(face.corners[at]);
+                if (v < solid.vertices.size()) ring.push_back(solid.vertices[v]);
+            }
+            Vec3 rn = NewellNormal(ring);
+            const Vec3 wide = WidestCornerNormal(ring);
+            if (!(Length(rn) > 1e-6 * Length(wide))) rn = wide;
+            n = Dot(n, rn) < 0 ? n - rn : n + rn;
+            for (const Vec3& q : ring) sum = sum + q;
+            count += static_cast<double>(ring.size());
+        }
+        const double length = Length(n);
+        normal[f] = length > 0 ? n / length : Vec3{};
+        centre[f] = count > 0 ? sum / count : Vec3{};
+    }
+    int64_t off = 0;
+    for (size_t t = 0; t < triangles.size() && t < faces.size(); ++t) {
+        const auto f = static_cast<size_t>(faces[t]);
+        if (f >= solid.faces.size() || !(Length(normal[f]) > 0)) continue;  // a face without a plane fills nothing
+        for (const int32_t v : triangles[t]) {
+            if (std::abs(Dot(points[static_cast<size_t>(v)] - centre[f], normal[f])) > tolerance) {
+                ++off;
+                break;
+            }
+        }
+    }
+    return off;
+}
+
 OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options) {
     const Solid expanded = ExpandFractalCopies(figure, options.fractalLevel);
     const Solid& solid = expanded;
@@ -977,6 +1113,15 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         case outer::ExactOutcome::NoVolume: return Refuse(OuterRefusal::NoVolume, detail);
     }
 
+    // Walls without thickness go when the surface stays closed without them.
+    {
+        outer::WalkOutput finless = walk;
+        OuterSurface trial;
+        if (outer::RemoveFinPairs(finless) && SplitIntoManifold(finless, trial) &&
+            CheckSurface(trial.points, trial.triangles).closed) {
+            walk = std::move(finless);
+        }
+    }
     OuterResult result;
     OuterSurface& surface = result.surface;
     if (!SplitIntoManifold(walk, surface)) return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
@@ -991,7 +1136,12 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         std::vector<int32_t> faces = walk.face;
         outer::RemoveSlivers(collapsed, next, faces, 1e-9 * std::max(extent, 1.0));
         const SurfaceCheck check = CheckSurface(collapsed.points, collapsed.triangles);
-        if (check.closed && check.manifold && check.outward) {
+        // Taken only when it is still the same surface: sound, and each
+        // triangle still in its face's plane (a collapse moves a point by the
+        // tolerance at most).
+        if (check.closed && check.manifold && check.outward &&
+            TrianglesOffTheirFaces(solid, collapsed.points, collapsed.triangles, faces,
+                                   kOffFaceTolerance * std::max(extent, 1.0)) == 0) {
             surface = std::move(collapsed);
             walk.face = std::move(faces);
         }

@@ -86,6 +86,13 @@ struct SurfaceCheck {
 };
 SurfaceCheck CheckSurface(const std::vector<Vec3>& points, const std::vector<std::array<int32_t, 3>>& triangles);
 
+// How many triangles have a corner farther than `tolerance` from the plane of
+// the face of `solid` they name (`faces`, one per triangle). A net flattens
+// each face's triangles together, so a triangle off its face's plane bends it.
+int64_t TrianglesOffTheirFaces(const Solid& solid, const std::vector<Vec3>& points,
+                               const std::vector<std::array<int32_t, 3>>& triangles, const std::vector<int32_t>& faces,
+                               double tolerance);
+
 // True when two triangles of one shell cut or overlap each other, decided
 // exactly on the given coordinates.
 bool SurfaceSelfIntersects(const OuterSurface& surface);

@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,7 +56,11 @@ void ExpectCleanAfterRemovingSlivers(const std::string& what, std::vector<Vec3> 
     surface.triangles = std::move(triangles);
     ASSERT_TRUE(CheckSurface(surface.points, surface.triangles).closed);
     std::vector<Tri> next = Pairing(surface.triangles);
-    std::vector<int32_t> faces(surface.triangles.size(), 0);
+    // Each triangle is its own face: whatever the clean-up makes of it must
+    // stay in its plane, or a net would flatten a bent face.
+    const OuterSurface given = surface;
+    std::vector<int32_t> faces(surface.triangles.size());
+    std::iota(faces.begin(), faces.end(), 0);
     outer::RemoveSlivers(surface, next, faces, tolerance);
 
     ASSERT_EQ(faces.size(), surface.triangles.size());
@@ -79,6 +84,16 @@ void ExpectCleanAfterRemovingSlivers(const std::string& what, std::vector<Vec3> 
         }
     }
     EXPECT_FALSE(SurfaceSelfIntersects(surface));
+    for (size_t t = 0; t < surface.triangles.size(); ++t) {
+        const Tri& face = given.triangles[static_cast<size_t>(faces[t])];
+        const Vec3 o = given.points[static_cast<size_t>(face[0])];
+        Vec3 n = Cross(given.points[static_cast<size_t>(face[1])] - o, given.points[static_cast<size_t>(face[2])] - o);
+        n = n / Length(n);
+        for (const int32_t v : surface.triangles[t]) {
+            EXPECT_LE(std::abs(Dot(surface.points[static_cast<size_t>(v)] - o, n)), tolerance)
+                << "triangle " << t << " left the plane of its face " << faces[t];
+        }
+    }
 }
 
 // The octahedron of corners (+-1, 0, 0), (0, +-1, 0), (0, 0, +-1): volume 4/3.
@@ -171,6 +186,59 @@ TEST(OuterSlivers, ACornerOnAnotherSheetsEdgeCutsThatEdge) {
         ASSERT_TRUE(SurfaceSelfIntersects(before)) << "the boxes should cross before";
     }
     ExpectCleanAfterRemovingSlivers("corner on an edge", points, faces, 2.0);
+}
+
+// A third box below the first along another side of the same triangle, with
+// a corner a hair inside the first box too: that triangle is cut along two of
+// its sides, the second after the first cut has made a fan of it.
+TEST(OuterSlivers, CornersOnTwoSidesOfOneTriangleCutEachSide) {
+    std::vector<Vec3> points;
+    std::vector<Tri> faces;
+    AddBox({0, 0, 0}, {1, 1, 1}, points, faces);
+    AddBox({1, 1, 0}, {2, 2, 1}, points, faces);
+    AddBox({0, 1, -1}, {1, 2, 0}, points, faces);
+    const double hair = 1e-15;
+    SplitEdge(8, 12, {1 - hair, 1 - hair, 0.5}, points, faces);  // the second box's edge x = y = 1
+    SplitEdge(20, 21, {0.5, 1 - hair, hair}, points, faces);     // the third box's edge y = 1, z = 0
+    ExpectCleanAfterRemovingSlivers("corners on two sides", points, faces, 3.0);
+}
+
+// Two boxes face to face, each closed on its own points, as the walk hands
+// them over where a gap of a few units in the last place between them let the
+// outside in: the shared face comes twice, turned opposite ways. The wall
+// goes and one box is left, closed and of the same volume; a box alone is
+// left as it is.
+TEST(OuterSlivers, AWallWithoutThicknessGoes) {
+    const auto walkOf = [](const std::vector<Vec3>& points, const std::vector<Tri>& triangles) {
+        outer::WalkOutput walk;
+        walk.points = points;
+        walk.triangles = triangles;
+        walk.next = Pairing(triangles);
+        for (size_t t = 0; t < triangles.size(); ++t) walk.face.push_back(static_cast<int32_t>(t));
+        return walk;
+    };
+    std::vector<Vec3> points;
+    std::vector<Tri> triangles;
+    AddBox({0, 0, 0}, {1, 1, 1}, points, triangles);
+    outer::WalkOutput alone = walkOf(points, triangles);
+    EXPECT_FALSE(outer::RemoveFinPairs(alone));
+    EXPECT_EQ(alone.triangles, triangles);
+
+    AddBox({1, 0, 0}, {2, 1, 1}, points, triangles);
+    outer::WalkOutput walk = walkOf(points, triangles);
+    ASSERT_TRUE(outer::RemoveFinPairs(walk));
+    EXPECT_EQ(walk.triangles.size(), 20u);  // 24 less the wall's two triangles each way
+    EXPECT_EQ(walk.next, Pairing(walk.triangles)) << "the triangles beyond the wall are paired across it";
+    OuterSurface surface;
+    surface.points = walk.points;
+    surface.triangles = walk.triangles;
+    const SurfaceCheck check = CheckSurface(surface.points, surface.triangles);
+    EXPECT_TRUE(check.closed && check.manifold && check.outward);
+    EXPECT_NEAR(Volume(surface), 2.0, 1e-12);
+    for (size_t t = 0; t < walk.triangles.size(); ++t) {
+        const auto x = [&](int k) { return walk.points[static_cast<size_t>(walk.triangles[t][static_cast<size_t>(k)])].x; };
+        EXPECT_FALSE(x(0) == 1.0 && x(1) == 1.0 && x(2) == 1.0) << "a triangle of the wall is left (" << walk.face[t] << ")";
+    }
 }
 
 }  // namespace

@@ -298,6 +298,14 @@ TEST(OuterSurface, StarsAndCompoundsArePrintable) {
         const Solid solid = Built(row.figure);
         const OuterResult& result = OuterOf(row.figure);
         ExpectPrintable(result, std::to_string(row.figure));
+        // Each triangle lies in the plane of the face it names; naming another
+        // face is seen.
+        const double tolerance = 1e-7 * Circumradius(solid);
+        const OuterSurface& s = result.surface;
+        EXPECT_EQ(TrianglesOffTheirFaces(solid, s.points, s.triangles, s.triangleFace, tolerance), 0) << row.figure;
+        std::vector<int32_t> wrong = s.triangleFace;
+        wrong[0] = (wrong[0] + 1) % static_cast<int32_t>(solid.faces.size());
+        EXPECT_EQ(TrianglesOffTheirFaces(solid, s.points, s.triangles, wrong, tolerance), 1) << row.figure;
         if (row.triangles != 0) {
             EXPECT_EQ(result.surface.triangles.size(), row.triangles) << row.figure;
         }

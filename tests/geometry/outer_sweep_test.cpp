@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <cstdlib>
 #include <iostream>
@@ -212,6 +214,17 @@ void CheckFigure(ShapeId figure, int level, double seconds, std::string& notes) 
         } else if (SurfaceSelfIntersects(result.surface)) {
             clean = false;
             fault = "self-intersecting";
+        } else if (level == 0) {
+            // Each triangle in the plane of the face it names (a fractal's
+            // copies share their face numbers, so only the figure itself).
+            double extent = 0;
+            for (const Vec3& p : solid.vertices) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+            const int64_t off = TrianglesOffTheirFaces(solid, result.surface.points, result.surface.triangles,
+                                                       result.surface.triangleFace, 1e-7 * std::max(extent, 1.0));
+            if (off != 0) {
+                clean = false;
+                fault = std::to_string(off) + " triangles off their faces' planes";
+            }
         }
     }
     if (pending != nullptr) {
