@@ -46,9 +46,17 @@ int32_t LocalIndex(const NetFace& f, int32_t point) {
 }
 
 
-// The faces: each original face's triangles joined across their shared edges.
+// The faces: each original face's triangles joined across their shared edges,
+// where they face the same way. A face the surface meets from both sides (the
+// two sides of a wall without thickness, a face the outside reaches both above
+// and below) gives a net face for each side, each seen from outside.
 std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& faceOfTriangle) {
     const size_t n = s.triangles.size();
+    const auto normalOf = [&](size_t t) {
+        const auto& tri = s.triangles[t];
+        const Vec3 a = s.points[static_cast<size_t>(tri[0])];
+        return Cross(s.points[static_cast<size_t>(tri[1])] - a, s.points[static_cast<size_t>(tri[2])] - a);
+    };
     std::vector<int32_t> parent(n);
     for (size_t i = 0; i < n; ++i) parent[i] = static_cast<int32_t>(i);
     const auto find = [&](int32_t x) {
@@ -70,6 +78,10 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
         if (twin == halfEdge.end()) continue;
         const int32_t u = twin->second;
         if (s.triangleFace[static_cast<size_t>(t)] != s.triangleFace[static_cast<size_t>(u)]) continue;
+        // In one plane two triangles face the same way or opposite ways; a
+        // sliver's rounded normal says little, so only clearly opposite ones part.
+        const Vec3 nt = normalOf(static_cast<size_t>(t)), nu = normalOf(static_cast<size_t>(u));
+        if (Dot(nt, nu) < -0.5 * Length(nt) * Length(nu)) continue;
         const int32_t a = find(t), b = find(u);
         if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
     }
@@ -103,8 +115,25 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
             const auto& tri = s.triangles[static_cast<size_t>(t)];
             face.triangles.push_back({LocalIndex(face, tri[0]), LocalIndex(face, tri[1]), LocalIndex(face, tri[2])});
         }
-        const double len = Length(normal);
-        face.normal = len > 0 ? normal / len : Vec3{0, 0, 1};
+        // The plane through the face's widest corner triangle (its first
+        // corner, the corner farthest from it, the corner farthest from the
+        // line of those two) is perpendicular to its longest reach even when
+        // every triangle is a sliver whose own normal is rounding; the sum of
+        // the triangles' normals says which side is outside.
+        const auto at = [&](size_t i) { return s.points[static_cast<size_t>(face.points[i])]; };
+        size_t far = 0;
+        for (size_t i = 1; i < face.points.size(); ++i) {
+            if (Length(at(i) - at(0)) > Length(at(far) - at(0))) far = i;
+        }
+        Vec3 widest{};
+        for (size_t i = 1; i < face.points.size(); ++i) {
+            const Vec3 w = Cross(at(far) - at(0), at(i) - at(0));
+            if (Length(w) > Length(widest)) widest = w;
+        }
+        if (Dot(widest, normal) < 0) widest = -widest;
+        const Vec3 chosen = Length(widest) > 0 ? widest : normal;
+        const double len = Length(chosen);
+        face.normal = len > 0 ? chosen / len : Vec3{0, 0, 1};
     }
     return faces;
 }

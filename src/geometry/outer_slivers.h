@@ -25,11 +25,12 @@ void RemoveSlivers(OuterSurface& surface, std::vector<std::array<int32_t, 3>>& n
 // Walked triangles that lie on each other turned opposite ways, once rounded
 // to doubles, are the two sides of a wall without thickness: two parts of the
 // figure meeting face to face with a gap of a few units in the last place
-// between them, which the outside reaches. Each such pair goes, the triangles
-// beyond its edges are paired across it instead, and points at one position
-// become one (the manifold split separates them again where needed). True
-// when some pair went; `walk` is unchanged otherwise, and also when a point
-// made one would leave a triangle with two corners at one position.
+// between them, which the outside reaches. Each such pair goes, and so does
+// each triangle with two corners at one position (no area); the triangles
+// beyond their sides are paired across them instead, and points at one
+// position become one (the manifold split separates them again where
+// needed). True when some triangle went; `walk` is unchanged otherwise, and
+// also when the pairing does not allow it.
 bool RemoveFinPairs(WalkOutput& walk);
 
 }  // namespace gyro::outer

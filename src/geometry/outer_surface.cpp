@@ -923,13 +923,53 @@ bool outer::RemoveFinPairs(WalkOutput& walk) {
         while (v[0] > v[1] || v[0] > v[2]) v = {v[1], v[2], v[0]};
         return v;
     };
-    std::map<std::array<int32_t, 3>, std::vector<int32_t>> byCorners;
+    std::vector<std::array<int32_t, 3>> next = walk.next;
+    // Triangle x, paired with `from` across its side a -> b, is paired with
+    // `to` instead (only that side: x may meet `from` along another too).
+    const auto repair = [&](int32_t x, int32_t from, int32_t to, int32_t a, int32_t b) {
+        const auto v = corners(static_cast<size_t>(x));
+        auto& slots = next[static_cast<size_t>(x)];
+        for (size_t k = 0; k < 3; ++k) {
+            if (v[k] == a && v[(k + 1) % 3] == b && slots[k] == from) {
+                slots[k] = to;
+                return;
+            }
+        }
+        for (auto& slot : slots) {
+            if (slot == from) {
+                slot = to;
+                return;
+            }
+        }
+    };
+    std::vector<bool> gone(n, false);
+    bool any = false;
+    // First the triangles with two corners at one position (no area): the
+    // triangles beyond their two other sides are paired across them. The
+    // triangle beyond the side without length has no area either and goes too.
     for (size_t t = 0; t < n; ++t) {
         const auto v = corners(t);
-        if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) return false;
-        byCorners[lead(v)].push_back(static_cast<int32_t>(t));
+        if (v[0] != v[1] && v[1] != v[2] && v[2] != v[0]) continue;
+        std::vector<size_t> sides;
+        for (size_t i = 0; i < 3; ++i) {
+            if (v[i] != v[(i + 1) % 3]) sides.push_back(i);
+        }
+        const auto self = static_cast<int32_t>(t);
+        // Two sides towards one triangle: that one has no area either, and
+        // the two are paired with each other only.
+        if (sides.size() == 2 && next[t][sides[0]] != next[t][sides[1]]) {
+            const int32_t x = next[t][sides[0]], y = next[t][sides[1]];
+            if (x == self || y == self) return false;
+            repair(x, self, y, v[(sides[0] + 1) % 3], v[sides[0]]);
+            repair(y, self, x, v[(sides[1] + 1) % 3], v[sides[1]]);
+        }
+        gone[t] = true;
+        any = true;
     }
-    std::vector<bool> gone(n, false);
+    std::map<std::array<int32_t, 3>, std::vector<int32_t>> byCorners;
+    for (size_t t = 0; t < n; ++t) {
+        if (!gone[t]) byCorners[lead(corners(t))].push_back(static_cast<int32_t>(t));
+    }
     std::vector<std::pair<int32_t, int32_t>> pairs;
     for (size_t t = 0; t < n; ++t) {
         if (gone[t]) continue;
@@ -943,8 +983,7 @@ bool outer::RemoveFinPairs(WalkOutput& walk) {
             break;
         }
     }
-    if (pairs.empty()) return false;
-    std::vector<std::array<int32_t, 3>> next = walk.next;
+    if (pairs.empty() && !any) return false;
     for (const auto& [t, u] : pairs) {
         const auto tv = corners(static_cast<size_t>(t));
         const auto uv = corners(static_cast<size_t>(u));
@@ -955,12 +994,8 @@ bool outer::RemoveFinPairs(WalkOutput& walk) {
             const int32_t x = next[static_cast<size_t>(t)][i];
             const int32_t y = next[static_cast<size_t>(u)][j];
             if (x == u || y == t) continue;  // the pair's own edge
-            for (auto& slot : next[static_cast<size_t>(x)]) {
-                if (slot == t) slot = y;
-            }
-            for (auto& slot : next[static_cast<size_t>(y)]) {
-                if (slot == u) slot = x;
-            }
+            repair(x, t, y, tv[(i + 1) % 3], tv[i]);
+            repair(y, u, x, tv[i], tv[(i + 1) % 3]);
         }
     }
     std::vector<int32_t> index(n, -1);
@@ -1113,15 +1148,6 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         case outer::ExactOutcome::NoVolume: return Refuse(OuterRefusal::NoVolume, detail);
     }
 
-    // Walls without thickness go when the surface stays closed without them.
-    {
-        outer::WalkOutput finless = walk;
-        OuterSurface trial;
-        if (outer::RemoveFinPairs(finless) && SplitIntoManifold(finless, trial) &&
-            CheckSurface(trial.points, trial.triangles).closed) {
-            walk = std::move(finless);
-        }
-    }
     OuterResult result;
     OuterSurface& surface = result.surface;
     if (!SplitIntoManifold(walk, surface)) return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
@@ -1130,6 +1156,7 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
     }
     // The surface with its hair-thin slivers collapsed, when it stays sound.
+    std::vector<std::array<int32_t, 3>> pairing = walk.next;
     {
         OuterSurface collapsed = surface;
         std::vector<std::array<int32_t, 3>> next = walk.next;
@@ -1144,6 +1171,29 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
                                    kOffFaceTolerance * std::max(extent, 1.0)) == 0) {
             surface = std::move(collapsed);
             walk.face = std::move(faces);
+            pairing = std::move(next);
+        }
+    }
+    // Then walls without thickness, when the surface stays sound without them.
+    {
+        outer::WalkOutput finless;
+        finless.points = surface.points;
+        finless.triangles = surface.triangles;
+        finless.face = walk.face;
+        finless.next = std::move(pairing);
+        OuterSurface trial;
+        if (outer::RemoveFinPairs(finless) && SplitIntoManifold(finless, trial)) {
+            const SurfaceCheck check = CheckSurface(trial.points, trial.triangles);
+            if (check.closed && check.manifold && check.outward) {
+                // Touching itself: two of its points at one position.
+                std::vector<std::array<double, 3>> at;
+                at.reserve(trial.points.size());
+                for (const Vec3& p : trial.points) at.push_back({p.x, p.y, p.z});
+                std::sort(at.begin(), at.end());
+                trial.touchesItself = std::adjacent_find(at.begin(), at.end()) != at.end();
+                surface = std::move(trial);
+                walk.face = std::move(finless.face);
+            }
         }
     }
     surface.triangleFace = walk.face;

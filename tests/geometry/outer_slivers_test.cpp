@@ -235,6 +235,18 @@ TEST(OuterSlivers, AWallWithoutThicknessGoes) {
     const SurfaceCheck check = CheckSurface(surface.points, surface.triangles);
     EXPECT_TRUE(check.closed && check.manifold && check.outward);
     EXPECT_NEAR(Volume(surface), 2.0, 1e-12);
+    // A side cut at a point at its own end leaves a triangle without area on
+    // each side of it: both go, and the box is as it was.
+    std::vector<Vec3> boxPoints;
+    std::vector<Tri> boxTriangles;
+    AddBox({0, 0, 0}, {1, 1, 1}, boxPoints, boxTriangles);
+    SplitEdge(0, 4, boxPoints[0], boxPoints, boxTriangles);  // the edge along z at x = y = 0
+    outer::WalkOutput cut = walkOf(boxPoints, boxTriangles);
+    ASSERT_TRUE(outer::RemoveFinPairs(cut));
+    EXPECT_EQ(cut.triangles.size(), 12u);
+    EXPECT_EQ(cut.next, Pairing(cut.triangles));
+    EXPECT_TRUE(CheckSurface(cut.points, cut.triangles).closed);
+
     for (size_t t = 0; t < walk.triangles.size(); ++t) {
         const auto x = [&](int k) { return walk.points[static_cast<size_t>(walk.triangles[t][static_cast<size_t>(k)])].x; };
         EXPECT_FALSE(x(0) == 1.0 && x(1) == 1.0 && x(2) == 1.0) << "a triangle of the wall is left (" << walk.face[t] << ")";
