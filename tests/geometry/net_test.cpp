@@ -315,6 +315,22 @@ TEST(Net, AHingeTooShortToFoldIsCut) {
     }
 }
 
+// A face the surface meets from both sides, here the two sides of a wall
+// without thickness standing in the plane x = 0 with one label: each side is
+// a net face of its own, seen from outside, and the two fold flat onto each
+// other about their shared side.
+TEST(Net, AFaceMetFromBothSidesGivesANetFaceForEachSide) {
+    OuterSurface wall;
+    wall.points = {{0, 0, 0}, {0, 2, 0}, {0, 0.5, 1.5}};
+    wall.triangles = {{0, 1, 2}, {0, 2, 1}};
+    wall.triangleFace = {0, 0};
+    const NetResult made = MakeNet(wall, 2.0);
+    ASSERT_TRUE(made.ok) << made.message;
+    ASSERT_EQ(made.net.faces.size(), 2u);
+    EXPECT_LT(Dot(made.net.faces[0].normal, made.net.faces[1].normal), -0.999);
+    CheckNet(wall, made.net, "a wall without thickness");
+}
+
 TEST(Net, ConvexSolidsUnfoldInOnePieceWithTabsOnEveryCut) {
     for (const ShapeId figure : {ShapeId{5}, ShapeId{391}}) {
         const OuterResult outer = ComputeOuterSurface(Built(figure));
