@@ -73,42 +73,17 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
                 static_cast<int32_t>(t);
         }
     }
-    // Which way each triangle faces, against its face's widest triangle: +1
-    // or -1, or 0 for a sliver whose normal is rounding.
-    std::map<int32_t, Vec3> widestOf;
-    for (size_t t = 0; t < n; ++t) {
-        Vec3& w = widestOf[s.triangleFace[t]];
-        const Vec3 c = normalOf(t);
-        if (Length(c) > Length(w)) w = c;
-    }
-    std::vector<int8_t> side(n, 0);
-    for (size_t t = 0; t < n; ++t) {
-        const Vec3 w = widestOf[s.triangleFace[t]];
-        const Vec3 c = normalOf(t);
-        if (Length(c) > 1e-9 * Length(w)) side[t] = Dot(c, w) > 0 ? 1 : -1;
-    }
-    // Triangles of one face facing one way are joined; then each sliver joins
-    // one neighbour of its face, so that no sliver joins the two sides.
-    std::vector<bool> placed(n, false);
-    for (int pass = 0; pass < 3; ++pass) {
-        for (const auto& [key, t] : halfEdge) {
-            const auto twin = halfEdge.find({key.second, key.first});
-            if (twin == halfEdge.end()) continue;
-            const int32_t u = twin->second;
-            const auto ti = static_cast<size_t>(t), ui = static_cast<size_t>(u);
-            if (s.triangleFace[ti] != s.triangleFace[ui]) continue;
-            if (pass == 0 && !(side[ti] != 0 && side[ti] == side[ui])) continue;
-            if (pass == 1) {
-                // A sliver beside a triangle that faces a way.
-                const bool sliverT = side[ti] == 0 && !placed[ti] && side[ui] != 0;
-                const bool sliverU = side[ui] == 0 && !placed[ui] && side[ti] != 0;
-                if (!sliverT && !sliverU) continue;
-                placed[sliverT ? ti : ui] = true;
-            }
-            if (pass == 2 && !(side[ti] == 0 && side[ui] == 0 && !placed[ti] && !placed[ui])) continue;
-            const int32_t a = find(t), b = find(u);
-            if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
-        }
+    for (const auto& [key, t] : halfEdge) {
+        const auto twin = halfEdge.find({key.second, key.first});
+        if (twin == halfEdge.end()) continue;
+        const int32_t u = twin->second;
+        if (s.triangleFace[static_cast<size_t>(t)] != s.triangleFace[static_cast<size_t>(u)]) continue;
+        // In one plane two triangles face the same way or opposite ways; a
+        // sliver's rounded normal says little, so only clearly opposite ones part.
+        const Vec3 nt = normalOf(static_cast<size_t>(t)), nu = normalOf(static_cast<size_t>(u));
+        if (Dot(nt, nu) < -0.5 * Length(nt) * Length(nu)) continue;
+        const int32_t a = find(t), b = find(u);
+        if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
     }
     std::vector<NetFace> faces;
     std::vector<int32_t> faceOfRoot(n, -1);
@@ -156,11 +131,13 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
             if (Length(w) > Length(widest)) widest = w;
         }
         // Rounding can tip a sliver's cross product towards its own length;
-        // made square to the reach again, the face keeps its lengths.
+        // made square to the reach again, the face keeps its lengths. Corners
+        // all on one line take any plane through it.
         const Vec3 reach = at(far) - at(0);
-        if (Dot(reach, reach) > 0) widest = widest - reach * (Dot(widest, reach) / Dot(reach, reach));
-        if (Dot(widest, normal) < 0) widest = -widest;
-        const Vec3 chosen = Length(widest) > 0 ? widest : normal;
+        Vec3 chosen = Length(widest) > 0 ? widest : normal;
+        if (!(Length(chosen) > 0)) chosen = Cross(reach, std::abs(reach.x) < std::abs(reach.y) ? Vec3{1, 0, 0} : Vec3{0, 1, 0});
+        if (Dot(reach, reach) > 0) chosen = chosen - reach * (Dot(chosen, reach) / Dot(reach, reach));
+        if (Dot(chosen, normal) < 0) chosen = -chosen;
         const double len = Length(chosen);
         face.normal = len > 0 ? chosen / len : Vec3{0, 0, 1};
     }
