@@ -176,6 +176,20 @@ struct Plane {
     double offset = 0.0;
 };
 
+// One ring of a face added to its normal, the sum of its corners and their
+// count. A crossed ring (a bow tie) encloses as much one way as the other, and
+// its Newell normal vanishes into rounding: then its normal comes from its
+// widest corner triangle. Rings of one face may wind either way; their normals
+// are summed alike.
+void AddRing(const std::vector<Vec3>& ring, Vec3& normal, Vec3& sum, double& count) {
+    Vec3 rn = NewellNormal(ring);
+    const Vec3 wide = WidestCornerNormal(ring);
+    if (!(Length(rn) > 1e-6 * Length(wide))) rn = wide;
+    normal = Dot(normal, rn) < 0 ? normal - rn : normal + rn;
+    for (const Vec3& q : ring) sum = sum + q;
+    count += static_cast<double>(ring.size());
+}
+
 // The plane of a face's rings (Newell's normal, through their mean), turned so
 // that its largest component is positive: both windings give one plane.
 bool FacePlane(const std::vector<Vec3>& points, const std::vector<const Ring*>& rings, Plane& plane) {
@@ -186,16 +200,7 @@ bool FacePlane(const std::vector<Vec3>& points, const std::vector<const Ring*>& 
     for (const Ring* ring : rings) {
         ringPoints.clear();
         for (const int32_t i : ring->points) ringPoints.push_back(points[static_cast<size_t>(i)]);
-        Vec3 rn = NewellNormal(ringPoints);
-        // A crossed ring (a bow tie) encloses as much one way as the other, and
-        // its Newell normal vanishes into rounding: then the plane comes from
-        // its widest corner triangle.
-        const Vec3 wide = WidestCornerNormal(ringPoints);
-        if (!(Length(rn) > 1e-6 * Length(wide))) rn = wide;
-        // Rings of one face may wind either way; their normals are summed alike.
-        n = Dot(n, rn) < 0 ? n - rn : n + rn;
-        for (const Vec3& q : ringPoints) mean = mean + q;
-        count += static_cast<double>(ringPoints.size());
+        AddRing(ringPoints, n, mean, count);
     }
     const double length = Length(n);
     if (!(length > 0.0)) return false;
@@ -1095,12 +1100,7 @@ int64_t TrianglesOffTheirFaces(const Solid& solid, const std::vector<Vec3>& poin
                 const auto v = static_cast<size_t>(face.corners[at]);
                 if (v < solid.vertices.size()) ring.push_back(solid.vertices[v]);
             }
-            Vec3 rn = NewellNormal(ring);
-            const Vec3 wide = WidestCornerNormal(ring);
-            if (!(Length(rn) > 1e-6 * Length(wide))) rn = wide;
-            n = Dot(n, rn) < 0 ? n - rn : n + rn;
-            for (const Vec3& q : ring) sum = sum + q;
-            count += static_cast<double>(ring.size());
+            AddRing(ring, n, sum, count);
         }
         const double length = Length(n);
         normal[f] = length > 0 ? n / length : Vec3{};
