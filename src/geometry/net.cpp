@@ -46,6 +46,10 @@ int32_t LocalIndex(const NetFace& f, int32_t point) {
 }
 
 
+// A triangle whose normal is shorter than this part of its face's widest
+// one's is a sliver: its rounding may turn it either way.
+constexpr double kSureFacing = 1e-9;
+
 // The faces: each original face's triangles joined across their shared edges,
 // where they face the same way. A face the surface meets from both sides (the
 // two sides of a wall without thickness, a face the outside reaches both above
@@ -73,17 +77,50 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
                 static_cast<int32_t>(t);
         }
     }
-    for (const auto& [key, t] : halfEdge) {
-        const auto twin = halfEdge.find({key.second, key.first});
-        if (twin == halfEdge.end()) continue;
-        const int32_t u = twin->second;
-        if (s.triangleFace[static_cast<size_t>(t)] != s.triangleFace[static_cast<size_t>(u)]) continue;
-        // In one plane two triangles face the same way or opposite ways; a
-        // sliver's rounded normal says little, so only clearly opposite ones part.
-        const Vec3 nt = normalOf(static_cast<size_t>(t)), nu = normalOf(static_cast<size_t>(u));
-        if (Dot(nt, nu) < -0.5 * Length(nt) * Length(nu)) continue;
+    // Which way each triangle faces, against its face's widest triangle: +1
+    // or -1 when clearly one way, 0 for a sliver whose normal is only rounding
+    // (or far too small beside the widest one's to say).
+    std::map<int32_t, Vec3> widestOfFace;
+    for (size_t t = 0; t < n; ++t) {
+        Vec3& w = widestOfFace[s.triangleFace[t]];
+        const Vec3 c = normalOf(t);
+        if (Length(c) > Length(w)) w = c;
+    }
+    std::vector<int8_t> facing(n, 0);
+    for (size_t t = 0; t < n; ++t) {
+        const Vec3 c = normalOf(t);
+        const Vec3 w = widestOfFace[s.triangleFace[t]];
+        const double d = Dot(c, w);
+        if (!(Length(c) > kSureFacing * Length(w))) continue;
+        if (d > 0.5 * Length(c) * Length(w)) facing[t] = 1;
+        if (d < -0.5 * Length(c) * Length(w)) facing[t] = -1;
+    }
+    // Triangles of one face that face the same way are joined, and so are
+    // slivers among themselves; then each group of slivers joins one group
+    // beside it, so that slivers never join the two sides of a face.
+    std::vector<int8_t> groupFacing = facing;  // by root
+    const auto join = [&](int32_t t, int32_t u) {
         const int32_t a = find(t), b = find(u);
-        if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
+        if (a == b) return;
+        const int32_t root = std::min(a, b);
+        groupFacing[static_cast<size_t>(root)] =
+            groupFacing[static_cast<size_t>(a)] != 0 ? groupFacing[static_cast<size_t>(a)] : groupFacing[static_cast<size_t>(b)];
+        parent[static_cast<size_t>(std::max(a, b))] = root;
+    };
+    for (const bool slivers : {false, true}) {
+        for (const auto& [key, t] : halfEdge) {
+            const auto twin = halfEdge.find({key.second, key.first});
+            if (twin == halfEdge.end()) continue;
+            const int32_t u = twin->second;
+            if (s.triangleFace[static_cast<size_t>(t)] != s.triangleFace[static_cast<size_t>(u)]) continue;
+            if (!slivers) {
+                if (facing[static_cast<size_t>(t)] == facing[static_cast<size_t>(u)]) join(t, u);
+                continue;
+            }
+            const int8_t ft = groupFacing[static_cast<size_t>(find(t))];
+            const int8_t fu = groupFacing[static_cast<size_t>(find(u))];
+            if ((ft == 0) != (fu == 0)) join(t, u);
+        }
     }
     std::vector<NetFace> faces;
     std::vector<int32_t> faceOfRoot(n, -1);
@@ -321,9 +358,41 @@ std::vector<Vec2> Hinge(const NetFace& pf, const std::vector<Vec2>& pat, const N
         }
     }
     for (const auto& seg : edge.segments) {
-        for (const int32_t p : seg) at[static_cast<size_t>(LocalIndex(cf, p))] = pat[static_cast<size_t>(LocalIndex(pf, p))];
+        for (const int32_t p : seg) {
+            const auto i = static_cast<size_t>(LocalIndex(cf, p));
+            at[i] = pat[static_cast<size_t>(LocalIndex(pf, p))];
+            // A point of the face at the very same place (the surface touching
+            // itself there) goes where the hinge point goes.
+            for (size_t j = 0; j < at.size(); ++j) {
+                if (flat[j].x == flat[i].x && flat[j].y == flat[i].y) at[j] = at[i];
+            }
+        }
     }
     return at;
+}
+
+// How far a hinge's points may lie off its line, as a part of the figure's size
+// (a collapsed sliver may have moved a point by 1e-9 of it).
+constexpr double kOnOneLine = 1e-7;
+
+// Whether every point of the segments lies within `tolerance` of the line of the longest one.
+bool OnOneLine(const OuterSurface& s, const std::vector<std::array<int32_t, 2>>& segments, double tolerance) {
+    Vec3 p0{}, along{};
+    for (const auto& seg : segments) {
+        const Vec3 d = s.points[static_cast<size_t>(seg[1])] - s.points[static_cast<size_t>(seg[0])];
+        if (Length(d) > Length(along)) {
+            along = d;
+            p0 = s.points[static_cast<size_t>(seg[0])];
+        }
+    }
+    const double length = Length(along);
+    if (!(length > 0)) return false;
+    for (const auto& seg : segments) {
+        for (const int32_t p : seg) {
+            if (Length(Cross(s.points[static_cast<size_t>(p)] - p0, along)) > tolerance * length) return false;
+        }
+    }
+    return true;
 }
 
 struct Unfolding {
@@ -363,6 +432,9 @@ bool Unfold(const std::vector<NetFace>& faces, const std::vector<NetEdge>& edges
             longest = std::max(longest, l);
         }
         if (!(longest >= shortestHinge)) continue;  // never offered as a hinge
+        // Two faces in one plane (the two sides of a wall) may meet along
+        // pieces of several lines; such an edge cannot fold and is cut.
+        if (!OnOneLine(s, edges[e].segments, kOnOneLine * Length(hi - lo))) continue;
         edgesOf[static_cast<size_t>(edges[e].a)].push_back(static_cast<int32_t>(e));
         edgesOf[static_cast<size_t>(edges[e].b)].push_back(static_cast<int32_t>(e));
         weight[e] = seed == 0 ? len : len * (0.5 + static_cast<double>(random()) / 4294967296.0);
