@@ -77,19 +77,32 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
                 static_cast<int32_t>(t);
         }
     }
-    // Which way each triangle faces, against its face's widest triangle: +1
-    // or -1 when clearly one way, 0 for a sliver whose normal is only rounding
-    // (or far too small beside the widest one's to say).
-    std::map<int32_t, Vec3> widestOfFace;
+    // Which way each triangle faces, against the widest triangle of its face
+    // that it reaches across shared edges (fractal copies of a face lie in
+    // other planes): +1 or -1 when clearly one way, 0 for a sliver whose
+    // normal is only rounding (or far too small beside the widest one's to say).
+    const auto sameFace = [&](int32_t t, int32_t& u, const std::pair<int32_t, int32_t>& key) {
+        const auto twin = halfEdge.find({key.second, key.first});
+        if (twin == halfEdge.end()) return false;
+        u = twin->second;
+        return s.triangleFace[static_cast<size_t>(t)] == s.triangleFace[static_cast<size_t>(u)];
+    };
+    for (const auto& [key, t] : halfEdge) {
+        int32_t u = 0;
+        if (!sameFace(t, u, key)) continue;
+        const int32_t a = find(t), b = find(u);
+        if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
+    }
+    std::vector<Vec3> widest(n);  // by root
     for (size_t t = 0; t < n; ++t) {
-        Vec3& w = widestOfFace[s.triangleFace[t]];
+        Vec3& w = widest[static_cast<size_t>(find(static_cast<int32_t>(t)))];
         const Vec3 c = normalOf(t);
         if (Length(c) > Length(w)) w = c;
     }
     std::vector<int8_t> facing(n, 0);
     for (size_t t = 0; t < n; ++t) {
         const Vec3 c = normalOf(t);
-        const Vec3 w = widestOfFace[s.triangleFace[t]];
+        const Vec3 w = widest[static_cast<size_t>(find(static_cast<int32_t>(t)))];
         const double d = Dot(c, w);
         if (!(Length(c) > kSureFacing * Length(w))) continue;
         if (d > 0.5 * Length(c) * Length(w)) facing[t] = 1;
@@ -98,6 +111,7 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
     // Triangles of one face that face the same way are joined, and so are
     // slivers among themselves; then each group of slivers joins one group
     // beside it, so that slivers never join the two sides of a face.
+    for (size_t i = 0; i < n; ++i) parent[i] = static_cast<int32_t>(i);
     std::vector<int8_t> groupFacing = facing;  // by root
     const auto join = [&](int32_t t, int32_t u) {
         const int32_t a = find(t), b = find(u);
@@ -109,10 +123,8 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
     };
     for (const bool slivers : {false, true}) {
         for (const auto& [key, t] : halfEdge) {
-            const auto twin = halfEdge.find({key.second, key.first});
-            if (twin == halfEdge.end()) continue;
-            const int32_t u = twin->second;
-            if (s.triangleFace[static_cast<size_t>(t)] != s.triangleFace[static_cast<size_t>(u)]) continue;
+            int32_t u = 0;
+            if (!sameFace(t, u, key)) continue;
             if (!slivers) {
                 if (facing[static_cast<size_t>(t)] == facing[static_cast<size_t>(u)]) join(t, u);
                 continue;
