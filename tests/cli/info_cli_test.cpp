@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -58,6 +63,68 @@ TEST(InfoCli, TextAndJsonAgreeAndBadArgumentsFail) {
         EXPECT_NE(run.status, 0) << bad;
         EXPECT_TRUE(run.out.empty()) << bad;
     }
+}
+
+// The libraries a command's programs loaded, as the dynamic loader reports them.
+std::string LoadedLibraries(const std::string& arguments) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("gyro-loaded-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ::setenv("LD_DEBUG", "libs", 1);
+    ::setenv("LD_DEBUG_OUTPUT", (folder / "ld").c_str(), 1);
+    const CliResult run = RunCli(arguments);
+    ::unsetenv("LD_DEBUG");
+    ::unsetenv("LD_DEBUG_OUTPUT");
+    EXPECT_EQ(run.status, 0) << arguments;
+    std::string log;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) log += ReadFileBytes(entry.path());
+    std::filesystem::remove_all(folder);
+    return log;
+}
+
+// `info` starts without the picture, font and file libraries, whose loading
+// alone takes many times as long as the numbers of most figures; the other
+// commands, handed on to the full program, have them.
+TEST(InfoCli, StartsWithoutThePictureLibraries) {
+    const std::string info = LoadedLibraries("info 5 --outer");
+    ASSERT_NE(info.find("libstdc++"), std::string::npos) << "the loader's report was not read";
+    for (const char* library : {"libQt6", "libcairo", "lib3MF", "libwebp", "libgif", "libimagequant"}) {
+        EXPECT_EQ(info.find(library), std::string::npos) << library;
+    }
+    const std::filesystem::path picture =
+        std::filesystem::temp_directory_path() / ("gyro-loaded-" + std::to_string(::getpid()) + ".png");
+    const std::string render = LoadedLibraries("render 5 --size 8x8 -o " + Quoted(picture));
+    std::filesystem::remove(picture);
+    EXPECT_NE(render.find("libQt6Gui"), std::string::npos);
+}
+
+// Without the full program beside it, the tool still answers `info` and says
+// plainly why it cannot run anything else.
+TEST(InfoCli, AloneItAnswersInfoAndNamesWhatIsMissing) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("gyro-alone-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path alone = folder / "gyrosolid-cli";
+    std::filesystem::copy_file(GYRO_CLI_PATH, alone, std::filesystem::copy_options::overwrite_existing);
+    const auto run = [&](const std::string& arguments) {
+        CliResult result;
+        FILE* pipe = ::popen((Quoted(alone) + " " + arguments + " 2>&1").c_str(), "r");
+        if (pipe == nullptr) return result;
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    };
+    const CliResult info = run("info 5");
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.out, RunCli("info 5").out);
+    const CliResult render = run("render 5 -o " + Quoted(folder / "x.png"));
+    EXPECT_EQ(render.status, 1);
+    EXPECT_NE(render.out.find("cannot start gyrosolid-cli-full"), std::string::npos) << render.out;
+    EXPECT_FALSE(std::filesystem::exists(folder / "x.png"));
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the tree a desktop needs:
-# both programs (answering --version), a valid desktop entry naming an
-# installed icon, and the icon at every size.
+# both programs (answering --version) and the headless tool's helper, a valid
+# desktop entry naming an installed icon, and the icon at every size.
 # Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 build=${1:?build folder}
@@ -15,6 +15,10 @@ for program in gyrosolid gyrosolid-cli; do
   env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/$program" --version | grep -q "^$program " ||
     fail "$program --version"
 done
+# gyrosolid-cli answers `info` itself and hands the rest (--version above) to
+# the full program in the helper folder.
+[[ -x "$prefix/libexec/gyrosolid-cli-full" ]] || fail "libexec/gyrosolid-cli-full missing"
+"$prefix/bin/gyrosolid-cli" info 5 | grep -qx "figure: 5" || fail "gyrosolid-cli info"
 entry="$prefix/share/applications/gyrosolid.desktop"
 [[ -f "$entry" ]] || fail "desktop entry missing"
 desktop-file-validate "$entry" || fail "desktop entry not valid"
