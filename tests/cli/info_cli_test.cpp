@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -107,16 +105,7 @@ TEST(InfoCli, AloneItAnswersInfoAndNamesWhatIsMissing) {
     std::filesystem::create_directories(folder);
     const std::filesystem::path alone = folder / "gyrosolid-cli";
     std::filesystem::copy_file(GYRO_CLI_PATH, alone, std::filesystem::copy_options::overwrite_existing);
-    const auto run = [&](const std::string& arguments) {
-        CliResult result;
-        FILE* pipe = ::popen((Quoted(alone) + " " + arguments + " 2>&1").c_str(), "r");
-        if (pipe == nullptr) return result;
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
-    };
+    const auto run = [&](const std::string& arguments) { return RunShell(Quoted(alone) + " " + arguments + " 2>&1"); };
     const CliResult info = run("info 5");
     EXPECT_EQ(info.status, 0);
     EXPECT_EQ(info.out, RunCli("info 5").out);

@@ -9,12 +9,16 @@
 namespace gyro::test_support {
 
 CliResult RunCli(const std::string& arguments) {
-    CliResult result;
     std::string command = "'";
     command += GYRO_CLI_PATH;
     command += "' ";
     command += arguments;
     command += " 2>/dev/null";
+    return RunShell(command);
+}
+
+CliResult RunShell(const std::string& command) {
+    CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return result;
     char buffer[4096];

@@ -13,6 +13,9 @@ struct CliResult {
 // Runs gyrosolid-cli with `arguments` (already quoted for the shell); stderr is dropped.
 CliResult RunCli(const std::string& arguments);
 
+// Runs a shell command line as it stands.
+CliResult RunShell(const std::string& command);
+
 // A path quoted for the shell.
 std::string Quoted(const std::filesystem::path& path);
 
