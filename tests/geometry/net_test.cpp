@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -325,32 +326,32 @@ TEST(Net, AHingeTooShortToFoldIsCut) {
 // A face the surface meets from both sides, here the two sides of a wall
 // without thickness standing in the plane x = 0 with one label: each side is
 // a net face of its own, seen from outside, and the two fold flat onto each
-// other about their shared side.
+// other about their shared side. In the second wall, side 0-1-2 meets the
+// other side (0-2-3, 0-3-1) along 1-2 across a sliver whose corner 3 lies on
+// that edge: its normal is nothing, so it must not join the two sides.
 TEST(Net, AFaceMetFromBothSidesGivesANetFaceForEachSide) {
-    OuterSurface wall;
-    wall.points = {{0, 0, 0}, {0, 2, 0}, {0, 0.5, 1.5}};
-    wall.triangles = {{0, 1, 2}, {0, 2, 1}};
-    wall.triangleFace = {0, 0};
-    const NetResult made = MakeNet(wall, 2.0);
-    ASSERT_TRUE(made.ok) << made.message;
-    ASSERT_EQ(made.net.faces.size(), 2u);
-    EXPECT_LT(Dot(made.net.faces[0].normal, made.net.faces[1].normal), -0.999);
-    CheckNet(wall, made.net, "a wall without thickness");
-}
-
-TEST(Net, ASliverBetweenTheTwoSidesOfAWallJoinsOnlyOne) {
-    // The wall's side 0-1-2 meets its other side (0-2-3, 0-3-1) across edges
-    // 0-1 and 0-2 and, along 1-2, across a sliver whose corner 3 lies on that
-    // edge: its normal is nothing, so it must not join the two sides.
-    OuterSurface wall;
-    wall.points = {{0, 0, 0}, {0, 2, 0}, {0, 0.5, 1.5}, {0, 1.25, 0.75}};
-    wall.triangles = {{0, 1, 2}, {2, 1, 3}, {0, 2, 3}, {0, 3, 1}};
-    wall.triangleFace = {0, 0, 0, 0};
-    const NetResult made = MakeNet(wall, 2.0);
-    ASSERT_TRUE(made.ok) << made.message;
-    ASSERT_EQ(made.net.faces.size(), 2u);
-    EXPECT_LT(Dot(made.net.faces[0].normal, made.net.faces[1].normal), -0.999);
-    CheckNet(wall, made.net, "a wall with a sliver on one side");
+    struct Wall {
+        std::vector<Vec3> points;
+        std::vector<std::array<int32_t, 3>> triangles;
+        const char* what;
+    };
+    const Wall walls[] = {
+        {{{0, 0, 0}, {0, 2, 0}, {0, 0.5, 1.5}}, {{0, 1, 2}, {0, 2, 1}}, "a wall without thickness"},
+        {{{0, 0, 0}, {0, 2, 0}, {0, 0.5, 1.5}, {0, 1.25, 0.75}},
+         {{0, 1, 2}, {2, 1, 3}, {0, 2, 3}, {0, 3, 1}},
+         "a wall with a sliver between its sides"},
+    };
+    for (const Wall& w : walls) {
+        OuterSurface wall;
+        wall.points = w.points;
+        wall.triangles = w.triangles;
+        wall.triangleFace.assign(w.triangles.size(), 0);
+        const NetResult made = MakeNet(wall, 2.0);
+        ASSERT_TRUE(made.ok) << w.what << ": " << made.message;
+        ASSERT_EQ(made.net.faces.size(), 2u) << w.what;
+        EXPECT_LT(Dot(made.net.faces[0].normal, made.net.faces[1].normal), -0.999) << w.what;
+        CheckNet(wall, made.net, w.what);
+    }
 }
 
 TEST(Net, ConvexSolidsUnfoldInOnePieceWithTabsOnEveryCut) {
