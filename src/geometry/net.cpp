@@ -87,11 +87,18 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
         u = twin->second;
         return s.triangleFace[static_cast<size_t>(t)] == s.triangleFace[static_cast<size_t>(u)];
     };
+    std::vector<int8_t> groupFacing(n, 0);  // by root
+    const auto join = [&](int32_t t, int32_t u) {
+        const int32_t a = find(t), b = find(u);
+        if (a == b) return;
+        const int32_t root = std::min(a, b);
+        groupFacing[static_cast<size_t>(root)] =
+            groupFacing[static_cast<size_t>(a)] != 0 ? groupFacing[static_cast<size_t>(a)] : groupFacing[static_cast<size_t>(b)];
+        parent[static_cast<size_t>(std::max(a, b))] = root;
+    };
     for (const auto& [key, t] : halfEdge) {
         int32_t u = 0;
-        if (!sameFace(t, u, key)) continue;
-        const int32_t a = find(t), b = find(u);
-        if (a != b) parent[static_cast<size_t>(std::max(a, b))] = std::min(a, b);
+        if (sameFace(t, u, key)) join(t, u);
     }
     std::vector<Vec3> widest(n);  // by root
     for (size_t t = 0; t < n; ++t) {
@@ -112,15 +119,7 @@ std::vector<NetFace> GroupFaces(const OuterSurface& s, std::vector<int32_t>& fac
     // slivers among themselves; then each group of slivers joins one group
     // beside it, so that slivers never join the two sides of a face.
     for (size_t i = 0; i < n; ++i) parent[i] = static_cast<int32_t>(i);
-    std::vector<int8_t> groupFacing = facing;  // by root
-    const auto join = [&](int32_t t, int32_t u) {
-        const int32_t a = find(t), b = find(u);
-        if (a == b) return;
-        const int32_t root = std::min(a, b);
-        groupFacing[static_cast<size_t>(root)] =
-            groupFacing[static_cast<size_t>(a)] != 0 ? groupFacing[static_cast<size_t>(a)] : groupFacing[static_cast<size_t>(b)];
-        parent[static_cast<size_t>(std::max(a, b))] = root;
-    };
+    groupFacing = facing;
     for (const bool slivers : {false, true}) {
         for (const auto& [key, t] : halfEdge) {
             int32_t u = 0;
