@@ -5,13 +5,12 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <string>
-#include <tuple>
 
 #include "geometry/outer_surface.h"
 #include "io/print_export.h"
 #include "state/dispatcher.h"
+#include "support/float_weld.h"
 #include "support/temp_dir.h"
 
 #include <Model/COM/NMR_DLLInterfaces.h>
@@ -19,39 +18,25 @@
 namespace gyro {
 namespace {
 
-using Float3 = std::tuple<float, float, float>;
-
-struct StlMesh {
-    std::vector<Float3> points;  // welded by their 32-bit coordinates, as slicers do
-    std::vector<std::array<int32_t, 3>> triangles;
-    double volume = 0.0;
-};
-
-StlMesh ReadStl(const std::string& path) {
+// The triangles of a binary STL file, welded as a slicer welds them.
+test::FloatMesh ReadStl(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    StlMesh mesh;
-    if (bytes.size() < 84) return mesh;
+    if (bytes.size() < 84) return {};
     uint32_t count = 0;
     std::memcpy(&count, bytes.data() + 80, 4);
     EXPECT_EQ(bytes.size(), 84 + 50 * size_t{count});
-    std::map<Float3, int32_t> index;
+    std::vector<std::array<Vec3, 3>> corners;
     for (uint32_t t = 0; t < count && 84 + 50 * (size_t{t} + 1) <= bytes.size(); ++t) {
-        std::array<int32_t, 3> tri{};
         std::array<Vec3, 3> corner{};
-        for (int c = 0; c < 3; ++c) {
+        for (size_t c = 0; c < 3; ++c) {
             float v[3];
             std::memcpy(v, bytes.data() + 84 + 50 * size_t{t} + 12 + 12 * c, 12);
-            const Float3 key{v[0], v[1], v[2]};
-            const auto [it, inserted] = index.emplace(key, static_cast<int32_t>(mesh.points.size()));
-            if (inserted) mesh.points.push_back(key);
-            tri[static_cast<size_t>(c)] = it->second;
-            corner[static_cast<size_t>(c)] = {v[0], v[1], v[2]};
+            corner[c] = {v[0], v[1], v[2]};
         }
-        mesh.triangles.push_back(tri);
-        mesh.volume += Dot(corner[0], Cross(corner[1], corner[2])) / 6.0;
+        corners.push_back(corner);
     }
-    return mesh;
+    return test::WeldAsFloats(corners);
 }
 
 std::string Admesh(const std::string& path) {
@@ -101,11 +86,9 @@ TEST(PrintExport, StlIsClosedWhenWeldedAsSlicersDoAndReadsBackClean) {
         name += ".stl";
         const std::string path = (dir / name).string();
         ASSERT_TRUE(WritePrintFile(path, outer.surface, PrintFormat::Stl, 60.0, "test").ok());
-        const StlMesh mesh = ReadStl(path);
+        const test::FloatMesh mesh = ReadStl(path);
         ASSERT_EQ(mesh.triangles.size(), outer.surface.triangles.size()) << figure;
-        std::vector<Vec3> points;
-        for (const auto& [x, y, z] : mesh.points) points.push_back({x, y, z});
-        const SurfaceCheck check = CheckSurface(points, mesh.triangles);
+        const SurfaceCheck check = CheckSurface(mesh.points, mesh.triangles);
         EXPECT_TRUE(check.closed && check.manifold && check.outward)
             << figure << ": " << check.badEdges << " bad edges, " << check.badPoints << " pinched points";
         EXPECT_NEAR(mesh.volume / ScaledVolume(outer.surface, 60.0), 1.0, 1e-5) << figure;
