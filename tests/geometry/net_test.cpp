@@ -20,6 +20,7 @@
 #include "geometry/outer_surface.h"
 #include "model/solid.h"
 #include "state/dispatcher.h"
+#include "support/figure_table.h"
 
 namespace gyro {
 namespace {
@@ -432,14 +433,7 @@ TEST(Net, SweepOverEveryFigure) {
     double slowest = 0;
     ShapeId slowestFigure = 0;
     const char* from = std::getenv("GYRO_NET_SWEEP_FROM");  // a figure number to start from
-    const char* only = std::getenv("GYRO_NET_SWEEP_ONLY");  // figure numbers, comma-separated
-    std::vector<ShapeId> onlyThese;
-    for (const char* p = only; p != nullptr && *p != '\0';) {
-        char* end = nullptr;
-        onlyThese.push_back(static_cast<ShapeId>(std::strtol(p, &end, 10)));
-        p = *end == ',' ? end + 1 : end;
-        if (end == p && *end != '\0') break;
-    }
+    const std::vector<ShapeId> onlyThese = test::FiguresNamedIn("GYRO_NET_SWEEP_ONLY");  // figure numbers, comma-separated
     for (const FigureInfo& info : AllFigures()) {
         if (from != nullptr && info.number < std::atoi(from)) continue;
         if (!onlyThese.empty() && std::find(onlyThese.begin(), onlyThese.end(), info.number) == onlyThese.end()) continue;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <initializer_list>
 #include <utility>
 
@@ -61,6 +62,19 @@ GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(FigureTable);
 
 TEST_P(FigureTable, ShowsItsFacts) {
     for (int8_t kikaku : {-1, 0, 1}) ExpectFigureFacts(GetParam(), kikaku);
+}
+
+std::vector<ShapeId> FiguresNamedIn(const char* variable) {
+    std::vector<ShapeId> figures;
+    const char* p = std::getenv(variable);
+    while (p != nullptr && *p != '\0') {
+        char* end = nullptr;
+        const long number = std::strtol(p, &end, 10);
+        if (end == p) break;
+        figures.push_back(static_cast<ShapeId>(number));
+        p = *end == ',' ? end + 1 : end;
+    }
+    return figures;
 }
 
 }  // namespace gyro::test

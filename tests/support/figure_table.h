@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <ostream>
 #include <span>
+#include <vector>
 
 #include "model/solid.h"
 #include "support/invariants.h"
@@ -50,5 +51,9 @@ class FigureTable : public ::testing::TestWithParam<FigureFacts> {};
 // Figures of the catalogue that no builder makes yet: they build an empty solid.
 // Each family removes its numbers from this list as it lands.
 bool IsPendingFigure(ShapeId figure);
+
+// The figure numbers an environment variable lists, comma-separated (a sweep
+// run on a few figures); empty when it is not set.
+std::vector<ShapeId> FiguresNamedIn(const char* variable);
 
 }  // namespace gyro::test
