@@ -433,7 +433,7 @@ TEST(Net, SweepOverEveryFigure) {
     double slowest = 0;
     ShapeId slowestFigure = 0;
     const char* from = std::getenv("GYRO_NET_SWEEP_FROM");  // a figure number to start from
-    const std::vector<ShapeId> onlyThese = test::FiguresNamedIn("GYRO_NET_SWEEP_ONLY");  // figure numbers, comma-separated
+    const std::vector<ShapeId> onlyThese = test::FiguresNamedIn("GYRO_NET_SWEEP_ONLY");
     for (const FigureInfo& info : AllFigures()) {
         if (from != nullptr && info.number < std::atoi(from)) continue;
         if (!onlyThese.empty() && std::find(onlyThese.begin(), onlyThese.end(), info.number) == onlyThese.end()) continue;

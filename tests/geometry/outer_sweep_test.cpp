@@ -20,8 +20,8 @@
 
 #include "catalog/catalogue.h"
 #include "geometry/outer_surface.h"
-#include "model/solid.h"
 #include "io/print_export.h"
+#include "model/solid.h"
 #include "state/dispatcher.h"
 #include "support/figure_table.h"
 #include "support/float_weld.h"
