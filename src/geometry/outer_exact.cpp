@@ -138,17 +138,27 @@ bool CutTriangle(const std::vector<P3>& boundary, const Cuts& cuts, const OuterO
     return true;
 }
 
+// The triangle's normal in doubles, and the axis it leans to most (0 x, 1 y, 2 z).
+int LeaningAxis(const Tri3& triangle, Vec3& normal) {
+    const K::Vector_3 n = CGAL::cross_product(triangle.vertex(1) - triangle.vertex(0),
+                                              triangle.vertex(2) - triangle.vertex(0));
+    normal = {CGAL::to_double(n.x()), CGAL::to_double(n.y()), CGAL::to_double(n.z())};
+    const double nx = std::abs(normal.x);
+    const double ny = std::abs(normal.y);
+    const double nz = std::abs(normal.z);
+    if (nz >= nx && nz >= ny) return 2;
+    return ny >= nx ? 1 : 0;
+}
+
 // False when cancelled.
 bool CutTriangleAnyPlane(const Tri3& triangle, const std::vector<P3>& boundary, const Cuts& cuts,
                          const OuterOptions& options, std::vector<std::array<P3, 3>>& pieces) {
-    const K::Vector_3 n = CGAL::cross_product(triangle.vertex(1) - triangle.vertex(0),
-                                              triangle.vertex(2) - triangle.vertex(0));
-    const double nx = std::abs(CGAL::to_double(n.x()));
-    const double ny = std::abs(CGAL::to_double(n.y()));
-    const double nz = std::abs(CGAL::to_double(n.z()));
-    if (nz >= nx && nz >= ny) return CutTriangle<CGAL::Projection_traits_xy_3<K>>(boundary, cuts, options, pieces);
-    if (ny >= nx) return CutTriangle<CGAL::Projection_traits_xz_3<K>>(boundary, cuts, options, pieces);
-    return CutTriangle<CGAL::Projection_traits_yz_3<K>>(boundary, cuts, options, pieces);
+    Vec3 normal;
+    switch (LeaningAxis(triangle, normal)) {
+        case 2: return CutTriangle<CGAL::Projection_traits_xy_3<K>>(boundary, cuts, options, pieces);
+        case 1: return CutTriangle<CGAL::Projection_traits_xz_3<K>>(boundary, cuts, options, pieces);
+        default: return CutTriangle<CGAL::Projection_traits_yz_3<K>>(boundary, cuts, options, pieces);
+    }
 }
 
 struct Complex {
@@ -158,6 +168,10 @@ struct Complex {
     // The input triangle each piece was cut from, whose plane holds it exactly;
     // -1 once snapping has moved one of its corners.
     std::vector<int32_t> source;
+    // Per input triangle: the axis its normal leans to most (0 x, 1 y, 2 z), and
+    // its unit normal in doubles.
+    std::vector<int8_t> sourceAxis;
+    std::vector<Vec3> sourceNormal;
 };
 
 uint64_t EdgeKey(int32_t a, int32_t b) {
@@ -471,6 +485,14 @@ ExactOutcome Refine(const std::vector<Vec3>& points, const std::vector<SoupTrian
         if (CGAL::do_intersect(tris[i], tris[j])) AddIntersection(cuts[i], cuts[j], tris[i], tris[j]);
     }
 
+    complex.sourceAxis.reserve(tris.size());
+    complex.sourceNormal.reserve(tris.size());
+    for (const Tri3& tri : tris) {
+        Vec3 normal;
+        complex.sourceAxis.push_back(static_cast<int8_t>(LeaningAxis(tri, normal)));
+        const double length = Length(normal);
+        complex.sourceNormal.push_back(length > 0.0 ? normal / length : normal);
+    }
     PointIndex index;
     std::map<std::array<int32_t, 3>, size_t> seen;  // a piece met twice (coplanar overlap) is kept once
     std::vector<std::array<P3, 3>> pieces;
@@ -514,13 +536,61 @@ Vec3 Approximate(const P3& p) {
     return {near(p.x()), near(p.y()), near(p.z())};
 }
 
+// Sign of the turn a, b, c seen along the axis (0 x, 1 y, 2 z): exact.
+CGAL::Orientation TurnAlong(int axis, const P3& a, const P3& b, const P3& c) {
+    const auto flat = [axis](const P3& p) {
+        if (axis == 2) return K::Point_2(p.x(), p.y());
+        if (axis == 1) return K::Point_2(p.x(), p.z());
+        return K::Point_2(p.y(), p.z());
+    };
+    return CGAL::orientation(flat(a), flat(b), flat(c));
+}
+
+// Undoes the moves of SnapClosePoints (`target`, per point) that would turn a
+// piece over within its input triangle's plane (across a line a hair away) or
+// tilt it out of that plane (a sliver whose far corner lands on another face's
+// plane): either folds the piece onto a neighbour, and the walk then meets
+// triangles from both sides and loses volume. Repeated until no piece that
+// keeps three corners is turned or tilted.
+void KeepPiecesInPlane(const Complex& complex, const std::vector<Vec3>& near, std::vector<int32_t>& target) {
+    // A sound piece moved by the tolerance tilts far less than this (radians).
+    constexpr double kTilt = 1e-4;
+    std::vector<int8_t> before(complex.triangles.size(), 2);  // its turn before moving; 2 not yet asked
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (size_t t = 0; t < complex.triangles.size(); ++t) {
+            const auto& o = complex.triangles[t];
+            const std::array<int32_t, 3> v{target[static_cast<size_t>(o[0])], target[static_cast<size_t>(o[1])],
+                                           target[static_cast<size_t>(o[2])]};
+            if (v == o || v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
+            const auto from = static_cast<size_t>(complex.source[t]);
+            const Vec3 a = near[static_cast<size_t>(v[0])];
+            const Vec3 normal = Cross(near[static_cast<size_t>(v[1])] - a, near[static_cast<size_t>(v[2])] - a);
+            const double length = Length(normal);
+            bool keep = !(length > 0.0) || Length(Cross(normal / length, complex.sourceNormal[from])) > kTilt;
+            if (!keep) {
+                const int axis = complex.sourceAxis[from];
+                const auto at = [&](int32_t i) -> const P3& { return complex.points[static_cast<size_t>(i)]; };
+                if (before[t] == 2) before[t] = static_cast<int8_t>(TurnAlong(axis, at(o[0]), at(o[1]), at(o[2])));
+                keep = TurnAlong(axis, at(v[0]), at(v[1]), at(v[2])) != before[t];
+            }
+            if (!keep) continue;
+            for (size_t i = 0; i < 3; ++i) {
+                if (v[i] != o[i]) target[static_cast<size_t>(o[i])] = o[i];
+            }
+            changed = true;
+        }
+    }
+}
+
 // Points of the cut closer than the tolerance become one, the first of them.
 // The builders' doubles miss intended coincidences by a few units in the last
 // place (four face planes through one point meet in four points; a crossing
 // found in a face's plane and again by another face comes out twice), and the
 // exact cut keeps each of them apart: between them lie hair-thin slivers that
 // fold over their neighbours once rounded to doubles. Triangles left with a
-// repeated corner go; a triangle met twice is kept once.
+// repeated corner go; a triangle met twice is kept once. A point whose move
+// would fold a piece onto its neighbour stays where it is (KeepPiecesInPlane).
 bool SnapClosePoints(Complex& complex, double tolerance) {
     const size_t n = complex.points.size();
     std::vector<Vec3> near(n);
@@ -567,15 +637,19 @@ bool SnapClosePoints(Complex& complex, double tolerance) {
         cells[key(cx, cy, cz)].push_back(i);
     }
     if (!any) return false;
+    std::vector<int32_t> target(n);
+    for (size_t i = 0; i < n; ++i) target[i] = static_cast<int32_t>(find(i));
+    KeepPiecesInPlane(complex, near, target);
+    bool moved = false;
+    for (size_t i = 0; i < n && !moved; ++i) moved = target[i] != static_cast<int32_t>(i);
+    if (!moved) return false;
     std::vector<std::array<int32_t, 3>> triangles;
     std::vector<int32_t> face;
     std::vector<int32_t> source;
     std::map<std::array<int32_t, 3>, size_t> seen;
     for (size_t t = 0; t < complex.triangles.size(); ++t) {
         std::array<int32_t, 3> v{};
-        for (size_t i = 0; i < 3; ++i) {
-            v[i] = static_cast<int32_t>(find(static_cast<size_t>(complex.triangles[t][i])));
-        }
+        for (size_t i = 0; i < 3; ++i) v[i] = target[static_cast<size_t>(complex.triangles[t][i])];
         if (v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
         std::array<int32_t, 3> sorted = v;
         std::sort(sorted.begin(), sorted.end());
@@ -956,11 +1030,11 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
     out.refinedTriangles = static_cast<int64_t>(complex.triangles.size());
 
     // Points of the cut a hair apart are made one first, and that complex is
-    // walked. Snapping moves points by less than the tolerance; where it folds
-    // a piece onto its neighbour the walk meets triangles from both sides. A
-    // walk done in one pass is taken; otherwise the exact complex is walked as
-    // well, and the snapped surface is taken only when it encloses the same
-    // volume (else the exact surface stays, slivers and all).
+    // walked. Snapping moves points by less than the tolerance and folds no
+    // piece onto its neighbour; should the walk still meet triangles from both
+    // sides, the exact complex is walked as well, and the snapped surface is
+    // taken only when it encloses the same volume (else the exact surface
+    // stays, slivers and all). A walk done in one pass is taken.
     double extent = 1.0;
     for (const Vec3& p : points) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
     Complex snapped = complex;

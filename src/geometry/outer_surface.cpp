@@ -1197,6 +1197,7 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         }
     }
     surface.triangleFace = walk.face;
+    surface.snapped = walk.snapped;
     surface.faceColours.reserve(figure.faces.size());
     for (const Face& face : figure.faces) surface.faceColours.push_back(face.colours);
     if (solid.faces.size() != figure.faces.size()) {

@@ -54,6 +54,7 @@ struct OuterSurface {
     std::vector<std::array<Colour, kColourSlots>> faceColours;  // colours by original face index
     int32_t shells = 0;            // connected pieces of the surface
     bool touchesItself = false;    // some points were duplicated to keep the surface a manifold
+    bool snapped = false;          // walked on the exact cut with points a hair apart made one
     double volume = 0.0;           // enclosed volume, model units cubed
     double area = 0.0;             // outer surface area, model units squared
 };
