@@ -316,13 +316,13 @@ TEST(OuterSurface, StarsAndCompoundsArePrintable) {
 }
 
 // Figures where making points a hair apart one folded pieces onto their
-// neighbours: the walk met triangles from both sides and the exact cut was
-// walked again, slivers and all. Points whose move would turn or tilt a piece
-// out of its plane now stay, so the snapped cut is walked in one pass and its
-// surface is taken (the volume table and the flood below check what it
-// encloses).
+// neighbours: the walk met triangles from both sides, lost volume, and the
+// exact cut was walked again and kept, slivers and all. Points whose move
+// would turn or tilt a piece out of its plane now stay, so the snapped cut is
+// walked in one pass and its surface is taken (the flood below checks what 25
+// and 118 enclose).
 TEST(OuterSurface, SnappingFoldsNoPieceOntoItsNeighbour) {
-    for (const ShapeId figure : {22, 107, 118}) {
+    for (const ShapeId figure : {25, 118, 119}) {
         const OuterResult& result = OuterOf(figure);
         ExpectPrintable(result, std::to_string(figure));
         EXPECT_TRUE(result.surface.snapped) << figure;
