@@ -1007,15 +1007,6 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
     return ExactOutcome::NoVolume;
 }
 
-double WalkVolume(const WalkOutput& walk) {
-    double volume = 0.0;
-    for (const auto& t : walk.triangles) {
-        volume += Dot(walk.points[static_cast<size_t>(t[0])],
-                      Cross(walk.points[static_cast<size_t>(t[1])], walk.points[static_cast<size_t>(t[2])]));
-    }
-    return volume / 6.0;
-}
-
 }  // namespace
 
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
@@ -1031,38 +1022,33 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
 
     // Points of the cut a hair apart are made one first, and that complex is
     // walked. Snapping moves points by less than the tolerance and folds no
-    // piece onto its neighbour; should the walk still meet triangles from both
-    // sides, the exact complex is walked as well, and the snapped surface is
-    // taken only when it encloses the same volume (else the exact surface
-    // stays, slivers and all). A walk done in one pass is taken.
+    // piece onto its neighbour. Should the walk still meet triangles from both
+    // sides (more than one pass), the snapped surface is not trusted even where
+    // it encloses the same volume (267's net overlapped itself), and the exact
+    // complex is walked instead, slivers and all.
     double extent = 1.0;
     for (const Vec3& p : points) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
-    Complex snapped = complex;
-    WalkOutput snappedOut;
-    bool haveSnapped = false;
-    if (SnapClosePoints(snapped, 1e-9 * extent)) {
-        std::string why;
-        int passes = 0;
-        const ExactOutcome outcome = Walk(snapped, options, snappedOut, why, passes);
-        if (outcome == ExactOutcome::Cancelled) return outcome;
-        if (outcome == ExactOutcome::Done) {
-            snappedOut.refinedTriangles = out.refinedTriangles;
-            snappedOut.snapped = true;
-            if (passes == 1) {
+    {
+        Complex snapped = complex;
+        if (SnapClosePoints(snapped, 1e-9 * extent)) {
+            WalkOutput snappedOut;
+            std::string why;
+            int passes = 0;
+            const ExactOutcome outcome = Walk(snapped, options, snappedOut, why, passes);
+            if (outcome == ExactOutcome::Cancelled) return outcome;
+            if (outcome == ExactOutcome::Done && passes == 1) {
+                snappedOut.refinedTriangles = out.refinedTriangles;
+                snappedOut.snapped = true;
                 out = std::move(snappedOut);
                 return ExactOutcome::Done;
             }
-            haveSnapped = true;
         }
     }
     int passes = 0;
     const int64_t refined = out.refinedTriangles;
     const ExactOutcome walked = Walk(complex, options, out, detail, passes);
     out.refinedTriangles = refined;
-    if (walked != ExactOutcome::Done) return walked;
-    const double exact = WalkVolume(out);
-    if (haveSnapped && std::abs(WalkVolume(snappedOut) - exact) <= 1e-7 * std::abs(exact)) out = std::move(snappedOut);
-    return ExactOutcome::Done;
+    return walked;
 }
 
 }  // namespace gyro::outer

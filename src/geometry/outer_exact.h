@@ -39,12 +39,13 @@ bool SegmentMayMeetBox(const std::array<double, 3>& p, const std::array<double, 
 enum class ExactOutcome : uint8_t { Done, TooLarge, Cancelled, NoVolume };
 
 // Cuts the triangles along all their crossings with exact arithmetic, welds the
-// pieces' points by exact equality, then walks the triangles reachable from
-// far away (seeded by an exact ray; across each edge the first half-plane
-// turning outward). Triangles reached from both sides are fins without volume:
-// they are taken away and the walk runs again. Then points of the cut closer
-// than a relative 1e-9 are made one and the walk runs once more; that surface,
-// free of the slivers between them, is taken when it encloses the same volume.
+// pieces' points by exact equality, makes points closer than a relative 1e-9
+// one where no piece turns or tilts out of its plane by it, then walks the
+// triangles reachable from far away (seeded by an exact ray; across each edge
+// the first half-plane turning outward). That surface, free of the slivers
+// between the points made one, is taken when the walk meets no triangle from
+// both sides. Otherwise the exact cut is walked; triangles it reaches from both
+// sides are fins without volume: they are taken away and the walk runs again.
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                            const OuterOptions& options, WalkOutput& out, std::string& detail);
 
