@@ -1028,7 +1028,7 @@ ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<So
     // complex is walked instead, slivers and all.
     double extent = 1.0;
     for (const Vec3& p : points) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
-    {
+    if (options.snapClosePoints) {
         Complex snapped = complex;
         if (SnapClosePoints(snapped, 1e-9 * extent)) {
             WalkOutput snappedOut;

@@ -41,6 +41,9 @@ struct OuterOptions {
     const std::atomic<bool>* cancel = nullptr;
     // Called with a fraction 0..1 now and then (from the working thread).
     std::function<void(double)> progress;
+    // Points of the exact cut a hair apart are made one before the walk (see
+    // RefineAndWalk); false walks the exact cut as it is, slivers and all.
+    bool snapClosePoints = true;
 };
 
 // What can be touched from outside: a closed, outward-oriented 2-manifold made

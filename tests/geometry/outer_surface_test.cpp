@@ -319,13 +319,30 @@ TEST(OuterSurface, StarsAndCompoundsArePrintable) {
 // neighbours: the walk met triangles from both sides, lost volume, and the
 // exact cut was walked again and kept, slivers and all. Points whose move
 // would turn or tilt a piece out of its plane now stay, so the snapped cut is
-// walked in one pass and its surface is taken (the flood below checks what 25
-// and 118 enclose).
+// walked in one pass and its surface is taken. It must be the exact cut's
+// surface without the slivers: printable, in its faces' planes, enclosing the
+// same volume with the same area (the flood below also checks what 25 and 118
+// enclose).
 TEST(OuterSurface, SnappingFoldsNoPieceOntoItsNeighbour) {
-    for (const ShapeId figure : {25, 118, 119}) {
-        const OuterResult& result = OuterOf(figure);
-        ExpectPrintable(result, std::to_string(figure));
-        EXPECT_TRUE(result.surface.snapped) << figure;
+    for (const ShapeId figure : {22, 25, 107, 118, 119, 249}) {
+        const std::string label = std::to_string(figure);
+        const Solid solid = Built(figure);
+        const OuterResult& snapped = OuterOf(figure);
+        ExpectPrintable(snapped, label);
+        EXPECT_TRUE(snapped.surface.snapped) << label;
+        OuterOptions exactCut;
+        exactCut.snapClosePoints = false;
+        const OuterResult exact = ComputeOuterSurface(solid, exactCut);
+        ASSERT_TRUE(exact.ok()) << label;
+        EXPECT_FALSE(exact.surface.snapped) << label;
+        EXPECT_NEAR(snapped.surface.volume / exact.surface.volume, 1.0, 1e-9) << label;
+        EXPECT_NEAR(snapped.surface.area / exact.surface.area, 1.0, 1e-9) << label;
+        double extent = 0;
+        for (const Vec3& p : solid.vertices) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
+        EXPECT_EQ(TrianglesOffTheirFaces(solid, snapped.surface.points, snapped.surface.triangles,
+                                         snapped.surface.triangleFace, 1e-7 * extent),
+                  0)
+            << label;
     }
 }
 
