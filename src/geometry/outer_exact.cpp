@@ -562,7 +562,7 @@ void KeepPiecesInPlane(const Complex& complex, const std::vector<Vec3>& near, st
             const auto& o = complex.triangles[t];
             const std::array<int32_t, 3> v{target[static_cast<size_t>(o[0])], target[static_cast<size_t>(o[1])],
                                            target[static_cast<size_t>(o[2])]};
-            if (v == o || v[0] == v[1] || v[1] == v[2] || v[2] == v[0]) continue;
+            if (v == o || v[0] == v[1] || v[1] == v[2] || v[2] == v[0] || complex.source[t] < 0) continue;
             const auto from = static_cast<size_t>(complex.source[t]);
             const Vec3 a = near[static_cast<size_t>(v[0])];
             const Vec3 normal = Cross(near[static_cast<size_t>(v[1])] - a, near[static_cast<size_t>(v[2])] - a);
