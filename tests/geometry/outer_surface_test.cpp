@@ -337,10 +337,8 @@ TEST(OuterSurface, SnappingFoldsNoPieceOntoItsNeighbour) {
         EXPECT_FALSE(exact.surface.snapped) << label;
         EXPECT_NEAR(snapped.surface.volume / exact.surface.volume, 1.0, 1e-9) << label;
         EXPECT_NEAR(snapped.surface.area / exact.surface.area, 1.0, 1e-9) << label;
-        double extent = 0;
-        for (const Vec3& p : solid.vertices) extent = std::max({extent, std::abs(p.x), std::abs(p.y), std::abs(p.z)});
         EXPECT_EQ(TrianglesOffTheirFaces(solid, snapped.surface.points, snapped.surface.triangles,
-                                         snapped.surface.triangleFace, 1e-7 * extent),
+                                         snapped.surface.triangleFace, 1e-7 * Circumradius(solid)),
                   0)
             << label;
     }
