@@ -11,9 +11,11 @@
 #include <CGAL/intersections.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <unordered_map>
 #include <utility>
@@ -45,6 +47,27 @@ public:
 private:
     std::map<P3, int32_t, LessXYZ> index_;
     std::vector<P3> points_;
+};
+
+// This file is built with the library's thread safety off (see CMakeLists.txt):
+// its lazy numbers then share static objects without atomic counts, so only one
+// thread at a time may run the exact steps. The others wait for their turn,
+// and stop waiting when their caller calls the work off.
+class ExactTurn {
+public:
+    explicit ExactTurn(const std::atomic<bool>* cancel) : lock_(Lock(), std::defer_lock) {
+        while (!lock_.try_lock_for(std::chrono::milliseconds(20))) {
+            if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) return;
+        }
+    }
+    bool held() const { return lock_.owns_lock(); }
+
+private:
+    static std::timed_mutex& Lock() {
+        static std::timed_mutex lock;
+        return lock;
+    }
+    std::unique_lock<std::timed_mutex> lock_;
 };
 
 bool Cancelled(const OuterOptions& options) {
@@ -714,6 +737,8 @@ bool SegmentMayMeetBox(const std::array<double, 3>& p, const std::array<double, 
 void FillPlaneRegion(std::vector<RegionPoint>& points, const std::vector<std::vector<int32_t>>& rings,
                      const std::vector<int32_t>& ringOwner, std::vector<RegionTriangle>& out,
                      const std::atomic<bool>* cancel) {
+    const ExactTurn turn(cancel);  // before any exact object (see RefineAndWalk)
+    if (!turn.held()) return;
     using Vb = CGAL::Triangulation_vertex_base_with_info_2<PointTag, K>;
     using Fb = CGAL::Constrained_triangulation_face_base_2<K>;
     using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
@@ -1011,6 +1036,8 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
 
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                            const OuterOptions& options, WalkOutput& out, std::string& detail) {
+    const ExactTurn turn(options.cancel);  // before any exact object, so that it is let go after them all
+    if (!turn.held()) return ExactOutcome::Cancelled;
     Complex complex;
     if (const ExactOutcome refined = Refine(points, triangles, options, complex); refined != ExactOutcome::Done) {
         if (refined == ExactOutcome::TooLarge) {

@@ -2,6 +2,9 @@
 
 // The exact steps of the outer surface, kept apart so that only two files
 // see the geometry library; everything here speaks in plain points and indices.
+// RefineAndWalk and FillPlaneRegion run on one thread at a time: a call made
+// while another thread runs one waits for it, and gives up when its cancel flag
+// is raised.
 
 #include <array>
 #include <atomic>

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <map>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "geometry/convex_union.h"
 #include "geometry/enclosed_grid.h"
@@ -434,6 +438,50 @@ TEST(OuterSurface, LimitsAndCancellationStopTheWork) {
     };
     EXPECT_EQ(ComputeOuterSurface(solid, midway).refusal, OuterRefusal::Cancelled);
     EXPECT_LT(lastProgress, 0.9) << "the work went on past the cutting";
+}
+
+// The exact steps run on one thread at a time. Surfaces asked for from several
+// threads at once are those asked for one by one, and a call called off while
+// another thread has its turn gives up waiting.
+TEST(OuterSurface, CallsFromSeveralThreadsTakeTurnsAndAgree) {
+    const std::vector<ShapeId> figures = {21, 22, 23, 118};
+    std::vector<OuterResult> together(figures.size());
+    {
+        std::vector<std::thread> threads;
+        for (size_t i = 0; i < figures.size(); ++i) {
+            threads.emplace_back([&, i] { together[i] = ComputeOuterSurface(Built(figures[i])); });
+        }
+        for (std::thread& t : threads) t.join();
+    }
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const OuterResult& alone = OuterOf(figures[i]);
+        ASSERT_TRUE(together[i].ok()) << figures[i];
+        EXPECT_TRUE(together[i].surface.points == alone.surface.points) << figures[i];
+        EXPECT_EQ(together[i].surface.triangles, alone.surface.triangles) << figures[i];
+        EXPECT_EQ(together[i].surface.volume, alone.surface.volume) << figures[i];
+    }
+
+    // 25 takes about a second; once it reports progress, it is cutting.
+    std::atomic<bool> cutting{false};
+    std::atomic<bool> holderDone{false};
+    OuterOptions busy;
+    busy.progress = [&](double) { cutting = true; };
+    std::thread holder([&] {
+        ComputeOuterSurface(Built(25), busy);
+        holderDone = true;
+    });
+    while (!cutting) std::this_thread::yield();
+    std::atomic<bool> stop{false};
+    OuterOptions waiting;
+    waiting.cancel = &stop;
+    OuterResult calledOff;
+    std::thread caller([&] { calledOff = ComputeOuterSurface(Built(26), waiting); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    stop = true;
+    caller.join();
+    EXPECT_FALSE(holderDone) << "the waiting call gave up only when the other one ended";
+    holder.join();
+    EXPECT_EQ(calledOff.refusal, OuterRefusal::Cancelled);
 }
 
 TEST(OuterSurface, FractalCopiesAreJoinedIntoOneSolid) {
