@@ -41,6 +41,9 @@ public:
     // Waits for the work in hand (tests); true when the panel shows `solid`
     // with its outer surface.
     bool settle(const Solid& solid, int fractalLevel = 0);
+    // Calls off the work in hand, for the window's own exact work (the outer
+    // surface's exact steps run one at a time); the next follow starts it again.
+    void callOffWork() { cancel_ = true; }
 
     QString text() const;
     uint32_t shownBuild() const { return shownBuild_; }

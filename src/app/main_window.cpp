@@ -483,6 +483,9 @@ void MainWindow::runWithProgress(
     const QString& label,
     const std::function<void(const std::atomic<bool>& cancel, std::function<void(double)> progress)>& work) {
     LoopPause pause(*this);
+    // The panel's outer surface would hold the exact steps, which run one at a
+    // time: it gives way, and starts again once the loop runs.
+    figurePanel_->callOffWork();
     // The worker has copies of its own; the window stays responsive and can cancel it.
     std::atomic<bool> cancel{false};
     std::atomic<int> permille{0};
