@@ -1,4 +1,5 @@
 #include "geometry/outer_exact.h"
+#include "geometry/outer_planes.h"
 
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
 #include <CGAL/Constrained_triangulation_plus_2.h>
@@ -209,19 +210,62 @@ int Side(const P3& a, const P3& b, const P3& c, const P3& d) {
     return o == CGAL::POSITIVE ? 1 : (o == CGAL::NEGATIVE ? -1 : 0);
 }
 
+CGAL::Orientation TurnAlong(int axis, const P3& a, const P3& b, const P3& c);
+
 struct Walker {
     const Complex& complex;
-    std::unordered_map<uint64_t, std::vector<int32_t>> edgeTriangles;
+    // (edge, triangle) for every side of every triangle, by edge: one array
+    // rather than a list per edge, which a cut of many pieces pays for dearly.
+    std::vector<std::pair<uint64_t, int32_t>> sides;
 
     explicit Walker(const Complex& c, const std::vector<bool>& removed) : complex(c) {
+        sides.reserve(3 * c.triangles.size());
         for (size_t t = 0; t < c.triangles.size(); ++t) {
             if (removed[t]) continue;
             const auto& v = c.triangles[t];
-            for (int i = 0; i < 3; ++i) edgeTriangles[EdgeKey(v[i], v[(i + 1) % 3])].push_back(static_cast<int32_t>(t));
+            for (int i = 0; i < 3; ++i) sides.emplace_back(EdgeKey(v[i], v[(i + 1) % 3]), static_cast<int32_t>(t));
         }
+        std::sort(sides.begin(), sides.end());
+    }
+
+    // The triangles on an edge, as a range of `sides`.
+    struct OnEdge {
+        const std::pair<uint64_t, int32_t>* first;
+        const std::pair<uint64_t, int32_t>* last;
+        struct Iterator {
+            const std::pair<uint64_t, int32_t>* at;
+            int32_t operator*() const { return at->second; }
+            Iterator& operator++() {
+                ++at;
+                return *this;
+            }
+            bool operator!=(const Iterator& o) const { return at != o.at; }
+        };
+        Iterator begin() const { return {first}; }
+        Iterator end() const { return {last}; }
+    };
+    OnEdge TrianglesOn(uint64_t edge) const {
+        const auto lo = std::lower_bound(sides.begin(), sides.end(), std::make_pair(edge, std::numeric_limits<int32_t>::min()));
+        auto hi = lo;
+        while (hi != sides.end() && hi->first == edge) ++hi;
+        return {sides.data() + (lo - sides.begin()), sides.data() + (hi - sides.begin())};
     }
 
     const P3& Pt(int32_t i) const { return complex.points[static_cast<size_t>(i)]; }
+
+    // Whether w and x lie on one side of the line u-v, all in the plane of t.
+    // Pieces of one source count as lying in its plane, which they need not do
+    // exactly once rounded (pieces cut in doubles): they are seen along the
+    // axis the source's normal leans to most, the others as they lie.
+    bool SameSideInPlane(int32_t t, int32_t other, const P3& pu, const P3& pv, const P3& pw, const P3& x) const {
+        const int32_t from = complex.source[static_cast<size_t>(t)];
+        if (from >= 0 && from == complex.source[static_cast<size_t>(other)]) {
+            const int axis = complex.sourceAxis[static_cast<size_t>(from)];
+            const CGAL::Orientation turnW = TurnAlong(axis, pu, pv, pw);
+            return turnW != CGAL::COLLINEAR && turnW == TurnAlong(axis, pu, pv, x);
+        }
+        return CGAL::coplanar_orientation(pu, pv, pw, x) == CGAL::POSITIVE;
+    }
 
     int32_t Third(int32_t t, int32_t u, int32_t v) const {
         for (int32_t x : complex.triangles[static_cast<size_t>(t)]) {
@@ -246,14 +290,14 @@ struct Walker {
         };
         int32_t best = -1;
         int bestHalf = 3;
-        for (const int32_t other : edgeTriangles.at(EdgeKey(u, v))) {
+        for (const int32_t other : TrianglesOn(EdgeKey(u, v))) {
             if (other == t) continue;
             const int32_t x = Third(other, u, v);
             // Pieces of one input triangle lie exactly in one plane: no exact sign needed.
             const int32_t from = complex.source[static_cast<size_t>(t)];
             const int half = from >= 0 && from == complex.source[static_cast<size_t>(other)] ? 1 : halfOf(x);
             // (half 1 is x in t's plane; the exact sign is not asked for twice)
-            if (half == 1 && CGAL::coplanar_orientation(pu, pv, pw, Pt(x)) == CGAL::POSITIVE) {
+            if (half == 1 && SameSideInPlane(t, other, pu, pv, pw, Pt(x))) {
                 continue;  // the same half-plane as t: a duplicate piece, never a turn
             }
             bool better = false;
@@ -302,7 +346,7 @@ struct Walker {
 // from those walked already), else the aim is blocked and the next is tried.
 bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const OuterOptions& options,
               const std::vector<int32_t>& targets, const std::vector<int32_t>* componentOf, int32_t component,
-              int32_t& seed, int& side, std::string& why) {
+              int32_t& seed, int& side, std::string& why, const std::vector<bool>* walked = nullptr) {
     if (std::all_of(removed.begin(), removed.end(), [](bool r) { return r; })) {
         why = "the outside reaches every face from both sides";
         return false;
@@ -363,6 +407,7 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
             bool clean = true;
             int32_t first = -1;
             P3 firstHit;
+            std::vector<int32_t> crossed;  // with `walked`: every triangle the segment crosses cleanly
             for (size_t t = 0; t < count && clean; ++t) {
                 if (removed[t] || !CGAL::do_overlap(rayBox, boxes[t])) continue;
                 if (!SegmentMayMeetBox(from, to, {boxes[t].xmin(), boxes[t].ymin(), boxes[t].zmin()},
@@ -393,6 +438,7 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
                     continue;
                 }
                 if (ab != bc || bc != ca) continue;  // the line passes beside the triangle
+                if (walked != nullptr) crossed.push_back(static_cast<int32_t>(t));
                 // Before the nearest so far when that one lies beyond this plane, seen from far away.
                 if (first >= 0) {
                     const CGAL::Orientation firstSide = CGAL::orientation(a, b, c, firstHit);
@@ -410,6 +456,42 @@ bool FindSeed(const Complex& complex, const std::vector<bool>& removed, const Ou
                 }
                 first = static_cast<int32_t>(t);
                 firstHit = *p;
+            }
+            if (clean && walked != nullptr && first >= 0 && (*walked)[static_cast<size_t>(first)]) {
+                // Shells walked already are closed: the segment passes through
+                // them in and out again, and the first triangle not walked that
+                // it meets outside all of them is met from the outside.
+                std::vector<std::pair<P3, int32_t>> hits;
+                for (const int32_t t : crossed) {
+                    const auto& v = complex.triangles[static_cast<size_t>(t)];
+                    const auto hit = CGAL::intersection(Seg3(farPoint, end),
+                                                        K::Plane_3(complex.points[static_cast<size_t>(v[0])],
+                                                                   complex.points[static_cast<size_t>(v[1])],
+                                                                   complex.points[static_cast<size_t>(v[2])]));
+                    const P3* p = hit ? boost::get<P3>(&*hit) : nullptr;
+                    if (p == nullptr) {
+                        clean = false;
+                        break;
+                    }
+                    hits.emplace_back(*p, t);
+                }
+                if (!clean) continue;
+                std::sort(hits.begin(), hits.end(), [&](const auto& a, const auto& b) {
+                    return CGAL::compare_distance_to_point(farPoint, a.first, b.first) == CGAL::SMALLER;
+                });
+                int inside = 0;
+                first = -1;
+                for (size_t k = 0; k < hits.size() && clean; ++k) {
+                    if (k > 0 && hits[k].first == hits[k - 1].first) clean = false;  // two crossings at one point
+                    const auto t = static_cast<size_t>(hits[k].second);
+                    if ((*walked)[t]) {
+                        inside ^= 1;
+                    } else if (inside == 0) {
+                        first = hits[k].second;
+                        break;
+                    }
+                }
+                if (!clean) continue;
             }
             if (!clean || first < 0) continue;
             if (componentOf != nullptr && (*componentOf)[static_cast<size_t>(first)] != component) continue;
@@ -877,7 +959,7 @@ int InsideClosed(const Complex& complex, const std::vector<std::array<int32_t, 3
 // The walk over the triangles the outside reaches (see RefineAndWalk);
 // `passes` tells how many walks it took (more than one when fins were met).
 ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutput& out, std::string& detail,
-                  int& passes) {
+                  int& passes, bool onePassOnly = false) {
     std::vector<bool> removed(complex.triangles.size(), false);
     // Each pass takes away the triangles the outside reaches from both sides.
     for (int pass = 0; pass < 64; ++pass) {
@@ -897,10 +979,15 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
         // Visited (triangle, side) states: index into the output, by 2 t + (side > 0).
         std::unordered_map<int64_t, int32_t> state;
         std::vector<std::pair<int32_t, int>> order;
+        // With `onePassOnly`, a triangle met from both sides ends the walk at once.
+        bool metFromBoth = false;
         auto visit = [&](int32_t t, int s) {
             const int64_t key = 2 * static_cast<int64_t>(t) + (s > 0 ? 1 : 0);
             const auto [it, inserted] = state.emplace(key, static_cast<int32_t>(order.size()));
-            if (inserted) order.emplace_back(t, s);
+            if (inserted) {
+                order.emplace_back(t, s);
+                if (onePassOnly && state.count(key ^ 1)) metFromBoth = true;
+            }
             return it->second;
         };
         visit(seed, seedSide);
@@ -914,6 +1001,10 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
         for (;;) {
         for (; k < order.size(); ++k) {
             if ((k & 1023) == 0 && Cancelled(options)) return ExactOutcome::Cancelled;
+            if (metFromBoth) {
+                detail = "the walk met pieces from both sides";
+                return ExactOutcome::NoVolume;
+            }
             const auto [t, s] = order[k];
             const auto& v = complex.triangles[static_cast<size_t>(t)];
             // Outward corner order: stored order when the outside is on the positive side.
@@ -949,7 +1040,7 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
                 components.back().push_back(t);
                 const auto& v = complex.triangles[static_cast<size_t>(t)];
                 for (int i = 0; i < 3; ++i) {
-                    for (const int32_t u : walker.edgeTriangles.at(EdgeKey(v[i], v[(i + 1) % 3]))) {
+                    for (const int32_t u : walker.TrianglesOn(EdgeKey(v[i], v[(i + 1) % 3]))) {
                         if (componentOf[static_cast<size_t>(u)] < 0 && !walked[static_cast<size_t>(u)]) {
                             componentOf[static_cast<size_t>(u)] = id;
                             stack.push_back(u);
@@ -983,7 +1074,8 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
             std::vector<int32_t> aims;
             const size_t step = std::max<size_t>(1, components[c].size() / 6);
             for (size_t i = 0; i < components[c].size(); i += step) aims.push_back(components[c][i]);
-            if (FindSeed(complex, removed, options, aims, &componentOf, static_cast<int32_t>(c), more, moreSide, why)) {
+            if (FindSeed(complex, removed, options, aims, &componentOf, static_cast<int32_t>(c), more, moreSide, why,
+                         &walked)) {
                 visit(more, moreSide);
                 lookForMore = true;
             }
@@ -1033,6 +1125,32 @@ ExactOutcome Walk(const Complex& complex, const OuterOptions& options, WalkOutpu
 }
 
 }  // namespace
+
+ExactOutcome WalkPlanePieces(const PlanePieces& pieces, const OuterOptions& options, WalkOutput& out,
+                             std::string& detail) {
+    const ExactTurn turn(options.cancel);
+    if (!turn.held()) return ExactOutcome::Cancelled;
+    Complex complex;
+    complex.points.reserve(pieces.points.size());
+    for (const Vec3& p : pieces.points) complex.points.emplace_back(p.x, p.y, p.z);
+    complex.triangles = pieces.triangles;
+    complex.face = pieces.face;
+    // Pieces of one plane count as lying in it, as pieces of one triangle do.
+    complex.source = pieces.plane;
+    for (const Vec3& n : pieces.planeNormal) {
+        const double ax = std::abs(n.x), ay = std::abs(n.y), az = std::abs(n.z);
+        complex.sourceAxis.push_back(static_cast<int8_t>(az >= ax && az >= ay ? 2 : (ay >= ax ? 1 : 0)));
+        complex.sourceNormal.push_back(n);
+    }
+    int passes = 0;
+    const ExactOutcome walked = Walk(complex, options, out, detail, passes, true);
+    out.refinedTriangles = static_cast<int64_t>(pieces.triangles.size());
+    if (walked == ExactOutcome::Done && passes != 1) {
+        detail = "the walk met pieces from both sides";
+        return ExactOutcome::NoVolume;
+    }
+    return walked;
+}
 
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                            const OuterOptions& options, WalkOutput& out, std::string& detail) {

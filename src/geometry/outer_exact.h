@@ -52,6 +52,14 @@ enum class ExactOutcome : uint8_t { Done, TooLarge, Cancelled, NoVolume };
 ExactOutcome RefineAndWalk(const std::vector<Vec3>& points, const std::vector<SoupTriangle>& triangles,
                            const OuterOptions& options, WalkOutput& out, std::string& detail);
 
+struct PlanePieces;
+
+// The walk of RefineAndWalk over pieces cut in doubles (see outer_planes.h),
+// with exact predicates on their coordinates; pieces of one plane count as
+// lying in it. Done only when the walk meets no piece from both sides.
+ExactOutcome WalkPlanePieces(const PlanePieces& pieces, const OuterOptions& options, WalkOutput& out,
+                             std::string& detail);
+
 // A point of a plane region in the plane's own coordinates; `original` names
 // the caller's point it stands for, or is -1 for a crossing of two edges.
 struct RegionPoint {

@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "geometry/outer_exact.h"
+#include "geometry/outer_planes.h"
 #include "geometry/outer_slivers.h"
 #include "geometry/point_index.h"
 #include "model/face_access.h"
@@ -24,6 +25,11 @@ using outer::SoupTriangle;
 // its face's plane after the clean-up: well above the tolerance a collapse
 // moves a point by, far below any face a wrong label would name.
 constexpr double kOffFaceTolerance = 1e-7;
+
+// The cut in doubles is tried for figures of at most this many triangles: on
+// the two generated meshes beyond it (the Koch surface and the blob tree) it
+// would run for minutes before the exact cut starts.
+constexpr size_t kMostTrianglesCutInDoubles = 100'000;
 
 class UnionFind {
 public:
@@ -112,16 +118,23 @@ Vec3 WidestCornerNormal(const std::vector<Vec3>& ring) {
     return best;
 }
 
+// Turning the same way at every corner, and once round: a ring that turns
+// the same way twice round (a pentagram, its corners in star order) is no
+// convex face, and a fan of it fills more than the nonzero rule does.
 bool IsConvex(const std::vector<Vec3>& ring) {
     const Vec3 n = NewellNormal(ring);
-    if (Length(n) == 0.0) return false;
+    const double length = Length(n);
+    if (length == 0.0) return false;
+    double turned = 0.0;
     for (size_t i = 0; i < ring.size(); ++i) {
         const Vec3 a = ring[i];
         const Vec3 b = ring[(i + 1) % ring.size()];
         const Vec3 c = ring[(i + 2) % ring.size()];
-        if (Dot(Cross(b - a, c - b), n) <= 0.0) return false;
+        const double turn = Dot(Cross(b - a, c - b), n);
+        if (turn <= 0.0) return false;
+        turned += std::atan2(turn / length, Dot(b - a, c - b));
     }
-    return true;
+    return turned < 3.0 * std::acos(-1.0);
 }
 
 // Faces standing in for a vertex at infinity: several quadrilateral bands out
@@ -1120,6 +1133,9 @@ int64_t TrianglesOffTheirFaces(const Solid& solid, const std::vector<Vec3>& poin
     return off;
 }
 
+static OuterResult FinishSurface(const Solid& figure, const Solid& solid, double extent, outer::WalkOutput& walk,
+                                 bool keepToFaces);
+
 OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options) {
     const Solid expanded = ExpandFractalCopies(figure, options.fractalLevel);
     const Solid& solid = expanded;
@@ -1139,6 +1155,28 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         return Refuse(OuterRefusal::TooLarge, "more than " + std::to_string(options.triangleLimit) + " triangles");
     }
 
+    // First the cut in doubles, which is quick where it holds; it is taken
+    // only when its surface passes every check the exact one would.
+    // (Not for the very largest meshes, where a failed attempt costs long.)
+    if (options.cutInDoubles && soup.size() <= kMostTrianglesCutInDoubles) {
+        outer::PlanePieces pieces;
+        std::string why;
+        if (outer::CutAlongPlanes(welder.points(), soup, 1e-9 * std::max(extent, 1.0), options, pieces, why)) {
+            outer::WalkOutput walk;
+            const outer::ExactOutcome walked = outer::WalkPlanePieces(pieces, options, walk, why);
+            if (walked == outer::ExactOutcome::Cancelled) return Refuse(OuterRefusal::Cancelled);
+            if (walked == outer::ExactOutcome::Done) {
+                OuterResult quick = FinishSurface(figure, solid, extent, walk, true);
+                if (quick.ok() && !SurfaceSelfIntersects(quick.surface)) {
+                    if (options.progress) options.progress(1.0);
+                    quick.surface.cutInDoubles = true;
+                    return quick;
+                }
+            }
+        }
+        if (options.cancel && options.cancel->load()) return Refuse(OuterRefusal::Cancelled);
+    }
+
     outer::WalkOutput walk;
     std::string detail;
     switch (outer::RefineAndWalk(welder.points(), soup, options, walk, detail)) {
@@ -1147,7 +1185,16 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         case outer::ExactOutcome::Cancelled: return Refuse(OuterRefusal::Cancelled);
         case outer::ExactOutcome::NoVolume: return Refuse(OuterRefusal::NoVolume, detail);
     }
+    OuterResult result = FinishSurface(figure, solid, extent, walk, false);
+    if (result.ok() && options.progress) options.progress(1.0);
+    return result;
+}
 
+// The walked surface made a manifold, cleaned of slivers and fins, measured
+// and checked; with `keepToFaces`, also refused when a triangle lies off the
+// plane of the face it names.
+static OuterResult FinishSurface(const Solid& figure, const Solid& solid, double extent, outer::WalkOutput& walk,
+                                 bool keepToFaces) {
     OuterResult result;
     OuterSurface& surface = result.surface;
     if (!SplitIntoManifold(walk, surface)) return Refuse(OuterRefusal::Failed, "the walk paired edges that differ");
@@ -1196,6 +1243,10 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
             }
         }
     }
+    if (keepToFaces && TrianglesOffTheirFaces(solid, surface.points, surface.triangles, walk.face,
+                                              kOffFaceTolerance * std::max(extent, 1.0)) != 0) {
+        return Refuse(OuterRefusal::Failed, "a triangle lies off its face's plane");
+    }
     surface.triangleFace = walk.face;
     surface.snapped = walk.snapped;
     surface.faceColours.reserve(figure.faces.size());
@@ -1215,7 +1266,6 @@ OuterResult ComputeOuterSurface(const Solid& figure, const OuterOptions& options
         return Refuse(OuterRefusal::Failed, std::to_string(check.badEdges) + " open edges, " +
                                                 std::to_string(check.badPoints) + " pinched points");
     }
-    if (options.progress) options.progress(1.0);
     return result;
 }
 

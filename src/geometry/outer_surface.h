@@ -44,6 +44,10 @@ struct OuterOptions {
     // Points of the exact cut a hair apart are made one before the walk (see
     // RefineAndWalk); false walks the exact cut as it is, slivers and all.
     bool snapClosePoints = true;
+    // The faces are first cut in doubles, plane by plane, which is quick; that
+    // surface is taken when it passes every check, else the exact cut is made.
+    // False makes the exact cut at once.
+    bool cutInDoubles = true;
 };
 
 // What can be touched from outside: a closed, outward-oriented 2-manifold made
@@ -58,6 +62,7 @@ struct OuterSurface {
     int32_t shells = 0;            // connected pieces of the surface
     bool touchesItself = false;    // some points were duplicated to keep the surface a manifold
     bool snapped = false;          // walked on the exact cut with points a hair apart made one
+    bool cutInDoubles = false;     // the faces were cut in doubles (see OuterOptions)
     double volume = 0.0;           // enclosed volume, model units cubed
     double area = 0.0;             // outer surface area, model units squared
 };
