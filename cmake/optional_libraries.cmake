@@ -3,7 +3,7 @@
 # Building and drawing a figure needs none of them.
 #
 #   option               library (Debian package)                   sources that need it
-#   GYRO_WITH_CGAL       CGAL (libcgal-dev)                          exact outer surface
+#   GYRO_WITH_CGAL       CGAL (libcgal-dev)                          the outer surface
 #   GYRO_WITH_CAIRO      cairo (libcairo2-dev)                       PNG, SVG and PDF files
 #   GYRO_WITH_3MF        lib3mf (lib3mf-dev)                         3MF files for printers
 #   GYRO_WITH_ANIMATION  giflib, libimagequant, libwebp              animated GIF and WebP
@@ -20,7 +20,8 @@ option(GYRO_WITH_ANIMATION "Animated GIF and WebP with giflib, libimagequant and
 option(GYRO_WITH_JSON "The mesh export's JSON with nlohmann-json" ${GYRO_OPTIONAL_DEFAULT})
 
 set(GYRO_OPTIONAL_LIBRARIES CGAL CAIRO 3MF ANIMATION JSON)
-set(GYRO_SOURCES_NEEDING_CGAL src/geometry/outer_checks.cpp src/geometry/outer_exact.cpp src/geometry/net_orient.cpp)
+set(GYRO_SOURCES_NEEDING_CGAL src/geometry/outer_checks.cpp src/geometry/outer_exact.cpp src/geometry/outer_planes.cpp
+  src/geometry/net_orient.cpp)
 set(GYRO_SOURCES_NEEDING_CAIRO src/io/picture_file.cpp src/io/vector_file.cpp src/io/net_file.cpp)
 set(GYRO_SOURCES_NEEDING_3MF src/io/print_export.cpp)
 set(GYRO_SOURCES_NEEDING_ANIMATION src/io/animation_file.cpp src/io/gif_file.cpp src/io/webp_file.cpp)
