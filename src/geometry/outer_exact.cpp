@@ -1,4 +1,5 @@
 #include "geometry/outer_exact.h"
+#include "geometry/close_points.h"
 #include "geometry/outer_planes.h"
 
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
@@ -700,50 +701,10 @@ bool SnapClosePoints(Complex& complex, double tolerance) {
     const size_t n = complex.points.size();
     std::vector<Vec3> near(n);
     for (size_t i = 0; i < n; ++i) near[i] = Approximate(complex.points[i]);
-    std::vector<size_t> parent(n);
-    for (size_t i = 0; i < n; ++i) parent[i] = i;
-    const auto find = [&](size_t a) {
-        while (parent[a] != a) {
-            parent[a] = parent[parent[a]];
-            a = parent[a];
-        }
-        return a;
-    };
-    const auto cell = [&](double v) { return static_cast<int64_t>(std::floor(v / tolerance)); };
-    const auto key = [](int64_t x, int64_t y, int64_t z) {
-        const auto h = [](int64_t v) { return static_cast<uint64_t>(v) * 0x9E3779B97F4A7C15ULL; };
-        return h(x) ^ (h(y) << 21 | h(y) >> 43) ^ (h(z) << 42 | h(z) >> 22);
-    };
-    std::unordered_map<uint64_t, std::vector<size_t>> cells;
+    std::vector<int32_t> target = FirstOfClosePoints(near, tolerance);
     bool any = false;
-    for (size_t i = 0; i < n; ++i) {
-        const Vec3 p = near[i];
-        const int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
-        for (int64_t dx = -1; dx <= 1; ++dx) {
-            for (int64_t dy = -1; dy <= 1; ++dy) {
-                for (int64_t dz = -1; dz <= 1; ++dz) {
-                    const auto it = cells.find(key(cx + dx, cy + dy, cz + dz));
-                    if (it == cells.end()) continue;
-                    for (const size_t j : it->second) {
-                        const Vec3 q = near[j];
-                        if (std::abs(q.x - p.x) > tolerance || std::abs(q.y - p.y) > tolerance ||
-                            std::abs(q.z - p.z) > tolerance) {
-                            continue;
-                        }
-                        const size_t a = find(i), b = find(j);
-                        if (a != b) {
-                            parent[std::max(a, b)] = std::min(a, b);  // the first point stays
-                            any = true;
-                        }
-                    }
-                }
-            }
-        }
-        cells[key(cx, cy, cz)].push_back(i);
-    }
+    for (size_t i = 0; i < n && !any; ++i) any = target[i] != static_cast<int32_t>(i);
     if (!any) return false;
-    std::vector<int32_t> target(n);
-    for (size_t i = 0; i < n; ++i) target[i] = static_cast<int32_t>(find(i));
     KeepPiecesInPlane(complex, near, target);
     bool moved = false;
     for (size_t i = 0; i < n && !moved; ++i) moved = target[i] != static_cast<int32_t>(i);

@@ -1,5 +1,7 @@
 #include "geometry/outer_planes.h"
 
+#include "geometry/close_points.h"
+
 #include <CGAL/Constrained_Delaunay_triangulation_2.h>
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
 #include <CGAL/Triangulation_vertex_base_with_info_2.h>
@@ -717,42 +719,7 @@ private:
 
     // Points closer than the tolerance become one, the first of them (the
     // caller's points come first, so they keep their own coordinates).
-    void Weld() {
-        rep_.resize(points_.size());
-        std::iota(rep_.begin(), rep_.end(), 0);
-        const auto find = [&](int32_t x) {
-            while (rep_[static_cast<size_t>(x)] != x) x = rep_[static_cast<size_t>(x)] = rep_[static_cast<size_t>(rep_[static_cast<size_t>(x)])];
-            return x;
-        };
-        std::unordered_map<uint64_t, std::vector<int32_t>> cells;
-        const auto cell = [&](double v) { return static_cast<int64_t>(std::floor(v / tol_)); };
-        const auto key = [](int64_t x, int64_t y, int64_t z) {
-            const auto h = [](int64_t v) { return static_cast<uint64_t>(v) * 0x9E3779B97F4A7C15ULL; };
-            return h(x) ^ (h(y) << 21 | h(y) >> 43) ^ (h(z) << 42 | h(z) >> 22);
-        };
-        for (size_t i = 0; i < points_.size(); ++i) {
-            const Vec3 p = points_[i];
-            const int64_t cx = cell(p.x), cy = cell(p.y), cz = cell(p.z);
-            for (int64_t dx = -1; dx <= 1; ++dx) {
-                for (int64_t dy = -1; dy <= 1; ++dy) {
-                    for (int64_t dz = -1; dz <= 1; ++dz) {
-                        const auto it = cells.find(key(cx + dx, cy + dy, cz + dz));
-                        if (it == cells.end()) continue;
-                        for (const int32_t j : it->second) {
-                            const Vec3 q = points_[static_cast<size_t>(j)];
-                            if (std::abs(q.x - p.x) <= tol_ && std::abs(q.y - p.y) <= tol_ && std::abs(q.z - p.z) <= tol_) {
-                                const int32_t ri = find(static_cast<int32_t>(i));
-                                const int32_t rj = find(j);
-                                if (ri != rj) rep_[static_cast<size_t>(std::max(ri, rj))] = std::min(ri, rj);
-                            }
-                        }
-                    }
-                }
-            }
-            cells[key(cx, cy, cz)].push_back(static_cast<int32_t>(i));
-        }
-        for (size_t i = 0; i < rep_.size(); ++i) rep_[i] = find(static_cast<int32_t>(i));
-    }
+    void Weld() { rep_ = FirstOfClosePoints(points_, tol_); }
 
     // Every point of a plane's cut that lies on one of its carriers, welded
     // points included: three carriers through one point find it in pairs, and
