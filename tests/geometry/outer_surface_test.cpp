@@ -57,6 +57,20 @@ void ExpectPrintable(const OuterResult& result, const std::string& label) {
     EXPECT_EQ(result.surface.triangles.size(), result.surface.triangleFace.size()) << label;
 }
 
+// Two workings of one surface: the same volume and area, to the rounding of their points.
+void ExpectSameMeasures(const OuterResult& a, const OuterResult& b, const std::string& label) {
+    EXPECT_NEAR(a.surface.volume / b.surface.volume, 1.0, 1e-9) << label;
+    EXPECT_NEAR(a.surface.area / b.surface.area, 1.0, 1e-9) << label;
+}
+
+// Every triangle in the plane of the face it names.
+void ExpectInTheirFacesPlanes(const Solid& solid, const OuterResult& result, const std::string& label) {
+    EXPECT_EQ(TrianglesOffTheirFaces(solid, result.surface.points, result.surface.triangles,
+                                     result.surface.triangleFace, 1e-7 * Circumradius(solid)),
+              0)
+        << label;
+}
+
 const double kRoot2 = std::sqrt(2.0);
 const double kRoot3 = std::sqrt(3.0);
 const double kRoot5 = std::sqrt(5.0);
@@ -342,12 +356,8 @@ TEST(OuterSurface, SnappingFoldsNoPieceOntoItsNeighbour) {
         const OuterResult exact = ComputeOuterSurface(solid, exactCut);
         ASSERT_TRUE(exact.ok()) << label;
         EXPECT_FALSE(exact.surface.snapped) << label;
-        EXPECT_NEAR(snapped.surface.volume / exact.surface.volume, 1.0, 1e-9) << label;
-        EXPECT_NEAR(snapped.surface.area / exact.surface.area, 1.0, 1e-9) << label;
-        EXPECT_EQ(TrianglesOffTheirFaces(solid, snapped.surface.points, snapped.surface.triangles,
-                                         snapped.surface.triangleFace, 1e-7 * Circumradius(solid)),
-                  0)
-            << label;
+        ExpectSameMeasures(snapped, exact, label);
+        ExpectInTheirFacesPlanes(solid, snapped, label);
     }
 }
 
@@ -575,15 +585,9 @@ TEST(OuterSurface, TheCutInDoublesAgreesWithTheExactCut) {
         const OuterResult exact = ComputeOuterSurface(solid, options);
         ExpectPrintable(exact, label + ", exact");
         EXPECT_FALSE(exact.surface.cutInDoubles) << label;
-        EXPECT_NEAR(quick.surface.volume / exact.surface.volume, 1.0, 1e-9) << label;
-        EXPECT_NEAR(quick.surface.area / exact.surface.area, 1.0, 1e-9) << label;
+        ExpectSameMeasures(quick, exact, label);
         EXPECT_EQ(quick.surface.shells, exact.surface.shells) << label;
-        if (level == 0) {
-            EXPECT_EQ(TrianglesOffTheirFaces(solid, quick.surface.points, quick.surface.triangles,
-                                             quick.surface.triangleFace, 1e-7 * Circumradius(solid)),
-                      0)
-                << label;
-        }
+        if (level == 0) ExpectInTheirFacesPlanes(solid, quick, label);
     }
 }
 
