@@ -28,10 +28,6 @@ struct Box3 {
         lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
         hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
     }
-    bool Meets(const Box3& o, double margin) const {
-        return lo.x <= o.hi.x + margin && o.lo.x <= hi.x + margin && lo.y <= o.hi.y + margin &&
-               o.lo.y <= hi.y + margin && lo.z <= o.hi.z + margin && o.lo.z <= hi.z + margin;
-    }
 };
 
 struct Plane {
@@ -118,7 +114,7 @@ public:
         if (Cancelled()) return Fail(why, "cancelled");
         if (!FindLines(why)) return false;
         if (Cancelled()) return Fail(why, "cancelled");
-        if (!TakeEdges(why)) return false;
+        TakeEdges();
         for (size_t p = 0; p < planes_.size(); ++p) {
             if ((p & 31) == 0 && Cancelled()) return Fail(why, "cancelled");
             if (!FindCrossings(static_cast<int32_t>(p), why)) return false;
@@ -171,7 +167,6 @@ private:
             if (fresh) faceOrder.push_back(soup_[t].face);
             it->second.push_back(static_cast<int32_t>(t));
         }
-        planeOf_.assign(soup_.size(), -1);
         std::unordered_map<uint64_t, std::vector<int32_t>> byNormal;
         for (const int32_t face : faceOrder) {
             const std::vector<int32_t>& tris = byFace[face];
@@ -249,7 +244,6 @@ private:
             Plane& into = planes_[static_cast<size_t>(found)];
             for (const int32_t t : tris) {
                 into.triangles.push_back(t);
-                planeOf_[static_cast<size_t>(t)] = found;
                 for (const int32_t c : soup_[static_cast<size_t>(t)].v) {
                     into.vertices.push_back(c);
                     into.box.Add(P(c));
@@ -495,7 +489,7 @@ private:
 
     // Each plane's triangle edges: on one of its lines they become part of
     // that line; the others are cut on their own.
-    bool TakeEdges(std::string& /*why*/) {
+    void TakeEdges() {
         for (size_t p = 0; p < planes_.size(); ++p) {
             Plane& plane = planes_[p];
             std::vector<uint64_t> seen;
@@ -533,7 +527,6 @@ private:
                 }
             }
         }
-        return true;
     }
 
     struct Segment2 {
@@ -971,7 +964,6 @@ private:
     std::vector<Cdt::Vertex_handle> vertexOf_;  // by point, in the plane of stamp_
     std::vector<int32_t> stamp_;
     std::vector<Plane> planes_;
-    std::vector<int32_t> planeOf_;
     std::vector<Line> lines_;
     std::vector<Edge> edges_;
     std::unordered_map<uint64_t, int32_t> edgeIndex_;
